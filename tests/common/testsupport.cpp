@@ -1,0 +1,93 @@
+#include "testsupport.h"
+
+#include "platform/datafolder.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+
+MessageRecorder::MessageRecorder()
+{
+    m_previous = platform::setMessageHandler([this](const platform::Message& message) {
+        m_messages.append(message);
+        if (!m_answers.isEmpty())
+            return m_answers.dequeue();
+        switch (message.buttons) {
+        case platform::Buttons::Ok:
+            return platform::Answer::Ok;
+        case platform::Buttons::YesNo:
+            return platform::Answer::No;
+        case platform::Buttons::OkCancel:
+            break;
+        }
+        return platform::Answer::Cancel;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    platform::setMessageHandler(std::move(m_previous));
+}
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList out;
+    for (const auto& m : m_messages)
+        out << m.text;
+    return out;
+}
+
+TempDataFolder::TempDataFolder()
+    : m_previousDataFolder(Datenordner), m_previousWorkingFolder(QDir::currentPath())
+{
+    platform::setDataFolder(m_dir.path());
+    QDir::setCurrent(m_dir.path());
+}
+
+TempDataFolder::~TempDataFolder()
+{
+    QDir::setCurrent(m_previousWorkingFolder);
+    Datenordner = m_previousDataFolder;
+}
+
+FixedClock::FixedClock(const QDateTime& when)
+{
+    m_previous = platform::setClock([when] { return when; });
+}
+
+FixedClock::~FixedClock()
+{
+    platform::setClock(std::move(m_previous));
+}
+
+NonBlockingModals::NonBlockingModals(std::function<void(QDialog&)> onShown)
+{
+    m_previous = platform::setModalRunner([this, onShown](QDialog& dialog) {
+        ++m_shown;
+        dialog.show();
+        if (onShown)
+            onShown(dialog);
+        return dialog.result();
+    });
+}
+
+NonBlockingModals::~NonBlockingModals()
+{
+    platform::setModalRunner(std::move(m_previous));
+}
+
+QByteArray readFileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool writeFileBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}

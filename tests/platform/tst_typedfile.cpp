@@ -1,0 +1,137 @@
+#include "common/testsupport.h"
+#include "platform/datafolder.h"
+#include "platform/shortstring.h"
+#include "platform/typedfile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTest>
+
+namespace {
+#pragma pack(push, 1)
+struct Rec {
+    std::int32_t number;
+    platform::ShortString<5> name;
+};
+#pragma pack(pop)
+static_assert(sizeof(Rec) == 10);
+
+Rec makeRec(int number, const QString& name)
+{
+    Rec r{};
+    r.number = number;
+    r.name.set(name);
+    return r;
+}
+} // namespace
+
+class TestTypedFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void writeThenReadRoundTrip();
+    void trailingPartialRecordIsIgnored();
+    void missingFileReadsEmpty();
+    void shortFileIsLaidOverTheRecord();
+    void failedWriteKeepsTheEarlierFile();
+    void failedWriteNamesFileAndReason();
+    void missingFolderIsNamed();
+};
+
+void TestTypedFile::writeThenReadRoundTrip()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    const QString path = platform::dataFile(QStringLiteral("a.rec"));
+    QVERIFY(platform::saveRecords(path, QList{makeRec(1, QStringLiteral("Jörg")),
+                                              makeRec(-2, QStringLiteral("Maximilian"))}));
+    QCOMPARE(readFileBytes(path), QByteArray("\x01\x00\x00\x00\x04J\xF6rg\x00"
+                                             "\xFE\xFF\xFF\xFF\x05Maxim",
+                                             20));
+    const auto back = platform::readRecords<Rec>(path);
+    QCOMPARE(back.size(), 2);
+    QCOMPARE(back[0].name.str(), QStringLiteral("Jörg"));
+    QCOMPARE(back[1].number, -2);
+    QCOMPARE(back[1].name.str(), QStringLiteral("Maxim"));
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void TestTypedFile::trailingPartialRecordIsIgnored()
+{
+    QByteArray bytes = platform::recordsToBytes(QList{makeRec(7, QStringLiteral("ab"))});
+    bytes.append("\x09\x00\x00", 3);
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    const auto records = platform::readRecords<Rec>(buffer);
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records[0].number, 7);
+}
+
+void TestTypedFile::missingFileReadsEmpty()
+{
+    TempDataFolder folder;
+    QVERIFY(platform::readRecords<Rec>(folder.file(QStringLiteral("none.rec"))).isEmpty());
+    Rec rec = makeRec(3, QStringLiteral("x"));
+    QVERIFY(!platform::readFirstRecordOver(folder.file(QStringLiteral("none.rec")), rec));
+    QCOMPARE(rec.number, 3);
+}
+
+void TestTypedFile::shortFileIsLaidOverTheRecord()
+{
+    TempDataFolder folder;
+    const QString path = folder.file(QStringLiteral("short.rec"));
+    QVERIFY(writeFileBytes(path, QByteArray("\x05\x00\x00", 3)));
+    Rec rec = makeRec(0x7F7F7F7F, QStringLiteral("keep"));
+    QVERIFY(platform::readFirstRecordOver(path, rec));
+    QCOMPARE(rec.number, 0x7F000005);
+    QCOMPARE(rec.name.str(), QStringLiteral("keep"));
+}
+
+// Tests run as root, for whom a read-only folder is writable: a folder standing where the
+// file should be makes the write fail for everyone.
+void TestTypedFile::failedWriteKeepsTheEarlierFile()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    const QString path = folder.file(QStringLiteral("data.rec"));
+    QVERIFY(platform::saveRecords(path, QList{makeRec(1, QStringLiteral("alt"))}));
+    const QByteArray before = readFileBytes(path);
+
+    // A file can't be committed over a folder; the earlier content elsewhere stays.
+    const QString blocked = folder.file(QStringLiteral("blocked.rec"));
+    QVERIFY(QDir().mkdir(blocked));
+    QVERIFY(!platform::saveRecords(blocked, QList{makeRec(2, QStringLiteral("neu"))}));
+    QVERIFY(QFileInfo(blocked).isDir());
+    QCOMPARE(readFileBytes(path), before);
+    QCOMPARE(messages.messages().size(), 1);
+}
+
+void TestTypedFile::failedWriteNamesFileAndReason()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    const QString blocked = folder.file(QStringLiteral("Zorbeln.opt"));
+    QVERIFY(QDir().mkdir(blocked));
+    QVERIFY(!platform::saveDataFile(blocked, "x"));
+    QCOMPARE(messages.messages().size(), 1);
+    const platform::Message m = messages.messages().first();
+    QCOMPARE(m.icon, platform::Icon::Error);
+    QCOMPARE(m.text, QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n"
+                                    "Grund: An dieser Stelle steht ein Ordner.\n\n"
+                                    "Die bisher gespeicherte Fassung der Datei bleibt unverändert.")
+                         .arg(blocked));
+}
+
+void TestTypedFile::missingFolderIsNamed()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    const QString path = folder.file(QStringLiteral("gone/file.rec"));
+    const platform::WriteResult result = platform::writeFileAtomic(path, "x");
+    QVERIFY(!result.ok);
+    QVERIFY2(result.reason.contains(QStringLiteral("nicht vorhanden")), qPrintable(result.reason));
+    QVERIFY(messages.messages().isEmpty()); // the plain write shows nothing
+}
+
+QTEST_GUILESS_MAIN(TestTypedFile)
+#include "tst_typedfile.moc"
