@@ -1,5 +1,5 @@
 #include "app/hauptfenster.h"
-#include "app/programm.h"
+#include "app/core/programm.h"
 #include "platform/random.h"
 
 #include <QApplication>

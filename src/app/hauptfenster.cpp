@@ -1,6 +1,6 @@
 #include "hauptfenster.h"
 
-#include "programm.h"
+#include "core/programm.h"
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {

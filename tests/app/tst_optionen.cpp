@@ -1,4 +1,4 @@
-#include "app/optionen.h"
+#include "app/core/optionen.h"
 #include "common/testsupport.h"
 
 #include <QDir>
