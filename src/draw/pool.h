@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// The draw pool: "Str_list.txt", one line per picked player in the order of the selection
+// file, opened by its bare name in the current working folder.
+inline const QString kPoolDatei = QStringLiteral("Str_list.txt");
+
+// The number of records of the selection file at the last rebuild of the pool (the range of
+// the draw's random numbers) and the number of pool lines written. Both start at 0 and keep
+// their values between draws.
+extern std::int32_t Auswahlanzahl;
+extern std::int32_t Poolanzahl;
+
+// The pool line of one selection record: Vorname, one blank, Name.
+QString pool_eintrag(const QString& vorname, const QString& name);
+
+// The pool file content: each entry in Windows-1252 followed by CR LF, the last one included.
+QByteArray pool_bytes(const QStringList& eintraege);
+
+enum class PoolStatus {
+    Neu,            // rebuilt from "aktuelle_Liste2.akt"
+    KeineAuswahl,   // no selection file: pool file and counts unchanged
+    Schreibfehler,  // the pool file could not be written (message shown); counts unchanged
+};
+
+// Rebuilds the pool file from Datenordner + "aktuelle_Liste2.akt" and sets Auswahlanzahl and
+// Poolanzahl.
+PoolStatus StrList();
+
+// Loads the lines of the pool file (CR LF or LF ends a line). When the file is missing or
+// cannot be read, shows a German message and returns false.
+bool pool_laden(QStringList& zeilen);
