@@ -1,0 +1,98 @@
+#include "pool.h"
+
+#include "auswahldatei.h"
+#include "platform/cp1252.h"
+#include "platform/messages.h"
+#include "platform/savefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+std::int32_t Auswahlanzahl = 0;
+std::int32_t Poolanzahl = 0;
+
+QString pool_eintrag(const QString& vorname, const QString& name)
+{
+    return vorname + QLatin1Char(' ') + name;
+}
+
+QByteArray pool_bytes(const QStringList& eintraege)
+{
+    QByteArray bytes;
+    for (const QString& eintrag : eintraege) {
+        bytes += platform::toCp1252(eintrag);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+PoolStatus StrList()
+{
+    const QString auswahl = auswahldatei2();
+    if (!QFileInfo::exists(auswahl))
+        return PoolStatus::KeineAuswahl;
+
+    const QList<TAuswahlRec> records = auswahl_lesen(auswahl);
+    QStringList eintraege;
+    eintraege.reserve(records.size());
+    for (const TAuswahlRec& rec : records)
+        eintraege.append(pool_eintrag(rec.Vorname.str(), rec.Name.str()));
+
+    if (!platform::saveDataFile(kPoolDatei, pool_bytes(eintraege)))
+        return PoolStatus::Schreibfehler;
+    Auswahlanzahl = static_cast<std::int32_t>(records.size());
+    Poolanzahl = static_cast<std::int32_t>(eintraege.size());
+    return PoolStatus::Neu;
+}
+
+namespace {
+
+QString poolLesefehler(const QString& grund)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\nGrund: %2\n\n"
+                          "Es wurden keine Spieler ausgelost.")
+        .arg(QDir::toNativeSeparators(QFileInfo(kPoolDatei).absoluteFilePath()), grund);
+}
+
+// Lines end at CR LF, LF or CR; text after the last line end is a line of its own.
+QStringList zeilenTrennen(const QString& text)
+{
+    QStringList zeilen;
+    qsizetype anfang = 0;
+    const qsizetype laenge = text.size();
+    for (qsizetype i = 0; i < laenge; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        zeilen.append(text.mid(anfang, i - anfang));
+        if (c == QLatin1Char('\r') && i + 1 < laenge && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        anfang = i + 1;
+    }
+    if (anfang < laenge)
+        zeilen.append(text.mid(anfang));
+    return zeilen;
+}
+
+} // namespace
+
+bool pool_laden(QStringList& zeilen)
+{
+    QFile datei(kPoolDatei);
+    if (!datei.exists()) {
+        platform::showMessage(poolLesefehler(platform::systemErrorText(ENOENT)),
+                              platform::Buttons::Ok, platform::Icon::Error);
+        return false;
+    }
+    errno = 0;
+    if (!datei.open(QIODevice::ReadOnly)) {
+        const int fehler = errno != 0 ? errno : EACCES;
+        platform::showMessage(poolLesefehler(platform::systemErrorText(fehler)),
+                              platform::Buttons::Ok, platform::Icon::Error);
+        return false;
+    }
+    zeilen = zeilenTrennen(platform::fromCp1252(datei.readAll()));
+    return true;
+}
