@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+// The selection dialog "Gruppen zusammenstellen": the left list holds the participants not
+// picked, the right list the players picked for the next draw. Created once at start and
+// shown without blocking the main window.
+class TDualListDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TDualListDlg(QWidget* parent = nullptr);
+
+    // What the main window's "Auswahl " / "Spieler auswählen" does: the dialog starts with
+    // all participants on the left and nobody picked, and is shown (not modal).
+    void oeffnen();
+
+    // Fills the left list anew from the participant file; the right list stays.
+    void daten_ansehen();
+
+    // The chosen table count (2 ... 6), 0 when none is chosen.
+    int gewaehlteTische() const;
+    // The chosen mode (0 singles, 1 doubles), -1 when none is chosen.
+    int gewaehlterModus() const;
+
+    QStringList linkeEintraege() const;
+    QStringList rechteEintraege() const;
+
+    // Event handlers, named after their controls.
+    void Button1Click(); // "Auswahl laden"
+    void Button2Click(); // "Auswahl speichern"
+    void Button3Click(); // "Beenden"
+    void Button4Click(); // ">"
+    void Button5Click(); // ">>"
+    void Button6Click(); // "<"
+    void Button7Click(); // "<<"
+    void SrcListClick();
+    void DstListClick();
+    void TischanzahlClick(); // RadioButton1 ... RadioButton5
+    void ModusClick(int modus); // RadioButton7 (0), RadioButton8 (1)
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+    void steuerelementeAnlegen();
+    void platzieren();
+
+    static void MoveSelected(QListWidget* List, QListWidget* Items);
+    static int GetFirstSelection(const QListWidget* List);
+    void SetItem(QListWidget* List, int Index);
+    void SetButtons();
+
+    static void sortiertEinfuegen(QListWidget* list, const QString& eintrag);
+    static QStringList eintraege(const QListWidget* list);
+    void listeFuellen(QListWidget* list, const QStringList& texte);
+    void anzahlenZeigen();
+    void speichernFolgtRechterListe();
+    void hinweisSetzen();
+    void ueberschriftAktualisieren(bool nachRechts);
+    bool fensterHatSelbstDenFokus() const;
+    void tastenhinweisZeigen();
+    void hauptueberschriftLeeren();
+
+    QLabel* ScrLabel = nullptr;
+    QLabel* Label3 = nullptr;
+    QListWidget* SrcList = nullptr;
+    QLabel* DstLabel = nullptr;
+    QLabel* Label6 = nullptr;
+    QListWidget* DstList = nullptr;
+    QPushButton* Button6 = nullptr;
+    QPushButton* Button7 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QRadioButton* RadioButton7 = nullptr;
+    QRadioButton* RadioButton8 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton4 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton5 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QButtonGroup* m_tischGruppe = nullptr;
+    QButtonGroup* m_modusGruppe = nullptr;
+    bool m_grenzeGezeigt = false; // the caption names the limit
+};

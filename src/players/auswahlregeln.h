@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The rules of the selection dialog that need no window: the limit per table count and game
+// mode, the hint texts, the list text of a participant and the order of the sorted lists.
+
+inline constexpr int kEinzelspiele = 0;
+inline constexpr int kDoppelspiele = 1;
+
+// How many players may be picked for a table count (2 to 6) in a game mode.
+struct TAuswahlRegel {
+    int tische = 0;
+    int grenze = 0;
+    QString hinweis; // "Für 2 Tische können 4 Spieler ausgewählt werden."
+};
+
+// The one rule for the table count and mode; none when the table count is not 2 to 6 or the
+// mode is neither singles nor doubles (nothing chosen yet).
+std::optional<TAuswahlRegel> auswahl_regel(int tische, int modus);
+
+// The dialog's caption once the right list has reached the limit of the chosen rule.
+QString auswahl_grenzueberschrift(int grenze);
+QString auswahl_standardueberschrift(); // "Gruppen zusammenstellen"
+
+// The message shown when the window itself gets a key while "2 Tische" and singles are chosen.
+QString auswahl_tastenhinweis();
+
+// Removes leading and trailing blanks and control characters (everything up to U+0020).
+QString auswahl_trimmen(const QString& text);
+
+// The left list's text for a participant: first name, a blank, the trimmed surname, the whole
+// trimmed again. An empty first name gives the surname alone.
+QString auswahl_teilnehmertext(const QString& vorname, const QString& name);
+
+// The order of the dialog's lists: alphabetical without regard to case.
+bool auswahl_vor(const QString& a, const QString& b);
+
+// Where a new entry goes in a sorted list: after every entry that does not sort after it, so
+// equal entries keep the order in which they came.
+qsizetype auswahl_einfuegestelle(const QStringList& sortiert, const QString& eintrag);
