@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <algorithm>
 #include <cstring>
+#include <numeric>
+#include <vector>
 
 TAdressRec leere_adresse()
 {
@@ -42,9 +44,22 @@ QStringList adresse_listentexte(const QList<TAdressRec>& adressen)
 void adress_listentexte_sortieren(QStringList& texte)
 {
     // German collation, case ignored, the way the sorted list boxes of Windows order names.
+    // Sort keys are built once per entry: a list of ten thousand names sorts in a blink.
     QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(texte.begin(), texte.end(), [&collator](const QString& a, const QString& b) {
-        return collator.compare(a, b) < 0;
-    });
+    std::vector<QCollatorSortKey> schluessel;
+    schluessel.reserve(size_t(texte.size()));
+    for (const QString& text : texte)
+        schluessel.push_back(collator.sortKey(text));
+    std::vector<qsizetype> reihenfolge(size_t(texte.size()));
+    std::iota(reihenfolge.begin(), reihenfolge.end(), qsizetype(0));
+    std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
+                     [&schluessel](qsizetype a, qsizetype b) {
+                         return schluessel[size_t(a)].compare(schluessel[size_t(b)]) < 0;
+                     });
+    QStringList sortiert;
+    sortiert.reserve(texte.size());
+    for (qsizetype i : reihenfolge)
+        sortiert.append(texte.at(i));
+    texte = std::move(sortiert);
 }

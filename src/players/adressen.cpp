@@ -1,0 +1,312 @@
+#include "adressen.h"
+
+#include "app/core/programm.h"
+#include "platform/messages.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int kFensterBreite = 680;
+constexpr int kFensterHoehe = 420;
+constexpr int kKnopfBreite = 120;
+constexpr int kKnopfHoehe = 32;
+constexpr int kKnopfAbstandUnten = 16;
+
+const QString kLoeschFrage = QStringLiteral("Wollen Sie diese Adresse wirklich löschen ??");
+
+QPushButton* knopf(QWidget* parent, const char* name, const QString& text,
+                   const QString& zugriffsname, const QString& beschreibung)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(zugriffsname);
+    button->setAccessibleDescription(beschreibung);
+    button->setAutoDefault(false);
+    button->setFixedSize(kKnopfBreite, kKnopfHoehe);
+    return button;
+}
+
+} // namespace
+
+TAdressen::TAdressen(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    FormCreate();
+}
+
+void TAdressen::FormCreate()
+{
+    setObjectName(QStringLiteral("Adressen"));
+    setWindowTitle(QStringLiteral("Teilnehmer erfassen/ändern."));
+    setAccessibleName(QStringLiteral("Teilnehmer erfassen/ändern."));
+    fensterAufbauen();
+    tabulatorfolgeSetzen();
+    setFixedSize(kFensterBreite, kFensterHoehe);
+    knoepfePlatzieren();
+
+    // Horizontally centred, the top edge 50 pixels below the vertically centred position.
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+        const QRect flaeche = bildschirm->geometry();
+        move(flaeche.left() + (flaeche.width() - width()) / 2,
+             flaeche.top() + (flaeche.height() - height()) / 2 + 50);
+    }
+}
+
+void TAdressen::fensterAufbauen()
+{
+    GroupBox1 = new QGroupBox(QStringLiteral("Personendaten"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto* raster = new QGridLayout(GroupBox1);
+    raster->setHorizontalSpacing(12);
+    raster->setVerticalSpacing(8);
+
+    struct Feld {
+        QLineEdit** edit;
+        const char* name;
+        const char* label;
+        const char* beschriftung;
+    };
+    const Feld felder[] = {
+        {&Edit3, "Edit3", "Label3", "Name"},    {&Edit4, "Edit4", "Label4", "Vorname"},
+        {&Edit5, "Edit5", "Label5", "Strasse"}, {&Edit6, "Edit6", "Label6", "Plz/Ort"},
+        {&Edit7, "Edit7", "Label7", "Telefon"}, {&Edit8, "Edit8", "Label8", "Fax"},
+        {&Edit9, "Edit9", "Label9", "Mobil"},   {&Edit10, "Edit10", "Label10", "Email"},
+    };
+    int zeile = 0;
+    for (const Feld& feld : felder) {
+        const QString beschriftung = QString::fromUtf8(feld.beschriftung);
+        auto* label = new QLabel(beschriftung, GroupBox1);
+        label->setObjectName(QString::fromLatin1(feld.label));
+        auto* edit = new QLineEdit(GroupBox1);
+        edit->setObjectName(QString::fromLatin1(feld.name));
+        edit->setAccessibleName(beschriftung);
+        label->setBuddy(edit);
+        edit->installEventFilter(this);
+        raster->addWidget(label, zeile, 0);
+        raster->addWidget(edit, zeile, 1);
+        *feld.edit = edit;
+        ++zeile;
+    }
+    raster->setRowStretch(zeile, 1);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Bereits vorhandene Namen"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* listenRahmen = new QVBoxLayout(GroupBox2);
+    ListBox1 = new QListWidget(GroupBox2);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Bereits vorhandene Namen"));
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->installEventFilter(this);
+    listenRahmen->addWidget(ListBox1);
+
+    auto* gruppen = new QHBoxLayout;
+    gruppen->setSpacing(12);
+    gruppen->addWidget(GroupBox1, 3);
+    gruppen->addWidget(GroupBox2, 2);
+    auto* fenster = new QVBoxLayout(this);
+    fenster->setContentsMargins(12, 12, 12, kKnopfHoehe + 2 * kKnopfAbstandUnten);
+    fenster->addLayout(gruppen);
+
+    Button1 = knopf(this, "Button1", QStringLiteral("Speichern >>"), QStringLiteral("Speichern"),
+                    QStringLiteral("Speichert die Personendaten und leert die Felder."));
+    Button2 = knopf(this, "Button2", QStringLiteral("Beenden"), QStringLiteral("Beenden"),
+                    QStringLiteral("Schließt das Fenster."));
+    Button3 = knopf(this, "Button3", QStringLiteral("Löschen"), QStringLiteral("Löschen"),
+                    QStringLiteral("Löscht den gewählten Teilnehmer nach einer Rückfrage."));
+    Button4 = knopf(this, "Button4", QStringLiteral("Hilfe"), QStringLiteral("Hilfe"),
+                    QStringLiteral("Öffnet die Hilfe zu diesem Fenster."));
+    for (QPushButton* button : {Button1, Button2, Button3, Button4})
+        button->installEventFilter(this);
+
+    connect(Button1, &QPushButton::clicked, this, &TAdressen::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TAdressen::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TAdressen::Button3Click);
+    connect(Button4, &QPushButton::clicked, this, &TAdressen::Button4Click);
+    connect(Edit4, &QLineEdit::textChanged, this, &TAdressen::Edit4Change);
+    connect(ListBox1, &QListWidget::itemClicked, this, &TAdressen::ListBox1Click);
+    // Choosing an entry with the keyboard picks it as a click does; a mouse press is left
+    // to itemClicked, so that one click reads the file once.
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        if (zeile >= 0 && QApplication::mouseButtons() == Qt::NoButton)
+            ListBox1Click();
+    });
+}
+
+void TAdressen::tabulatorfolgeSetzen()
+{
+    const QList<QWidget*> folge = {Edit3,  Edit4,    Edit5,   Edit6,   Edit7,   Edit8,  Edit9,
+                                   Edit10, ListBox1, Button1, Button2, Button4, Button3};
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        setTabOrder(folge.at(i - 1), folge.at(i));
+}
+
+void TAdressen::knoepfePlatzieren()
+{
+    const int m = width() / 2;
+    const int oben = height() - kKnopfAbstandUnten - kKnopfHoehe;
+    Button1->move(m - 2 * Button1->width() - 15, oben);
+    Button2->move(m - Button2->width() - 10, oben);
+    Button3->move(m - 5, oben);
+    Button4->move(m + Button4->width(), oben);
+}
+
+void TAdressen::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    knoepfePlatzieren();
+}
+
+QList<QLineEdit*> TAdressen::eingabefelder() const
+{
+    return {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10};
+}
+
+void TAdressen::oeffnen()
+{
+    felder_leeren();
+    adresse_laden();
+    show();
+    raise();
+    activateWindow();
+    Edit3->setFocus(Qt::OtherFocusReason);
+}
+
+AdressFelder TAdressen::felder() const
+{
+    return {Edit3->text(), Edit4->text(), Edit5->text(), Edit6->text(),
+            Edit7->text(), Edit8->text(), Edit9->text(), Edit10->text()};
+}
+
+void TAdressen::felder_setzen(const AdressFelder& f)
+{
+    Edit3->setText(f.name);
+    Edit4->setText(f.vorname);
+    Edit5->setText(f.strasse);
+    Edit6->setText(f.plzOrt);
+    Edit7->setText(f.telefon);
+    Edit8->setText(f.fax);
+    Edit9->setText(f.mobil);
+    Edit10->setText(f.email);
+}
+
+void TAdressen::felder_leeren()
+{
+    felder_setzen({});
+}
+
+void TAdressen::adresse_laden()
+{
+    ListBox1->clear();
+    const std::optional<QList<TAdressRec>> adressen = adressen_pruefend_lesen();
+    if (!adressen)
+        return;
+    QStringList texte = adresse_listentexte(*adressen);
+    adress_listentexte_sortieren(texte);
+    ListBox1->addItems(texte);
+}
+
+void TAdressen::adresse_einfuegen()
+{
+    const QList<TAdressRec> adressen = adressen_lesen();
+    if (const TAdressRec* adresse = adresse_zum_listentext(adressen, m_auswahltext))
+        felder_setzen(adresse_felder(*adresse));
+}
+
+void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const AdressFund& fund)
+{
+    const platform::Answer antwort =
+        platform::showMessage(kLoeschFrage, platform::Buttons::YesNo, platform::Icon::Warning);
+    if (antwort == platform::Answer::Yes && !adresse_sofortloeschen(adressen, fund.position))
+        return;
+    felder_leeren();
+    adresse_laden();
+}
+
+void TAdressen::Button1Click()
+{
+    const AdressFelder eingabe = felder();
+    if (!adresse_erfassen(adresse_aus_feldern(eingabe), eingabe.name, eingabe.vorname))
+        return;
+    felder_leeren();
+    adresse_laden();
+}
+
+void TAdressen::Button2Click()
+{
+    hauptflaeche_zeigen();
+    Q_EMIT hilfeSchliessen();
+    close();
+}
+
+void TAdressen::Button3Click()
+{
+    if (m_auswahltext.isEmpty())
+        return;
+    const std::optional<QList<TAdressRec>> adressen = adressen_pruefend_lesen();
+    if (!adressen)
+        return;
+    const AdressFund fund = adresse_pruefen(*adressen, Edit3->text(), Edit4->text());
+    if (fund.gefunden)
+        adresse_loeschen(*adressen, fund);
+}
+
+void TAdressen::Button4Click()
+{
+    Q_EMIT hilfeAngefordert(kHilfeKontext);
+}
+
+void TAdressen::ListBox1Click()
+{
+    const QListWidgetItem* eintrag = ListBox1->currentItem();
+    if (eintrag == nullptr || !eintrag->isSelected())
+        return;
+    m_auswahltext = eintrag->text();
+    adresse_einfuegen();
+}
+
+void TAdressen::Edit4Change(const QString& text)
+{
+    Button1->setEnabled(!text.isEmpty());
+}
+
+bool TAdressen::pfeiltasteLosgelassen(QLineEdit* feld, int taste)
+{
+    if (taste == Qt::Key_Down && feld != Edit10) {
+        focusNextChild();
+        return true;
+    }
+    if (taste == Qt::Key_Up) {
+        focusPreviousChild();
+        return true;
+    }
+    return false;
+}
+
+bool TAdressen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(event);
+        if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
+        const auto* taste = static_cast<QKeyEvent*>(event);
+        auto* feld = qobject_cast<QLineEdit*>(watched);
+        if (feld != nullptr && !taste->isAutoRepeat() && eingabefelder().contains(feld))
+            return pfeiltasteLosgelassen(feld, taste->key());
+    }
+    return QWidget::eventFilter(watched, event);
+}
