@@ -1,0 +1,205 @@
+// Selection files and the draw pool.
+#include "common/testsupport.h"
+#include "draw/auswahldatei.h"
+#include "draw/pool.h"
+#include "platform/datafolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+// One 153-byte record laid out by hand.
+QByteArray record(const QByteArray& nummer, const QByteArray& name, const QByteArray& vorname)
+{
+    QByteArray b(153, '\0');
+    auto put = [&b](int offset, const QByteArray& text) {
+        b[offset] = char(text.size());
+        for (int i = 0; i < text.size(); ++i)
+            b[offset + 1 + i] = text[i];
+    };
+    put(0, nummer);
+    put(51, name);
+    put(102, vorname);
+    return b;
+}
+
+QByteArray poolDatei()
+{
+    return readFileBytes(QDir::current().filePath(QStringLiteral("Str_list.txt")));
+}
+
+} // namespace
+
+class TestAuswahlPool : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        Auswahlanzahl = 0;
+        Poolanzahl = 0;
+    }
+    void writerFillsOnlyNameAndZeroesTheRest_data();
+    void writerFillsOnlyNameAndZeroesTheRest();
+    void emptySelectionWritesAnEmptyFile();
+    void readerIgnoresPartialRecordAndDamagedLength();
+    void selectionWriteFailureKeepsTheOldFile();
+    void poolFromDialogSelection();
+    void poolJoinsFirstNameAndName();
+    void emptySelectionGivesEmptyPool();
+    void missingSelectionKeepsOldPoolAndCounts();
+    void poolThatCannotBeWrittenTellsAndKeepsCounts();
+    void poolLoaderAcceptsAllLineEnds();
+    void missingPoolTellsTheUser();
+};
+
+void TestAuswahlPool::writerFillsOnlyNameAndZeroesTheRest_data()
+{
+    QTest::addColumn<QString>("eintrag");
+    QTest::addColumn<QByteArray>("gespeichert");
+    QTest::newRow("plain") << QStringLiteral("Meier, Hans") << QByteArray("Meier, Hans");
+    QTest::newRow("umlauts in Windows-1252")
+        << QStringLiteral("Müller, Jürgen") << QByteArray("M\xfcller, J\xfcrgen");
+    const QString fuenfzig(50, QLatin1Char('x'));
+    QTest::newRow("50 bytes fit") << fuenfzig << fuenfzig.toLatin1();
+    QTest::newRow("51 bytes are cut") << fuenfzig + QLatin1Char('Z') << fuenfzig.toLatin1();
+    QTest::newRow("empty") << QString() << QByteArray();
+}
+
+void TestAuswahlPool::writerFillsOnlyNameAndZeroesTheRest()
+{
+    QFETCH(QString, eintrag);
+    QFETCH(QByteArray, gespeichert);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    QVERIFY(auswahl_schreiben(auswahldatei2(), {eintrag, QStringLiteral("B")}));
+    const QByteArray bytes = readFileBytes(folder.file(QStringLiteral("aktuelle_Liste2.akt")));
+    QCOMPARE(bytes, record({}, gespeichert, {}) + record({}, "B", {}));
+    QCOMPARE(auswahl_namen_lesen(auswahldatei2()),
+             QStringList({QString::fromLatin1(gespeichert), QStringLiteral("B")}));
+    QVERIFY(messages.texts().isEmpty());
+}
+
+void TestAuswahlPool::emptySelectionWritesAnEmptyFile()
+{
+    TempDataFolder folder;
+    QVERIFY(writeFileBytes(auswahldatei1(), record({}, "alt", {})));
+    QVERIFY(auswahl_schreiben(auswahldatei1(), {}));
+    QVERIFY(QFile::exists(folder.file(QStringLiteral("aktuelle_Liste1.akt"))));
+    QCOMPARE(readFileBytes(auswahldatei1()).size(), 0);
+}
+
+void TestAuswahlPool::readerIgnoresPartialRecordAndDamagedLength()
+{
+    TempDataFolder folder;
+    QByteArray damaged = record("7", "Lang", "Vor");
+    damaged[51] = char(200); // length byte beyond the capacity of 50
+    QVERIFY(writeFileBytes(auswahldatei2(), record("1", "Erster", {}) + damaged + QByteArray(100, 'q')));
+    const QList<TAuswahlRec> records = auswahl_lesen(auswahldatei2());
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[0].Nummer.str(), QStringLiteral("1"));
+    QCOMPARE(records[1].Name.str().size(), 50);
+    QVERIFY(records[1].Name.str().startsWith(QStringLiteral("Lang")));
+    QCOMPARE(records[1].Vorname.str(), QStringLiteral("Vor"));
+}
+
+void TestAuswahlPool::selectionWriteFailureKeepsTheOldFile()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    platform::setDataFolder(folder.file(QStringLiteral("fehlt")));
+    QVERIFY(!auswahl_schreiben(auswahldatei2(), {QStringLiteral("A")}));
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
+}
+
+void TestAuswahlPool::poolFromDialogSelection()
+{
+    TempDataFolder folder;
+    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("Zander"), QStringLiteral("Ägidius"),
+                                                QStringLiteral("Bauer")}));
+    QCOMPARE(StrList(), PoolStatus::Neu);
+    QCOMPARE(poolDatei(), QByteArray(" Zander\r\n \xc4gidius\r\n Bauer\r\n"));
+    QCOMPARE(Auswahlanzahl, 3);
+    QCOMPARE(Poolanzahl, 3);
+    QStringList zeilen;
+    QVERIFY(pool_laden(zeilen));
+    QCOMPARE(zeilen, QStringList({QStringLiteral(" Zander"), QStringLiteral(" Ägidius"),
+                                  QStringLiteral(" Bauer")}));
+}
+
+void TestAuswahlPool::poolJoinsFirstNameAndName()
+{
+    TempDataFolder folder;
+    QVERIFY(writeFileBytes(auswahldatei2(), record("12", "Kicker", "Karl") + QByteArray(152, 'x')));
+    QCOMPARE(StrList(), PoolStatus::Neu);
+    QCOMPARE(poolDatei(), QByteArray("Karl Kicker\r\n"));
+    QCOMPARE(Auswahlanzahl, 1);
+    QCOMPARE(Poolanzahl, 1);
+}
+
+void TestAuswahlPool::emptySelectionGivesEmptyPool()
+{
+    TempDataFolder folder;
+    QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " alt\r\n"));
+    Auswahlanzahl = Poolanzahl = 5;
+    QVERIFY(writeFileBytes(auswahldatei2(), {}));
+    QCOMPARE(StrList(), PoolStatus::Neu);
+    QVERIFY(QFile::exists(QStringLiteral("Str_list.txt")));
+    QCOMPARE(poolDatei().size(), 0);
+    QCOMPARE(Auswahlanzahl, 0);
+    QCOMPARE(Poolanzahl, 0);
+}
+
+void TestAuswahlPool::missingSelectionKeepsOldPoolAndCounts()
+{
+    TempDataFolder folder;
+    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(StrList(), PoolStatus::Neu);
+    const QByteArray vorher = poolDatei();
+    QVERIFY(QFile::remove(auswahldatei2()));
+    QCOMPARE(StrList(), PoolStatus::KeineAuswahl);
+    QCOMPARE(poolDatei(), vorher);
+    QCOMPARE(Auswahlanzahl, 2);
+    QCOMPARE(Poolanzahl, 2);
+}
+
+void TestAuswahlPool::poolThatCannotBeWrittenTellsAndKeepsCounts()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Str_list.txt"))); // a folder in its way
+    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A")}));
+    QCOMPARE(StrList(), PoolStatus::Schreibfehler);
+    QCOMPARE(Auswahlanzahl, 0);
+    QCOMPARE(Poolanzahl, 0);
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt")));
+    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
+}
+
+void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()
+{
+    TempDataFolder folder;
+    QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " A\r\n B\n C\r\r D"));
+    QStringList zeilen;
+    QVERIFY(pool_laden(zeilen));
+    QCOMPARE(zeilen, QStringList({QStringLiteral(" A"), QStringLiteral(" B"), QStringLiteral(" C"),
+                                  QString(), QStringLiteral(" D")}));
+}
+
+void TestAuswahlPool::missingPoolTellsTheUser()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    QStringList zeilen;
+    QVERIFY(!pool_laden(zeilen));
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().startsWith(QStringLiteral("Die Datei \"")));
+    QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt\" konnte nicht gelesen werden.")));
+}
+
+QTEST_GUILESS_MAIN(TestAuswahlPool)
+#include "tst_auswahl_pool.moc"
