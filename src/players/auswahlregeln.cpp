@@ -1,6 +1,7 @@
 #include "auswahlregeln.h"
 
 #include <QCollator>
+#include <QLocale>
 #include <algorithm>
 
 std::optional<TAuswahlRegel> auswahl_regel(int tische, int modus)
@@ -52,7 +53,8 @@ namespace {
 const QCollator& listenfolge()
 {
     static const QCollator collator = [] {
-        QCollator c;
+        // A German program: umlauts sort with their letters whatever the machine's locale.
+        QCollator c(QLocale(QLocale::German, QLocale::Germany));
         c.setCaseSensitivity(Qt::CaseInsensitive);
         c.setNumericMode(false);
         return c;

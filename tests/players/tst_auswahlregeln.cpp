@@ -1,0 +1,137 @@
+#include "players/auswahlregeln.h"
+
+#include <QTest>
+
+class TestAuswahlregeln : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void limitAndHintPerTableCountAndMode_data();
+    void limitAndHintPerTableCountAndMode();
+    void noRuleWithoutTableCountOrMode_data();
+    void noRuleWithoutTableCountOrMode();
+    void captionNamesTheLimit();
+    void participantText_data();
+    void participantText();
+    void sortedInsertIgnoresCaseAndKeepsDuplicates_data();
+    void sortedInsertIgnoresCaseAndKeepsDuplicates();
+};
+
+void TestAuswahlregeln::limitAndHintPerTableCountAndMode_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<int>("modus");
+    QTest::addColumn<int>("grenze");
+    QTest::addColumn<QString>("hinweis");
+    const char* texte[] = {
+        "Für 2 Tische können 4 Spieler ausgewählt werden.",
+        "Für 2 Tische können 8 Spieler ausgewählt werden.",
+        "Für 3 Tische können 6 Spieler ausgewählt werden.",
+        "Für 3 Tische können 12 Spieler ausgewählt werden.",
+        "Für 4 Tische können 8 Spieler ausgewählt werden.",
+        "Für 4 Tische können 16 Spieler ausgewählt werden.",
+        "Für 5 Tische können 10 Spieler ausgewählt werden.",
+        "Für 5 Tische können 20 Spieler ausgewählt werden.",
+        "Für 6 Tische können 12 Spieler ausgewählt werden.",
+        "Für 6 Tische können 24 Spieler ausgewählt werden.",
+    };
+    int i = 0;
+    for (int tische = 2; tische <= 6; ++tische) {
+        QTest::addRow("%d Tische einzeln", tische)
+            << tische << 0 << tische * 2 << QString::fromUtf8(texte[i++]);
+        QTest::addRow("%d Tische doppelt", tische)
+            << tische << 1 << tische * 4 << QString::fromUtf8(texte[i++]);
+    }
+}
+
+void TestAuswahlregeln::limitAndHintPerTableCountAndMode()
+{
+    QFETCH(int, tische);
+    QFETCH(int, modus);
+    QFETCH(int, grenze);
+    QFETCH(QString, hinweis);
+    const auto regel = auswahl_regel(tische, modus);
+    QVERIFY(regel.has_value());
+    QCOMPARE(regel->tische, tische);
+    QCOMPARE(regel->grenze, grenze);
+    QCOMPARE(regel->hinweis, hinweis);
+}
+
+void TestAuswahlregeln::noRuleWithoutTableCountOrMode_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<int>("modus");
+    QTest::newRow("nothing chosen") << 0 << -1;
+    QTest::newRow("table count only") << 3 << -1;
+    QTest::newRow("mode only") << 0 << 1;
+    QTest::newRow("one table") << 1 << 0;
+    QTest::newRow("seven tables") << 7 << 1;
+    QTest::newRow("unknown mode") << 2 << 2;
+}
+
+void TestAuswahlregeln::noRuleWithoutTableCountOrMode()
+{
+    QFETCH(int, tische);
+    QFETCH(int, modus);
+    QVERIFY(!auswahl_regel(tische, modus).has_value());
+}
+
+void TestAuswahlregeln::captionNamesTheLimit()
+{
+    QCOMPARE(auswahl_grenzueberschrift(12), QStringLiteral("Sie können nur 12 Spieler auswählen"));
+    QCOMPARE(auswahl_grenzueberschrift(4), QStringLiteral("Sie können nur 4 Spieler auswählen"));
+    QCOMPARE(auswahl_standardueberschrift(), QStringLiteral("Gruppen zusammenstellen"));
+}
+
+void TestAuswahlregeln::participantText_data()
+{
+    QTest::addColumn<QString>("vorname");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("both names") << "Hans" << "Meier" << "Hans Meier";
+    QTest::newRow("surname with blanks around") << "Hans" << "  Meier \t" << "Hans Meier";
+    QTest::newRow("first name with blanks around") << "  Hans " << "Meier" << "Hans  Meier";
+    QTest::newRow("empty first name") << "" << "Meier" << "Meier";
+    QTest::newRow("empty surname") << "Hans" << "" << "Hans";
+    QTest::newRow("both empty") << "" << "" << "";
+    QTest::newRow("control characters") << QStringLiteral("\x01" "Eva") << QStringLiteral("Ott\r\n")
+                                         << "Eva Ott";
+    QTest::newRow("no-break space stays") << QStringLiteral("Eva\u00A0") << "Ott"
+                                          << QStringLiteral("Eva\u00A0 Ott");
+}
+
+void TestAuswahlregeln::participantText()
+{
+    QFETCH(QString, vorname);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QCOMPARE(auswahl_teilnehmertext(vorname, name), text);
+}
+
+void TestAuswahlregeln::sortedInsertIgnoresCaseAndKeepsDuplicates_data()
+{
+    QTest::addColumn<QStringList>("eingang");
+    QTest::addColumn<QStringList>("sortiert");
+    QTest::newRow("case ignored") << QStringList{"bernd", "Anna", "Carl", "anton"}
+                                  << QStringList{"Anna", "anton", "bernd", "Carl"};
+    QTest::newRow("duplicates kept") << QStringList{"Eva", "Bob", "Eva", "Bob"}
+                                     << QStringList{"Bob", "Bob", "Eva", "Eva"};
+    QTest::newRow("same but case keeps arrival order") << QStringList{"eva", "Eva", "EVA"}
+                                                       << QStringList{"eva", "Eva", "EVA"};
+    QTest::newRow("umlaut next to its letter") << QStringList{"Zorn", "Ärmel", "Axt"}
+                                               << QStringList{"Ärmel", "Axt", "Zorn"};
+    QTest::newRow("empty entry first") << QStringList{"Bob", ""} << QStringList{"", "Bob"};
+}
+
+void TestAuswahlregeln::sortedInsertIgnoresCaseAndKeepsDuplicates()
+{
+    QFETCH(QStringList, eingang);
+    QFETCH(QStringList, sortiert);
+    QStringList liste;
+    for (const QString& eintrag : eingang)
+        liste.insert(auswahl_einfuegestelle(liste, eintrag), eintrag);
+    QCOMPARE(liste, sortiert);
+}
+
+QTEST_GUILESS_MAIN(TestAuswahlregeln)
+#include "tst_auswahlregeln.moc"
