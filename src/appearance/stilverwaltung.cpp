@@ -4,6 +4,8 @@
 #include "stile.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QWidget>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -75,6 +77,12 @@ void apply(const StyleLook& look)
     QApplication::setPalette(look.palette);
     if (!look.styleSheet.isEmpty())
         qApp->setStyleSheet(look.styleSheet);
+    // Until the event loop runs Qt leaves the windows that exist alone (the stored style is put
+    // in force while the main window is being built), so they are told here; windows that were
+    // told already just keep the new colours.
+    QEvent paletteChange(QEvent::ApplicationPaletteChange);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QCoreApplication::sendEvent(window, &paletteChange);
 }
 
 } // namespace
