@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
 
@@ -62,6 +63,18 @@ QRadioButton* neuerRadioknopf(QWidget* parent, const char* name, const QString& 
     return knopf;
 }
 
+// Capital umlauts of the bold list font reach above the line height; two more pixels per line
+// keep their dots whole.
+class Zeilenabstand : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 2);
+    }
+};
+
 QListWidget* neueListe(QWidget* parent, const char* name, const QString& zugang,
                        const QRect& ort)
 {
@@ -75,6 +88,7 @@ QListWidget* neueListe(QWidget* parent, const char* name, const QString& zugang,
     schrift.setPixelSize(12);
     schrift.setBold(true);
     liste->setFont(schrift);
+    liste->setItemDelegate(new Zeilenabstand(liste));
     return liste;
 }
 
@@ -218,6 +232,13 @@ void TDualListDlg::platzieren()
         move(flaeche.left() + (flaeche.width() - width()) / 2,
              flaeche.top() + (flaeche.height() - height()) / 2 + 50);
     }
+    // The three bottom buttons share one width, wide enough for the longest caption, so the
+    // placement below keeps them apart.
+    int knopfbreite = 110;
+    for (const QPushButton* knopf : {Button1, Button2, Button3})
+        knopfbreite = std::max(knopfbreite, knopf->sizeHint().width() + 8);
+    for (QPushButton* knopf : {Button1, Button2, Button3})
+        knopf->resize(knopfbreite, knopf->height());
     const int m = width() / 2;
     const int laden = Button1->width();
     const int speichern = Button2->width();
