@@ -71,7 +71,9 @@ WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, reasonFromSituation(path, errno)};
-    if (file.write(content) != content.size()) {
+    // A disk that fills up part-way shows only when the buffer is flushed; QSaveFile would
+    // still commit the shortened file, so the flush is checked before committing.
+    if (file.write(content) != content.size() || !file.flush()) {
         const int err = errno;
         file.cancelWriting();
         return {false, reasonFromSituation(path, err)};
