@@ -1,0 +1,331 @@
+#include "common/testsupport.h"
+#include "platform/typedfile.h"
+#include "players/adressverwaltung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace
+{
+
+TAdressRec adresse(const QString& name, const QString& vorname, const QString& strasse = {})
+{
+    AdressFelder felder;
+    felder.name = name;
+    felder.vorname = vorname;
+    felder.strasse = strasse;
+    return adresse_aus_feldern(felder);
+}
+
+// "Name|Vorname|Strasse" per record, the way the tables below describe file contents.
+QList<TAdressRec> ausZeilen(const QStringList& zeilen)
+{
+    QList<TAdressRec> adressen;
+    for (const QString& zeile : zeilen) {
+        const QStringList teil = zeile.split(QLatin1Char('|'));
+        adressen.append(adresse(teil.value(0), teil.value(1), teil.value(2)));
+    }
+    return adressen;
+}
+
+QStringList dateiZeilen()
+{
+    QStringList zeilen;
+    for (const TAdressRec& a : adressen_lesen())
+        zeilen.append(a.Name.str() + QLatin1Char('|') + a.Vorname.str() + QLatin1Char('|') +
+                      a.Strasse.str());
+    return zeilen;
+}
+
+void dateiAnlegen(const QStringList& zeilen)
+{
+    QVERIFY(writeFileBytes(adressdatei_pfad(), platform::recordsToBytes(ausZeilen(zeilen))));
+}
+
+QString lang(int laenge, QChar zeichen = QLatin1Char('x'))
+{
+    return QString(laenge, zeichen);
+}
+
+// While it lives, no file can grow beyond `bytes`: a write that would fails as on a full disk.
+class Dateigrenze
+{
+public:
+    explicit Dateigrenze(rlim_t bytes)
+    {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        rlimit grenze = m_vorher;
+        grenze.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~Dateigrenze()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    Dateigrenze(const Dateigrenze&) = delete;
+    Dateigrenze& operator=(const Dateigrenze&) = delete;
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int) = nullptr;
+};
+
+} // namespace
+
+class TestAdressdatei : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void readsWholeRecordsAndIgnoresAPartialTail();
+    void listentext_data();
+    void listentext();
+    void sortingIgnoresCaseAndKeepsDuplicates();
+    void vergleichsform_data();
+    void vergleichsform();
+    void pruefen_data();
+    void pruefen();
+    void zumListentextTakesTheLastMatch();
+    void erfassen_data();
+    void erfassen();
+    void sofortloeschen_data();
+    void sofortloeschen();
+    void failedWriteKeepsTheFileAndTellsWhy_data();
+    void failedWriteKeepsTheFileAndTellsWhy();
+    void unreadableFileIsNeverOverwritten();
+};
+
+void TestAdressdatei::readsWholeRecordsAndIgnoresAPartialTail()
+{
+    TempDataFolder folder;
+    QVERIFY(adressen_lesen().isEmpty());
+    QByteArray bytes = platform::recordsToBytes(ausZeilen({"Meier|Hans|A", "Schulz|Eva|B"}));
+    bytes.append(QByteArray(959, 'z'));
+    QVERIFY(writeFileBytes(adressdatei_pfad(), bytes));
+    QCOMPARE(dateiZeilen(), (QStringList{"Meier|Hans|A", "Schulz|Eva|B"}));
+}
+
+void TestAdressdatei::listentext_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("vorname");
+    QTest::addColumn<QString>("eintrag");
+    QTest::newRow("both") << "Meier"
+                          << "Hans"
+                          << "Meier, Hans";
+    QTest::newRow("no first name") << "Meier"
+                                   << ""
+                                   << "Meier, ";
+    QTest::newRow("no surname") << ""
+                                << "Hans"
+                                << ", Hans";
+    QTest::newRow("blanks kept") << " Meier "
+                                 << " Hans "
+                                 << " Meier ,  Hans ";
+    QTest::newRow("umlauts") << "Jörg"
+                             << "Müßig"
+                             << "Jörg, Müßig";
+}
+
+void TestAdressdatei::listentext()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, vorname);
+    QFETCH(QString, eintrag);
+    QCOMPARE(adresse_listentext(adresse(name, vorname)), eintrag);
+}
+
+void TestAdressdatei::sortingIgnoresCaseAndKeepsDuplicates()
+{
+    QStringList texte{"meier, b", "Zander, a", "Adler, x", "Özdemir, a",
+                      "Meier, a", "adler, x",  "Adler, x", ", Hans"};
+    adress_listentexte_sortieren(texte);
+    QCOMPARE(texte, (QStringList{", Hans", "Adler, x", "adler, x", "Adler, x", "Meier, a",
+                                 "meier, b", "Özdemir, a", "Zander, a"}));
+}
+
+void TestAdressdatei::vergleichsform_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("form");
+    QTest::newRow("a-z upper") << QByteArray("Meier") << QByteArray("MEIER");
+    QTest::newRow("blanks and controls trimmed")
+        << QByteArray(" \t Meier\r\n ") << QByteArray("MEIER");
+    QTest::newRow("inner blanks stay") << QByteArray("van  Beek") << QByteArray("VAN  BEEK");
+    QTest::newRow("umlaut stays") << QByteArray("m\xfcller") << QByteArray("M\xfcLLER");
+    QTest::newRow("only blanks") << QByteArray("   ") << QByteArray("");
+}
+
+void TestAdressdatei::vergleichsform()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, form);
+    QCOMPARE(adresse_vergleichsform(text), form);
+}
+
+void TestAdressdatei::pruefen_data()
+{
+    QTest::addColumn<QStringList>("datei");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("vorname");
+    QTest::addColumn<int>("position");
+    const QStringList drei{"Meier|Hans", "Schulz|Eva", "Müller|Jörg"};
+    QTest::newRow("exact") << drei << "Schulz"
+                           << "Eva" << 2;
+    QTest::newRow("case of a-z") << drei << "SCHULZ"
+                                 << "eva" << 2;
+    QTest::newRow("surrounding blanks") << drei << "  Schulz "
+                                        << "\tEva" << 2;
+    QTest::newRow("umlaut case differs") << drei << "MÜLLER"
+                                         << "JÖRG" << 0;
+    QTest::newRow("umlaut same, a-z case differs") << drei << "MüLLER"
+                                                   << "JöRG" << 3;
+    QTest::newRow("first name differs") << drei << "Meier"
+                                        << "Hansi" << 0;
+    QTest::newRow("two alike: the first")
+        << QStringList{"A|B", "Meier|Hans", "meier|hans"} << "Meier"
+        << "Hans" << 2;
+    QTest::newRow("long name as stored")
+        << QStringList{lang(60) + "|" + lang(60, 'y')} << lang(75) << lang(61, 'y') << 1;
+    QTest::newRow("long name, other tail still found")
+        << QStringList{lang(60) + "|Hans"} << lang(60) + "abc"
+        << "Hans" << 1;
+    QTest::newRow("empty file") << QStringList{} << "Meier"
+                                << "Hans" << 0;
+}
+
+void TestAdressdatei::pruefen()
+{
+    QFETCH(QStringList, datei);
+    QFETCH(QString, name);
+    QFETCH(QString, vorname);
+    QFETCH(int, position);
+    const AdressFund fund = adresse_pruefen(ausZeilen(datei), name, vorname);
+    QCOMPARE(fund.gefunden, position > 0);
+    if (fund.gefunden)
+        QCOMPARE(fund.position, position);
+}
+
+void TestAdressdatei::zumListentextTakesTheLastMatch()
+{
+    const QList<TAdressRec> adressen =
+        ausZeilen({"Meier|Hans|erste", "Schulz|Eva|x", "MEIER|hans|letzte", "Meier|Hansi|y"});
+    const TAdressRec* treffer = adresse_zum_listentext(adressen, QStringLiteral("Meier, Hans"));
+    QVERIFY(treffer != nullptr);
+    QCOMPARE(treffer->Strasse.str(), QStringLiteral("letzte"));
+    QVERIFY(adresse_zum_listentext(adressen, QStringLiteral("Niemand, Nie")) == nullptr);
+}
+
+void TestAdressdatei::erfassen_data()
+{
+    QTest::addColumn<bool>("dateiDa");
+    QTest::addColumn<QStringList>("vorher");
+    QTest::addColumn<QString>("neu");
+    QTest::addColumn<QStringList>("nachher");
+    QTest::newRow("no file: created")
+        << false << QStringList{} << "Meier|Hans|C" << QStringList{"Meier|Hans|C"};
+    QTest::newRow("empty file: appended")
+        << true << QStringList{} << "Meier|Hans|C" << QStringList{"Meier|Hans|C"};
+    QTest::newRow("case and blanks: replaced, moved to the end")
+        << true << QStringList{"Meier|Hans|A", "Schulz|Eva|B"} << " meier | HANS |C"
+        << QStringList{"Schulz|Eva|B", " meier | HANS |C"};
+    QTest::newRow("umlaut case: new participant")
+        << true << QStringList{"Müller|Jörg|A"} << "MÜLLER|Jörg|C"
+        << QStringList{"Müller|Jörg|A", "MÜLLER|Jörg|C"};
+    QTest::newRow("renamed: added, old kept")
+        << true << QStringList{"Meier|Hans|A"} << "Maier|Hans|A"
+        << QStringList{"Meier|Hans|A", "Maier|Hans|A"};
+    QTest::newRow("long name saved again: replaced")
+        << true << QStringList{lang(60) + "|Hans|A"} << lang(70) + "|Hans|C"
+        << QStringList{lang(60) + "|Hans|C"};
+    QTest::newRow("two alike: the first replaced")
+        << true << QStringList{"Meier|Hans|1", "Schulz|Eva|2", "Meier|Hans|3"} << "Meier|Hans|4"
+        << QStringList{"Schulz|Eva|2", "Meier|Hans|3", "Meier|Hans|4"};
+}
+
+void TestAdressdatei::erfassen()
+{
+    QFETCH(bool, dateiDa);
+    QFETCH(QStringList, vorher);
+    QFETCH(QString, neu);
+    QFETCH(QStringList, nachher);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    if (dateiDa)
+        dateiAnlegen(vorher);
+    const QStringList teil = neu.split(QLatin1Char('|'));
+    QVERIFY(adresse_erfassen(adresse(teil[0], teil[1], teil[2]), teil[0], teil[1]));
+    QCOMPARE(dateiZeilen(), nachher);
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void TestAdressdatei::sofortloeschen_data()
+{
+    QTest::addColumn<QStringList>("vorher");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("nachher");
+    const QStringList drei{"A|a|1", "B|b|2", "C|c|3"};
+    QTest::newRow("first") << drei << 1 << QStringList{"B|b|2", "C|c|3"};
+    QTest::newRow("middle") << drei << 2 << QStringList{"A|a|1", "C|c|3"};
+    QTest::newRow("last") << drei << 3 << QStringList{"A|a|1", "B|b|2"};
+    QTest::newRow("only") << QStringList{"A|a|1"} << 1 << QStringList{};
+}
+
+void TestAdressdatei::sofortloeschen()
+{
+    QFETCH(QStringList, vorher);
+    QFETCH(int, position);
+    QFETCH(QStringList, nachher);
+    TempDataFolder folder;
+    dateiAnlegen(vorher);
+    QVERIFY(adresse_sofortloeschen(adressen_lesen(), position));
+    QCOMPARE(dateiZeilen(), nachher);
+    QCOMPARE(QFileInfo(adressdatei_pfad()).size(), qint64(nachher.size()) * 960);
+    QVERIFY(QFileInfo::exists(adressdatei_pfad()));
+}
+
+void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy_data()
+{
+    QTest::addColumn<bool>("loeschen");
+    QTest::newRow("replace") << false;
+    QTest::newRow("delete") << true;
+}
+
+void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
+{
+    QFETCH(bool, loeschen);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B", "Kurz|Karl|C"});
+    const QByteArray vorher = readFileBytes(adressdatei_pfad());
+    bool ok = true;
+    {
+        Dateigrenze grenze(1000);
+        ok = loeschen ? adresse_sofortloeschen(adressen_lesen(), 1)
+                      : adresse_erfassen(adresse("Meier", "Hans", "neu"), "Meier", "Hans");
+    }
+    QVERIFY(!ok);
+    QCOMPARE(readFileBytes(adressdatei_pfad()), vorher);
+    QCOMPARE(messages.messages().size(), 1);
+    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
+    QVERIFY(messages.lastText().contains(QStringLiteral("Adressen.adr")));
+}
+
+void TestAdressdatei::unreadableFileIsNeverOverwritten()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    QVERIFY(QDir().mkdir(adressdatei_pfad()));
+    QVERIFY(!adresse_erfassen(adresse("Meier", "Hans"), "Meier", "Hans"));
+    QCOMPARE(messages.messages().size(), 1);
+    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gelesen werden")));
+    QVERIFY(QFileInfo(adressdatei_pfad()).isDir());
+}
+
+QTEST_GUILESS_MAIN(TestAdressdatei)
+#include "tst_adressdatei.moc"
