@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QWidget;
+class TDirectoryListBox;
+class TDriveComboBox;
+class TFileListBox;
+class TKopierlauf;
+
+// Opens the backup and restore window from the main window ("Backup", "Daten
+// sichern/Wiederherstellen"): hides the main-screen panel, creates the window anew and runs it
+// modally on the backup page.
+void sicherung_oeffnen();
+
+// The backup and restore window. Page "Datensicherung" copies the data files into a backup
+// folder, page "Datenwiederherstellung" copies files of a backup folder back into the data
+// folder. Every run closes the window.
+class TBack5 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TBack5(QWidget* parent = nullptr);
+    ~TBack5() override;
+
+    // Sets the window up for a backup (mode 0) with the stored settings, on the backup page.
+    void DatensichernWiederherstellen1Click();
+    // Sets the window up for a restore (mode 1) on the restore page.
+    void Datenrcksicherung1Click();
+
+    // 0 backup; 1 single files; 2 all files of one name; 3 the selected files.
+    int modus() const;
+    // Set by "Datum anfügen" and by leaving the restore page with "Beenden"; from then on
+    // until the program ends, closing no longer stores the target field as backup folder.
+    static bool zielNichtSpeichern();
+    // Forgets what earlier openings left behind, as a new program run does.
+    static void zustandZuruecksetzen();
+
+    void Button1Click();
+    void Button2Click();
+    void Button4Click();
+    void CheckBox1Click();
+    void DirectoryListBox1Click();
+    void DirectoryListBox2Change();
+    void DirectoryListBox2Click();
+    void FileListBox1Click();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void DriveComboBox1Change(const QString& wurzel);
+    void DriveComboBox2Change(const QString& wurzel);
+    void PageControl1Change(int seite);
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void aufbauen();
+    QWidget* sicherungsseite();
+    QWidget* wiederherstellungsseite();
+    QWidget* knopfleiste();
+    void knoepfePlatzieren();
+    void seiteZeigen(int seite);
+    void setzeKnopftext(QPushButton* knopf, const QString& text);
+    void setzeBeschriftung(QLabel* label, QLineEdit* feld, const QString& text);
+    void sanduhr(bool an);
+    void autoSicherungSpeichernWennFaellig();
+
+    void sichern();
+    void wiederherstellen();
+    bool einzelneDateiWiederherstellen(TKopierlauf& lauf);
+    bool namensgleicheDateienWiederherstellen(TKopierlauf& lauf);
+    bool selektierteDateienWiederherstellen(TKopierlauf& lauf);
+    void einstellungenNachWiederherstellung(const TKopierlauf& lauf);
+    void laufBeenden();
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QLabel* Panel4 = nullptr;
+    QLabel* Panel5 = nullptr;
+    TDriveComboBox* DriveComboBox1 = nullptr;
+    TDirectoryListBox* DirectoryListBox1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    TDriveComboBox* DriveComboBox2 = nullptr;
+    TDirectoryListBox* DirectoryListBox2 = nullptr;
+    TFileListBox* FileListBox1 = nullptr;
+    QRadioButton* RadioButton1 = nullptr;
+    QRadioButton* RadioButton2 = nullptr;
+    QRadioButton* RadioButton3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QWidget* Knopfleiste = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    bool m_sanduhr = false;
+};

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The program's data files, how they are found and copied into a backup folder and back.
+// No window is needed here; the backup window and the automatic backup show the progress
+// through a callback.
+
+// The masks of the data-file set, in the order they are copied.
+const QStringList& datendatei_masken();
+
+// "Zorbel_Master_Backup" in the user's home folder: the backup folder whenever none is stored.
+QString standard_sicherungsordner();
+
+// The folder name a backup of `datum` gets: dd_mm_yyyy, whatever the system's date format.
+QString datumsanhang(const QDate& datum);
+
+// `ordner` with a trailing "/" (an empty text stays empty).
+QString mit_trenner(const QString& ordner);
+
+// Creates `ordner` with every missing parent folder; true when it exists afterwards.
+bool verz_anl(const QString& ordner);
+
+// Whether `name` matches `maske` the way the file system's wildcard search does: "*" and "?"
+// are wildcards, letter case does not count, and "name.*" also matches "name" itself.
+bool passt_zur_maske(const QString& name, const QString& maske);
+
+// The names of the files in `ordner` that match `maske`, hidden and read-only files included,
+// sorted by name. Folders are never listed.
+QStringList dateien_der_maske(const QString& ordner, const QString& maske);
+
+// A copy run: copies file after file and stops at the first failure, which has been reported
+// (file, code and the system's reason) by then. Copies already made stay in place.
+class TKopierlauf
+{
+public:
+    // Called before each copy with the two full paths; the windows show them and repaint.
+    using Fortschritt = std::function<void(const QString& quelle, const QString& ziel)>;
+
+    explicit TKopierlauf(Fortschritt fortschritt = {}) : m_fortschritt(std::move(fortschritt)) {}
+
+    // Copies one file, replacing the target. Sets the copied flag on success.
+    bool KopiereDatei(const QString& quelle, const QString& ziel);
+    // Copies every file of `quellordner` matching `maske` into `zielordner` under its own name.
+    bool Dir_lesen(const QString& quellordner, const QString& zielordner, const QString& maske);
+    // Copies the whole data-file set, mask by mask.
+    bool verz_lesen(const QString& quellordner, const QString& zielordner);
+
+    bool kopiert() const { return m_kopiert; }
+    void kopiertZuruecksetzen() { m_kopiert = false; }
+    // Full paths of the copies made, in order.
+    const QStringList& kopien() const { return m_kopien; }
+
+private:
+    Fortschritt m_fortschritt;
+    bool m_kopiert = false;
+    QStringList m_kopien;
+};
+
+// Probes the root folder `wurzel`: 0 a file is there, 18 no file, 3 no such folder; any other
+// value is the system's error number.
+int laufwerk_pruefen(const QString& wurzel);
+
+// The root a drive letter stands for on this platform ("A:/", which exists only where the
+// program was started beside such a folder: there are no drive letters here).
+QString laufwerkswurzel(QChar lw);
+
+// The message for a probe result of drive `lw` (empty when none is due) and whether the
+// drive can be used.
+struct Laufwerksmeldung {
+    QString text;
+    bool brauchbar = false;
+};
+Laufwerksmeldung laufwerksmeldung(QChar lw, int befund);
+
+// Whether a stored backup folder names drive A: (or a:), the only drive that gets probed.
+bool braucht_laufwerkspruefung(const QString& sicherungsordner);
