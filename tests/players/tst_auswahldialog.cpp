@@ -1,5 +1,5 @@
 #include "app/core/optionen.h"
-#include "app/core/programm.h"
+#include "auswahl_testhilfe.h"
 #include "common/testsupport.h"
 #include "draw/auswahldatei.h"
 #include "draw/tischdatei.h"
@@ -20,26 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Stands in for the main window: Panel5 with its headline Label1, and the services the
-// dialog calls to show and hide Panel5.
-struct Hauptflaeche {
-    QWidget fenster;
-    QWidget* panel5 = new QWidget(&fenster);
-    QLabel* label1 = new QLabel(QStringLiteral("Zufällig ausgewählte Spieler verschiedenen "
-                                               "Tischen zuweisen."),
-                                panel5);
-    Hauptflaeche()
-    {
-        panel5->setObjectName(QStringLiteral("Panel5"));
-        label1->setObjectName(QStringLiteral("Label1"));
-        panel5->show();
-        hauptfensterDiensteSetzen({[this](bool an) { panel5->setVisible(an); }, {},
-                                   [this] { return &fenster; }});
-    }
-    ~Hauptflaeche() { hauptfensterDiensteSetzen({}); }
-    bool sichtbar() const { return !panel5->isHidden(); }
-};
 
 void teilnehmerSchreiben(const QList<QPair<QString, QString>>& vornameName)
 {

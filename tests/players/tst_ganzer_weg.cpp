@@ -1,0 +1,137 @@
+// The organiser's whole road, through the windows' own controls: participants entered, the
+// players present picked, the seating drawn and stored, the selection brought back.
+#include "app/core/optionen.h"
+#include "auswahl_testhilfe.h"
+#include "common/testsupport.h"
+#include "draw/tischdatei.h"
+#include "platform/random.h"
+#include "players/adressdatei.h"
+#include "players/adressen.h"
+#include "players/auswahldialog.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+struct Teilnehmer {
+    const char* name;
+    const char* vorname;
+};
+
+const Teilnehmer kNeun[] = {{"Meier", "Hans"},    {"Schulz", "Anna"},   {"Müller", "Jürgen"},
+                            {"Becker", "Eva"},    {"Wagner", "Karl"},   {"Hoffmann", "Paula"},
+                            {"Schäfer", "Rita"},  {"Koch", "Otto"},     {"Weiß", "Lena"}};
+
+template <class T>
+T* control(QWidget* fenster, const char* name)
+{
+    T* w = fenster->findChild<T*>(QLatin1String(name));
+    if (!w)
+        qFatal("control %s missing", name);
+    return w;
+}
+
+// Types the text key by key, as a keyboard with German keys does (umlauts and ß included).
+void tippen(QWidget* feld, const QString& text)
+{
+    for (const QChar zeichen : text) {
+        const auto taste = Qt::Key(zeichen.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, feld, taste, QString(zeichen), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, feld, taste, QString(zeichen), Qt::NoModifier);
+    }
+}
+
+// "Vorname Name", as the selection dialog and the seating show a participant.
+QStringList erwarteteNamen()
+{
+    QStringList namen;
+    for (const Teilnehmer& t : kNeun)
+        namen.append(QString::fromUtf8(t.vorname) + QLatin1Char(' ') + QString::fromUtf8(t.name));
+    return namen;
+}
+
+} // namespace
+
+class TestGanzerWeg : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void vomTeilnehmerZurSitzordnung();
+};
+
+void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
+{
+    TempDataFolder ordner;
+    MessageRecorder meldungen;
+    Hauptflaeche haupt;
+    optionen_lesen(); // a first start: the settings file is created with the defaults
+    platform::setRandSeed(20240611);
+
+    // 1. Nine participants, typed into the participant window and saved one by one.
+    TAdressen adressen;
+    adressen.oeffnen();
+    for (const Teilnehmer& t : kNeun) {
+        tippen(control<QLineEdit>(&adressen, "Edit3"), QString::fromUtf8(t.name));
+        tippen(control<QLineEdit>(&adressen, "Edit4"), QString::fromUtf8(t.vorname));
+        QTest::mouseClick(control<QPushButton>(&adressen, "Button1"), Qt::LeftButton);
+    }
+    QCOMPARE(adressen_lesen().size(), 9);
+    QCOMPARE(control<QListWidget>(&adressen, "ListBox1")->count(), 9);
+    QTest::mouseClick(control<QPushButton>(&adressen, "Button2"), Qt::LeftButton);
+
+    // 2. The selection dialog lists all nine.
+    TDualListDlg dialog;
+    dialog.oeffnen();
+    QVERIFY(!haupt.sichtbar());
+    QStringList alleSortiert = erwarteteNamen();
+    const QStringList links = dialog.linkeEintraege();
+    QCOMPARE(links.size(), 9);
+    QCOMPARE(QSet<QString>(links.cbegin(), links.cend()),
+             QSet<QString>(alleSortiert.cbegin(), alleSortiert.cend()));
+    alleSortiert = links;
+
+    // 3. "2 Tische", "Doppelspiele", ">>", "Auswahl speichern".
+    QTest::mouseClick(control<QRadioButton>(&dialog, "RadioButton1"), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(&dialog, "RadioButton8"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, "Button5"), Qt::LeftButton);
+    QCOMPARE(dialog.rechteEintraege(), alleSortiert);
+    QTest::mouseClick(control<QPushButton>(&dialog, "Button2"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(haupt.sichtbar());
+
+    // 4. "Tisch2.ti2" holds eight of the nine, each once, in the corner places of doubles.
+    const Tischlesung gelesen = tisch_lesen(2);
+    QVERIFY(gelesen.gelesen);
+    QStringList gesetzt;
+    for (int tisch = 1; tisch <= 2; ++tisch) {
+        for (Platz ecke : {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks,
+                           Platz::UntenRechts})
+            gesetzt.append(gelesen.belegung.name(tisch, ecke).trimmed());
+        QVERIFY(gelesen.belegung.name(tisch, Platz::ObenMitte).isEmpty());
+        QVERIFY(gelesen.belegung.name(tisch, Platz::UntenMitte).isEmpty());
+    }
+    const QSet<QString> gesetztMenge(gesetzt.cbegin(), gesetzt.cend());
+    QCOMPARE(gesetztMenge.size(), 8);
+    for (const QString& name : gesetztMenge)
+        QVERIFY2(alleSortiert.contains(name), qPrintable(name));
+    QCOMPARE(Optionen.Spielmodus, 1);
+
+    // 5. Opened again the dialog starts empty on the right; "Auswahl laden" brings back both
+    //    lists of the save.
+    dialog.oeffnen();
+    QCOMPARE(dialog.rechteEintraege().size(), 0);
+    QTest::mouseClick(control<QPushButton>(&dialog, "Button1"), Qt::LeftButton);
+    QCOMPARE(dialog.linkeEintraege(), QStringList());
+    QCOMPARE(dialog.rechteEintraege(), alleSortiert);
+    QVERIFY(control<QPushButton>(&dialog, "Button2")->isEnabled());
+
+    QVERIFY2(meldungen.messages().isEmpty(), qPrintable(meldungen.texts().join(QLatin1Char('|'))));
+}
+
+QTEST_MAIN(TestGanzerWeg)
+#include "tst_ganzer_weg.moc"
