@@ -1,0 +1,83 @@
+// The whole draw for 6 tables in doubles (pool rebuilt from the selection file, pool loaded,
+// numbers drawn, table file written) beside merely loading the same pool file.
+#include "app/core/optionen.h"
+#include "draw/auswahldatei.h"
+#include "draw/pool.h"
+#include "draw/ziehung.h"
+#include "platform/datafolder.h"
+#include "platform/messages.h"
+#include "platform/random.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+template <class F>
+double medianMs(int runs, F&& f)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        f();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    platform::setDataFolder(dir.path());
+    QDir::setCurrent(dir.path());
+    platform::setMessageHandler([](const platform::Message& m) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+        return platform::Answer::Ok;
+    });
+    optionen_standardwerte(Optionen);
+    Optionen.Spielmodus = kDoppel;
+    platform::setRandSeed(20240601u);
+
+    std::printf("%10s %14s %14s %8s %16s\n", "players", "draw ms", "read pool ms", "ratio",
+                "random calls");
+    for (int n : {24, 1000, 100000}) {
+        QStringList namen;
+        namen.reserve(n);
+        for (int i = 0; i < n; ++i)
+            namen << QStringLiteral("Spielerin Nummer %1").arg(i);
+        auswahl_schreiben(auswahldatei2(), namen);
+        const int runs = n >= 100000 ? 5 : 21;
+
+        std::uint32_t vorher = platform::randSeed();
+        const double ziehen = medianMs(runs, [] { personen_zuweisen6t(); });
+        // Random calls of one draw: step the generator's state from before to after.
+        std::uint64_t aufrufe = 0;
+        {
+            platform::setRandSeed(vorher);
+            personen_zuweisen6t();
+            const std::uint32_t nachher = platform::randSeed();
+            platform::setRandSeed(vorher);
+            while (platform::randSeed() != nachher) {
+                platform::random(1);
+                ++aufrufe;
+            }
+        }
+        const double lesen = medianMs(runs, [] {
+            QStringList zeilen;
+            pool_laden(zeilen);
+        });
+        std::printf("%10d %14.3f %14.3f %8.1f %16llu\n", n, ziehen, lesen, ziehen / lesen,
+                    static_cast<unsigned long long>(aufrufe));
+    }
+    return 0;
+}
