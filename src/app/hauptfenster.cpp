@@ -1,10 +1,615 @@
 #include "hauptfenster.h"
 
+#include "bilder.h"
+#include "core/optionen.h"
 #include "core/programm.h"
+#include "hauptlogik.h"
+#include "platform/clock.h"
+#include "platform/datafolder.h"
+#include "platform/help.h"
+#include "platform/messages.h"
+#include "platform/shell.h"
+#include "platform/taskbar.h"
+#include "weitereprogramme.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+constexpr int kWerkzeugleisteHoehe = 65;
+constexpr int kUhrBreite = 150;
+constexpr int kUhrHoehe = 28;
+constexpr int kHilfeProgramm = 150;
+
+QFont ueberschriftSchrift()
+{
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("Book Antiqua"), QStringLiteral("P052"),
+                         QStringLiteral("Palatino Linotype"), QStringLiteral("DejaVu Serif")});
+    schrift.setPixelSize(16);
+    schrift.setBold(true);
+    return schrift;
+}
+
+QFont uhrSchrift()
+{
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("Locardo"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
+    schrift.setPixelSize(16);
+    schrift.setBold(true);
+    return schrift;
+}
+
+} // namespace
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Zorbel-Master V  ") + Programmversion);
+    setAccessibleName(QStringLiteral("Zorbel-Master Hauptfenster"));
+    setWindowIcon(bild_icon(QStringLiteral("zorbel-master")));
     resize(1069, 729);
+
+    auto* hauptbereich = new QWidget(this);
+    hauptbereich->setObjectName(QStringLiteral("Hauptbereich"));
+    auto* spalte = new QVBoxLayout(hauptbereich);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->setSpacing(0);
+    setCentralWidget(hauptbereich);
+
+    werkzeugleisteBauen();
+    hauptflaecheBauen();
+    spalte->addWidget(Panel1);
+    spalte->addWidget(Panel5, 1);
+    menueBauen();
+
+    QStatusBar* statusZeile = statusBar();
+    statusZeile->setObjectName(QStringLiteral("StatusBar1"));
+    statusZeile->setAccessibleName(QStringLiteral("Statuszeile"));
+    statusZeile->setFixedHeight(20);
+    statusZeile->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(statusZeile);
+    StatusPanel->setObjectName(QStringLiteral("StatusBar1Panel"));
+    StatusPanel->setAccessibleName(QStringLiteral("Hinweis"));
+    StatusPanel->setAlignment(Qt::AlignCenter);
+    statusZeile->addWidget(StatusPanel);
+
+    WeitereProgramme = new TWeitereProgramme(this);
+
+    Uhrtakt = new QTimer(this);
+    Uhrtakt->setObjectName(QStringLiteral("Uhrtakt"));
+    // A short period keeps the shown second in step with the real one.
+    Uhrtakt->setInterval(200);
+    connect(Uhrtakt, &QTimer::timeout, this, &TForm1::uhrStellen);
+    Uhrtakt->start();
+    uhrStellen();
+
+    HauptfensterDienste dienste;
+    dienste.hauptflaecheSichtbar = [this](bool sichtbar) { Panel5->setVisible(sichtbar); };
+    dienste.titelZeigen = [this] { titelZeigen(); };
+    dienste.fenster = [this]() -> QWidget* { return this; };
+    hauptfensterDiensteSetzen(std::move(dienste));
+}
+
+TForm1::~TForm1()
+{
+    hauptfensterDiensteSetzen({});
+}
+
+QToolButton* TForm1::speedButton(const char* name, const QString& caption, const QString& hint,
+                                 const QString& bild)
+{
+    auto* knopf = new QToolButton(Panel1);
+    knopf->setObjectName(QString::fromLatin1(name));
+    knopf->setText(caption);
+    knopf->setToolTip(hint);
+    knopf->setAccessibleName(caption.trimmed());
+    knopf->setAccessibleDescription(hint);
+    knopf->setIcon(bild_icon(bild));
+    knopf->setIconSize(QSize(32, 32));
+    knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    knopf->setAutoRaise(true);
+    knopf->setFixedSize(70, 63);
+    knopf->setFocusPolicy(Qt::TabFocus);
+    Panel1->layout()->addWidget(knopf);
+    return knopf;
+}
+
+void TForm1::werkzeugleisteBauen()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAccessibleName(QStringLiteral("Werkzeugleiste"));
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    Panel1->setFixedHeight(kWerkzeugleisteHoehe);
+    auto* reihe = new QHBoxLayout(Panel1);
+    reihe->setContentsMargins(1, 1, 1, 1);
+    reihe->setSpacing(0);
+
+    auto* b1 = speedButton("SpeedButton1", QStringLiteral("Erfassen"), QStringLiteral("Daten eingeben"),
+                           QStringLiteral("erfassen"));
+    auto* b3 = speedButton("SpeedButton3", QStringLiteral("Auswahl "), QStringLiteral("Daten suchen"),
+                           QStringLiteral("auswahl"));
+    auto* b12 = speedButton("SpeedButton12", QStringLiteral("Anwesend"), {}, QStringLiteral("anwesend"));
+    auto* b4 = speedButton("SpeedButton4", QStringLiteral("2 Tische"), {}, QStringLiteral("tische2"));
+    auto* b5 = speedButton("SpeedButton5", QStringLiteral("3 Tische"), {}, QStringLiteral("tische3"));
+    auto* b2 = speedButton("SpeedButton2", QStringLiteral("4 Tische"), {}, QStringLiteral("tische4"));
+    auto* b8 = speedButton("SpeedButton8", QStringLiteral("5 Tische"), {}, QStringLiteral("tische5"));
+    auto* b6 = speedButton("SpeedButton6", QStringLiteral("6 Tische"), {}, QStringLiteral("tische6"));
+    auto* b7 = speedButton("SpeedButton7", QStringLiteral("Backup"), {}, QStringLiteral("backup"));
+    auto* b10 = speedButton("SpeedButton10", QStringLiteral("Farben"), QStringLiteral("Bildschirmfarben einstellen"),
+                            QStringLiteral("farben"));
+    auto* b11 = speedButton("SpeedButton11", QStringLiteral("Beenden"), QStringLiteral("Programm beenden"),
+                            QStringLiteral("beenden"));
+    reihe->addStretch(1);
+
+    connect(b1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(b3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(b12, &QToolButton::clicked, this, &TForm1::SpeedButton12Click);
+    connect(b4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(b5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    connect(b2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(b8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    connect(b6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(b7, &QToolButton::clicked, this, &TForm1::SpeedButton7Click);
+    connect(b10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    connect(b11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+
+    befehlZuordnen(Befehl::Erfassen, b1, nullptr);
+    befehlZuordnen(Befehl::Auswahl, b3, nullptr);
+    befehlZuordnen(Befehl::Anwesend, b12, nullptr);
+    befehlZuordnen(Befehl::Tische2, b4, nullptr);
+    befehlZuordnen(Befehl::Tische3, b5, nullptr);
+    befehlZuordnen(Befehl::Tische4, b2, nullptr);
+    befehlZuordnen(Befehl::Tische5, b8, nullptr);
+    befehlZuordnen(Befehl::Tische6, b6, nullptr);
+    befehlZuordnen(Befehl::Sicherung, b7, nullptr);
+    befehlZuordnen(Befehl::Farben, b10, nullptr);
+}
+
+QAction* TForm1::menuePunkt(QMenu* menue, const char* name, const QString& text)
+{
+    QAction* punkt = menue ? menue->addAction(text) : menuBar()->addAction(text);
+    punkt->setObjectName(QString::fromLatin1(name));
+    return punkt;
+}
+
+void TForm1::menueBauen()
+{
+    QMenuBar* leiste = menuBar();
+    leiste->setObjectName(QStringLiteral("MainMenu1"));
+    leiste->setAccessibleName(QStringLiteral("Menü"));
+
+    auto untermenue = [leiste](const char* name, const QString& titel) {
+        QMenu* menue = leiste->addMenu(titel);
+        menue->setObjectName(QString::fromLatin1(name));
+        menue->setAccessibleName(titel);
+        menue->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Punkt"));
+        return menue;
+    };
+
+    QMenu* erfassen = untermenue("Spielererfassen1", QStringLiteral("Spieler erfassen"));
+    QAction* namenerfassen = menuePunkt(erfassen, "Namenerfassen1", QStringLiteral("Spieler erfassen/ändern"));
+
+    QMenu* bearbeiten = untermenue("Bearbeiten1", QStringLiteral("Bearbeiten"));
+    QAction* festlegen = menuePunkt(bearbeiten, "Personenfestlegen1", QStringLiteral("Spieler auswählen"));
+    QAction* spieler = menuePunkt(bearbeiten, "Spieler1", QStringLiteral("Ausgewählte Spieler anzeigen"));
+
+    QMenu* zuordnen = untermenue("Spielerzuordnen1", QStringLiteral("Spieler zuordnen"));
+    QAction* t2 = menuePunkt(zuordnen, "Spielerfr2Tische1", QStringLiteral("Spieler für 2 Tische"));
+    QAction* t3 = menuePunkt(zuordnen, "Spielerfr3Tische1", QStringLiteral("Spieler für 3 Tische"));
+    QAction* t4 = menuePunkt(zuordnen, "Spielerfr4Tische1", QStringLiteral("Spieler für 4 Tische"));
+    QAction* t5 = menuePunkt(zuordnen, "Spielerfr5Tische", QStringLiteral("Spieler für 5 Tische"));
+    QAction* t6 = menuePunkt(zuordnen, "Spielerfr6Tische1", QStringLiteral("Spieler für 6 Tische"));
+
+    QMenu* drucken = untermenue("Drucken1", QStringLiteral("Drucken"));
+    QAction* adressen = menuePunkt(drucken, "Adressendrucken1", QStringLiteral("Erfasste Spieler drucken"));
+
+    QMenu* sonstiges = untermenue("Sonstiges1", QStringLiteral("Sonstiges"));
+    QAction* sichern = menuePunkt(sonstiges, "DatensichernWiederherstellen1",
+                                  QStringLiteral("Daten sichern/Wiederherstellen"));
+    sonstiges->addSeparator();
+    QAction* updatePruefen =
+        menuePunkt(sonstiges, "AufverfgbareUpdateprfen1", QStringLiteral("Auf verfügbare Update prüfen"));
+    QAction* weitere1 = menuePunkt(sonstiges, "WeitereProgramme1", QStringLiteral("Weitere Programme"));
+    QAction* website = menuePunkt(sonstiges, "Websitebesuchen1", QStringLiteral("Website besuchen"));
+
+    QAction* update = menuePunkt(nullptr, "Update1", QStringLiteral("Update"));
+    QAction* weitere2 = menuePunkt(nullptr, "WeitereProgramme2", QStringLiteral("Weitere Programme"));
+    QAction* hilfe = menuePunkt(nullptr, "Hilfe1", QStringLiteral("Hilfe"));
+
+    connect(namenerfassen, &QAction::triggered, this, &TForm1::Namenerfassen1Click);
+    connect(festlegen, &QAction::triggered, this, &TForm1::Personenfestlegen1Click);
+    connect(spieler, &QAction::triggered, this, &TForm1::Spieler1Click);
+    connect(t2, &QAction::triggered, this, &TForm1::Spielerfr2Tische1Click);
+    connect(t3, &QAction::triggered, this, &TForm1::Spielerfr3Tische1Click);
+    connect(t4, &QAction::triggered, this, &TForm1::Spielerfr4Tische1Click);
+    connect(t5, &QAction::triggered, this, &TForm1::Spielerfr5TischeClick);
+    connect(t6, &QAction::triggered, this, &TForm1::Spielerfr6Tische1Click);
+    connect(adressen, &QAction::triggered, this, &TForm1::Adressendrucken1Click);
+    connect(sichern, &QAction::triggered, this, &TForm1::DatensichernWiederherstellen1Click);
+    connect(updatePruefen, &QAction::triggered, this, &TForm1::AufverfgbareUpdateprfen1Click);
+    connect(weitere1, &QAction::triggered, this, &TForm1::WeitereProgramme1Click);
+    connect(website, &QAction::triggered, this, &TForm1::Websitebesuchen1Click);
+    connect(update, &QAction::triggered, this, &TForm1::Update1Click);
+    connect(weitere2, &QAction::triggered, this, &TForm1::WeitereProgramme2Click);
+    connect(hilfe, &QAction::triggered, this, &TForm1::Hilfe1Click);
+
+    befehlZuordnen(Befehl::Erfassen, nullptr, namenerfassen);
+    befehlZuordnen(Befehl::Auswahl, nullptr, festlegen);
+    befehlZuordnen(Befehl::Anwesend, nullptr, spieler);
+    befehlZuordnen(Befehl::Tische2, nullptr, t2);
+    befehlZuordnen(Befehl::Tische3, nullptr, t3);
+    befehlZuordnen(Befehl::Tische4, nullptr, t4);
+    befehlZuordnen(Befehl::Tische5, nullptr, t5);
+    befehlZuordnen(Befehl::Tische6, nullptr, t6);
+    befehlZuordnen(Befehl::Sicherung, nullptr, sichern);
+    befehlZuordnen(Befehl::Drucken, nullptr, adressen);
+}
+
+void TForm1::hauptflaecheBauen()
+{
+    Panel5 = new QFrame(this);
+    Panel5->setObjectName(QStringLiteral("Panel5"));
+    Panel5->setAccessibleName(QStringLiteral("Hauptfläche"));
+    Panel5->setFrameShape(QFrame::NoFrame);
+    Panel5->setAutoFillBackground(true);
+    Panel5->setMinimumSize(200, 120);
+    Panel5->installEventFilter(this);
+
+    Image1 = new QLabel(Panel5);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Bild: Tischfußball-Tisch von oben"));
+    Image1->setGeometry(238, 60, 593, 433);
+    Image1->setScaledContents(true);
+    Image1->setAttribute(Qt::WA_TranslucentBackground);
+    Image1->setPixmap(bild_pixmap(QStringLiteral("tischfussball"), QSize(593, 433), 2.0));
+
+    Label1 = new QLabel(QStringLiteral("Zufällig ausgewählte Spieler verschiedenen Tischen zuweisen."), Panel5);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAccessibleName(Label1->text());
+    Label1->setFont(ueberschriftSchrift());
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(0, 18, 1069, 26);
+
+    Label2 = new QLabel(QStringLiteral("Hier könnte Ihre Werbung stehen."), Panel5);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAccessibleName(Label2->text());
+    Label2->setFont(ueberschriftSchrift());
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setGeometry(134, 600, 800, 21);
+
+    RxClock1 = new QLabel(Panel5);
+    RxClock1->setObjectName(QStringLiteral("RxClock1"));
+    RxClock1->setAccessibleName(QStringLiteral("Uhrzeit"));
+    RxClock1->setFont(uhrSchrift());
+    RxClock1->setFrameShape(QFrame::NoFrame);
+    // The clock reaches 10 pixels past the panel's right edge; its text keeps clear of it.
+    RxClock1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    RxClock1->setContentsMargins(0, 0, 20, 0);
+    RxClock1->setGeometry(929, 640, kUhrBreite, kUhrHoehe);
+
+    ListBox1 = new QListWidget(Panel5);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Gezogene Nummern"));
+    ListBox1->hide();
+}
+
+void TForm1::befehlZuordnen(Befehl befehl, QToolButton* knopf, QAction* punkt)
+{
+    Befehlsplatz& platz = m_befehle[befehl];
+    if (knopf) {
+        platz.knoepfe.append(knopf);
+        knopf->setEnabled(static_cast<bool>(platz.aktion));
+    }
+    if (punkt) {
+        platz.punkte.append(punkt);
+        punkt->setEnabled(static_cast<bool>(platz.aktion));
+    }
+}
+
+void TForm1::befehlVerbinden(Befehl befehl, std::function<void()> aktion)
+{
+    Befehlsplatz& platz = m_befehle[befehl];
+    platz.aktion = std::move(aktion);
+    const bool verbunden = static_cast<bool>(platz.aktion);
+    for (QToolButton* knopf : platz.knoepfe)
+        knopf->setEnabled(verbunden);
+    for (QAction* punkt : platz.punkte)
+        punkt->setEnabled(verbunden);
+}
+
+bool TForm1::befehlVerbunden(Befehl befehl) const
+{
+    const auto it = m_befehle.find(befehl);
+    return it != m_befehle.end() && static_cast<bool>(it->second.aktion);
+}
+
+void TForm1::ausfuehren(Befehl befehl)
+{
+    const auto it = m_befehle.find(befehl);
+    if (it != m_befehle.end() && it->second.aktion)
+        it->second.aktion();
+}
+
+// --- The commands -------------------------------------------------------------------------
+
+void TForm1::SpeedButton1Click()
+{
+    Namenerfassen1Click();
+}
+
+void TForm1::Namenerfassen1Click()
+{
+    if (!befehlVerbunden(Befehl::Erfassen))
+        return;
+    Panel5->hide();
+    ausfuehren(Befehl::Erfassen);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    if (!befehlVerbunden(Befehl::Auswahl))
+        return;
+    Panel5->hide();
+    Personenfestlegen1Click();
+}
+
+void TForm1::Personenfestlegen1Click()
+{
+    ausfuehren(Befehl::Auswahl);
+}
+
+void TForm1::SpeedButton12Click()
+{
+    Namenzuordnen1Click();
+}
+
+void TForm1::Spieler1Click()
+{
+    Namenzuordnen1Click();
+}
+
+void TForm1::Namenzuordnen1Click()
+{
+    if (!befehlVerbunden(Befehl::Anwesend))
+        return;
+    Panel5->hide();
+    ausfuehren(Befehl::Anwesend);
+}
+
+void TForm1::SpeedButton4Click()
+{
+    Spielerfr2Tische1Click();
+}
+
+void TForm1::Spielerfr2Tische1Click()
+{
+    ausfuehren(Befehl::Tische2);
+}
+
+void TForm1::SpeedButton5Click()
+{
+    Spielerfr3Tische1Click();
+}
+
+void TForm1::Spielerfr3Tische1Click()
+{
+    ausfuehren(Befehl::Tische3);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    Spielerfr4Tische1Click();
+}
+
+void TForm1::Spielerfr4Tische1Click()
+{
+    ausfuehren(Befehl::Tische4);
+}
+
+void TForm1::SpeedButton8Click()
+{
+    Spielerfr5TischeClick();
+}
+
+void TForm1::Spielerfr5TischeClick()
+{
+    ausfuehren(Befehl::Tische5);
+}
+
+void TForm1::SpeedButton6Click()
+{
+    Spielerfr6Tische1Click();
+}
+
+void TForm1::Spielerfr6Tische1Click()
+{
+    ausfuehren(Befehl::Tische6);
+}
+
+void TForm1::SpeedButton7Click()
+{
+    DatensichernWiederherstellen1Click();
+}
+
+void TForm1::DatensichernWiederherstellen1Click()
+{
+    ausfuehren(Befehl::Sicherung);
+}
+
+void TForm1::SpeedButton10Click()
+{
+    ausfuehren(Befehl::Farben);
+}
+
+void TForm1::Adressendrucken1Click()
+{
+    ausfuehren(Befehl::Drucken);
+}
+
+void TForm1::SpeedButton11Click()
+{
+    platform::closeHelp();
+    // A failed automatic backup keeps the program open, so the organiser can try again.
+    if (Optionen.AutoSicherung == 1 && automatischeSicherung && !automatischeSicherung())
+        return;
+    close();
+}
+
+void TForm1::AufverfgbareUpdateprfen1Click()
+{
+    update_starten();
+}
+
+void TForm1::Update1Click()
+{
+    update_starten();
+}
+
+void TForm1::update_starten()
+{
+    const int ergebnis = platform::shellExecute(Datenordner + QStringLiteral("Update.Exe"), Datenordner);
+    if (ergebnis <= 32)
+        platform::showMessage(update_meldung(ergebnis), platform::Buttons::Ok, platform::Icon::Error);
+    close();
+}
+
+void TForm1::WeitereProgramme1Click()
+{
+    weitere_programme_zeigen();
+}
+
+void TForm1::WeitereProgramme2Click()
+{
+    weitere_programme_zeigen();
+}
+
+void TForm1::weitere_programme_zeigen()
+{
+    Panel5->hide();
+    WeitereProgramme->adjustSize();
+    if (const QScreen* bildschirm = screen()) {
+        const QRect flaeche = bildschirm->geometry();
+        const QSize groesse = WeitereProgramme->frameSize();
+        WeitereProgramme->move(flaeche.x() + (flaeche.width() - groesse.width()) / 2,
+                               flaeche.y() + (flaeche.height() - groesse.height()) / 2 + 50);
+    }
+    WeitereProgramme->show();
+    WeitereProgramme->raise();
+    WeitereProgramme->activateWindow();
+}
+
+void TForm1::Websitebesuchen1Click()
+{
+    Panel5->hide();
+    const platform::Answer antwort =
+        platform::showMessage(website_frage(), platform::Buttons::YesNo, platform::Icon::Question);
+    if (antwort == platform::Answer::Yes) {
+        const QString adresse = website_adresse();
+        if (!platform::openUrl(QUrl(adresse)))
+            platform::showMessage(website_fehler(adresse), platform::Buttons::Ok, platform::Icon::Warning);
+    }
+    Panel5->show();
+}
+
+void TForm1::Hilfe1Click()
+{
+    if (!platform::showHelp(Hilfedatei, kHilfeProgramm))
+        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok, platform::Icon::Warning);
+}
+
+// --- Set-up, title, clock ------------------------------------------------------------------
+
+bool TForm1::IsTaskbarAutoHideOn() const
+{
+    return platform::taskbar(screen()).autoHide;
+}
+
+void TForm1::FormCreate()
+{
+    QScreen* bildschirm = screen();
+    if (bildschirm)
+        setGeometry(bildschirm->availableGeometry());
+    layout()->activate();
+    centralWidget()->layout()->activate();
+
+    Hilfedatei = Datenordner + QStringLiteral("Zorbeln-Hilfe.html");
+    if (!QFileInfo(Hilfedatei).isFile())
+        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok, platform::Icon::Warning);
+
+    const platform::Taskbar leiste = platform::taskbar(bildschirm);
+    if (!leiste.known || !bildschirm)
+        return;
+
+    const int breite = bildschirm->geometry().width();
+    const int hoehe = bildschirm->geometry().height();
+    Image1->move(static_cast<int>(std::trunc(breite / 2.0 - Image1->width() / 2.0)),
+                 static_cast<int>(std::trunc(hoehe / 2.0 - (Image1->height() / 2.0 + kWerkzeugleisteHoehe))));
+
+    TaskleistenHoehe = taskleisten_hoehe(hoehe, leiste.left, leiste.top, leiste.right, leiste.bottom);
+    TaskleisteFest = IsTaskbarAutoHideOn() ? 0 : 1;
+
+    StatusPanel->setFixedWidth(breite / 2);
+
+    titel_zeigen();
+    if (style_lesen)
+        style_lesen();
+    setWindowState(windowState() | Qt::WindowMaximized);
+
+    Panel5->show();
+    hauptflaecheAnordnen();
+}
+
+void TForm1::hauptflaecheAnordnen()
+{
+    const int breite = Panel5->width();
+    const int hoehe = Panel5->height();
+    Label1->setGeometry(0, Label1->y(), breite, Label1->height());
+    Label2->setGeometry(0, hoehe - Label2->height() - 16, breite, Label2->height());
+    RxClock1->move(breite - RxClock1->width() + 10, hoehe - RxClock1->height() - 10);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Headline, bottom line and clock keep their places when the panel changes size.
+    if (watched == Panel5 && event->type() == QEvent::Resize)
+        hauptflaecheAnordnen();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::titelZeigen()
+{
+    const QDate heute = platform::today();
+    setWindowTitle(titel_text(heute, Programmversion));
+    StatusPanel->setText(status_text(heute, Programmversion));
+}
+
+void TForm1::uhrStellen()
+{
+    const QString zeit = platform::now().time().toString(QStringLiteral("HH:mm:ss"));
+    if (RxClock1->text() != zeit)
+        RxClock1->setText(zeit);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Q_EMIT programmEnde();
 }
