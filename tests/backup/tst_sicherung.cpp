@@ -1,4 +1,341 @@
+#include "backup/laufwerkslisten.h"
+#include "backup/sicherung.h"
+#include "common/testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <sys/stat.h>
+
+namespace {
+
+// A data folder as the program leaves it, with a few files a backup must leave alone.
+struct DataFixture {
+    QTemporaryDir dir;
+    QMap<QString, QByteArray> dataFiles; // name -> content of every file a backup must copy
+
+    DataFixture()
+    {
+        const QStringList names = {"Zorbeln.opt",  "Farben.frb",  "Adressen.adr",
+                                   "aktuelle_Liste1.akt", "aktuelle_Liste2.akt", "alt.dat",
+                                   "Tisch2.ti2",   "Tisch3.ti3",  "Tisch4.ti4",
+                                   "Tisch5.ti5",   "Tisch5.ti6",  "Styledat.txt",
+                                   "Str_list.txt", ".versteckt.txt", "GROSS.TXT"};
+        int i = 0;
+        for (const QString& name : names) {
+            QByteArray content = name.toLatin1() + QByteArray(1, char(0x80 + i));
+            content += QByteArray(i * 100, char(i));
+            dataFiles.insert(name, content);
+            writeFileBytes(dir.filePath(name), content);
+            ++i;
+        }
+        ::chmod(QFile::encodeName(dir.filePath("Tisch5.ti6")).constData(), 0444);
+        writeFileBytes(dir.filePath("notiz.doc"), "no data file");
+        writeFileBytes(dir.filePath("Styledat.txt.bak"), "no data file");
+        QDir(dir.path()).mkdir("ordner.txt");
+        QDir(dir.path()).mkpath("unter/tiefer");
+        writeFileBytes(dir.filePath("unter/Adressen.adr"), "in a subfolder");
+    }
+    QString path() const { return dir.path() + QLatin1Char('/'); }
+};
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+} // namespace
+
+class TestSicherung : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void masksInOrder();
+    void dateSuffix_data();
+    void dateSuffix();
+    void maskMatching_data();
+    void maskMatching();
+    void defaultFolderIsInHome();
+    void backupCopiesExactlyTheDataFiles();
+    void backingUpTwiceOverwrites();
+    void failedCopyStopsTheRunAndKeepsEarlierCopies();
+    void creatingFolders_data();
+    void creatingFolders();
+    void driveProbe_data();
+    void driveProbe();
+    void driveMessages_data();
+    void driveMessages();
+    void whichFoldersAreProbed_data();
+    void whichFoldersAreProbed();
+    void folderListShowsPathAndSubfolders();
+};
+
+void TestSicherung::masksInOrder()
+{
+    QCOMPARE(datendatei_masken(),
+             (QStringList{"*.opt", "*.frb", "*.adr", "*.akt", "*.dat", "*.ti2", "*.ti3", "*.ti4",
+                          "*.ti5", "*.ti6", "*.txt"}));
+}
+
+void TestSicherung::dateSuffix_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("9 December 2023") << QDate(2023, 12, 9) << "de_DE" << "09_12_2023";
+    QTest::newRow("first of January") << QDate(2024, 1, 1) << "de_DE" << "01_01_2024";
+    QTest::newRow("US locale gives the same") << QDate(2023, 12, 9) << "en_US" << "09_12_2023";
+    QTest::newRow("Japanese locale gives the same") << QDate(2023, 3, 31) << "ja_JP"
+                                                    << "31_03_2023";
+}
+
+void TestSicherung::dateSuffix()
+{
+    QFETCH(QDate, date);
+    QFETCH(QString, locale);
+    QFETCH(QString, suffix);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const QString result = datumsanhang(date);
+    QLocale::setDefault(before);
+    QCOMPARE(result, suffix);
+}
+
+void TestSicherung::maskMatching_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("extension") << "Zorbeln.opt" << "*.opt" << true;
+    QTest::newRow("case does not count") << "ADRESSEN.ADR" << "*.adr" << true;
+    QTest::newRow("six-table file") << "Tisch5.ti6" << "*.ti6" << true;
+    QTest::newRow("longer extension") << "Styledat.txt.bak" << "*.txt" << false;
+    QTest::newRow("hidden file") << ".versteckt.txt" << "*.txt" << true;
+    QTest::newRow("name mask") << "Tisch2.ti2" << "Tisch2.*" << true;
+    QTest::newRow("name mask, no extension") << "Tisch2" << "Tisch2.*" << true;
+    QTest::newRow("name mask, longer name") << "Tisch20.ti2" << "Tisch2.*" << false;
+    QTest::newRow("brackets are plain characters") << "x[1].txt" << "x[1].*" << true;
+    QTest::newRow("brackets are no class") << "x1.txt" << "x[1].*" << false;
+    QTest::newRow("question mark") << "a.b" << "?.b" << true;
+    QTest::newRow("all files") << "README" << "*.*" << true;
+}
+
+void TestSicherung::maskMatching()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, mask);
+    QFETCH(bool, matches);
+    QCOMPARE(passt_zur_maske(name, mask), matches);
+}
+
+void TestSicherung::defaultFolderIsInHome()
+{
+    QCOMPARE(standard_sicherungsordner(),
+             QString::fromLocal8Bit(qgetenv("HOME")) + QStringLiteral("/Zorbel_Master_Backup"));
+}
+
+void TestSicherung::backupCopiesExactlyTheDataFiles()
+{
+    DataFixture data;
+    QTemporaryDir targetDir;
+    const QString target = targetDir.path() + QStringLiteral("/neu/");
+    QVERIFY(verz_anl(target));
+    MessageRecorder messages;
+    QStringList shown;
+    TKopierlauf lauf([&shown](const QString& from, const QString& to) {
+        shown << QFileInfo(from).fileName();
+        QCOMPARE(QFileInfo(to).fileName(), QFileInfo(from).fileName());
+    });
+    QVERIFY(lauf.verz_lesen(data.path(), target));
+    QVERIFY(lauf.kopiert());
+    QVERIFY(messages.texts().isEmpty());
+
+    QStringList expected = data.dataFiles.keys();
+    expected.sort();
+    QCOMPARE(filesIn(target), expected);
+    for (auto it = data.dataFiles.cbegin(); it != data.dataFiles.cend(); ++it)
+        QCOMPARE(readFileBytes(target + it.key()), it.value());
+    // Mask by mask: the settings first, the seating files before the text files.
+    QCOMPARE(shown.first(), QStringLiteral("Zorbeln.opt"));
+    QVERIFY(shown.indexOf("Tisch4.ti4") < shown.indexOf("Tisch5.ti5"));
+    QVERIFY(shown.indexOf("Tisch5.ti5") < shown.indexOf("Tisch5.ti6"));
+    QVERIFY(shown.indexOf("Tisch5.ti6") < shown.indexOf("Styledat.txt"));
+    QCOMPARE(lauf.kopien().size(), expected.size());
+}
+
+void TestSicherung::backingUpTwiceOverwrites()
+{
+    DataFixture data;
+    QTemporaryDir targetDir;
+    const QString target = targetDir.path() + QLatin1Char('/');
+    QVERIFY(TKopierlauf().verz_lesen(data.path(), target));
+    QVERIFY(writeFileBytes(data.dir.filePath("Adressen.adr"), "changed"));
+    QVERIFY(writeFileBytes(data.dir.filePath("Tisch5.ti5"), QByteArray()));
+    ::chmod(QFile::encodeName(target + "Tisch5.ti6").constData(), 0444);
+    MessageRecorder messages;
+    QVERIFY(TKopierlauf().verz_lesen(data.path(), target));
+    QVERIFY(messages.texts().isEmpty());
+    QCOMPARE(readFileBytes(target + "Adressen.adr"), QByteArray("changed"));
+    QCOMPARE(readFileBytes(target + "Tisch5.ti5"), QByteArray());
+    QCOMPARE(readFileBytes(target + "Tisch5.ti6"), data.dataFiles.value("Tisch5.ti6"));
+}
+
+void TestSicherung::failedCopyStopsTheRunAndKeepsEarlierCopies()
+{
+    DataFixture data;
+    QTemporaryDir targetDir;
+    const QString target = targetDir.path() + QLatin1Char('/');
+    // A folder where the participant file's copy must go fails for root too.
+    QVERIFY(QDir(target).mkdir("Adressen.adr"));
+    MessageRecorder messages;
+    TKopierlauf lauf;
+    QVERIFY(!lauf.verz_lesen(data.path(), target));
+
+    QCOMPARE(messages.texts().size(), 1);
+    const QString text = messages.lastText();
+    QVERIFY2(text.startsWith(QStringLiteral("Systemfehler.  Code: 21.\n"
+                                            "An dieser Stelle steht ein Ordner.")),
+             qPrintable(text));
+    QVERIFY2(text.contains(data.path() + "Adressen.adr") && text.contains(target + "Adressen.adr"),
+             qPrintable(text));
+    QCOMPARE(filesIn(target), (QStringList{"Adressen.adr", "Farben.frb", "Zorbeln.opt"}));
+    QCOMPARE(readFileBytes(target + "Zorbeln.opt"), data.dataFiles.value("Zorbeln.opt"));
+    QVERIFY(QFileInfo(target + "Adressen.adr").isDir());
+    QVERIFY(lauf.kopiert());
+}
+
+void TestSicherung::creatingFolders_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<bool>("created");
+    QTest::newRow("one level") << "Sicherung" << true;
+    QTest::newRow("several levels, trailing separator") << "a/b/09_12_2023/" << true;
+    QTest::newRow("already there") << "." << true;
+    QTest::newRow("a file stands in the path") << "datei.txt/unter" << false;
+    QTest::newRow("the path is a file") << "datei.txt" << false;
+}
+
+void TestSicherung::creatingFolders()
+{
+    QFETCH(QString, relative);
+    QFETCH(bool, created);
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("datei.txt"), "x"));
+    QCOMPARE(verz_anl(dir.filePath(relative)), created);
+    QCOMPARE(QFileInfo(dir.filePath(relative)).isDir(), created);
+    QVERIFY(!verz_anl(QString()));
+}
+
+void TestSicherung::driveProbe_data()
+{
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<int>("code");
+    QTest::newRow("a file on the disk") << "file" << 0;
+    QTest::newRow("only a folder on the disk") << "folder" << 0;
+    QTest::newRow("empty disk") << "empty" << 18;
+    QTest::newRow("no such drive") << "missing" << 3;
+    QTest::newRow("a file instead of a drive") << "plainFile" << 3;
+}
+
+void TestSicherung::driveProbe()
+{
+    QFETCH(QString, situation);
+    QFETCH(int, code);
+    QTemporaryDir dir;
+    QString root = dir.filePath("A:");
+    if (situation == QLatin1String("plainFile"))
+        QVERIFY(writeFileBytes(root, "x"));
+    else if (situation != QLatin1String("missing"))
+        QVERIFY(QDir().mkdir(root));
+    if (situation == QLatin1String("file"))
+        QVERIFY(writeFileBytes(root + "/.opt", "x"));
+    if (situation == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(root + "/backup"));
+    QCOMPARE(laufwerk_pruefen(root + "/"), code);
+}
+
+void TestSicherung::driveMessages_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("0: a file found") << 0 << "" << true;
+    QTest::newRow("2: no file") << 2 << "Diskette im Laufwerk A ist leer !" << true;
+    QTest::newRow("18: no more files") << 18 << "Diskette im Laufwerk A ist leer !" << true;
+    QTest::newRow("3: path not found") << 3 << "Keine Diskette im Laufwerk A" << false;
+    QTest::newRow("21: not ready") << 21 << "Keine Diskette im Laufwerk A" << false;
+    QTest::newRow("5: other failure") << 5 << "Diskette nicht formatiert!5" << false;
+    QTest::newRow("1005: other failure") << 1005 << "Diskette nicht formatiert!1005" << false;
+}
+
+void TestSicherung::driveMessages()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QFETCH(bool, usable);
+    const Laufwerksmeldung m = laufwerksmeldung(QLatin1Char('A'), code);
+    QCOMPARE(m.text, text);
+    QCOMPARE(m.brauchbar, usable);
+}
+
+void TestSicherung::whichFoldersAreProbed_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("probed");
+    QTest::newRow("A:") << "A:\\Sicherung" << true;
+    QTest::newRow("a: lower case") << "a:/Sicherung" << true;
+    QTest::newRow("C:") << "C:\\Zorbel_Master_Backup" << false;
+    QTest::newRow("a folder starting with A") << "Archiv/Sicherung" << false;
+    QTest::newRow("absolute path") << "/media/A:/x" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestSicherung::whichFoldersAreProbed()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, probed);
+    QCOMPARE(braucht_laufwerkspruefung(folder), probed);
+}
+
+void TestSicherung::folderListShowsPathAndSubfolders()
+{
+    QTemporaryDir dir;
+    QDir base(dir.path());
+    for (const char* sub : {"b", "A", "c/tiefer", ".versteckt"})
+        QVERIFY(base.mkpath(sub));
+    QVERIFY(writeFileBytes(dir.filePath("datei.txt"), "x"));
+    const QList<Ordnereintrag> entries = ordnerliste_eintraege(dir.path());
+
+    const QStringList parts = dir.path().split('/', Qt::SkipEmptyParts);
+    QCOMPARE(entries.size(), 1 + parts.size() + 3);
+    QCOMPARE(entries.first().pfad, QStringLiteral("/"));
+    for (int i = 0; i <= parts.size(); ++i) {
+        QVERIFY(entries[i].offen);
+        QCOMPARE(entries[i].tiefe, i);
+    }
+    QCOMPARE(entries[parts.size()].pfad, dir.path());
+    QStringList subfolders;
+    for (qsizetype i = parts.size() + 1; i < entries.size(); ++i) {
+        QVERIFY(!entries[i].offen);
+        QCOMPARE(entries[i].tiefe, int(parts.size()) + 1);
+        subfolders << entries[i].anzeige;
+        QCOMPARE(entries[i].pfad, dir.path() + '/' + entries[i].anzeige);
+    }
+    QCOMPARE(subfolders, (QStringList{"A", "b", "c"}));
+}
+
+int main(int argc, char** argv)
+{
+    // The default backup folder lies in the home folder: never the real one in a test.
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QApplication app(argc, argv);
+    TestSicherung test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_sicherung.moc"
