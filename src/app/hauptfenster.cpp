@@ -67,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     auto* hauptbereich = new QWidget(this);
     hauptbereich->setObjectName(QStringLiteral("Hauptbereich"));
+    hauptbereich->setAccessibleName(QStringLiteral("Zorbel-Master"));
     auto* spalte = new QVBoxLayout(hauptbereich);
     spalte->setContentsMargins(0, 0, 0, 0);
     spalte->setSpacing(0);
