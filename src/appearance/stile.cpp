@@ -98,23 +98,6 @@ constexpr LookColours kLooks[] = {
      "#ffffff", true},
 };
 
-// Flat buttons: a plain face and a one-pixel frame, the highlight colour when pressed.
-const char* const kFlatButtons = R"(
-QPushButton {
-    background-color: palette(button);
-    color: palette(button-text);
-    border: 1px solid palette(mid);
-    padding: 4px 12px;
-}
-QPushButton:hover { border-color: palette(highlight); }
-QPushButton:default { border: 2px solid palette(highlight); }
-QPushButton:pressed, QPushButton:checked {
-    background-color: palette(highlight);
-    color: palette(highlighted-text);
-}
-QPushButton:disabled { border-color: palette(midlight); }
-)";
-
 QColor mixed(const QColor& a, const QColor& b, double share)
 {
     auto channel = [share](int x, int y) { return int(std::lround(x + (y - x) * share)); };
@@ -189,15 +172,37 @@ QPalette paletteFrom(const LookColours& c)
     return p;
 }
 
+// Flat buttons: a plain face and a one-pixel frame, the highlight colour when pressed. The
+// colours are written out, as a sheet's palette() cannot name the disabled text colour.
+QString flatButtons(const QPalette& p)
+{
+    auto colour = [&p](QPalette::ColorGroup group, QPalette::ColorRole role) {
+        return p.color(group, role).name();
+    };
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3;"
+                          " padding: 4px 12px; }\n"
+                          "QPushButton:hover { border-color: %4; }\n"
+                          "QPushButton:default { border: 2px solid %4; }\n"
+                          "QPushButton:pressed, QPushButton:checked { background-color: %4;"
+                          " color: %5; }\n"
+                          "QPushButton:disabled { color: %6; border-color: %7; }\n")
+        .arg(colour(QPalette::Active, QPalette::Button),
+             colour(QPalette::Active, QPalette::ButtonText), colour(QPalette::Active, QPalette::Mid),
+             colour(QPalette::Active, QPalette::Highlight),
+             colour(QPalette::Active, QPalette::HighlightedText),
+             colour(QPalette::Disabled, QPalette::ButtonText),
+             colour(QPalette::Disabled, QPalette::Midlight));
+}
+
 } // namespace
 
 QList<StyleLook> programLooks()
 {
     QList<StyleLook> looks;
     for (const LookColours& colours : kLooks) {
-        looks.append(StyleLook{QString::fromLatin1(colours.name), QStringLiteral("Fusion"),
-                               paletteFrom(colours),
-                               colours.flat ? QString::fromLatin1(kFlatButtons) : QString()});
+        const QPalette palette = paletteFrom(colours);
+        looks.append(StyleLook{QString::fromLatin1(colours.name), QStringLiteral("Fusion"), palette,
+                               colours.flat ? flatButtons(palette) : QString()});
     }
     return looks;
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 
@@ -248,6 +249,16 @@ void TestStilverwaltung::disabledTextIsDistinguishable()
              qPrintable(QStringLiteral("disabled %1 on %2: %3")
                             .arg(disabled.name(), disabledBackground.name())
                             .arg(fromBackground, 0, 'f', 2)));
+
+    // Flat looks draw their buttons from a style sheet, which must use the same disabled colour.
+    const QString sheet = StyleManager::look(name).styleSheet;
+    if (fg == QPalette::ButtonText && !sheet.isEmpty()) {
+        static const QRegularExpression disabledButton(
+            QStringLiteral("QPushButton:disabled \\{(?:[^}]*;)?\\s*color:\\s*(#[0-9a-fA-F]{6})"));
+        const QRegularExpressionMatch match = disabledButton.match(sheet);
+        QVERIFY2(match.hasMatch(), qPrintable(sheet));
+        QCOMPARE(QColor(match.captured(1)), disabled);
+    }
 }
 
 void TestStilverwaltung::looksDifferFromEachOther()

@@ -1,0 +1,117 @@
+#include "fenster.h"
+
+#include "appearance/farbe.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// A message box as the program shows it (one OK button).
+std::unique_ptr<QWidget> messageBox()
+{
+    auto box = std::make_unique<QMessageBox>(
+        QMessageBox::Warning, QStringLiteral("Zorbel-Master"),
+        QStringLiteral("Hilfe-Datei nicht gefunden\n/opt/zorbel/Zorbeln-Hilfe.chm"),
+        QMessageBox::NoButton);
+    box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    return box;
+}
+
+// The kinds of controls the program's dialogs are made of, enabled and disabled, selected and
+// not, so one picture shows whether a style keeps all of them legible.
+std::unique_ptr<QWidget> controlGallery()
+{
+    auto dialog = std::make_unique<QDialog>();
+    dialog->setWindowTitle(QStringLiteral("Steuerelemente"));
+    auto* tabs = new QTabWidget(dialog.get());
+    auto* page = new QWidget;
+    tabs->addTab(page, QStringLiteral("Spieler"));
+    tabs->addTab(new QWidget, QStringLiteral("Sicherung"));
+
+    auto* form = new QFormLayout;
+    auto* vorname = new QLineEdit(QStringLiteral("Anna"));
+    form->addRow(QStringLiteral("Vorname"), vorname);
+    auto* ort = new QLineEdit;
+    ort->setPlaceholderText(QStringLiteral("Ort eingeben"));
+    form->addRow(QStringLiteral("Ort"), ort);
+    auto* gesperrt = new QLineEdit(QStringLiteral("gesperrt"));
+    gesperrt->setEnabled(false);
+    form->addRow(QStringLiteral("Gesperrt"), gesperrt);
+    auto* tische = new QSpinBox;
+    tische->setRange(2, 6);
+    tische->setValue(4);
+    form->addRow(QStringLiteral("Tische"), tische);
+    auto* laufwerk = new QComboBox;
+    laufwerk->addItems({QStringLiteral("C:"), QStringLiteral("D:")});
+    form->addRow(QStringLiteral("Laufwerk"), laufwerk);
+
+    auto* modus = new QGroupBox(QStringLiteral("Spielmodus"));
+    auto* einzel = new QRadioButton(QStringLiteral("Einzel"));
+    einzel->setChecked(true);
+    auto* doppel = new QRadioButton(QStringLiteral("Doppel"));
+    auto* modusLayout = new QVBoxLayout(modus);
+    modusLayout->addWidget(einzel);
+    modusLayout->addWidget(doppel);
+
+    auto* sichern = new QCheckBox(QStringLiteral("Automatisch sichern"));
+    sichern->setChecked(true);
+    auto* aus = new QCheckBox(QStringLiteral("Nicht verfügbar"));
+    aus->setEnabled(false);
+
+    auto* liste = new QListWidget;
+    liste->addItems({QStringLiteral("Bauer, Anna"), QStringLiteral("Schmidt, Jörg"),
+                     QStringLiteral("Weiß, Lena"), QStringLiteral("Özdemir, Can")});
+    liste->setCurrentRow(1);
+    liste->setMaximumHeight(90);
+
+    auto* fortschritt = new QProgressBar;
+    fortschritt->setValue(60);
+
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->addLayout(form);
+    pageLayout->addWidget(modus);
+    pageLayout->addWidget(sichern);
+    pageLayout->addWidget(aus);
+    pageLayout->addWidget(liste);
+    pageLayout->addWidget(fortschritt);
+
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QStringLiteral("Auswahl speichern"), QDialogButtonBox::AcceptRole)
+        ->setDefault(true);
+    buttons->addButton(QStringLiteral("Beenden"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QStringLiteral("Löschen"), QDialogButtonBox::ActionRole)->setEnabled(false);
+
+    auto* layout = new QVBoxLayout(dialog.get());
+    layout->addWidget(tabs);
+    layout->addWidget(buttons);
+    dialog->resize(380, 520);
+    return dialog;
+}
+
+} // namespace
+
+std::vector<SheetWindow> sheetWindows()
+{
+    return {
+        // The main window goes first once it is complete:
+        // {QStringLiteral("hauptfenster"), [] { return std::make_unique<TForm1>(); }},
+        {QStringLiteral("farbwahl"), [] { return std::make_unique<TFarbe>(); }},
+        {QStringLiteral("meldung"), messageBox},
+        {QStringLiteral("steuerelemente"), controlGallery},
+    };
+}
