@@ -272,6 +272,10 @@ void TForm1::hauptflaecheBauen()
     Panel5->setFrameShape(QFrame::NoFrame);
     Panel5->setAutoFillBackground(true);
     Panel5->setMinimumSize(200, 120);
+    // A hidden main-screen panel leaves its place empty: the tool bar stays at the top.
+    QSizePolicy platzHalten = Panel5->sizePolicy();
+    platzHalten.setRetainSizeWhenHidden(true);
+    Panel5->setSizePolicy(platzHalten);
     Panel5->installEventFilter(this);
 
     Image1 = new QLabel(Panel5);

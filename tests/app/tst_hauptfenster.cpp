@@ -576,8 +576,12 @@ private Q_SLOTS:
             TForm1 form;
             form.show();
             QCOMPARE(hauptfenster(), &form);
+            QWidget* panel1 = form.findChild<QFrame*>(QStringLiteral("Panel1"));
+            const QRect toolBar = panel1->geometry();
             hauptflaeche_verbergen();
             QVERIFY(panel5(form)->isHidden());
+            QApplication::processEvents();
+            QCOMPARE(panel1->geometry(), toolBar); // the tool bar stays at the top
             hauptflaeche_zeigen();
             QVERIFY(!panel5(form)->isHidden());
             titel_zeigen();
