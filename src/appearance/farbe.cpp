@@ -46,6 +46,10 @@ void TFarbe::buildControls()
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setMinimumHeight(33);
     Panel1->setMargin(4);
+    Panel1->setAlignment(Qt::AlignCenter);
+    // A long style name wraps instead of widening the window.
+    Panel1->setWordWrap(true);
+    Panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
