@@ -1,0 +1,455 @@
+// The five result windows, driven as a user would: opened from the main window's command,
+// their buttons clicked, their labels read.
+#include "app/core/optionen.h"
+#include "app/core/programm.h"
+#include "common/testsupport.h"
+#include "draw/auswahldatei.h"
+#include "draw/ergebnisfenster.h"
+#include "draw/pool.h"
+#include "draw/ziehung.h"
+#include "platform/random.h"
+
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<Ergebnisfenster> fensterFuer(int tische)
+{
+    switch (tische) {
+    case 2: return std::make_unique<TForm8>();
+    case 3: return std::make_unique<TForm7>();
+    case 4: return std::make_unique<TForm5>();
+    case 5: return std::make_unique<TForm55>();
+    default: return std::make_unique<TForm66>();
+    }
+}
+
+void auswahlVon(const QStringList& namen)
+{
+    QVERIFY(auswahl_schreiben(auswahldatei2(), namen));
+}
+
+QStringList spieler(int n, int laenge = 0)
+{
+    QStringList namen;
+    for (int i = 1; i <= n; ++i) {
+        QString name = QStringLiteral("Spieler %1 ").arg(i);
+        while (name.size() < laenge)
+            name += QChar(QLatin1Char('a' + (name.size() % 26)));
+        namen << name.trimmed();
+    }
+    return namen;
+}
+
+void vorbereiten(std::int32_t spielmodus)
+{
+    optionen_standardwerte(Optionen);
+    Optionen.Spielmodus = spielmodus;
+    Auswahlanzahl = Poolanzahl = 0;
+    for (int t = kMinTische; t <= kMaxTische; ++t)
+        tischRecordLeeren(t);
+}
+
+QPushButton* knopf(QWidget& fenster, const char* name)
+{
+    return fenster.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+QString text(QWidget& fenster, const char* label)
+{
+    auto* l = fenster.findChild<QLabel*>(QString::fromLatin1(label));
+    return l ? l->text() : QStringLiteral("<missing %1>").arg(QLatin1String(label));
+}
+
+// Records whether the main window's Panel5 is shown.
+class Panel5Spion
+{
+public:
+    Panel5Spion()
+    {
+        hauptfensterDiensteSetzen({[this](bool sichtbar) { zustand = sichtbar ? 1 : 0; }, {}, {}});
+    }
+    ~Panel5Spion() { hauptfensterDiensteSetzen({}); }
+    int zustand = -1; // -1 untouched, 0 hidden, 1 shown
+};
+
+} // namespace
+
+class TestErgebnisfenster : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void everyControlOfTheDesign_data();
+    void everyControlOfTheDesign();
+    void fillsTheWorkAreaWithButtonsByTheFormula_data();
+    void fillsTheWorkAreaWithButtonsByTheFormula();
+    void doublesDrawShowsCornerNamesAndEnablesDelete();
+    void singlesDrawShowsCentreNamesAndDisablesDelete();
+    void deleteNamesFollowsTheTableCount_data();
+    void deleteNamesFollowsTheTableCount();
+    void reshuffleChangesLabelsAndFileTogether();
+    void missingTableFileOpensWithEmptyPlaces();
+    void closeBoxLeavesPanel5HiddenWhileBeendenShowsIt();
+    void drawFromTheSelectionDialogReachesTheWindow();
+    void namesStayReadable_data();
+    void namesStayReadable();
+};
+
+void TestErgebnisfenster::everyControlOfTheDesign_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<QString>("titel");
+    QTest::addColumn<QString>("panels");   // panel:picture pairs
+    QTest::addColumn<QString>("labels");   // name labels, table by table TL TC TR BL BC BR
+    QTest::addColumn<QString>("captions"); // caption labels
+    QTest::newRow("TForm8") << 2 << "Spieler für 2 Tische auswählen" << "Panel3:Image1 Panel4:Image2"
+                            << "Label1 Label11 Label2 Label3 Label12 Label4 Label5 Label13 Label6 Label7 Label14 Label8"
+                            << "Label9 Label10";
+    QTest::newRow("TForm7") << 3 << "Spieler für 3 Tische auswählen" << "Panel8:Image4 Panel9:Image5 Panel12:Image9"
+                            << "Label19 Label1 Label18 Label20 Label2 Label17 Label16 Label3 Label15 Label14 Label4 "
+                               "Label13 Label31 Label5 Label32 Label33 Label6 Label34"
+                            << "Label11 Label12 Label35";
+    QTest::newRow("TForm5") << 4 << "Spieler für 4 Tische auswählen"
+                            << "Panel11:Image7 Panel10:Image1 Panel13:Image10 Panel14:Image11"
+                            << "Label22 Label1 Label23 Label21 Label2 Label24 Label25 Label3 Label26 Label27 Label4 "
+                               "Label28 Label44 Label5 Label43 Label45 Label6 Label42 Label41 Label7 Label40 Label39 "
+                               "Label8 Label38"
+                            << "";
+    const QString fuenf = QStringLiteral(
+        "Label22 Label1 Label23 Label21 Label2 Label24 Label25 Label3 Label26 Label27 Label4 Label28 Label44 "
+        "Label5 Label43 Label45 Label6 Label42 Label41 Label7 Label40 Label39 Label8 Label38 Label12 Label14 "
+        "Label11 Label13 Label15 Label10");
+    QTest::newRow("TForm55") << 5 << "Spieler für 5 Tische auswählen"
+                             << "Panel11:Image7 Panel10:Image6 Panel13:Image10 Panel14:Image11 Panel2:Image1" << fuenf
+                             << "Label30 Label29 Label37 Label36 Label9";
+    QTest::newRow("TForm66") << 6 << "Spieler für 6 Tische auswählen"
+                             << "Panel11:Image7 Panel10:Image6 Panel13:Image10 Panel14:Image11 Panel2:Image1 Panel3:Image2"
+                             << fuenf + QStringLiteral(" Label20 Label31 Label19 Label18 Label32 Label17")
+                             << "Label30 Label29 Label37 Label36 Label9 Label16";
+}
+
+void TestErgebnisfenster::everyControlOfTheDesign()
+{
+    QFETCH(int, tische);
+    QFETCH(QString, titel);
+    QFETCH(QString, panels);
+    QFETCH(QString, labels);
+    QFETCH(QString, captions);
+    auto fenster = fensterFuer(tische);
+    QCOMPARE(fenster->windowTitle(), titel);
+    QCOMPARE(fenster->tische(), tische);
+
+    const QStringList paare = panels.split(QLatin1Char(' '));
+    QCOMPARE(paare.size(), tische);
+    for (const QString& paar : paare) {
+        auto* panel = fenster->findChild<QFrame*>(paar.section(QLatin1Char(':'), 0, 0));
+        QVERIFY2(panel, qPrintable(paar));
+        QCOMPARE(panel->size(), QSize(300, 180));
+        auto* bild = panel->findChild<QWidget*>(paar.section(QLatin1Char(':'), 1, 1));
+        QVERIFY2(bild, qPrintable(paar));
+        QCOMPARE(bild->geometry(), QRect(0, 0, 300, 180));
+        QVERIFY(!bild->accessibleName().isEmpty());
+    }
+    const QStringList namen = labels.split(QLatin1Char(' '));
+    QCOMPARE(namen.size(), 6 * tische);
+    for (int i = 0; i < namen.size(); ++i)
+        QCOMPARE(fenster->namensLabel(i / 6 + 1, Platz(i % 6))->objectName(), namen.at(i));
+    const QStringList titelLabels = captions.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < titelLabels.size(); ++i)
+        QCOMPARE(text(*fenster, qPrintable(titelLabels.at(i))), QStringLiteral("Tisch %1").arg(i + 1));
+    if (tische == 4)
+        QVERIFY(fenster->findChild<QFrame*>(QStringLiteral("Panel2")));
+
+    QCOMPARE(knopf(*fenster, "Button1")->text(), QStringLiteral("Beenden"));
+    QCOMPARE(knopf(*fenster, "Button2")->text(), QStringLiteral("Spieler neu mischen."));
+    QCOMPARE(knopf(*fenster, "Button3")->text(), QStringLiteral("Namen löschen"));
+    for (QWidget* w : fenster->findChildren<QWidget*>())
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+}
+
+void TestErgebnisfenster::fillsTheWorkAreaWithButtonsByTheFormula_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<int>("leiste");
+    QTest::newRow("2") << 2 << 45;
+    QTest::newRow("3") << 3 << 45;
+    QTest::newRow("4") << 4 << 50;
+    QTest::newRow("5") << 5 << 45;
+    QTest::newRow("6") << 6 << 45;
+}
+
+void TestErgebnisfenster::fillsTheWorkAreaWithButtonsByTheFormula()
+{
+    QFETCH(int, tische);
+    QFETCH(int, leiste);
+    auto fenster = fensterFuer(tische);
+    QCOMPARE(fenster->geometry(), QGuiApplication::primaryScreen()->availableGeometry());
+    fenster->show();
+    for (const QSize groesse : {QSize(1366, 728), QSize(1920, 1040)}) {
+        fenster->resize(groesse);
+        QCOMPARE(fenster->size(), groesse);
+        auto* b1 = knopf(*fenster, "Button1");
+        auto* b2 = knopf(*fenster, "Button2");
+        auto* b3 = knopf(*fenster, "Button3");
+        const int w = b1->width();
+        QVERIFY(w >= 110);
+        QCOMPARE(b2->width(), w);
+        QCOMPARE(b3->width(), w);
+        const int c = groesse.width() / 2;
+        QCOMPARE(b1->x(), c - int(std::trunc(1.5 * w)) - 15);
+        QCOMPARE(b2->x(), c - w / 2 - 10);
+        QCOMPARE(b3->x(), c + w / 2 - 5);
+        QVERIFY(b1->geometry().right() < b2->x() && b2->geometry().right() < b3->x());
+        QVERIFY(b1->fontMetrics().horizontalAdvance(b2->text()) < w); // the caption fits
+        auto* bar = b1->parentWidget();
+        QCOMPARE(bar->geometry(), QRect(0, groesse.height() - leiste, groesse.width(), leiste));
+    }
+}
+
+void TestErgebnisfenster::doublesDrawShowsCornerNamesAndEnablesDelete()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    vorbereiten(kDoppel);
+    auswahlVon(spieler(8));
+    personen_zuweisen2t();
+    TForm8 fenster;
+    knopf(fenster, "Button3")->setEnabled(false);
+
+    fenster.zeigen();
+    QCOMPARE(modals.shownCount(), 1);
+    QStringList gezeigt;
+    for (const char* l : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"})
+        gezeigt << text(fenster, l).trimmed();
+    gezeigt.sort();
+    QStringList erwartet = spieler(8);
+    erwartet.sort();
+    QCOMPARE(gezeigt, erwartet);
+    for (const char* l : {"Label11", "Label12", "Label13", "Label14"})
+        QCOMPARE(text(fenster, l), QString());
+    QVERIFY(knopf(fenster, "Button3")->isEnabled());
+}
+
+void TestErgebnisfenster::singlesDrawShowsCentreNamesAndDisablesDelete()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    vorbereiten(kEinzel);
+    auswahlVon(spieler(4));
+    TForm8 fenster;
+    personen_zuweisen2t();
+    QVERIFY(knopf(fenster, "Button3")->isEnabled()); // the draw enables it
+
+    fenster.zeigen();
+    QStringList gezeigt;
+    for (const char* l : {"Label11", "Label12", "Label13", "Label14"})
+        gezeigt << text(fenster, l).trimmed();
+    gezeigt.sort();
+    QCOMPARE(gezeigt, spieler(4));
+    QCOMPARE(text(fenster, "Label1"), QString());
+    QVERIFY(!knopf(fenster, "Button3")->isEnabled());
+}
+
+void TestErgebnisfenster::deleteNamesFollowsTheTableCount_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<bool>("bleibtAn");
+    QTest::newRow("2 tables") << 2 << false;
+    QTest::newRow("3 tables") << 3 << false;
+    QTest::newRow("4 tables") << 4 << false;
+    QTest::newRow("5 tables") << 5 << true;
+    QTest::newRow("6 tables") << 6 << true;
+}
+
+void TestErgebnisfenster::deleteNamesFollowsTheTableCount()
+{
+    QFETCH(int, tische);
+    QFETCH(bool, bleibtAn);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    vorbereiten(kDoppel);
+    auswahlVon(spieler(4 * tische));
+    personen_zuweisen(tische);
+    auto fenster = fensterFuer(tische);
+    fenster->zeigen();
+    QVERIFY(!fenster->angezeigteBelegung().istLeer());
+    QVERIFY(QFile::exists(tischdateiPfad(tische)));
+
+    QTest::mouseClick(knopf(*fenster, "Button3"), Qt::LeftButton);
+    QVERIFY(!QFile::exists(tischdateiPfad(tische)));
+    QVERIFY(fenster->angezeigteBelegung().istLeer());
+    QCOMPARE(knopf(*fenster, "Button3")->isEnabled(), bleibtAn);
+    if (bleibtAn) { // pressing again deletes nothing and says nothing
+        QTest::mouseClick(knopf(*fenster, "Button3"), Qt::LeftButton);
+        QVERIFY(fenster->angezeigteBelegung().istLeer());
+    }
+    QVERIFY(messages.texts().isEmpty());
+}
+
+void TestErgebnisfenster::reshuffleChangesLabelsAndFileTogether()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    vorbereiten(kDoppel);
+    platform::setRandSeed(77);
+    auswahlVon(spieler(24));
+    personen_zuweisen6t();
+    TForm66 fenster;
+    fenster.zeigen();
+    const Tischbelegung vorher = fenster.angezeigteBelegung();
+    const QByteArray dateiVorher = readFileBytes(tischdateiPfad(6));
+
+    QTest::mouseClick(knopf(fenster, "Button2"), Qt::LeftButton);
+    const Tischbelegung nachher = fenster.angezeigteBelegung();
+    QVERIFY(!(nachher == vorher));
+    QVERIFY(readFileBytes(tischdateiPfad(6)) != dateiVorher);
+    tischRecordLeeren(6);
+    QCOMPARE(tisch_lesen(6).belegung, nachher);
+    QVERIFY(fenster.isVisible()); // the window stays open
+    QCOMPARE(fenster.result(), 0);
+}
+
+void TestErgebnisfenster::missingTableFileOpensWithEmptyPlaces()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    vorbereiten(kDoppel);
+    auswahlVon(spieler(12));
+    TForm7 fenster;
+    personen_zuweisen3t();
+    QVERIFY(!fenster.angezeigteBelegung().istLeer());
+    QVERIFY(QFile::remove(tischdateiPfad(3)));
+
+    fenster.zeigen();
+    QVERIFY(fenster.angezeigteBelegung().istLeer());
+    QVERIFY(!knopf(fenster, "Button3")->isEnabled());
+    QVERIFY(messages.texts().isEmpty());
+}
+
+void TestErgebnisfenster::closeBoxLeavesPanel5HiddenWhileBeendenShowsIt()
+{
+    TempDataFolder folder;
+    NonBlockingModals modals;
+    Panel5Spion panel5;
+    TForm55 fenster;
+
+    fenster.zeigen();
+    QCOMPARE(panel5.zustand, 0);
+    QVERIFY(fenster.isVisible());
+    fenster.close(); // the title-bar close box
+    QVERIFY(!fenster.isVisible());
+    QCOMPARE(panel5.zustand, 0);
+
+    fenster.zeigen();
+    QTest::mouseClick(knopf(fenster, "Button1"), Qt::LeftButton);
+    QVERIFY(!fenster.isVisible());
+    QCOMPARE(panel5.zustand, 1);
+}
+
+void TestErgebnisfenster::drawFromTheSelectionDialogReachesTheWindow()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(kEinzel);
+    auswahlVon(spieler(10));
+    TForm5 fenster;
+    knopf(fenster, "Button3")->setEnabled(false);
+    const Ziehungsergebnis ergebnis = personen_zuweisen4t();
+    QCOMPARE(fenster.angezeigteBelegung(), ergebnis.belegung);
+    QVERIFY(knopf(fenster, "Button3")->isEnabled());
+    QVERIFY(!fenster.namensLabel(4, Platz::ObenMitte)->text().isEmpty());
+    // The other windows keep what they show.
+    TForm8 zwei;
+    QVERIFY(zwei.angezeigteBelegung().istLeer());
+}
+
+void TestErgebnisfenster::namesStayReadable_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<int>("spielmodus");
+    QTest::addColumn<QSize>("groesse");
+    for (const QSize g : {QSize(1366, 728), QSize(1920, 1040), QSize(1100, 700)}) {
+        const QByteArray s = QByteArray::number(g.width()) + "x" + QByteArray::number(g.height());
+        for (int t = kMinTische; t <= kMaxTische; ++t) {
+            QTest::addRow("%d tables doubles %s", t, s.constData()) << t << 1 << g;
+            QTest::addRow("%d tables singles %s", t, s.constData()) << t << 0 << g;
+        }
+        QTest::addRow("2 tables, doubles, one against two %s", s.constData()) << 2 << 2 << g;
+    }
+}
+
+void TestErgebnisfenster::namesStayReadable()
+{
+    QFETCH(int, tische);
+    QFETCH(int, spielmodus);
+    QFETCH(QSize, groesse);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    // Mode 2 in this table stands for doubles with 3 players at the last table.
+    vorbereiten(spielmodus == 2 ? kDoppel : spielmodus);
+    const int anzahl = spielmodus == 2 ? 7 : (spielmodus == kDoppel ? 4 : 2) * tische;
+    auto fenster = fensterFuer(tische);
+    fenster->show();
+    fenster->resize(groesse);
+    QCOMPARE(fenster->size(), groesse);
+    auswahlVon(spieler(anzahl, 50)); // every name 50 characters long
+    personen_zuweisen(tische);
+
+    const QRect innen = fenster->rect();
+    QList<QRect> belegt; // panels, name plates and caption labels in window coordinates
+    QList<QString> wer;
+    for (QFrame* panel : fenster->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Panel\\d+$")))) {
+        if (panel->findChildren<QWidget*>().size() != 1) // the container and the bar
+            continue;
+        belegt << QRect(panel->mapTo(fenster.get(), QPoint(0, 0)), panel->size());
+        wer << panel->objectName();
+    }
+    QCOMPARE(belegt.size(), tische);
+    int gezeigteNamen = 0;
+    for (int t = 1; t <= tische; ++t) {
+        for (int p = 0; p < kPlaetzeJeTisch; ++p) {
+            auto* label = static_cast<NamensLabel*>(fenster->namensLabel(t, Platz(p)));
+            if (label->text().isEmpty()) {
+                QVERIFY(label->isHidden());
+                continue;
+            }
+            ++gezeigteNamen;
+            const QString sichtbar = label->sichtbarerText();
+            QVERIFY2(sichtbar == label->text().trimmed() || (sichtbar.endsWith(QChar(0x2026)) && sichtbar.size() > 8),
+                     qPrintable(sichtbar));
+            QVERIFY(label->height() >= label->fontMetrics().height());
+            belegt << QRect(label->mapTo(fenster.get(), QPoint(0, 0)), label->size());
+            wer << label->objectName();
+        }
+    }
+    QCOMPARE(gezeigteNamen, spielmodus == 2 ? 7 : anzahl);
+    for (QLabel* titel : fenster->findChildren<QLabel*>()) {
+        if (titel->text().startsWith(QStringLiteral("Tisch "))) {
+            belegt << QRect(titel->mapTo(fenster.get(), QPoint(0, 0)), titel->size());
+            wer << titel->objectName();
+        }
+    }
+    const int leiste = knopf(*fenster, "Button1")->parentWidget()->y();
+    for (int i = 0; i < belegt.size(); ++i) {
+        QVERIFY2(innen.contains(belegt.at(i)) && belegt.at(i).bottom() < leiste, qPrintable(wer.at(i)));
+        for (int j = i + 1; j < belegt.size(); ++j)
+            QVERIFY2(!belegt.at(i).intersects(belegt.at(j)),
+                     qPrintable(wer.at(i) + QStringLiteral(" overlaps ") + wer.at(j)));
+    }
+}
+
+QTEST_MAIN(TestErgebnisfenster)
+#include "tst_ergebnisfenster.moc"
