@@ -13,16 +13,29 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace
 {
 
 constexpr int kFensterBreite = 680;
-constexpr int kFensterHoehe = 420;
+constexpr int kFensterHoehe = 392;
 constexpr int kKnopfBreite = 120;
 constexpr int kKnopfHoehe = 32;
 constexpr int kKnopfAbstandUnten = 16;
+
+// Capital umlauts reach above the plain line height of a list entry; a little more room keeps
+// their dots visible.
+class Zeilenabstand : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 4);
+    }
+};
 
 const QString kLoeschFrage = QStringLiteral("Wollen Sie diese Adresse wirklich löschen ??");
 
@@ -98,7 +111,6 @@ void TAdressen::fensterAufbauen()
         *feld.edit = edit;
         ++zeile;
     }
-    raster->setRowStretch(zeile, 1);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Bereits vorhandene Namen"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
@@ -108,6 +120,7 @@ void TAdressen::fensterAufbauen()
     ListBox1->setAccessibleName(QStringLiteral("Bereits vorhandene Namen"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setUniformItemSizes(true);
+    ListBox1->setItemDelegate(new Zeilenabstand(ListBox1));
     ListBox1->installEventFilter(this);
     listenRahmen->addWidget(ListBox1);
 

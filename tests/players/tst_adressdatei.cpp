@@ -1,82 +1,9 @@
-#include "common/testsupport.h"
-#include "platform/typedfile.h"
-#include "players/adressverwaltung.h"
+#include "adress_testhilfe.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
-
-namespace
-{
-
-TAdressRec adresse(const QString& name, const QString& vorname, const QString& strasse = {})
-{
-    AdressFelder felder;
-    felder.name = name;
-    felder.vorname = vorname;
-    felder.strasse = strasse;
-    return adresse_aus_feldern(felder);
-}
-
-// "Name|Vorname|Strasse" per record, the way the tables below describe file contents.
-QList<TAdressRec> ausZeilen(const QStringList& zeilen)
-{
-    QList<TAdressRec> adressen;
-    for (const QString& zeile : zeilen) {
-        const QStringList teil = zeile.split(QLatin1Char('|'));
-        adressen.append(adresse(teil.value(0), teil.value(1), teil.value(2)));
-    }
-    return adressen;
-}
-
-QStringList dateiZeilen()
-{
-    QStringList zeilen;
-    for (const TAdressRec& a : adressen_lesen())
-        zeilen.append(a.Name.str() + QLatin1Char('|') + a.Vorname.str() + QLatin1Char('|') +
-                      a.Strasse.str());
-    return zeilen;
-}
-
-void dateiAnlegen(const QStringList& zeilen)
-{
-    QVERIFY(writeFileBytes(adressdatei_pfad(), platform::recordsToBytes(ausZeilen(zeilen))));
-}
-
-QString lang(int laenge, QChar zeichen = QLatin1Char('x'))
-{
-    return QString(laenge, zeichen);
-}
-
-// While it lives, no file can grow beyond `bytes`: a write that would fails as on a full disk.
-class Dateigrenze
-{
-public:
-    explicit Dateigrenze(rlim_t bytes)
-    {
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_vorher);
-        rlimit grenze = m_vorher;
-        grenze.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &grenze);
-    }
-    ~Dateigrenze()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_vorher);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    Dateigrenze(const Dateigrenze&) = delete;
-    Dateigrenze& operator=(const Dateigrenze&) = delete;
-
-private:
-    rlimit m_vorher{};
-    void (*m_signal)(int) = nullptr;
-};
-
-} // namespace
 
 class TestAdressdatei : public QObject
 {
@@ -137,7 +64,7 @@ void TestAdressdatei::listentext()
     QFETCH(QString, name);
     QFETCH(QString, vorname);
     QFETCH(QString, eintrag);
-    QCOMPARE(adresse_listentext(adresse(name, vorname)), eintrag);
+    QCOMPARE(adresse_listentext(testadresse(name, vorname)), eintrag);
 }
 
 void TestAdressdatei::sortingIgnoresCaseAndKeepsDuplicates()
@@ -190,10 +117,10 @@ void TestAdressdatei::pruefen_data()
     QTest::newRow("two alike: the first")
         << QStringList{"A|B", "Meier|Hans", "meier|hans"} << "Meier"
         << "Hans" << 2;
-    QTest::newRow("long name as stored")
-        << QStringList{lang(60) + "|" + lang(60, 'y')} << lang(75) << lang(61, 'y') << 1;
+    QTest::newRow("long name as stored") << QStringList{langerText(60) + "|" + langerText(60, 'y')}
+                                         << langerText(75) << langerText(61, 'y') << 1;
     QTest::newRow("long name, other tail still found")
-        << QStringList{lang(60) + "|Hans"} << lang(60) + "abc"
+        << QStringList{langerText(60) + "|Hans"} << langerText(60) + "abc"
         << "Hans" << 1;
     QTest::newRow("empty file") << QStringList{} << "Meier"
                                 << "Hans" << 0;
@@ -241,8 +168,8 @@ void TestAdressdatei::erfassen_data()
         << true << QStringList{"Meier|Hans|A"} << "Maier|Hans|A"
         << QStringList{"Meier|Hans|A", "Maier|Hans|A"};
     QTest::newRow("long name saved again: replaced")
-        << true << QStringList{lang(60) + "|Hans|A"} << lang(70) + "|Hans|C"
-        << QStringList{lang(60) + "|Hans|C"};
+        << true << QStringList{langerText(60) + "|Hans|A"} << langerText(70) + "|Hans|C"
+        << QStringList{langerText(60) + "|Hans|C"};
     QTest::newRow("two alike: the first replaced")
         << true << QStringList{"Meier|Hans|1", "Schulz|Eva|2", "Meier|Hans|3"} << "Meier|Hans|4"
         << QStringList{"Schulz|Eva|2", "Meier|Hans|3", "Meier|Hans|4"};
@@ -257,9 +184,9 @@ void TestAdressdatei::erfassen()
     TempDataFolder folder;
     MessageRecorder messages;
     if (dateiDa)
-        dateiAnlegen(vorher);
+        QVERIFY(dateiAnlegen(vorher));
     const QStringList teil = neu.split(QLatin1Char('|'));
-    QVERIFY(adresse_erfassen(adresse(teil[0], teil[1], teil[2]), teil[0], teil[1]));
+    QVERIFY(adresse_erfassen(testadresse(teil[0], teil[1], teil[2]), teil[0], teil[1]));
     QCOMPARE(dateiZeilen(), nachher);
     QVERIFY(messages.messages().isEmpty());
 }
@@ -282,7 +209,7 @@ void TestAdressdatei::sofortloeschen()
     QFETCH(int, position);
     QFETCH(QStringList, nachher);
     TempDataFolder folder;
-    dateiAnlegen(vorher);
+    QVERIFY(dateiAnlegen(vorher));
     QVERIFY(adresse_sofortloeschen(adressen_lesen(), position));
     QCOMPARE(dateiZeilen(), nachher);
     QCOMPARE(QFileInfo(adressdatei_pfad()).size(), qint64(nachher.size()) * 960);
@@ -301,13 +228,13 @@ void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
     QFETCH(bool, loeschen);
     TempDataFolder folder;
     MessageRecorder messages;
-    dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B", "Kurz|Karl|C"});
+    QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B", "Kurz|Karl|C"}));
     const QByteArray vorher = readFileBytes(adressdatei_pfad());
     bool ok = true;
     {
         Dateigrenze grenze(1000);
         ok = loeschen ? adresse_sofortloeschen(adressen_lesen(), 1)
-                      : adresse_erfassen(adresse("Meier", "Hans", "neu"), "Meier", "Hans");
+                      : adresse_erfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");
     }
     QVERIFY(!ok);
     QCOMPARE(readFileBytes(adressdatei_pfad()), vorher);
@@ -321,7 +248,7 @@ void TestAdressdatei::unreadableFileIsNeverOverwritten()
     TempDataFolder folder;
     MessageRecorder messages;
     QVERIFY(QDir().mkdir(adressdatei_pfad()));
-    QVERIFY(!adresse_erfassen(adresse("Meier", "Hans"), "Meier", "Hans"));
+    QVERIFY(!adresse_erfassen(testadresse("Meier", "Hans"), "Meier", "Hans"));
     QCOMPARE(messages.messages().size(), 1);
     QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gelesen werden")));
     QVERIFY(QFileInfo(adressdatei_pfad()).isDir());

@@ -1,0 +1,113 @@
+// The participant window with a file of 10 000 participants: opening it (list filled) and one
+// "Speichern >>", each beside the time of just reading (and writing) the file's bytes.
+#include "platform/datafolder.h"
+#include "platform/savefile.h"
+#include "platform/typedfile.h"
+#include "players/adressen.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace
+{
+
+constexpr int kAnzahl = 10000;
+constexpr int kDurchlaeufe = 9;
+
+QList<TAdressRec> teilnehmer()
+{
+    const QStringList namen{"Meier", "Müller", "Schulz", "Özdemir", "adler",
+                            "Kurz",  "Zander", "Weiß",   "Becker",  "Hoffmann"};
+    QList<TAdressRec> adressen;
+    for (int i = 0; i < kAnzahl; ++i) {
+        AdressFelder f;
+        f.name = namen[i % namen.size()] + QString::number(i * 7919 % kAnzahl);
+        f.vorname = QStringLiteral("Vorname%1").arg(i);
+        f.strasse = QStringLiteral("Hauptstraße %1").arg(i);
+        f.plzOrt = QStringLiteral("12345 Großstadt");
+        f.telefon = QStringLiteral("0123 %1").arg(i);
+        f.email = QStringLiteral("spieler%1@example.org").arg(i);
+        adressen.append(adresse_aus_feldern(f));
+    }
+    return adressen;
+}
+
+// Median of kDurchlaeufe runs in milliseconds; `vorher` runs untimed before each run.
+double median(const std::function<void()>& lauf, const std::function<void()>& vorher = {})
+{
+    std::vector<double> zeiten;
+    for (int i = 0; i < kDurchlaeufe; ++i) {
+        if (vorher)
+            vorher();
+        QElapsedTimer uhr;
+        uhr.start();
+        lauf();
+        zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
+    }
+    std::sort(zeiten.begin(), zeiten.end());
+    return zeiten[zeiten.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir ordner;
+    platform::setDataFolder(ordner.path());
+    const QString pfad = adressdatei_pfad();
+    const QList<TAdressRec> adressen = teilnehmer();
+    const QByteArray bytes = platform::recordsToBytes(adressen);
+    if (!platform::writeFileAtomic(pfad, bytes).ok)
+        return 1;
+
+    const double lesen = median([&] {
+        QFile datei(pfad);
+        datei.open(QIODevice::ReadOnly);
+        volatile qsizetype n = datei.readAll().size();
+        (void)n;
+    });
+    TAdressen fenster;
+    auto* liste = fenster.findChild<QWidget*>(QStringLiteral("ListBox1"));
+    const double oeffnen = median([&] { fenster.oeffnen(); });
+
+    const double lesenSchreiben = median([&] {
+        QFile datei(pfad);
+        datei.open(QIODevice::ReadOnly);
+        const QByteArray inhalt = datei.readAll();
+        datei.close();
+        platform::writeFileAtomic(pfad, inhalt);
+    });
+    // Each run changes a participant from the middle of the file, which moves to the end.
+    int laufende = 0;
+    const double speichern = median([&] { fenster.Button1Click(); },
+                                    [&] {
+                                        const TAdressRec& a = adressen.at(kAnzahl / 2 + laufende++);
+                                        AdressFelder f = adresse_felder(a);
+                                        f.strasse = QStringLiteral("Neue Straße 1");
+                                        fenster.felder_setzen(f);
+                                    });
+
+    std::printf("Teilnehmerdatei: %d Datensätze, %lld Bytes; Median aus %d Läufen\n", kAnzahl,
+                static_cast<long long>(bytes.size()), kDurchlaeufe);
+    std::printf("Datei lesen:                   %8.2f ms\n", lesen);
+    std::printf("Fenster öffnen (Liste gefüllt): %8.2f ms  = %6.1f x Lesen\n", oeffnen,
+                oeffnen / lesen);
+    std::printf("Datei lesen und schreiben:     %8.2f ms\n", lesenSchreiben);
+    std::printf("Ein \"Speichern >>\":            %8.2f ms  = %6.1f x Lesen+Schreiben\n", speichern,
+                speichern / lesenSchreiben);
+    const bool listeVoll = liste != nullptr && adressen_lesen().size() == kAnzahl;
+    std::printf("Datei danach: %lld Datensätze%s\n",
+                static_cast<long long>(adressen_lesen().size()), listeVoll ? "" : " (FEHLER)");
+    return listeVoll ? 0 : 1;
+}

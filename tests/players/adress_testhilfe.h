@@ -1,0 +1,77 @@
+#pragma once
+
+#include "common/testsupport.h"
+#include "platform/typedfile.h"
+#include "players/adressverwaltung.h"
+
+#include <QStringList>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+// Helpers of the participant tests. File contents are written as one "Name|Vorname|Strasse"
+// line per record.
+
+inline TAdressRec testadresse(const QString& name, const QString& vorname,
+                              const QString& strasse = {})
+{
+    AdressFelder felder;
+    felder.name = name;
+    felder.vorname = vorname;
+    felder.strasse = strasse;
+    return adresse_aus_feldern(felder);
+}
+
+inline QList<TAdressRec> ausZeilen(const QStringList& zeilen)
+{
+    QList<TAdressRec> adressen;
+    for (const QString& zeile : zeilen) {
+        const QStringList teil = zeile.split(QLatin1Char('|'));
+        adressen.append(testadresse(teil.value(0), teil.value(1), teil.value(2)));
+    }
+    return adressen;
+}
+
+inline QStringList dateiZeilen()
+{
+    QStringList zeilen;
+    for (const TAdressRec& a : adressen_lesen())
+        zeilen.append(a.Name.str() + QLatin1Char('|') + a.Vorname.str() + QLatin1Char('|') +
+                      a.Strasse.str());
+    return zeilen;
+}
+
+inline bool dateiAnlegen(const QStringList& zeilen)
+{
+    return writeFileBytes(adressdatei_pfad(), platform::recordsToBytes(ausZeilen(zeilen)));
+}
+
+inline QString langerText(int laenge, QChar zeichen = QLatin1Char('x'))
+{
+    return QString(laenge, zeichen);
+}
+
+// While it lives, no file can grow beyond `bytes`: a write that would fails as on a full disk.
+class Dateigrenze
+{
+public:
+    explicit Dateigrenze(rlim_t bytes)
+    {
+        m_signal = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_vorher);
+        rlimit grenze = m_vorher;
+        grenze.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &grenze);
+    }
+    ~Dateigrenze()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_vorher);
+        std::signal(SIGXFSZ, m_signal);
+    }
+    Dateigrenze(const Dateigrenze&) = delete;
+    Dateigrenze& operator=(const Dateigrenze&) = delete;
+
+private:
+    rlimit m_vorher{};
+    void (*m_signal)(int) = nullptr;
+};
