@@ -24,11 +24,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
-const QString kMarkieren =
-    QStringLiteral("  Markieren Sie bitte mit der Maus die Datei,     \n"
-                   "      die wieder hergestellt werden soll.         \n");
+const QString kMarkieren = QStringLiteral("  Markieren Sie bitte mit der Maus die Datei,     \n"
+                                          "      die wieder hergestellt werden soll.         \n");
 const QString kDateiHergestellt =
     QStringLiteral(" Die Datei wurde wieder hergestellt.   \n") + QString(42, QLatin1Char(' '));
 const QString kDateienHergestellt =
@@ -192,8 +192,8 @@ QWidget* TBack5::sicherungsseite()
     DirectoryListBox1 = new TDirectoryListBox(TabSheet1);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setAccessibleName(QStringLiteral("Zielverzeichnis wählen"));
-    CheckBox1 = new QCheckBox(QStringLiteral("Automatische Datensicherung nach Programmende."),
-                              TabSheet1);
+    CheckBox1 =
+        new QCheckBox(QStringLiteral("Automatische Datensicherung nach Programmende."), TabSheet1);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setAccessibleName(CheckBox1->text());
     Button4 = new QPushButton(TabSheet1);
@@ -256,8 +256,8 @@ QWidget* TBack5::wiederherstellungsseite()
     RadioButton2 = new QRadioButton(
         QStringLiteral("Alle Dateien eines Namens gemeinsam wiederherstellen."), TabSheet2);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton3 = new QRadioButton(QStringLiteral("Selektierte Dateien wiederherstellen"),
-                                    TabSheet2);
+    RadioButton3 =
+        new QRadioButton(QStringLiteral("Selektierte Dateien wiederherstellen"), TabSheet2);
     RadioButton3->setObjectName(QStringLiteral("RadioButton3"));
     for (QRadioButton* knopf : {RadioButton1, RadioButton2, RadioButton3})
         knopf->setAccessibleName(knopf->text());

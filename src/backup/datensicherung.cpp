@@ -16,7 +16,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 QLineEdit* nurLesefeld(const QString& name, const QString& beschriftung, QWidget* parent)
 {

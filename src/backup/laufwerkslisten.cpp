@@ -43,8 +43,8 @@ void TDriveComboBox::laufwerkeSetzen(const QList<platform::Volume>& laufwerke)
     const QSignalBlocker blocker(this);
     clear();
     for (const platform::Volume& laufwerk : laufwerke) {
-        const auto symbol = laufwerk.fileSystem.isEmpty() ? QStyle::SP_DirHomeIcon
-                                                          : QStyle::SP_DriveHDIcon;
+        const auto symbol =
+            laufwerk.fileSystem.isEmpty() ? QStyle::SP_DirHomeIcon : QStyle::SP_DriveHDIcon;
         addItem(style()->standardIcon(symbol), laufwerk.label);
     }
 }
@@ -102,10 +102,9 @@ void TDirectoryListBox::fuellen()
     const QIcon offen = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon zu = style()->standardIcon(QStyle::SP_DirClosedIcon);
     for (const Ordnereintrag& eintrag : ordnerliste_eintraege(m_ordner)) {
-        auto* zeile = new QListWidgetItem(eintrag.offen ? offen : zu,
-                                          QString(eintrag.tiefe * 3, QLatin1Char(' ')) +
-                                              eintrag.anzeige,
-                                          this);
+        auto* zeile = new QListWidgetItem(
+            eintrag.offen ? offen : zu,
+            QString(eintrag.tiefe * 3, QLatin1Char(' ')) + eintrag.anzeige, this);
         zeile->setData(Qt::UserRole, eintrag.pfad);
         zeile->setData(Qt::AccessibleTextRole, eintrag.anzeige);
         if (eintrag.pfad == m_ordner)

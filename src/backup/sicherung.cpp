@@ -45,7 +45,8 @@ bool verz_anl(const QString& ordner)
     return QDir().mkpath(ordner) && QFileInfo(ordner).isDir();
 }
 
-namespace {
+namespace
+{
 
 QRegularExpression maskenausdruck(const QString& maske)
 {
@@ -163,7 +164,6 @@ Laufwerksmeldung laufwerksmeldung(QChar lw, int befund)
 
 bool braucht_laufwerkspruefung(const QString& sicherungsordner)
 {
-    return sicherungsordner.size() >= 2 &&
-           sicherungsordner.at(0).toUpper() == QLatin1Char('A') &&
+    return sicherungsordner.size() >= 2 && sicherungsordner.at(0).toUpper() == QLatin1Char('A') &&
            sicherungsordner.at(1) == QLatin1Char(':');
 }

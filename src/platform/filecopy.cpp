@@ -4,16 +4,18 @@
 #include "savefile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 class FileHandle
 {
@@ -92,7 +94,8 @@ CopyResult copyFileReplacing(const QString& source, const QString& target)
     FileHandle in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
     if (!in.isOpen())
         return failure(errno);
-    struct stat info {};
+    struct stat info {
+    };
     if (::fstat(in.fd(), &info) != 0)
         return failure(errno);
     if (S_ISDIR(info.st_mode))

@@ -6,21 +6,27 @@
 #include <QStorageInfo>
 #include <algorithm>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 bool isSystemFileSystem(const QString& type)
 {
     static const QSet<QString> system = {
-        QStringLiteral("proc"),       QStringLiteral("sysfs"),      QStringLiteral("devpts"),
-        QStringLiteral("devtmpfs"),   QStringLiteral("cgroup"),     QStringLiteral("cgroup2"),
-        QStringLiteral("mqueue"),     QStringLiteral("securityfs"), QStringLiteral("debugfs"),
-        QStringLiteral("tracefs"),    QStringLiteral("pstore"),     QStringLiteral("bpf"),
-        QStringLiteral("autofs"),     QStringLiteral("hugetlbfs"),  QStringLiteral("fusectl"),
-        QStringLiteral("configfs"),   QStringLiteral("binfmt_misc"), QStringLiteral("efivarfs"),
-        QStringLiteral("nsfs"),       QStringLiteral("squashfs"),   QStringLiteral("ramfs"),
-        QStringLiteral("rpc_pipefs"), QStringLiteral("selinuxfs"),  QStringLiteral("fuse.portal"),
+        QStringLiteral("proc"),           QStringLiteral("sysfs"),
+        QStringLiteral("devpts"),         QStringLiteral("devtmpfs"),
+        QStringLiteral("cgroup"),         QStringLiteral("cgroup2"),
+        QStringLiteral("mqueue"),         QStringLiteral("securityfs"),
+        QStringLiteral("debugfs"),        QStringLiteral("tracefs"),
+        QStringLiteral("pstore"),         QStringLiteral("bpf"),
+        QStringLiteral("autofs"),         QStringLiteral("hugetlbfs"),
+        QStringLiteral("fusectl"),        QStringLiteral("configfs"),
+        QStringLiteral("binfmt_misc"),    QStringLiteral("efivarfs"),
+        QStringLiteral("nsfs"),           QStringLiteral("squashfs"),
+        QStringLiteral("ramfs"),          QStringLiteral("rpc_pipefs"),
+        QStringLiteral("selinuxfs"),      QStringLiteral("fuse.portal"),
         QStringLiteral("fuse.gvfsd-fuse")};
     return system.contains(type);
 }
@@ -79,8 +85,8 @@ QList<Volume> mountedVolumes()
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
         if (!storage.isValid() || !storage.isReady() || !QFileInfo(storage.rootPath()).isDir())
             continue;
-        mounts.append({storage.rootPath(), storage.name(),
-                       QString::fromLatin1(storage.fileSystemType())});
+        mounts.append(
+            {storage.rootPath(), storage.name(), QString::fromLatin1(storage.fileSystemType())});
     }
     return volumesForUser(QDir::homePath(), mounts);
 }

@@ -3,7 +3,8 @@
 #include <QList>
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // One place the user can choose as a drive: a mounted volume or the home folder.
 struct Volume {

@@ -1,4 +1,638 @@
+#include "app/core/optionen.h"
+#include "app/core/programm.h"
+#include "backup/back5.h"
+#include "backup/laufwerkslisten.h"
+#include "backup/sicherung.h"
+#include "common/testsupport.h"
+#include "platform/datafolder.h"
+#include "platform/typedfile.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <memory>
+
+namespace
+{
+
+const QStringList kDataFiles = {"Zorbeln.opt", "Adressen.adr", "aktuelle_Liste1.akt",
+                                "Tisch2.ti2",  "Tisch4.ti4",   "Tisch5.ti5",
+                                "Tisch5.ti6",  "Styledat.txt", ".versteckt.txt"};
+
+QString einzeln()
+{
+    return QStringLiteral(" Die Datei wurde wieder hergestellt.   \n") + QString(42, ' ');
+}
+QString mehrere()
+{
+    return QStringLiteral(" Die Dateien wurden wieder hergestellt.   \n") + QString(42, ' ');
+}
+const QString kMarkieren = QStringLiteral("  Markieren Sie bitte mit der Maus die Datei,     \n"
+                                          "      die wieder hergestellt werden soll.         \n");
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+// The settings as they are in the file, not in memory.
+TOptionenRec storedSettings()
+{
+    TOptionenRec rec{};
+    platform::readFirstRecordOver(optionenDatei(), rec);
+    return rec;
+}
+
+} // namespace
+
+// One program run: a fresh data folder with data files, the clock on 9 December 2023, the
+// main window's services recorded.
+class Run
+{
+public:
+    Run() : clock(QDateTime(QDate(2023, 12, 9), QTime(20, 15)))
+    {
+        TBack5::zustandZuruecksetzen();
+        Optionen = TOptionenRec{};
+        QDir(standard_sicherungsordner()).removeRecursively();
+        optionen_lesen(); // creates the settings file with the defaults
+        for (const QString& name : kDataFiles.mid(1))
+            writeFileBytes(data.file(name), name.toLatin1() + QByteArray(300, char(name.size())));
+        hauptfensterDiensteSetzen(
+            {[this](bool on) { panel.append(on); }, [this] { ++titles; }, [] { return nullptr; }});
+    }
+    ~Run() { hauptfensterDiensteSetzen({}); }
+
+    void storeBackupFolder(const QString& folder, int autoBackup = 0)
+    {
+        Optionen.SicherungsPfad.set(folder);
+        Optionen.AutoSicherung = autoBackup;
+        optionen_speichern();
+    }
+
+    TempDataFolder data;
+    MessageRecorder messages;
+    FixedClock clock;
+    QList<bool> panel; // the main-screen panel shown (true) or hidden (false), in order
+    int titles = 0;
+};
+
+// The window as the main window opens it, shown without blocking.
+class Window
+{
+public:
+    Window() : w(std::make_unique<TBack5>())
+    {
+        w->DatensichernWiederherstellen1Click();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    template <class T> T* get(const char* name) const
+    {
+        T* child = w->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QLineEdit* edit(const char* name) const { return get<QLineEdit>(name); }
+    void click(const char* name) const
+    {
+        // Check and radio boxes take clicks on their box and text only, not on the empty
+        // room the layout gives them.
+        auto* button = get<QAbstractButton>(name);
+        const bool box = qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button);
+        const QPoint at = box ? QPoint(8, button->height() / 2) : button->rect().center();
+        QTest::mouseClick(button, Qt::LeftButton, {}, at);
+    }
+    void restorePage() const { get<QTabWidget>("PageControl1")->setCurrentIndex(1); }
+    void backupPage() const { get<QTabWidget>("PageControl1")->setCurrentIndex(0); }
+    TFileListBox* files() const { return get<TFileListBox>("FileListBox1"); }
+    void clickFile(const QString& name, Qt::KeyboardModifiers mods = {}) const
+    {
+        QListWidgetItem* item = files()->findItems(name, Qt::MatchExactly).value(0);
+        QVERIFY2(item, qPrintable(name));
+        QTest::mouseClick(files()->viewport(), Qt::LeftButton, mods,
+                          files()->visualItemRect(item).center());
+    }
+    bool isOpen() const { return w->isVisible(); }
+
+    std::unique_ptr<TBack5> w;
+};
+
+class TestBack5 : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void controlsAndCaptions();
+    void openingFromTheMainWindow();
+    void backupIntoEmptyTargetCopiesTheDataFilesAndStoresTheTarget_data();
+    void backupIntoEmptyTargetCopiesTheDataFilesAndStoresTheTarget();
+    void dateSuffix_data();
+    void dateSuffix();
+    void backingUpTwiceOverwritesAndKeepsTheDatedFolder();
+    void targetThatCannotBeCreated();
+    void failedCopyLeavesTheWindowUsable();
+    void emptyTargetField();
+    void restoreSingleFile_data();
+    void restoreSingleFile();
+    void restoreAllFilesOfOneName();
+    void restoreSelection_data();
+    void restoreSelection();
+    void restoredSettingsBecomeTheSettingsInMemory();
+    void keepTargetUnstoredAfterLeavingTheRestorePage_data();
+    void keepTargetUnstoredAfterLeavingTheRestorePage();
+    void whenFolderAndFlagAreStored();
+    void closingByTheFrameOnlyRefreshesTheTitle();
+};
+
+void TestBack5::controlsAndCaptions()
+{
+    Run run;
+    Window win;
+    QCOMPARE(win.w->windowTitle(), QStringLiteral("Zorbel-Master Datensicherung"));
+    QCOMPARE(win.w->modus(), 0);
+    QCOMPARE(win.get<QPushButton>("Button1")->text(), QStringLiteral("Daten sichern >>"));
+    QCOMPARE(win.get<QPushButton>("Button2")->text(), QStringLiteral("Beenden"));
+    QCOMPARE(win.get<QPushButton>("Button4")->text(), QStringLiteral("Datum anfügen"));
+    QCOMPARE(win.get<QCheckBox>("CheckBox1")->text(),
+             QStringLiteral("Automatische Datensicherung nach Programmende."));
+    QCOMPARE(win.get<QLabel>("Panel4")->text(),
+             QStringLiteral("Wählen Sie bei Bedarf ein anderes Zielverzeichnis."));
+    QCOMPARE(win.get<QLabel>("Label1")->text(),
+             QStringLiteral("Kopiere Dateien von Quellverzeichnis:"));
+    QCOMPARE(win.get<QLabel>("Label2")->text(),
+             QStringLiteral("Kopiere Dateien nach Zielverzeichnis:"));
+    auto* pages = win.get<QTabWidget>("PageControl1");
+    QCOMPARE(pages->tabText(0), QStringLiteral("Datensicherung"));
+    QCOMPARE(pages->tabText(1), QStringLiteral("Datenwiederherstellung"));
+    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+    QCOMPARE(win.edit("Edit1")->text(), Datenordner);
+    QVERIFY(win.edit("Edit1")->isReadOnly());
+    QVERIFY(!win.edit("Edit2")->isReadOnly());
+    QCOMPARE(win.edit("Edit2")->text(), standard_sicherungsordner());
+    QCOMPARE(win.get<TDirectoryListBox>("DirectoryListBox1")->directory() + '/', Datenordner);
+    QVERIFY(win.get<TDriveComboBox>("DriveComboBox1")->count() > 0);
+
+    win.restorePage();
+    QCOMPARE(win.w->windowTitle(), QStringLiteral("Zorbel-Master Datenwiederherstellung"));
+    QCOMPARE(win.w->modus(), 1);
+    QCOMPARE(win.get<QPushButton>("Button1")->text(), QStringLiteral("Wiederherstellen"));
+    QVERIFY(!win.get<QPushButton>("Button4")->isEnabled());
+    QCOMPARE(win.get<QLabel>("Panel5")->text(),
+             QStringLiteral("Wählen Sie bei Bedarf ein anderes Quellverzeichnis."));
+    QCOMPARE(win.get<QLabel>("Label5")->text(),
+             QStringLiteral("Kopiere Dateien von Backup Verzeichnis:"));
+    QCOMPARE(win.get<QLabel>("Label6")->text(),
+             QStringLiteral("Kopiere Dateien nach Zielverzeichnis:"));
+    QCOMPARE(win.get<QRadioButton>("RadioButton1")->text(),
+             QStringLiteral("Dateien einzeln wiederherstellen."));
+    QCOMPARE(win.get<QRadioButton>("RadioButton2")->text(),
+             QStringLiteral("Alle Dateien eines Namens gemeinsam wiederherstellen."));
+    QCOMPARE(win.get<QRadioButton>("RadioButton3")->text(),
+             QStringLiteral("Selektierte Dateien wiederherstellen"));
+    QVERIFY(win.get<QRadioButton>("RadioButton1")->isChecked());
+    QVERIFY(win.files()->isVisible());
+    QCOMPARE(win.edit("Edit4")->text(), Datenordner);
+    QVERIFY(win.edit("Edit3")->isReadOnly());
+    QVERIFY(!win.edit("Edit4")->isReadOnly());
+
+    // Single selection in modes 1 and 2, several entries in mode 3.
+    QCOMPARE(win.files()->selectionMode(), QAbstractItemView::SingleSelection);
+    win.click("RadioButton3");
+    QCOMPARE(win.w->modus(), 3);
+    QCOMPARE(win.files()->selectionMode(), QAbstractItemView::ExtendedSelection);
+    win.click("RadioButton2");
+    QCOMPARE(win.w->modus(), 2);
+    QCOMPARE(win.files()->selectionMode(), QAbstractItemView::SingleSelection);
+
+    win.backupPage();
+    QCOMPARE(win.w->modus(), 0);
+    QCOMPARE(win.get<QPushButton>("Button1")->text(), QStringLiteral("Daten sichern >>"));
+    QVERIFY(!win.files()->isVisible());
+
+    for (QWidget* control : win.w->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QAbstractItemView*>(control) || qobject_cast<QComboBox*>(control))
+            if (!control->objectName().startsWith("qt_") &&
+                !control->parentWidget()->objectName().startsWith("qt_"))
+                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+    QVERIFY(run.messages.texts().isEmpty());
+}
+
+void TestBack5::openingFromTheMainWindow()
+{
+    Run run;
+    QList<TBack5*> seen;
+    NonBlockingModals modals([&](QDialog& dialog) {
+        auto* window = qobject_cast<TBack5*>(&dialog);
+        QVERIFY(window);
+        seen.append(window);
+        QCOMPARE(run.panel.last(), false);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Zorbel-Master Datensicherung"));
+        QTest::mouseClick(window->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    });
+    sicherung_oeffnen();
+    QCOMPARE(modals.shownCount(), 1);
+    QCOMPARE(run.panel, (QList<bool>{false, true}));
+    QCOMPARE(run.titles, 1);
+    // "Beenden" on the backup page stores the target field.
+    QCOMPARE(storedSettings().SicherungsPfad.str(), standard_sicherungsordner());
+    sicherung_oeffnen();
+    QCOMPARE(modals.shownCount(), 2);
+    QCOMPARE(seen.size(), 2);
+}
+
+void TestBack5::backupIntoEmptyTargetCopiesTheDataFilesAndStoresTheTarget_data()
+{
+    QTest::addColumn<bool>("defaultFolder");
+    QTest::newRow("a chosen folder, two levels new") << false;
+    QTest::newRow("the default folder in the home folder") << true;
+}
+
+void TestBack5::backupIntoEmptyTargetCopiesTheDataFilesAndStoresTheTarget()
+{
+    QFETCH(bool, defaultFolder);
+    Run run;
+    QTemporaryDir elsewhere;
+    const QString target =
+        defaultFolder ? standard_sicherungsordner() : elsewhere.filePath("Verein/Sicherung");
+    Window win;
+    win.edit("Edit2")->setText(target);
+    win.click("Button1");
+
+    QVERIFY(run.messages.texts().isEmpty());
+    QVERIFY(!win.isOpen());
+    QCOMPARE(run.panel, QList<bool>{true});
+    QCOMPARE(run.titles, 1);
+    QVERIFY(!QApplication::overrideCursor());
+    QStringList expected = kDataFiles;
+    expected.sort();
+    QCOMPARE(filesIn(target), expected);
+    for (const QString& name : kDataFiles)
+        QCOMPARE(readFileBytes(target + '/' + name), readFileBytes(run.data.file(name)));
+    QCOMPARE(storedSettings().SicherungsPfad.str(), target + '/');
+    // The copy of the settings already names the new backup folder.
+    QCOMPARE(readFileBytes(target + "/Zorbeln.opt"), readFileBytes(optionenDatei()));
+}
+
+void TestBack5::dateSuffix_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("expected"); // "~" stands for the default folder
+    QTest::newRow("default, once") << "" << 1 << "~/09_12_2023";
+    QTest::newRow("default, twice") << "" << 2 << "~/09_12_2023/09_12_2023";
+    QTest::newRow("stored folder with separator")
+        << "/srv/Sicherung/" << 1 << "/srv/Sicherung/09_12_2023";
+    QTest::newRow("stored dated folder gets the date below it")
+        << "/srv/Sicherung/08_12_2023/" << 1 << "/srv/Sicherung/08_12_2023/09_12_2023";
+}
+
+void TestBack5::dateSuffix()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, clicks);
+    QFETCH(QString, expected);
+    expected.replace('~', standard_sicherungsordner());
+    Run run;
+    run.storeBackupFolder(stored);
+    Window win;
+    for (int i = 0; i < clicks; ++i)
+        win.click("Button4");
+    QCOMPARE(win.edit("Edit2")->text(), expected);
+    // The folder as it was at opening is stored, and from now on closing stores nothing.
+    QCOMPARE(storedSettings().SicherungsPfad.str(), stored);
+    QVERIFY(TBack5::zielNichtSpeichern());
+    win.click("Button2");
+    QCOMPARE(storedSettings().SicherungsPfad.str(), stored);
+}
+
+void TestBack5::backingUpTwiceOverwritesAndKeepsTheDatedFolder()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    const QString base = elsewhere.filePath("Sicherung");
+    run.storeBackupFolder(base);
+    {
+        Window win;
+        win.click("Button4");
+        win.click("Button1");
+        QVERIFY(!win.isOpen());
+    }
+    const QString dated = base + "/09_12_2023";
+    QCOMPARE(readFileBytes(dated + "/Adressen.adr"), readFileBytes(run.data.file("Adressen.adr")));
+    QCOMPARE(storedSettings().SicherungsPfad.str(), dated);
+
+    QVERIFY(writeFileBytes(run.data.file("Adressen.adr"), "new participants"));
+    QVERIFY(writeFileBytes(run.data.file("Tisch2.ti2"), QByteArray()));
+    Window win;
+    QCOMPARE(win.edit("Edit2")->text(), dated);
+    win.click("Button1");
+    QVERIFY(run.messages.texts().isEmpty());
+    QCOMPARE(readFileBytes(dated + "/Adressen.adr"), QByteArray("new participants"));
+    QCOMPARE(readFileBytes(dated + "/Tisch2.ti2"), QByteArray());
+    QCOMPARE(filesIn(dated).size(), kDataFiles.size());
+}
+
+void TestBack5::targetThatCannotBeCreated()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    QVERIFY(writeFileBytes(elsewhere.filePath("datei"), "a file, not a folder"));
+    const QString target = elsewhere.filePath("datei/Sicherung");
+    Window win;
+    win.edit("Edit2")->setText(target);
+    win.click("Button1");
+    QCOMPARE(run.messages.texts(),
+             QStringList{"Beim Anlegen von " + target + "/ ist ein Fehler aufgetreten!"});
+    QVERIFY(!win.isOpen());
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(filesIn(elsewhere.path()), QStringList{"datei"});
+}
+
+void TestBack5::failedCopyLeavesTheWindowUsable()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.path() + '/';
+    // A folder where the copy of the participant file must go: fails for root too.
+    QVERIFY(QDir(target).mkdir("Adressen.adr"));
+    Window win;
+    win.edit("Edit2")->setText(elsewhere.path());
+    win.click("Button1");
+
+    QCOMPARE(run.messages.texts().size(), 1);
+    const QString text = run.messages.lastText();
+    QVERIFY2(text.startsWith("Systemfehler.  Code: 21.\nAn dieser Stelle steht ein Ordner."),
+             qPrintable(text));
+    QVERIFY2(text.contains(Datenordner + "Adressen.adr") && text.contains(target + "Adressen.adr"),
+             qPrintable(text));
+    QVERIFY(win.isOpen());
+    QVERIFY(win.get<QPushButton>("Button1")->isEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(win.edit("Edit2")->text(), target);
+    QCOMPARE(win.edit("Edit1")->text(), Datenordner);
+    // The settings file comes first and stays copied.
+    QCOMPARE(filesIn(target), (QStringList{"Adressen.adr", "Zorbeln.opt"}));
+    QCOMPARE(run.panel, QList<bool>{});
+
+    // Once the folder is out of the way, the same window finishes the backup.
+    QVERIFY(QDir(target).rmdir("Adressen.adr"));
+    run.messages.clear();
+    win.click("Button1");
+    QVERIFY(run.messages.texts().isEmpty());
+    QVERIFY(!win.isOpen());
+    QCOMPARE(filesIn(target).size(), kDataFiles.size());
+    QCOMPARE(readFileBytes(target + "Adressen.adr"), readFileBytes(run.data.file("Adressen.adr")));
+}
+
+void TestBack5::emptyTargetField()
+{
+    Run run;
+    run.storeBackupFolder("/srv/Sicherung");
+    Window win;
+    win.edit("Edit2")->clear();
+    win.click("Button1");
+    QCOMPARE(run.messages.texts().size(), 1);
+    QVERIFY(run.messages.lastText().contains("Zielverzeichnis"));
+    QVERIFY(win.isOpen());
+    QCOMPARE(storedSettings().SicherungsPfad.str(), QStringLiteral("/srv/Sicherung"));
+    QCOMPARE(filesIn(QDir::currentPath()).size(), kDataFiles.size());
+}
+
+void TestBack5::restoreSingleFile_data()
+{
+    QTest::addColumn<QString>("pick"); // empty: no pick
+    QTest::addColumn<QString>("editedTarget");
+    QTest::newRow("without a pick") << ""
+                                    << "";
+    QTest::newRow("picked file") << "Adressen.adr"
+                                 << "";
+    QTest::newRow("picked file under another name") << "Adressen.adr"
+                                                    << "Adressen_alt.adr";
+}
+
+void TestBack5::restoreSingleFile()
+{
+    QFETCH(QString, pick);
+    QFETCH(QString, editedTarget);
+    Run run;
+    QTemporaryDir backup;
+    for (const char* name : {"Adressen.adr", "Tisch2.ti2"})
+        QVERIFY(writeFileBytes(backup.filePath(name), QByteArray("backup of ") + name));
+    run.storeBackupFolder(backup.path());
+    const QByteArray current = readFileBytes(run.data.file("Adressen.adr"));
+    Window win;
+    win.restorePage();
+    QCOMPARE(win.edit("Edit3")->text(), backup.path());
+    QCOMPARE(win.files()->count(), 2);
+    if (!pick.isEmpty()) {
+        win.clickFile(pick);
+        QCOMPARE(win.edit("Edit3")->text(), backup.filePath(pick));
+        QCOMPARE(win.edit("Edit4")->text(), Datenordner + pick);
+    }
+    if (!editedTarget.isEmpty())
+        win.edit("Edit4")->setText(Datenordner + editedTarget);
+    win.click("Button1");
+    QVERIFY(!win.isOpen());
+
+    if (pick.isEmpty()) {
+        QCOMPARE(run.messages.texts(), QStringList{kMarkieren});
+        QCOMPARE(readFileBytes(run.data.file("Adressen.adr")), current);
+        return;
+    }
+    QCOMPARE(run.messages.texts(), QStringList{einzeln()});
+    const QString written = editedTarget.isEmpty() ? pick : editedTarget;
+    QCOMPARE(readFileBytes(run.data.file(written)), "backup of " + pick.toLatin1());
+    QCOMPARE(win.get<QLabel>("Label5")->text(), QStringLiteral("Kopiere Dateien von:"));
+    QCOMPARE(win.get<QLabel>("Label6")->text(), QStringLiteral("Kopiere Dateien nach:"));
+    QCOMPARE(storedSettings().SicherungsPfad.str(), backup.path());
+    QCOMPARE(run.panel, QList<bool>{true});
+}
+
+void TestBack5::restoreAllFilesOfOneName()
+{
+    Run run;
+    QTemporaryDir backup;
+    const QStringList sameName = {"Adressen.adr", "Adressen.bak", "Adressen"};
+    for (const QString& name : sameName + QStringList{"Adressen2.adr", "Tisch2.ti2"})
+        QVERIFY(writeFileBytes(backup.filePath(name), "backup of " + name.toLatin1()));
+    run.storeBackupFolder(backup.path());
+    const QByteArray table = readFileBytes(run.data.file("Tisch2.ti2"));
+    Window win;
+    win.restorePage();
+    win.click("RadioButton2");
+
+    // Without a pick in this opening nothing is restored.
+    win.click("Button1");
+    QCOMPARE(run.messages.texts(), QStringList{kMarkieren});
+    QVERIFY(!QFileInfo::exists(run.data.file("Adressen.bak")));
+
+    run.messages.clear();
+    Window again;
+    again.restorePage();
+    again.click("RadioButton2");
+    again.clickFile("Adressen.adr");
+    again.click("Button1");
+    QCOMPARE(run.messages.texts(), QStringList{mehrere()});
+    for (const QString& name : sameName)
+        QCOMPARE(readFileBytes(run.data.file(name)), "backup of " + name.toLatin1());
+    QVERIFY(!QFileInfo::exists(run.data.file("Adressen2.adr")));
+    QCOMPARE(readFileBytes(run.data.file("Tisch2.ti2")), table);
+    QVERIFY(!again.isOpen());
+}
+
+void TestBack5::restoreSelection_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::newRow("two of three") << QStringList{"Tisch2.ti2", "Tisch5.ti6"};
+    QTest::newRow("nothing selected") << QStringList{};
+}
+
+void TestBack5::restoreSelection()
+{
+    QFETCH(QStringList, selected);
+    Run run;
+    QTemporaryDir backup;
+    const QStringList all = {"Tisch2.ti2", "Tisch4.ti4", "Tisch5.ti6"};
+    for (const QString& name : all)
+        QVERIFY(writeFileBytes(backup.filePath(name), "backup of " + name.toLatin1()));
+    run.storeBackupFolder(backup.path());
+    Window win;
+    win.restorePage();
+    win.click("RadioButton3");
+    for (const QString& name : selected)
+        win.clickFile(name, Qt::ControlModifier);
+    QCOMPARE(win.files()->selectedNames(), selected);
+    win.click("Button1");
+    QVERIFY(!win.isOpen());
+    QCOMPARE(run.messages.texts(), selected.isEmpty() ? QStringList{} : QStringList{mehrere()});
+    for (const QString& name : all) {
+        const bool restored = selected.contains(name);
+        QCOMPARE(readFileBytes(run.data.file(name)) == "backup of " + name.toLatin1(), restored);
+    }
+}
+
+void TestBack5::restoredSettingsBecomeTheSettingsInMemory()
+{
+    Run run;
+    QTemporaryDir backup;
+    TOptionenRec older = Optionen;
+    older.Spielmodus = 1;
+    older.AutoSicherung = 1;
+    older.SicherungsPfad.set("/srv/alt");
+    QVERIFY(platform::saveRecords(backup.filePath("Zorbeln.opt"), QList{older}));
+    run.storeBackupFolder(backup.path());
+    QCOMPARE(Optionen.Spielmodus, 0);
+    Window win;
+    win.restorePage();
+    win.clickFile("Zorbeln.opt");
+    win.click("Button1");
+    QCOMPARE(run.messages.texts(), QStringList{einzeln()});
+    QCOMPARE(Optionen.Spielmodus, 1);
+    QCOMPARE(Optionen.SicherungsPfad.str(), QStringLiteral("/srv/alt"));
+    QCOMPARE(readFileBytes(optionenDatei()), readFileBytes(backup.filePath("Zorbeln.opt")));
+}
+
+void TestBack5::keepTargetUnstoredAfterLeavingTheRestorePage_data()
+{
+    QTest::addColumn<bool>("leftFromRestorePage");
+    QTest::newRow("left from the restore page before") << true;
+    QTest::newRow("never on the restore page") << false;
+}
+
+void TestBack5::keepTargetUnstoredAfterLeavingTheRestorePage()
+{
+    QFETCH(bool, leftFromRestorePage);
+    Run run;
+    run.storeBackupFolder("/srv/erst");
+    if (leftFromRestorePage) {
+        Window win;
+        win.restorePage();
+        win.click("Button2");
+        QVERIFY(!win.isOpen());
+        QVERIFY(TBack5::zielNichtSpeichern());
+        QCOMPARE(storedSettings().SicherungsPfad.str(), QStringLiteral("/srv/erst"));
+    }
+    Window win;
+    QCOMPARE(win.edit("Edit2")->text(), QStringLiteral("/srv/erst"));
+    win.edit("Edit2")->setText("/srv/neu");
+    win.click("Button2");
+    QCOMPARE(storedSettings().SicherungsPfad.str(),
+             leftFromRestorePage ? QStringLiteral("/srv/erst") : QStringLiteral("/srv/neu"));
+}
+
+void TestBack5::whenFolderAndFlagAreStored()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir(elsewhere.path()).mkdir("Ziel"));
+    Window win;
+    win.edit("Edit2")->clear();
+
+    // A tick takes effect in memory at once; the file keeps the flag off until a save.
+    win.click("CheckBox1");
+    QCOMPARE(Optionen.AutoSicherung, 1);
+    QCOMPARE(win.edit("Edit2")->text(), standard_sicherungsordner());
+    QCOMPARE(Optionen.SicherungsPfad.str(), standard_sicherungsordner());
+    QCOMPARE(storedSettings().AutoSicherung, 0);
+
+    // After a drive box reported a change, a tick or untick is saved at once.
+    win.w->DriveComboBox1Change(elsewhere.path());
+    win.click("CheckBox1");
+    QCOMPARE(Optionen.AutoSicherung, 0);
+    QCOMPARE(storedSettings().AutoSicherung, 0);
+    win.click("CheckBox1");
+    QCOMPARE(storedSettings().AutoSicherung, 1);
+
+    // A click in the folder list opens the folder and stores it as the target.
+    auto* folders = win.get<TDirectoryListBox>("DirectoryListBox1");
+    QCOMPARE(folders->directory(), elsewhere.path());
+    QListWidgetItem* line = folders->findItems("Ziel", Qt::MatchEndsWith).value(0);
+    QVERIFY(line);
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
+                      folders->visualItemRect(line).center());
+    QCOMPARE(folders->directory(), elsewhere.filePath("Ziel"));
+    QCOMPARE(win.edit("Edit2")->text(), elsewhere.filePath("Ziel"));
+    QCOMPARE(storedSettings().SicherungsPfad.str(), elsewhere.filePath("Ziel"));
+
+    // The next opening shows the flag ticked.
+    win.click("Button2");
+    Window again;
+    QVERIFY(again.get<QCheckBox>("CheckBox1")->isChecked());
+    QVERIFY(run.messages.texts().isEmpty());
+}
+
+void TestBack5::closingByTheFrameOnlyRefreshesTheTitle()
+{
+    Run run;
+    run.storeBackupFolder("/srv/erst");
+    Window win;
+    win.edit("Edit2")->setText("/srv/neu");
+    win.w->close();
+    QVERIFY(!win.isOpen());
+    QCOMPARE(run.titles, 1);
+    QCOMPARE(run.panel, QList<bool>{});
+    QCOMPARE(storedSettings().SicherungsPfad.str(), QStringLiteral("/srv/erst"));
+}
+
+int main(int argc, char** argv)
+{
+    // The default backup folder lies in the home folder: never the real one in a test.
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QApplication app(argc, argv);
+    TestBack5 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_back5.moc"

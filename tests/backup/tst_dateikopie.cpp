@@ -11,7 +11,8 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 QByteArray allByteValues(int size)
 {
@@ -51,8 +52,7 @@ void TestDateikopie::copiesByteForByte_data()
     QTest::newRow("empty file, no target") << QByteArray() << QByteArray();
     QTest::newRow("every byte value, no target") << allByteValues(256) << QByteArray();
     QTest::newRow("larger than one buffer") << allByteValues(200'001) << QByteArray();
-    QTest::newRow("short copy over a longer target")
-        << QByteArray("neu") << QByteArray(5000, 'x');
+    QTest::newRow("short copy over a longer target") << QByteArray("neu") << QByteArray(5000, 'x');
     QTest::newRow("long copy over a short target") << allByteValues(70'000) << QByteArray("alt");
 }
 
@@ -94,7 +94,8 @@ void TestDateikopie::keepsPermissionsAndTime()
 
     QVERIFY(platform::copyFileReplacing(source, target).ok);
     QCOMPARE(readFileBytes(target), QByteArray("abc"));
-    struct stat info {};
+    struct stat info {
+    };
     QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
     QCOMPARE(int(info.st_mode & 07777), 0440);
     QCOMPARE(QFileInfo(target).lastModified(), changed);

@@ -1,4 +1,264 @@
+#include "app/core/optionen.h"
+#include "app/core/programm.h"
+#include "backup/datensicherung.h"
+#include "backup/sicherung.h"
+#include "common/testsupport.h"
+#include "platform/datafolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+namespace
+{
+
+const QStringList kDataFiles = {"Zorbeln.opt", "Adressen.adr", "aktuelle_Liste2.akt", "Tisch3.ti3",
+                                "Tisch5.ti5",  "Tisch5.ti6",   "Styledat.txt"};
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+class Run
+{
+public:
+    Run() : clock(QDateTime(QDate(2023, 12, 9), QTime(23, 59)))
+    {
+        Optionen = TOptionenRec{};
+        QDir(standard_sicherungsordner()).removeRecursively();
+        optionen_lesen();
+        for (const QString& name : kDataFiles.mid(1))
+            writeFileBytes(data.file(name), name.toLatin1() + QByteArray(500, char(name.size())));
+        writeFileBytes(data.file("notiz.doc"), "no data file");
+    }
+    TempDataFolder data;
+    MessageRecorder messages;
+    FixedClock clock;
+};
+
+class TestDatensicherung : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void backupOnLeaving_data();
+    void backupOnLeaving();
+    void secondRunTheSameDayOverwrites();
+    void backupFolderThatCannotBeCreated();
+    void datedFolderThatCannotBeCreated();
+    void failedCopyKeepsTheProgramOpen();
+    void driveA_data();
+    void driveA();
+    void window();
+};
+
+void TestDatensicherung::backupOnLeaving_data()
+{
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QString>("stored"); // "~" stands for a temporary folder
+    QTest::addColumn<QString>("dated");  // where the copies must be; empty: no backup
+    QTest::newRow("flag on") << 1 << "~/Sicherung"
+                             << "~/Sicherung/09_12_2023";
+    QTest::newRow("stored folder ends in a separator") << 1 << "~/Sicherung/"
+                                                       << "~/Sicherung/09_12_2023";
+    QTest::newRow("folder not there yet, two levels") << 1 << "~/a/b"
+                                                      << "~/a/b/09_12_2023";
+    QTest::newRow("empty folder: the default folder") << 1 << ""
+                                                      << "=/09_12_2023";
+    QTest::newRow("flag off") << 0 << "~/Sicherung"
+                              << "";
+}
+
+void TestDatensicherung::backupOnLeaving()
+{
+    QFETCH(int, flag);
+    QFETCH(QString, stored);
+    QFETCH(QString, dated);
+    Run run;
+    QTemporaryDir elsewhere;
+    stored.replace('~', elsewhere.path());
+    dated.replace('~', elsewhere.path()).replace('=', standard_sicherungsordner());
+    Optionen.SicherungsPfad.set(stored);
+    Optionen.AutoSicherung = flag; // in memory only: the flag in memory counts
+    const QByteArray settingsBefore = readFileBytes(optionenDatei());
+
+    TDatensicherung sicherung;
+    QVERIFY(sicherung.ausfuehren());
+    QVERIFY(!sicherung.isVisible());
+    QVERIFY(run.messages.texts().isEmpty());
+    QCOMPARE(readFileBytes(optionenDatei()), settingsBefore);
+    if (dated.isEmpty()) {
+        QCOMPARE(filesIn(elsewhere.path()), QStringList{});
+        QVERIFY(!QFileInfo::exists(standard_sicherungsordner()));
+        return;
+    }
+    QCOMPARE(sicherung.zielordner(), dated + '/');
+    QCOMPARE(filesIn(dated), sorted(kDataFiles));
+    for (const QString& name : kDataFiles)
+        QCOMPARE(readFileBytes(dated + '/' + name), readFileBytes(run.data.file(name)));
+    QCOMPARE(Optionen.SicherungsPfad.str(), stored);
+}
+
+void TestDatensicherung::secondRunTheSameDayOverwrites()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    Optionen.SicherungsPfad.set(elsewhere.path());
+    Optionen.AutoSicherung = 1;
+    TDatensicherung sicherung;
+    QVERIFY(sicherung.ausfuehren());
+    QVERIFY(writeFileBytes(run.data.file("Adressen.adr"), "changed"));
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(readFileBytes(elsewhere.filePath("09_12_2023/Adressen.adr")), QByteArray("changed"));
+    QVERIFY(run.messages.texts().isEmpty());
+}
+
+void TestDatensicherung::backupFolderThatCannotBeCreated()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    QVERIFY(writeFileBytes(elsewhere.filePath("datei"), "x"));
+    Optionen.SicherungsPfad.set(elsewhere.filePath("datei/Sicherung"));
+    Optionen.AutoSicherung = 1;
+    TDatensicherung sicherung;
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(run.messages.texts(),
+             QStringList{"Beim Anlegen von " + elsewhere.filePath("datei/Sicherung") +
+                         "/ ist ein Fehler aufgetreten!"});
+    QVERIFY(!sicherung.isVisible());
+}
+
+void TestDatensicherung::datedFolderThatCannotBeCreated()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    // A file with the dated folder's name stands in the way.
+    QVERIFY(writeFileBytes(elsewhere.filePath("09_12_2023"), "x"));
+    Optionen.SicherungsPfad.set(elsewhere.path() + '/');
+    Optionen.AutoSicherung = 1;
+    TDatensicherung sicherung;
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(run.messages.texts(),
+             QStringList{"Verzeichnis " + elsewhere.filePath("09_12_2023") +
+                         "/ kann nicht erstellt werden. \n\nLesen Sie bitte die Hilfedatei über "
+                         "Datensicherung.\n"});
+    QCOMPARE(run.messages.messages().first().icon, platform::Icon::Information);
+}
+
+void TestDatensicherung::failedCopyKeepsTheProgramOpen()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir().mkpath(elsewhere.filePath("09_12_2023/Tisch3.ti3")));
+    Optionen.SicherungsPfad.set(elsewhere.path());
+    Optionen.AutoSicherung = 1;
+    TDatensicherung sicherung;
+    QVERIFY(!sicherung.ausfuehren());
+    QVERIFY(!sicherung.isVisible());
+    QCOMPARE(run.messages.texts().size(), 1);
+    QVERIFY2(run.messages.lastText().startsWith("Systemfehler.  Code: 21.\n") &&
+                 run.messages.lastText().contains(Datenordner + "Tisch3.ti3"),
+             qPrintable(run.messages.lastText()));
+    QCOMPARE(filesIn(elsewhere.filePath("09_12_2023")),
+             (QStringList{"Adressen.adr", "Tisch3.ti3", "Zorbeln.opt", "aktuelle_Liste2.akt"}));
+
+    // The next "Beenden" starts again from the first mask.
+    QVERIFY(QDir().rmdir(elsewhere.filePath("09_12_2023/Tisch3.ti3")));
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(filesIn(elsewhere.filePath("09_12_2023")), sorted(kDataFiles));
+}
+
+void TestDatensicherung::driveA_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("drive"); // "" none, "empty", "file"
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("backedUp");
+    QTest::newRow("A: without a disk") << "A:\\Sicherung"
+                                       << ""
+                                       << "Keine Diskette im Laufwerk A" << false;
+    QTest::newRow("a: lower case, without a disk") << "a:/Sicherung"
+                                                   << ""
+                                                   << "Keine Diskette im Laufwerk A" << false;
+    QTest::newRow("A: with an empty disk") << "A:/Sicherung"
+                                           << "empty"
+                                           << "Diskette im Laufwerk A ist leer !" << true;
+    QTest::newRow("A: with a file on the disk") << "A:/Sicherung"
+                                                << "file"
+                                                << "" << true;
+}
+
+void TestDatensicherung::driveA()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, drive);
+    QFETCH(QString, message);
+    QFETCH(bool, backedUp);
+    Run run;
+    // Drive letters exist here only as folders beside the working folder.
+    if (!drive.isEmpty())
+        QVERIFY(QDir().mkdir("A:"));
+    if (drive == QLatin1String("file"))
+        QVERIFY(writeFileBytes("A:/datei", "x"));
+    Optionen.SicherungsPfad.set(stored);
+    Optionen.AutoSicherung = 1;
+    TDatensicherung sicherung;
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(run.messages.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(sicherung.zielordner().endsWith("/09_12_2023/"), backedUp);
+    if (backedUp)
+        QVERIFY(QFileInfo::exists(sicherung.zielordner() + "Adressen.adr"));
+}
+
+void TestDatensicherung::window()
+{
+    Run run;
+    TDatensicherung sicherung;
+    QCOMPARE(sicherung.windowTitle(), QStringLiteral("Automatische Datensicherung"));
+    const QList<std::pair<const char*, const char*>> labels = {
+        {"Label1", "Die automatische Datensicherung wird ausgeführt."},
+        {"Label2", "Quellverzeichniss"},
+        {"Label4", "Zielverzeichnis"},
+        {"Label3", "Bitte warten . . ."}};
+    for (const auto& [name, text] : labels) {
+        auto* label = sicherung.findChild<QLabel*>(name);
+        QVERIFY2(label, name);
+        QCOMPARE(label->text(), QString::fromUtf8(text));
+    }
+    QVERIFY(sicherung.findChild<QFrame*>("Panel1"));
+    QCOMPARE(sicherung.findChild<QLineEdit*>("Edit1")->accessibleName(), "Quellverzeichniss");
+    QCOMPARE(sicherung.findChild<QLineEdit*>("Edit2")->accessibleName(), "Zielverzeichnis");
+
+    // While it runs, the window shows the file being copied and its copy.
+    QTemporaryDir elsewhere;
+    Optionen.SicherungsPfad.set(elsewhere.path());
+    Optionen.AutoSicherung = 1;
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(sicherung.findChild<QLineEdit*>("Edit1")->text(), Datenordner + "Styledat.txt");
+    QCOMPARE(sicherung.findChild<QLineEdit*>("Edit2")->text(),
+             elsewhere.filePath("09_12_2023/Styledat.txt"));
+}
+
+int main(int argc, char** argv)
+{
+    // The default backup folder lies in the home folder: never the real one in a test.
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QApplication app(argc, argv);
+    TestDatensicherung test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_datensicherung.moc"

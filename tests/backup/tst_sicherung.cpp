@@ -10,7 +10,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
 // A data folder as the program leaves it, with a few files a backup must leave alone.
 struct DataFixture {
@@ -19,11 +20,11 @@ struct DataFixture {
 
     DataFixture()
     {
-        const QStringList names = {"Zorbeln.opt",  "Farben.frb",  "Adressen.adr",
+        const QStringList names = {"Zorbeln.opt",         "Farben.frb",          "Adressen.adr",
                                    "aktuelle_Liste1.akt", "aktuelle_Liste2.akt", "alt.dat",
-                                   "Tisch2.ti2",   "Tisch3.ti3",  "Tisch4.ti4",
-                                   "Tisch5.ti5",   "Tisch5.ti6",  "Styledat.txt",
-                                   "Str_list.txt", ".versteckt.txt", "GROSS.TXT"};
+                                   "Tisch2.ti2",          "Tisch3.ti3",          "Tisch4.ti4",
+                                   "Tisch5.ti5",          "Tisch5.ti6",          "Styledat.txt",
+                                   "Str_list.txt",        ".versteckt.txt",      "GROSS.TXT"};
         int i = 0;
         for (const QString& name : names) {
             QByteArray content = name.toLatin1() + QByteArray(1, char(0x80 + i));
@@ -76,9 +77,8 @@ private Q_SLOTS:
 
 void TestSicherung::masksInOrder()
 {
-    QCOMPARE(datendatei_masken(),
-             (QStringList{"*.opt", "*.frb", "*.adr", "*.akt", "*.dat", "*.ti2", "*.ti3", "*.ti4",
-                          "*.ti5", "*.ti6", "*.txt"}));
+    QCOMPARE(datendatei_masken(), (QStringList{"*.opt", "*.frb", "*.adr", "*.akt", "*.dat", "*.ti2",
+                                               "*.ti3", "*.ti4", "*.ti5", "*.ti6", "*.txt"}));
 }
 
 void TestSicherung::dateSuffix_data()
@@ -86,9 +86,12 @@ void TestSicherung::dateSuffix_data()
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("9 December 2023") << QDate(2023, 12, 9) << "de_DE" << "09_12_2023";
-    QTest::newRow("first of January") << QDate(2024, 1, 1) << "de_DE" << "01_01_2024";
-    QTest::newRow("US locale gives the same") << QDate(2023, 12, 9) << "en_US" << "09_12_2023";
+    QTest::newRow("9 December 2023") << QDate(2023, 12, 9) << "de_DE"
+                                     << "09_12_2023";
+    QTest::newRow("first of January") << QDate(2024, 1, 1) << "de_DE"
+                                      << "01_01_2024";
+    QTest::newRow("US locale gives the same") << QDate(2023, 12, 9) << "en_US"
+                                              << "09_12_2023";
     QTest::newRow("Japanese locale gives the same") << QDate(2023, 3, 31) << "ja_JP"
                                                     << "31_03_2023";
 }
@@ -110,18 +113,30 @@ void TestSicherung::maskMatching_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("mask");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("extension") << "Zorbeln.opt" << "*.opt" << true;
-    QTest::newRow("case does not count") << "ADRESSEN.ADR" << "*.adr" << true;
-    QTest::newRow("six-table file") << "Tisch5.ti6" << "*.ti6" << true;
-    QTest::newRow("longer extension") << "Styledat.txt.bak" << "*.txt" << false;
-    QTest::newRow("hidden file") << ".versteckt.txt" << "*.txt" << true;
-    QTest::newRow("name mask") << "Tisch2.ti2" << "Tisch2.*" << true;
-    QTest::newRow("name mask, no extension") << "Tisch2" << "Tisch2.*" << true;
-    QTest::newRow("name mask, longer name") << "Tisch20.ti2" << "Tisch2.*" << false;
-    QTest::newRow("brackets are plain characters") << "x[1].txt" << "x[1].*" << true;
-    QTest::newRow("brackets are no class") << "x1.txt" << "x[1].*" << false;
-    QTest::newRow("question mark") << "a.b" << "?.b" << true;
-    QTest::newRow("all files") << "README" << "*.*" << true;
+    QTest::newRow("extension") << "Zorbeln.opt"
+                               << "*.opt" << true;
+    QTest::newRow("case does not count") << "ADRESSEN.ADR"
+                                         << "*.adr" << true;
+    QTest::newRow("six-table file") << "Tisch5.ti6"
+                                    << "*.ti6" << true;
+    QTest::newRow("longer extension") << "Styledat.txt.bak"
+                                      << "*.txt" << false;
+    QTest::newRow("hidden file") << ".versteckt.txt"
+                                 << "*.txt" << true;
+    QTest::newRow("name mask") << "Tisch2.ti2"
+                               << "Tisch2.*" << true;
+    QTest::newRow("name mask, no extension") << "Tisch2"
+                                             << "Tisch2.*" << true;
+    QTest::newRow("name mask, longer name") << "Tisch20.ti2"
+                                            << "Tisch2.*" << false;
+    QTest::newRow("brackets are plain characters") << "x[1].txt"
+                                                   << "x[1].*" << true;
+    QTest::newRow("brackets are no class") << "x1.txt"
+                                           << "x[1].*" << false;
+    QTest::newRow("question mark") << "a.b"
+                                   << "?.b" << true;
+    QTest::newRow("all files") << "README"
+                               << "*.*" << true;
 }
 
 void TestSicherung::maskMatching()
