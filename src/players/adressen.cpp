@@ -1,6 +1,7 @@
 #include "adressen.h"
 
 #include "app/core/programm.h"
+#include "platform/help.h"
 #include "platform/messages.h"
 
 #include <QApplication>
@@ -259,7 +260,7 @@ void TAdressen::Button1Click()
 void TAdressen::Button2Click()
 {
     hauptflaeche_zeigen();
-    Q_EMIT hilfeSchliessen();
+    platform::closeHelp();
     close();
 }
 
@@ -277,7 +278,9 @@ void TAdressen::Button3Click()
 
 void TAdressen::Button4Click()
 {
-    Q_EMIT hilfeAngefordert(kHilfeKontext);
+    if (!platform::showHelp(Hilfedatei, kHilfeKontext))
+        platform::showMessage(QStringLiteral("Hilfe-Datei nicht gefunden\r") + Hilfedatei,
+                              platform::Buttons::Ok, platform::Icon::Error);
 }
 
 void TAdressen::ListBox1Click()

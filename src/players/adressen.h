@@ -43,11 +43,6 @@ public:
     // The text of the list entry clicked last during this run (empty until the first click).
     QString auswahltext() const { return m_auswahltext; }
 
-Q_SIGNALS:
-    // "Hilfe" asks for the help at this window's topic; "Beenden" asks to close the help.
-    void hilfeAngefordert(int kontext);
-    void hilfeSchliessen();
-
 public Q_SLOTS:
     void Button1Click();
     void Button2Click();

@@ -1,5 +1,6 @@
 #include "adress_testhilfe.h"
 #include "app/core/programm.h"
+#include "platform/help.h"
 #include "players/adressen.h"
 
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace
@@ -67,7 +67,7 @@ private Q_SLOTS:
     void arrowKeys();
     void tabOrderWrapsAtBothEnds();
     void beendenShowsTheMainPanelAndCloses();
-    void hilfeAsksForTopic1050();
+    void hilfeOpensTopic1050();
 
 private:
     QLineEdit* edit(const QString& name) const { return m_fenster->findChild<QLineEdit*>(name); }
@@ -527,14 +527,33 @@ void TestAdressen::tabOrderWrapsAtBothEnds()
     QCOMPARE(rueckwaerts, umgekehrt);
 }
 
+// Records what the window asks of the help viewer.
+struct Hilfeaufrufe {
+    QList<int> gezeigt;
+    int geschlossen = 0;
+    bool dateiDa = true;
+    platform::HelpViewer vorher;
+    Hilfeaufrufe()
+    {
+        vorher = platform::setHelpViewer({[this](const QString&, int kontext) {
+                                              gezeigt.append(kontext);
+                                              return dateiDa;
+                                          },
+                                          [this] { ++geschlossen; }});
+    }
+    ~Hilfeaufrufe() { platform::setHelpViewer(vorher); }
+    Hilfeaufrufe(const Hilfeaufrufe&) = delete;
+    Hilfeaufrufe& operator=(const Hilfeaufrufe&) = delete;
+};
+
 void TestAdressen::beendenShowsTheMainPanelAndCloses()
 {
     Hauptflaeche panel5;
-    QSignalSpy hilfeZu(m_fenster.get(), &TAdressen::hilfeSchliessen);
+    Hilfeaufrufe hilfe;
     m_fenster->oeffnen();
     QTest::mouseClick(button("Button2"), Qt::LeftButton);
     QCOMPARE(panel5.aufrufe, QList<bool>{true});
-    QCOMPARE(hilfeZu.count(), 1);
+    QCOMPARE(hilfe.geschlossen, 1);
     QVERIFY(!m_fenster->isVisible());
 
     // Closing by the title-bar box leaves Panel5 as it is.
@@ -543,13 +562,19 @@ void TestAdressen::beendenShowsTheMainPanelAndCloses()
     QCOMPARE(panel5.aufrufe, QList<bool>{true});
 }
 
-void TestAdressen::hilfeAsksForTopic1050()
+void TestAdressen::hilfeOpensTopic1050()
 {
-    QSignalSpy hilfe(m_fenster.get(), &TAdressen::hilfeAngefordert);
+    Hilfeaufrufe hilfe;
+    Hilfedatei = QStringLiteral("/nirgends/Zorbeln-Hilfe.html");
     m_fenster->oeffnen();
     QTest::mouseClick(button("Button4"), Qt::LeftButton);
-    QCOMPARE(hilfe.count(), 1);
-    QCOMPARE(hilfe.first().first().toInt(), 1050);
+    QCOMPARE(hilfe.gezeigt, QList<int>{1050});
+    QVERIFY(m_meldungen->messages().isEmpty());
+
+    hilfe.dateiDa = false;
+    QTest::mouseClick(button("Button4"), Qt::LeftButton);
+    QCOMPARE(m_meldungen->lastText(),
+             QStringLiteral("Hilfe-Datei nicht gefunden\r/nirgends/Zorbeln-Hilfe.html"));
 }
 
 QTEST_MAIN(TestAdressen)
