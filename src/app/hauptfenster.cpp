@@ -30,7 +30,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int kWerkzeugleisteHoehe = 65;
 constexpr int kUhrBreite = 150;
@@ -50,7 +51,8 @@ QFont ueberschriftSchrift()
 QFont uhrSchrift()
 {
     QFont schrift;
-    schrift.setFamilies({QStringLiteral("Locardo"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
+    schrift.setFamilies(
+        {QStringLiteral("Locardo"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
     schrift.setPixelSize(16);
     schrift.setBold(true);
     return schrift;
@@ -143,21 +145,28 @@ void TForm1::werkzeugleisteBauen()
     reihe->setContentsMargins(1, 1, 1, 1);
     reihe->setSpacing(0);
 
-    auto* b1 = speedButton("SpeedButton1", QStringLiteral("Erfassen"), QStringLiteral("Daten eingeben"),
-                           QStringLiteral("erfassen"));
-    auto* b3 = speedButton("SpeedButton3", QStringLiteral("Auswahl "), QStringLiteral("Daten suchen"),
-                           QStringLiteral("auswahl"));
-    auto* b12 = speedButton("SpeedButton12", QStringLiteral("Anwesend"), {}, QStringLiteral("anwesend"));
-    auto* b4 = speedButton("SpeedButton4", QStringLiteral("2 Tische"), {}, QStringLiteral("tische2"));
-    auto* b5 = speedButton("SpeedButton5", QStringLiteral("3 Tische"), {}, QStringLiteral("tische3"));
-    auto* b2 = speedButton("SpeedButton2", QStringLiteral("4 Tische"), {}, QStringLiteral("tische4"));
-    auto* b8 = speedButton("SpeedButton8", QStringLiteral("5 Tische"), {}, QStringLiteral("tische5"));
-    auto* b6 = speedButton("SpeedButton6", QStringLiteral("6 Tische"), {}, QStringLiteral("tische6"));
+    auto* b1 = speedButton("SpeedButton1", QStringLiteral("Erfassen"),
+                           QStringLiteral("Daten eingeben"), QStringLiteral("erfassen"));
+    auto* b3 = speedButton("SpeedButton3", QStringLiteral("Auswahl "),
+                           QStringLiteral("Daten suchen"), QStringLiteral("auswahl"));
+    auto* b12 =
+        speedButton("SpeedButton12", QStringLiteral("Anwesend"), {}, QStringLiteral("anwesend"));
+    auto* b4 =
+        speedButton("SpeedButton4", QStringLiteral("2 Tische"), {}, QStringLiteral("tische2"));
+    auto* b5 =
+        speedButton("SpeedButton5", QStringLiteral("3 Tische"), {}, QStringLiteral("tische3"));
+    auto* b2 =
+        speedButton("SpeedButton2", QStringLiteral("4 Tische"), {}, QStringLiteral("tische4"));
+    auto* b8 =
+        speedButton("SpeedButton8", QStringLiteral("5 Tische"), {}, QStringLiteral("tische5"));
+    auto* b6 =
+        speedButton("SpeedButton6", QStringLiteral("6 Tische"), {}, QStringLiteral("tische6"));
     auto* b7 = speedButton("SpeedButton7", QStringLiteral("Backup"), {}, QStringLiteral("backup"));
-    auto* b10 = speedButton("SpeedButton10", QStringLiteral("Farben"), QStringLiteral("Bildschirmfarben einstellen"),
-                            QStringLiteral("farben"));
-    auto* b11 = speedButton("SpeedButton11", QStringLiteral("Beenden"), QStringLiteral("Programm beenden"),
-                            QStringLiteral("beenden"));
+    auto* b10 =
+        speedButton("SpeedButton10", QStringLiteral("Farben"),
+                    QStringLiteral("Bildschirmfarben einstellen"), QStringLiteral("farben"));
+    auto* b11 = speedButton("SpeedButton11", QStringLiteral("Beenden"),
+                            QStringLiteral("Programm beenden"), QStringLiteral("beenden"));
     reihe->addStretch(1);
 
     connect(b1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
@@ -206,11 +215,14 @@ void TForm1::menueBauen()
     };
 
     QMenu* erfassen = untermenue("Spielererfassen1", QStringLiteral("Spieler erfassen"));
-    QAction* namenerfassen = menuePunkt(erfassen, "Namenerfassen1", QStringLiteral("Spieler erfassen/ändern"));
+    QAction* namenerfassen =
+        menuePunkt(erfassen, "Namenerfassen1", QStringLiteral("Spieler erfassen/ändern"));
 
     QMenu* bearbeiten = untermenue("Bearbeiten1", QStringLiteral("Bearbeiten"));
-    QAction* festlegen = menuePunkt(bearbeiten, "Personenfestlegen1", QStringLiteral("Spieler auswählen"));
-    QAction* spieler = menuePunkt(bearbeiten, "Spieler1", QStringLiteral("Ausgewählte Spieler anzeigen"));
+    QAction* festlegen =
+        menuePunkt(bearbeiten, "Personenfestlegen1", QStringLiteral("Spieler auswählen"));
+    QAction* spieler =
+        menuePunkt(bearbeiten, "Spieler1", QStringLiteral("Ausgewählte Spieler anzeigen"));
 
     QMenu* zuordnen = untermenue("Spielerzuordnen1", QStringLiteral("Spieler zuordnen"));
     QAction* t2 = menuePunkt(zuordnen, "Spielerfr2Tische1", QStringLiteral("Spieler für 2 Tische"));
@@ -220,19 +232,23 @@ void TForm1::menueBauen()
     QAction* t6 = menuePunkt(zuordnen, "Spielerfr6Tische1", QStringLiteral("Spieler für 6 Tische"));
 
     QMenu* drucken = untermenue("Drucken1", QStringLiteral("Drucken"));
-    QAction* adressen = menuePunkt(drucken, "Adressendrucken1", QStringLiteral("Erfasste Spieler drucken"));
+    QAction* adressen =
+        menuePunkt(drucken, "Adressendrucken1", QStringLiteral("Erfasste Spieler drucken"));
 
     QMenu* sonstiges = untermenue("Sonstiges1", QStringLiteral("Sonstiges"));
     QAction* sichern = menuePunkt(sonstiges, "DatensichernWiederherstellen1",
                                   QStringLiteral("Daten sichern/Wiederherstellen"));
     sonstiges->addSeparator();
-    QAction* updatePruefen =
-        menuePunkt(sonstiges, "AufverfgbareUpdateprfen1", QStringLiteral("Auf verfügbare Update prüfen"));
-    QAction* weitere1 = menuePunkt(sonstiges, "WeitereProgramme1", QStringLiteral("Weitere Programme"));
-    QAction* website = menuePunkt(sonstiges, "Websitebesuchen1", QStringLiteral("Website besuchen"));
+    QAction* updatePruefen = menuePunkt(sonstiges, "AufverfgbareUpdateprfen1",
+                                        QStringLiteral("Auf verfügbare Update prüfen"));
+    QAction* weitere1 =
+        menuePunkt(sonstiges, "WeitereProgramme1", QStringLiteral("Weitere Programme"));
+    QAction* website =
+        menuePunkt(sonstiges, "Websitebesuchen1", QStringLiteral("Website besuchen"));
 
     QAction* update = menuePunkt(nullptr, "Update1", QStringLiteral("Update"));
-    QAction* weitere2 = menuePunkt(nullptr, "WeitereProgramme2", QStringLiteral("Weitere Programme"));
+    QAction* weitere2 =
+        menuePunkt(nullptr, "WeitereProgramme2", QStringLiteral("Weitere Programme"));
     QAction* hilfe = menuePunkt(nullptr, "Hilfe1", QStringLiteral("Hilfe"));
 
     connect(namenerfassen, &QAction::triggered, this, &TForm1::Namenerfassen1Click);
@@ -286,7 +302,8 @@ void TForm1::hauptflaecheBauen()
     Image1->setAttribute(Qt::WA_TranslucentBackground);
     Image1->setPixmap(bild_pixmap(QStringLiteral("tischfussball"), QSize(593, 433), 2.0));
 
-    Label1 = new QLabel(QStringLiteral("Zufällig ausgewählte Spieler verschiedenen Tischen zuweisen."), Panel5);
+    Label1 = new QLabel(
+        QStringLiteral("Zufällig ausgewählte Spieler verschiedenen Tischen zuweisen."), Panel5);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAccessibleName(Label1->text());
     Label1->setFont(ueberschriftSchrift());
@@ -490,9 +507,11 @@ void TForm1::Update1Click()
 
 void TForm1::update_starten()
 {
-    const int ergebnis = platform::shellExecute(Datenordner + QStringLiteral("Update.Exe"), Datenordner);
+    const int ergebnis =
+        platform::shellExecute(Datenordner + QStringLiteral("Update.Exe"), Datenordner);
     if (ergebnis <= 32)
-        platform::showMessage(update_meldung(ergebnis), platform::Buttons::Ok, platform::Icon::Error);
+        platform::showMessage(update_meldung(ergebnis), platform::Buttons::Ok,
+                              platform::Icon::Error);
     close();
 }
 
@@ -529,7 +548,8 @@ void TForm1::Websitebesuchen1Click()
     if (antwort == platform::Answer::Yes) {
         const QString adresse = website_adresse();
         if (!platform::openUrl(QUrl(adresse)))
-            platform::showMessage(website_fehler(adresse), platform::Buttons::Ok, platform::Icon::Warning);
+            platform::showMessage(website_fehler(adresse), platform::Buttons::Ok,
+                                  platform::Icon::Warning);
     }
     Panel5->show();
 }
@@ -537,7 +557,8 @@ void TForm1::Websitebesuchen1Click()
 void TForm1::Hilfe1Click()
 {
     if (!platform::showHelp(Hilfedatei, kHilfeProgramm))
-        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok, platform::Icon::Warning);
+        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok,
+                              platform::Icon::Warning);
 }
 
 // --- Set-up, title, clock ------------------------------------------------------------------
@@ -557,7 +578,8 @@ void TForm1::FormCreate()
 
     Hilfedatei = Datenordner + QStringLiteral("Zorbeln-Hilfe.html");
     if (!QFileInfo(Hilfedatei).isFile())
-        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok, platform::Icon::Warning);
+        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok,
+                              platform::Icon::Warning);
 
     const platform::Taskbar leiste = platform::taskbar(bildschirm);
     if (!leiste.known || !bildschirm)
@@ -566,9 +588,11 @@ void TForm1::FormCreate()
     const int breite = bildschirm->geometry().width();
     const int hoehe = bildschirm->geometry().height();
     Image1->move(static_cast<int>(std::trunc(breite / 2.0 - Image1->width() / 2.0)),
-                 static_cast<int>(std::trunc(hoehe / 2.0 - (Image1->height() / 2.0 + kWerkzeugleisteHoehe))));
+                 static_cast<int>(
+                     std::trunc(hoehe / 2.0 - (Image1->height() / 2.0 + kWerkzeugleisteHoehe))));
 
-    TaskleistenHoehe = taskleisten_hoehe(hoehe, leiste.left, leiste.top, leiste.right, leiste.bottom);
+    TaskleistenHoehe =
+        taskleisten_hoehe(hoehe, leiste.left, leiste.top, leiste.right, leiste.bottom);
     TaskleisteFest = IsTaskbarAutoHideOn() ? 0 : 1;
 
     StatusPanel->setFixedWidth(breite / 2);

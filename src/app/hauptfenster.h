@@ -16,10 +16,10 @@ class TWeitereProgramme;
 // The commands of the main window that open another subsystem's window. Each is wired once
 // at start with befehlVerbinden; until then its tool-bar button and menu item are disabled.
 enum class Befehl {
-    Erfassen,  // participant records window
-    Auswahl,   // selection dialog
-    Anwesend,  // selected players view
-    Tische2,   // result windows: show the last draw for 2 ... 6 tables
+    Erfassen, // participant records window
+    Auswahl,  // selection dialog
+    Anwesend, // selected players view
+    Tische2,  // result windows: show the last draw for 2 ... 6 tables
     Tische3,
     Tische4,
     Tische5,
@@ -44,7 +44,7 @@ public:
     bool befehlVerbunden(Befehl befehl) const;
 
     // Set before FormCreate runs.
-    std::function<void()> style_lesen;          // applies the stored style (step 8)
+    std::function<void()> style_lesen;           // applies the stored style (step 8)
     std::function<bool()> automatischeSicherung; // the automatic backup; false: the run failed
 
     // The set-up the start-up calls once every window exists and is wired.

@@ -4,8 +4,8 @@
 
 QString deutscher_wochentag(const QDate& datum)
 {
-    static const std::array<const char*, 7> namen = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
-                                                      "Freitag", "Samstag",  "Sonntag"};
+    static const std::array<const char*, 7> namen = {
+        "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
     const int tag = datum.dayOfWeek(); // 1 = Monday
     if (tag < 1 || tag > 7)
         return {};
@@ -22,15 +22,17 @@ QString titel_text(const QDate& heute, const QString& version)
 
 QString status_text(const QDate& heute, const QString& version)
 {
-    return QStringLiteral("Zorbel-Master %1  \u00b7  Spieler zuf\u00e4llig an die Tische verteilen  "
-                          "\u00b7  \u00a9 %2 Zorbel-Master")
+    return QStringLiteral(
+               "Zorbel-Master %1  \u00b7  Spieler zuf\u00e4llig an die Tische verteilen  "
+               "\u00b7  \u00a9 %2 Zorbel-Master")
         .arg(version)
         .arg(heute.year(), 4, 10, QLatin1Char('0'));
 }
 
 int taskleiste_zahl(int left, int top, int right, int bottom)
 {
-    const QString rechteck = QStringLiteral(" (%1, %2);(%3, %4) ").arg(left).arg(top).arg(right).arg(bottom);
+    const QString rechteck =
+        QStringLiteral(" (%1, %2);(%3, %4) ").arg(left).arg(top).arg(right).arg(bottom);
     QString teil = rechteck.mid(5, 4);
     teil.replace(QLatin1Char(')'), QLatin1Char(' '));
     teil = teil.trimmed();
@@ -52,14 +54,16 @@ QString update_meldung(int ergebnis)
 {
     switch (ergebnis) {
     case 0:
-        return QStringLiteral("Zuwenig Speicher, ausführbare Datei war zerstört, Relokationswerte waren ungültig");
+        return QStringLiteral(
+            "Zuwenig Speicher, ausführbare Datei war zerstört, Relokationswerte waren ungültig");
     case 2:
         return QStringLiteral("Datei wurde nicht gefunden.");
     case 3:
         return QStringLiteral("Verzeichnis wurde nicht gefunden.");
     case 5:
-        return QStringLiteral("Fehler beim gemeinsamen Zugriff auf eine Datei im Netz oder Fehler beim Zugriff "
-                              "auf eine gesperrte Datei im Netz.");
+        return QStringLiteral(
+            "Fehler beim gemeinsamen Zugriff auf eine Datei im Netz oder Fehler beim Zugriff "
+            "auf eine gesperrte Datei im Netz.");
     case 6:
         return QStringLiteral("Bibliothek forderte separate Datensegmente für jede Task an.");
     case 8:
@@ -67,8 +71,9 @@ QString update_meldung(int ergebnis)
     case 10:
         return QStringLiteral("Falsche Windows-Version.");
     case 11:
-        return QStringLiteral("Ungültige ausführbare Datei. Entweder keine Windows-Anwendung oder Fehler in der "
-                              "EXE-Datei.");
+        return QStringLiteral(
+            "Ungültige ausführbare Datei. Entweder keine Windows-Anwendung oder Fehler in der "
+            "EXE-Datei.");
     case 12:
         return QStringLiteral("Anwendung für ein anderes Betriebssystem.");
     case 13:
@@ -76,16 +81,20 @@ QString update_meldung(int ergebnis)
     case 14:
         return QStringLiteral("Typ der ausführbaren Datei unbekannt.");
     case 15:
-        return QStringLiteral("Versuch, eine Real-Mode-Anwendung (für eine frühere Windows-Version) zu laden.");
+        return QStringLiteral(
+            "Versuch, eine Real-Mode-Anwendung (für eine frühere Windows-Version) zu laden.");
     case 16:
-        return QStringLiteral("Versuch, eine zweite Instanz einer ausführbaren Datei mit mehreren Datensegmenten, "
-                              "die nicht als nur lesbar gekennzeichnet waren, zu laden.");
+        return QStringLiteral(
+            "Versuch, eine zweite Instanz einer ausführbaren Datei mit mehreren Datensegmenten, "
+            "die nicht als nur lesbar gekennzeichnet waren, zu laden.");
     case 19:
-        return QStringLiteral("Versuch, eine komprimierte ausführbare Datei zu laden. Die Datei muß dekomprimiert "
-                              "werden, bevor sie geladen werden kann.");
+        return QStringLiteral(
+            "Versuch, eine komprimierte ausführbare Datei zu laden. Die Datei muß dekomprimiert "
+            "werden, bevor sie geladen werden kann.");
     case 20:
-        return QStringLiteral("Ungültige dynamische Linkbibliothek (DLL). Eine der DLLs, die benötigt wurde, um die "
-                              "Anwendung auszuführen, war beschädigt.");
+        return QStringLiteral(
+            "Ungültige dynamische Linkbibliothek (DLL). Eine der DLLs, die benötigt wurde, um die "
+            "Anwendung auszuführen, war beschädigt.");
     case 21:
         return QStringLiteral("Anwendung benötigt Windows-32-Bit-Erweiterungen.");
     default:
@@ -110,8 +119,9 @@ QString website_adresse()
 
 QString website_fehler(const QString& adresse)
 {
-    return QStringLiteral("Die Website konnte nicht geöffnet werden, weil kein Browser gestartet werden "
-                          "konnte.\n\nBitte rufen Sie die Adresse in Ihrem Browser selbst auf:\n%1")
+    return QStringLiteral(
+               "Die Website konnte nicht geöffnet werden, weil kein Browser gestartet werden "
+               "konnte.\n\nBitte rufen Sie die Adresse in Ihrem Browser selbst auf:\n%1")
         .arg(adresse);
 }
 

@@ -10,7 +10,8 @@
 
 std::function<void(const QString& stilName)> stil_aktivieren;
 
-namespace {
+namespace
+{
 
 // The program's own colours, in force while no window style is active.
 void eigeneFarbenSetzen()
@@ -49,7 +50,8 @@ int programm_starten()
     startStilAktivieren();
 
     TForm1 Form1;
-    QObject::connect(&Form1, &TForm1::programmEnde, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&Form1, &TForm1::programmEnde, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
 
     // The other windows, each created once for the whole run, are made here and wired to the
     // main window's commands and hooks (befehlVerbinden, style_lesen, automatischeSicherung).

@@ -15,7 +15,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 struct Programm {
     const char* name;
@@ -34,7 +35,8 @@ void adresseOeffnen()
 {
     const QString adresse = website_adresse();
     if (!platform::openUrl(QUrl(adresse)))
-        platform::showMessage(website_fehler(adresse), platform::Buttons::Ok, platform::Icon::Warning);
+        platform::showMessage(website_fehler(adresse), platform::Buttons::Ok,
+                              platform::Icon::Warning);
 }
 
 } // namespace
@@ -64,18 +66,21 @@ TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QWidget(parent, Qt::Wind
     int zeile = 0;
     for (const Programm& programm : programme) {
         auto* bild = new QLabel(this);
-        bild->setPixmap(bild_pixmap(QStringLiteral("zorbel-master"), QSize(40, 40), devicePixelRatioF()));
+        bild->setPixmap(
+            bild_pixmap(QStringLiteral("zorbel-master"), QSize(40, 40), devicePixelRatioF()));
         bild->setAccessibleName(QString::fromUtf8(programm.name));
         auto* text = new QLabel(QStringLiteral("<b>%1</b><br>%2")
                                     .arg(QString::fromUtf8(programm.name).toHtmlEscaped(),
-                                         QString::fromUtf8(programm.beschreibung).toHtmlEscaped().replace(
-                                             QLatin1Char('\n'), QStringLiteral("<br>"))),
+                                         QString::fromUtf8(programm.beschreibung)
+                                             .toHtmlEscaped()
+                                             .replace(QLatin1Char('\n'), QStringLiteral("<br>"))),
                                 this);
         text->setObjectName(QStringLiteral("ProgrammText%1").arg(zeile + 1));
         text->setAccessibleName(QString::fromUtf8(programm.name));
         auto* knopf = new QPushButton(QStringLiteral("Webseite öffnen"), this);
         knopf->setObjectName(QStringLiteral("ProgrammButton%1").arg(zeile + 1));
-        knopf->setAccessibleName(QStringLiteral("Webseite öffnen: ") + QString::fromUtf8(programm.name));
+        knopf->setAccessibleName(QStringLiteral("Webseite öffnen: ") +
+                                 QString::fromUtf8(programm.name));
         connect(knopf, &QPushButton::clicked, this, [] { adresseOeffnen(); });
         liste->addWidget(bild, zeile, 0, Qt::AlignTop);
         liste->addWidget(text, zeile, 1);

@@ -8,9 +8,11 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 HelpViewer& viewerSlot()
 {

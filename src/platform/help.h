@@ -3,7 +3,8 @@
 #include <QString>
 #include <functional>
 
-namespace platform {
+namespace platform
+{
 
 // The program's help: one HTML file with one section per context number. The section of
 // context n starts with the anchor <a name="kontext<n>">.

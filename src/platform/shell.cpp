@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QProcess>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 ShellExecutor& executorSlot()
 {

@@ -4,15 +4,16 @@
 #include <QUrl>
 #include <functional>
 
-namespace platform {
+namespace platform
+{
 
 // Result codes of starting a program, as the Windows shell reports them: a value above 32
 // means the program was started; 32 or less names the reason it was not.
 inline constexpr int kShellGestartet = 42;
-inline constexpr int kShellDateiFehlt = 2;         // the program file does not exist
-inline constexpr int kShellOrdnerFehlt = 3;        // the working folder does not exist
-inline constexpr int kShellZugriffVerweigert = 5;  // the file may not be executed
-inline constexpr int kShellUngueltigeDatei = 11;   // the file is no program this system can run
+inline constexpr int kShellDateiFehlt = 2;        // the program file does not exist
+inline constexpr int kShellOrdnerFehlt = 3;       // the working folder does not exist
+inline constexpr int kShellZugriffVerweigert = 5; // the file may not be executed
+inline constexpr int kShellUngueltigeDatei = 11;  // the file is no program this system can run
 
 // Starts `program` without parameters in `workingFolder`, detached from this program, and
 // returns the result code above.

@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 TaskbarProvider& providerSlot()
 {

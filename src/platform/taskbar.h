@@ -5,7 +5,8 @@
 
 class QScreen;
 
-namespace platform {
+namespace platform
+{
 
 // What the program learns about the taskbar at start. The rectangle is given as the Windows
 // shell gives it: right and bottom are the first pixel outside.

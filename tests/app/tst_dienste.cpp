@@ -8,7 +8,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
-namespace {
+namespace
+{
 
 bool writeProgram(const QString& path, const QByteArray& text, QFileDevice::Permissions permissions)
 {
@@ -39,24 +40,30 @@ private Q_SLOTS:
         const auto rwx = rw | QFileDevice::ExeOwner;
         QVERIFY(writeProgram(folder.file("Update.Exe"), "#!/bin/sh\nexit 0\n", rwx));
         QVERIFY(writeProgram(folder.file("Locked.Exe"), "#!/bin/sh\nexit 0\n", rw));
-        QVERIFY(writeProgram(folder.file("Windows.Exe"), QByteArray("MZ\x90\x00\x03", 5) + QByteArray(200, 'x'), rwx));
+        QVERIFY(writeProgram(folder.file("Windows.Exe"),
+                             QByteArray("MZ\x90\x00\x03", 5) + QByteArray(200, 'x'), rwx));
 
-        QCOMPARE(platform::shellExecute(folder.file("Fehlt.Exe"), folder.path()), platform::kShellDateiFehlt);
+        QCOMPARE(platform::shellExecute(folder.file("Fehlt.Exe"), folder.path()),
+                 platform::kShellDateiFehlt);
         QCOMPARE(platform::shellExecute(folder.file("Update.Exe"), folder.file("kein-ordner")),
                  platform::kShellOrdnerFehlt);
-        QCOMPARE(platform::shellExecute(folder.file("Locked.Exe"), folder.path()), platform::kShellZugriffVerweigert);
-        QCOMPARE(platform::shellExecute(folder.file("Windows.Exe"), folder.path()), platform::kShellUngueltigeDatei);
+        QCOMPARE(platform::shellExecute(folder.file("Locked.Exe"), folder.path()),
+                 platform::kShellZugriffVerweigert);
+        QCOMPARE(platform::shellExecute(folder.file("Windows.Exe"), folder.path()),
+                 platform::kShellUngueltigeDatei);
         QVERIFY(platform::shellExecute(folder.file("Update.Exe"), folder.path()) > 32);
     }
 
     void shellStartsInTheWorkingFolder()
     {
         TempDataFolder folder;
-        QVERIFY(writeProgram(folder.file("Update.Exe"), "#!/bin/sh\npwd > gestartet.txt\n",
-                             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY(
+            writeProgram(folder.file("Update.Exe"), "#!/bin/sh\npwd > gestartet.txt\n",
+                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
         QVERIFY(platform::shellExecute(folder.file("Update.Exe"), folder.path()) > 32);
         QTRY_VERIFY(QFile::exists(folder.file("gestartet.txt")));
-        QTRY_COMPARE(readFileBytes(folder.file("gestartet.txt")).trimmed(), QFile::encodeName(folder.path()));
+        QTRY_COMPARE(readFileBytes(folder.file("gestartet.txt")).trimmed(),
+                     QFile::encodeName(folder.path()));
     }
 
     void helpOpensAtTheSectionAndCloses()
@@ -95,12 +102,11 @@ private Q_SLOTS:
     {
         int shownContext = 0;
         bool closed = false;
-        platform::HelpViewer previous = platform::setHelpViewer(
-            {[&](const QString&, int context) {
-                 shownContext = context;
-                 return true;
-             },
-             [&] { closed = true; }});
+        platform::HelpViewer previous = platform::setHelpViewer({[&](const QString&, int context) {
+                                                                     shownContext = context;
+                                                                     return true;
+                                                                 },
+                                                                 [&] { closed = true; }});
         QVERIFY(platform::showHelp(QStringLiteral("x.html"), 1050));
         platform::closeHelp();
         platform::setHelpViewer(std::move(previous));

@@ -24,7 +24,8 @@
 #include <algorithm>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Replaces the shell, the browser, the help viewer and the taskbar while it lives, and
 // records what the main window asked of them.
@@ -41,11 +42,12 @@ struct FakeServices {
 
     FakeServices()
     {
-        previousShell = platform::setShellExecutor([this](const QString& program, const QString& folder) {
-            startedProgram = program;
-            startedFolder = folder;
-            return shellResult;
-        });
+        previousShell =
+            platform::setShellExecutor([this](const QString& program, const QString& folder) {
+                startedProgram = program;
+                startedFolder = folder;
+                return shellResult;
+            });
         previousOpener = platform::setUrlOpener([this](const QUrl& url) {
             openedUrls.append(url);
             return browserWorks;
@@ -76,7 +78,8 @@ struct FakeServices {
 
 void helpFileAnlegen()
 {
-    QVERIFY(writeFileBytes(platform::dataFile(QStringLiteral("Zorbeln-Hilfe.html")), "<html></html>"));
+    QVERIFY(
+        writeFileBytes(platform::dataFile(QStringLiteral("Zorbeln-Hilfe.html")), "<html></html>"));
 }
 
 QWidget* panel5(TForm1& form)
@@ -128,7 +131,8 @@ private Q_SLOTS:
         QCOMPARE(panel1->height(), 65);
 
         QList<QToolButton*> buttons = panel1->findChildren<QToolButton*>();
-        std::sort(buttons.begin(), buttons.end(), [](QToolButton* a, QToolButton* b) { return a->x() < b->x(); });
+        std::sort(buttons.begin(), buttons.end(),
+                  [](QToolButton* a, QToolButton* b) { return a->x() < b->x(); });
         const QList<QStringList> expected = {
             {"SpeedButton1", "Erfassen", "Daten eingeben"},
             {"SpeedButton3", "Auswahl ", "Daten suchen"},
@@ -164,24 +168,54 @@ private Q_SLOTS:
         QTest::addColumn<QString>("menu"); // empty: an item of the menu bar itself
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Namenerfassen1") << "Spieler erfassen" << "Namenerfassen1" << "Spieler erfassen/ändern";
-        QTest::newRow("Personenfestlegen1") << "Bearbeiten" << "Personenfestlegen1" << "Spieler auswählen";
-        QTest::newRow("Spieler1") << "Bearbeiten" << "Spieler1" << "Ausgewählte Spieler anzeigen";
-        QTest::newRow("Spielerfr2Tische1") << "Spieler zuordnen" << "Spielerfr2Tische1" << "Spieler für 2 Tische";
-        QTest::newRow("Spielerfr3Tische1") << "Spieler zuordnen" << "Spielerfr3Tische1" << "Spieler für 3 Tische";
-        QTest::newRow("Spielerfr4Tische1") << "Spieler zuordnen" << "Spielerfr4Tische1" << "Spieler für 4 Tische";
-        QTest::newRow("Spielerfr5Tische") << "Spieler zuordnen" << "Spielerfr5Tische" << "Spieler für 5 Tische";
-        QTest::newRow("Spielerfr6Tische1") << "Spieler zuordnen" << "Spielerfr6Tische1" << "Spieler für 6 Tische";
-        QTest::newRow("Adressendrucken1") << "Drucken" << "Adressendrucken1" << "Erfasste Spieler drucken";
-        QTest::newRow("DatensichernWiederherstellen1")
-            << "Sonstiges" << "DatensichernWiederherstellen1" << "Daten sichern/Wiederherstellen";
-        QTest::newRow("AufverfgbareUpdateprfen1")
-            << "Sonstiges" << "AufverfgbareUpdateprfen1" << "Auf verfügbare Update prüfen";
-        QTest::newRow("WeitereProgramme1") << "Sonstiges" << "WeitereProgramme1" << "Weitere Programme";
-        QTest::newRow("Websitebesuchen1") << "Sonstiges" << "Websitebesuchen1" << "Website besuchen";
-        QTest::newRow("Update1") << "" << "Update1" << "Update";
-        QTest::newRow("WeitereProgramme2") << "" << "WeitereProgramme2" << "Weitere Programme";
-        QTest::newRow("Hilfe1") << "" << "Hilfe1" << "Hilfe";
+        QTest::newRow("Namenerfassen1") << "Spieler erfassen"
+                                        << "Namenerfassen1"
+                                        << "Spieler erfassen/ändern";
+        QTest::newRow("Personenfestlegen1") << "Bearbeiten"
+                                            << "Personenfestlegen1"
+                                            << "Spieler auswählen";
+        QTest::newRow("Spieler1") << "Bearbeiten"
+                                  << "Spieler1"
+                                  << "Ausgewählte Spieler anzeigen";
+        QTest::newRow("Spielerfr2Tische1") << "Spieler zuordnen"
+                                           << "Spielerfr2Tische1"
+                                           << "Spieler für 2 Tische";
+        QTest::newRow("Spielerfr3Tische1") << "Spieler zuordnen"
+                                           << "Spielerfr3Tische1"
+                                           << "Spieler für 3 Tische";
+        QTest::newRow("Spielerfr4Tische1") << "Spieler zuordnen"
+                                           << "Spielerfr4Tische1"
+                                           << "Spieler für 4 Tische";
+        QTest::newRow("Spielerfr5Tische") << "Spieler zuordnen"
+                                          << "Spielerfr5Tische"
+                                          << "Spieler für 5 Tische";
+        QTest::newRow("Spielerfr6Tische1") << "Spieler zuordnen"
+                                           << "Spielerfr6Tische1"
+                                           << "Spieler für 6 Tische";
+        QTest::newRow("Adressendrucken1") << "Drucken"
+                                          << "Adressendrucken1"
+                                          << "Erfasste Spieler drucken";
+        QTest::newRow("DatensichernWiederherstellen1") << "Sonstiges"
+                                                       << "DatensichernWiederherstellen1"
+                                                       << "Daten sichern/Wiederherstellen";
+        QTest::newRow("AufverfgbareUpdateprfen1") << "Sonstiges"
+                                                  << "AufverfgbareUpdateprfen1"
+                                                  << "Auf verfügbare Update prüfen";
+        QTest::newRow("WeitereProgramme1") << "Sonstiges"
+                                           << "WeitereProgramme1"
+                                           << "Weitere Programme";
+        QTest::newRow("Websitebesuchen1") << "Sonstiges"
+                                          << "Websitebesuchen1"
+                                          << "Website besuchen";
+        QTest::newRow("Update1") << ""
+                                 << "Update1"
+                                 << "Update";
+        QTest::newRow("WeitereProgramme2") << ""
+                                           << "WeitereProgramme2"
+                                           << "Weitere Programme";
+        QTest::newRow("Hilfe1") << ""
+                                << "Hilfe1"
+                                << "Hilfe";
     }
     void menuItems()
     {
@@ -198,9 +232,8 @@ private Q_SLOTS:
             QVERIFY(bar->actions().contains(item));
         } else {
             const QList<QAction*> top = bar->actions();
-            const auto owner = std::find_if(top.begin(), top.end(), [&](QAction* a) {
-                return a->menu() && a->text() == menu;
-            });
+            const auto owner = std::find_if(
+                top.begin(), top.end(), [&](QAction* a) { return a->menu() && a->text() == menu; });
             QVERIFY2(owner != top.end(), qPrintable(menu));
             QVERIFY((*owner)->menu()->actions().contains(item));
         }
@@ -215,18 +248,27 @@ private Q_SLOTS:
         QTest::addColumn<bool>("buttonHides");
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("itemHides");
-        QTest::newRow("Erfassen") << int(Befehl::Erfassen) << "SpeedButton1" << true << "Namenerfassen1" << true;
-        QTest::newRow("Auswahl") << int(Befehl::Auswahl) << "SpeedButton3" << true << "Personenfestlegen1" << false;
-        QTest::newRow("Anwesend") << int(Befehl::Anwesend) << "SpeedButton12" << true << "Spieler1" << true;
-        QTest::newRow("2 Tische") << int(Befehl::Tische2) << "SpeedButton4" << false << "Spielerfr2Tische1" << false;
-        QTest::newRow("3 Tische") << int(Befehl::Tische3) << "SpeedButton5" << false << "Spielerfr3Tische1" << false;
-        QTest::newRow("4 Tische") << int(Befehl::Tische4) << "SpeedButton2" << false << "Spielerfr4Tische1" << false;
-        QTest::newRow("5 Tische") << int(Befehl::Tische5) << "SpeedButton8" << false << "Spielerfr5Tische" << false;
-        QTest::newRow("6 Tische") << int(Befehl::Tische6) << "SpeedButton6" << false << "Spielerfr6Tische1" << false;
+        QTest::newRow("Erfassen") << int(Befehl::Erfassen) << "SpeedButton1" << true
+                                  << "Namenerfassen1" << true;
+        QTest::newRow("Auswahl") << int(Befehl::Auswahl) << "SpeedButton3" << true
+                                 << "Personenfestlegen1" << false;
+        QTest::newRow("Anwesend") << int(Befehl::Anwesend) << "SpeedButton12" << true << "Spieler1"
+                                  << true;
+        QTest::newRow("2 Tische") << int(Befehl::Tische2) << "SpeedButton4" << false
+                                  << "Spielerfr2Tische1" << false;
+        QTest::newRow("3 Tische") << int(Befehl::Tische3) << "SpeedButton5" << false
+                                  << "Spielerfr3Tische1" << false;
+        QTest::newRow("4 Tische") << int(Befehl::Tische4) << "SpeedButton2" << false
+                                  << "Spielerfr4Tische1" << false;
+        QTest::newRow("5 Tische") << int(Befehl::Tische5) << "SpeedButton8" << false
+                                  << "Spielerfr5Tische" << false;
+        QTest::newRow("6 Tische") << int(Befehl::Tische6) << "SpeedButton6" << false
+                                  << "Spielerfr6Tische1" << false;
         QTest::newRow("Backup") << int(Befehl::Sicherung) << "SpeedButton7" << false
                                 << "DatensichernWiederherstellen1" << false;
         QTest::newRow("Farben") << int(Befehl::Farben) << "SpeedButton10" << false << "" << false;
-        QTest::newRow("Drucken") << int(Befehl::Drucken) << "" << false << "Adressendrucken1" << false;
+        QTest::newRow("Drucken") << int(Befehl::Drucken) << "" << false << "Adressendrucken1"
+                                 << false;
     }
     void commands()
     {
@@ -287,8 +329,8 @@ private Q_SLOTS:
         TForm1 form;
         for (const char* name : {"SpeedButton11"})
             QVERIFY(form.findChild<QToolButton*>(QLatin1String(name))->isEnabled());
-        for (const char* name : {"AufverfgbareUpdateprfen1", "WeitereProgramme1", "Websitebesuchen1", "Update1",
-                                 "WeitereProgramme2", "Hilfe1"})
+        for (const char* name : {"AufverfgbareUpdateprfen1", "WeitereProgramme1",
+                                 "Websitebesuchen1", "Update1", "WeitereProgramme2", "Hilfe1"})
             QVERIFY2(menuItem(form, QLatin1String(name))->isEnabled(), name);
     }
 
@@ -305,7 +347,8 @@ private Q_SLOTS:
         QLocale::setDefault(before);
 
         QCOMPARE(form.windowTitle(),
-                 QStringLiteral("Zorbel-Master V  1.06      -      Heute ist  Dienstag der  21.02.2023"));
+                 QStringLiteral(
+                     "Zorbel-Master V  1.06      -      Heute ist  Dienstag der  21.02.2023"));
         auto* status = form.findChild<QLabel*>(QStringLiteral("StatusBar1Panel"));
         QVERIFY(status);
         QVERIFY(status->text().contains(QStringLiteral("2023")));
@@ -320,7 +363,8 @@ private Q_SLOTS:
         QCOMPARE(status->width(), screen.width() / 2);
         auto* image = form.findChild<QLabel*>(QStringLiteral("Image1"));
         QCOMPARE(image->size(), QSize(593, 433));
-        QCOMPARE(image->pos(), QPoint(int(screen.width() / 2.0 - 296.5), int(screen.height() / 2.0 - 281.5)));
+        QCOMPARE(image->pos(),
+                 QPoint(int(screen.width() / 2.0 - 296.5), int(screen.height() / 2.0 - 281.5)));
     }
 
     void formCreateWithAutoHidingTaskbar()
@@ -385,10 +429,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("result");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("missing, top-level item") << "Update1" << 2 << QStringList{"Datei wurde nicht gefunden."};
+        QTest::newRow("missing, top-level item")
+            << "Update1" << 2 << QStringList{"Datei wurde nicht gefunden."};
         QTest::newRow("missing, Sonstiges item")
             << "AufverfgbareUpdateprfen1" << 2 << QStringList{"Datei wurde nicht gefunden."};
-        QTest::newRow("folder missing") << "Update1" << 3 << QStringList{"Verzeichnis wurde nicht gefunden."};
+        QTest::newRow("folder missing")
+            << "Update1" << 3 << QStringList{"Verzeichnis wurde nicht gefunden."};
         QTest::newRow("code outside the table") << "Update1" << 7 << QStringList{QString()};
         QTest::newRow("started") << "Update1" << 33 << QStringList{};
     }
@@ -446,7 +492,8 @@ private Q_SLOTS:
         };
         form.show();
         QSignalSpy ende(&form, &TForm1::programmEnde);
-        QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("SpeedButton11")), Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QToolButton*>(QStringLiteral("SpeedButton11")),
+                          Qt::LeftButton);
         QCOMPARE(services->helpClosed, 1);
         QCOMPARE(runs, backups);
         QCOMPARE(ende.count(), ends ? 1 : 0);
@@ -485,12 +532,13 @@ private Q_SLOTS:
         QString asked;
         platform::Buttons buttons = platform::Buttons::Ok;
         bool panelHiddenWhileAsking = false;
-        const platform::MessageHandler previous = platform::setMessageHandler([&](const platform::Message& m) {
-            asked = m.text;
-            buttons = m.buttons;
-            panelHiddenWhileAsking = panel5(form)->isHidden();
-            return platform::Answer(answer);
-        });
+        const platform::MessageHandler previous =
+            platform::setMessageHandler([&](const platform::Message& m) {
+                asked = m.text;
+                buttons = m.buttons;
+                panelHiddenWhileAsking = panel5(form)->isHidden();
+                return platform::Answer(answer);
+            });
         menuItem(form, QStringLiteral("Websitebesuchen1"))->trigger();
         platform::setMessageHandler(previous);
 
@@ -526,7 +574,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("panelShownAfter");
         QTest::newRow("Sonstiges, Schließen") << "WeitereProgramme1" << 1 << false << true;
         QTest::newRow("top level, title bar") << "WeitereProgramme2" << 1 << true << true;
-        QTest::newRow("setting 0 keeps the panel hidden") << "WeitereProgramme2" << 0 << false << false;
+        QTest::newRow("setting 0 keeps the panel hidden")
+            << "WeitereProgramme2" << 0 << false << false;
     }
     void weitereProgramme()
     {
@@ -552,7 +601,8 @@ private Q_SLOTS:
         if (byTitleBar)
             window->close();
         else
-            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Button1")),
+                              Qt::LeftButton);
         QVERIFY(!window->isVisible());
         QCOMPARE(!panel5(form)->isHidden(), panelShownAfter);
     }

@@ -14,7 +14,9 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         const QString title = titel_text(QDate(2023, 2, 21), QStringLiteral("1.06"));
         QLocale::setDefault(before);
-        QCOMPARE(title, QStringLiteral("Zorbel-Master V  1.06      -      Heute ist  Dienstag der  21.02.2023"));
+        QCOMPARE(title,
+                 QStringLiteral(
+                     "Zorbel-Master V  1.06      -      Heute ist  Dienstag der  21.02.2023"));
         QVERIFY(title.endsWith(QStringLiteral("Dienstag der  21.02.2023")));
     }
 
@@ -27,7 +29,8 @@ private Q_SLOTS:
         QTest::newRow("Thursday") << QDate(2023, 2, 23) << QStringLiteral("Donnerstag");
         QTest::newRow("Friday") << QDate(2023, 2, 24) << QStringLiteral("Freitag");
         QTest::newRow("Saturday") << QDate(2023, 2, 25) << QStringLiteral("Samstag");
-        QTest::newRow("Sunday, leap day year end") << QDate(2024, 12, 29) << QStringLiteral("Sonntag");
+        QTest::newRow("Sunday, leap day year end")
+            << QDate(2024, 12, 29) << QStringLiteral("Sonntag");
     }
     void weekdays()
     {
@@ -35,14 +38,18 @@ private Q_SLOTS:
         QFETCH(QString, weekday);
         QCOMPARE(deutscher_wochentag(date), weekday);
         QVERIFY(titel_text(date, QStringLiteral("1.06"))
-                    .endsWith(weekday + QStringLiteral(" der  ") + date.toString(QStringLiteral("dd.MM.yyyy"))));
+                    .endsWith(weekday + QStringLiteral(" der  ") +
+                              date.toString(QStringLiteral("dd.MM.yyyy"))));
     }
 
     void statusLineCarriesTheYear()
     {
-        QVERIFY(status_text(QDate(2023, 2, 21), QStringLiteral("1.06")).contains(QStringLiteral("2023")));
-        QVERIFY(status_text(QDate(2031, 1, 1), QStringLiteral("1.06")).contains(QStringLiteral("2031")));
-        QVERIFY(!status_text(QDate(2031, 1, 1), QStringLiteral("1.06")).contains(QLatin1Char('\n')));
+        QVERIFY(status_text(QDate(2023, 2, 21), QStringLiteral("1.06"))
+                    .contains(QStringLiteral("2023")));
+        QVERIFY(status_text(QDate(2031, 1, 1), QStringLiteral("1.06"))
+                    .contains(QStringLiteral("2031")));
+        QVERIFY(
+            !status_text(QDate(2031, 1, 1), QStringLiteral("1.06")).contains(QLatin1Char('\n')));
     }
 
     void taskbarHeight_data()
@@ -56,7 +63,8 @@ private Q_SLOTS:
         QTest::newRow("right edge of 1920x1080") << 1080 << QRect(1860, 0, 1920, 1080) << 0 << 1080;
         QTest::newRow("top edge") << 1080 << QRect(0, 0, 1920, 40) << 0 << 1080;
         QTest::newRow("no reserved space, 768 high") << 768 << QRect(0, 768, 1366, 768) << 768 << 0;
-        QTest::newRow("left edge -1 shifts the digits") << 1080 << QRect(-1, 1040, 1920, 1080) << 104 << 976;
+        QTest::newRow("left edge -1 shifts the digits")
+            << 1080 << QRect(-1, 1040, 1920, 1080) << 104 << 976;
     }
     void taskbarHeight()
     {
@@ -65,7 +73,8 @@ private Q_SLOTS:
         QFETCH(int, number);
         QFETCH(int, height);
         QCOMPARE(taskleiste_zahl(bar.x(), bar.y(), bar.width(), bar.height()), number);
-        QCOMPARE(taskleisten_hoehe(screenHeight, bar.x(), bar.y(), bar.width(), bar.height()), height);
+        QCOMPARE(taskleisten_hoehe(screenHeight, bar.x(), bar.y(), bar.width(), bar.height()),
+                 height);
     }
 
     void taskbarFromScreen_data()
@@ -76,15 +85,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("autoHide");
         QTest::newRow("bottom") << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1040)
                                 << QRect(0, 1040, 1920, 1080) << false;
-        QTest::newRow("top") << QRect(0, 0, 1366, 768) << QRect(0, 28, 1366, 740) << QRect(0, 0, 1366, 28) << false;
-        QTest::newRow("left") << QRect(0, 0, 1920, 1080) << QRect(64, 0, 1856, 1080) << QRect(0, 0, 64, 1080)
-                              << false;
+        QTest::newRow("top") << QRect(0, 0, 1366, 768) << QRect(0, 28, 1366, 740)
+                             << QRect(0, 0, 1366, 28) << false;
+        QTest::newRow("left") << QRect(0, 0, 1920, 1080) << QRect(64, 0, 1856, 1080)
+                              << QRect(0, 0, 64, 1080) << false;
         QTest::newRow("right") << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1860, 1080)
                                << QRect(1860, 0, 1920, 1080) << false;
-        QTest::newRow("second screen to the right") << QRect(1920, 0, 1280, 1024) << QRect(1920, 0, 1280, 984)
-                                                    << QRect(1920, 984, 3200, 1024) << false;
-        QTest::newRow("nothing reserved") << QRect(0, 0, 1366, 768) << QRect(0, 0, 1366, 768)
-                                          << QRect(0, 768, 1366, 768) << true;
+        QTest::newRow("second screen to the right")
+            << QRect(1920, 0, 1280, 1024) << QRect(1920, 0, 1280, 984)
+            << QRect(1920, 984, 3200, 1024) << false;
+        QTest::newRow("nothing reserved")
+            << QRect(0, 0, 1366, 768) << QRect(0, 0, 1366, 768) << QRect(0, 768, 1366, 768) << true;
     }
     void taskbarFromScreen()
     {
@@ -100,7 +111,8 @@ private Q_SLOTS:
 
     void measuredFromScreenToHeight()
     {
-        const platform::Taskbar t = platform::taskbarFromScreen(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
+        const platform::Taskbar t =
+            platform::taskbarFromScreen(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
         QCOMPARE(taskleisten_hoehe(1080, t.left, t.top, t.right, t.bottom), 40);
     }
 
@@ -108,18 +120,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("message");
-        QTest::newRow("0") << 0
-                           << QStringLiteral("Zuwenig Speicher, ausführbare Datei war zerstört, Relokationswerte "
-                                             "waren ungültig");
+        QTest::newRow("0")
+            << 0
+            << QStringLiteral("Zuwenig Speicher, ausführbare Datei war zerstört, Relokationswerte "
+                              "waren ungültig");
         QTest::newRow("2") << 2 << QStringLiteral("Datei wurde nicht gefunden.");
         QTest::newRow("3") << 3 << QStringLiteral("Verzeichnis wurde nicht gefunden.");
-        QTest::newRow("11") << 11
-                            << QStringLiteral("Ungültige ausführbare Datei. Entweder keine Windows-Anwendung oder "
-                                              "Fehler in der EXE-Datei.");
-        QTest::newRow("19") << 19
-                            << QStringLiteral("Versuch, eine komprimierte ausführbare Datei zu laden. Die Datei muß "
-                                              "dekomprimiert werden, bevor sie geladen werden kann.");
-        QTest::newRow("21") << 21 << QStringLiteral("Anwendung benötigt Windows-32-Bit-Erweiterungen.");
+        QTest::newRow("11")
+            << 11
+            << QStringLiteral("Ungültige ausführbare Datei. Entweder keine Windows-Anwendung oder "
+                              "Fehler in der EXE-Datei.");
+        QTest::newRow("19")
+            << 19
+            << QStringLiteral(
+                   "Versuch, eine komprimierte ausführbare Datei zu laden. Die Datei muß "
+                   "dekomprimiert werden, bevor sie geladen werden kann.");
+        QTest::newRow("21") << 21
+                            << QStringLiteral("Anwendung benötigt Windows-32-Bit-Erweiterungen.");
         QTest::newRow("1 not in the table") << 1 << QString();
         QTest::newRow("32 not in the table") << 32 << QString();
     }
