@@ -53,9 +53,8 @@ montage "${tile_args[@]}" -tile 5x -geometry +8+8 -pointsize 18 -background '#dd
     -title "Zorbel-Master: alle Styles" "$out/contact-sheet.png"
 
 # One sheet per window.
-for any in "$out"/shots/01_*-*.png; do
-    window=${any##*_[0-9]-}
-    window=${window%.png}
+rm -f "$out"/sheet-*.png
+for window in $(cd "$out/shots" && ls *.png | sed 's/^.*_[0-9]-//; s/\.png$//' | sort -u); do
     args=()
     for shot in "$out"/shots/*-"$window".png; do
         base=$(basename "$shot")
@@ -63,7 +62,7 @@ for any in "$out"/shots/01_*-*.png; do
         label=${label#*_}
         args+=(-label "${label//_/ }" "$shot")
     done
-    montage "${args[@]}" -tile 7x -geometry '400x400>+6+6' -pointsize 14 -background '#dddddd' \
+    montage "${args[@]}" -tile 7x -geometry '480x480>+6+6' -pointsize 14 -background '#dddddd' \
         "$out/sheet-$window.png"
 done
 echo "contact sheet: $out/contact-sheet.png"

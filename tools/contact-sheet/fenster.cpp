@@ -1,5 +1,6 @@
 #include "fenster.h"
 
+#include "app/hauptfenster.h"
 #include "appearance/farbe.h"
 
 #include <QCheckBox>
@@ -103,13 +104,20 @@ std::unique_ptr<QWidget> controlGallery()
     return dialog;
 }
 
+// The main window as the start-up builds it.
+std::unique_ptr<QWidget> mainWindow()
+{
+    auto window = std::make_unique<TForm1>();
+    window->FormCreate();
+    return window;
+}
+
 } // namespace
 
 std::vector<SheetWindow> sheetWindows()
 {
     return {
-        // The main window goes first once it is complete:
-        // {QStringLiteral("hauptfenster"), [] { return std::make_unique<TForm1>(); }},
+        {QStringLiteral("hauptfenster"), mainWindow},
         {QStringLiteral("farbwahl"), [] { return std::make_unique<TFarbe>(); }},
         {QStringLiteral("meldung"), messageBox},
         {QStringLiteral("steuerelemente"), controlGallery},
