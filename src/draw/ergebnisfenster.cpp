@@ -121,7 +121,8 @@ void NamensLabel::setName(const QString& name)
 
 int NamensLabel::volleBreite() const
 {
-    return fontMetrics().horizontalAdvance(text().trimmed()) + 2 * kPlakettenRand;
+    // A few pixels more than the text, so that rounding never cuts a name that fits.
+    return fontMetrics().horizontalAdvance(text().trimmed()) + 2 * kPlakettenRand + 4;
 }
 
 QString NamensLabel::sichtbarerText() const
@@ -342,31 +343,56 @@ void Ergebnisfenster::anordnen()
     }
 }
 
-// The names of one side share its row: each name gets an equal part in the order left,
-// centre, right; a name alone may use the whole row.
+// The names of one side share its row in the order left, centre, right. Each name gets the
+// width it needs while the row has room; when it has not, the short names keep theirs and the
+// long ones share the rest equally (and are cut with "…"). The centre name stays as close to
+// the middle as its neighbours allow.
 void Ergebnisfenster::namenszeileLegen(const Tisch& tisch, bool oben, QRect zeile)
 {
+    constexpr int kAbstand = 6;
     const int erster = oben ? 0 : 3;
-    QList<int> belegt;
-    for (int p = erster; p < erster + 3; ++p)
-        if (!tisch.namen[size_t(p)]->text().trimmed().isEmpty())
-            belegt.append(p - erster);
-    for (int p = erster; p < erster + 3; ++p)
-        tisch.namen[size_t(p)]->setGeometry(zeile.left(), zeile.top(), 0, zeile.height());
-
+    QList<NamensLabel*> belegt;
+    for (int p = erster; p < erster + 3; ++p) {
+        NamensLabel* label = tisch.namen[size_t(p)];
+        if (label->text().trimmed().isEmpty())
+            label->setGeometry(zeile.left(), zeile.top(), 0, zeile.height());
+        else
+            belegt.append(label);
+    }
     const int anzahl = int(belegt.size());
+    if (anzahl == 0)
+        return;
+
+    QList<int> breite(anzahl, 0);
+    QList<int> offen;
+    for (int i = 0; i < anzahl; ++i)
+        offen.append(i);
+    std::sort(offen.begin(), offen.end(),
+              [&](int a, int b) { return belegt.at(a)->volleBreite() < belegt.at(b)->volleBreite(); });
+    int rest = zeile.width() - kAbstand * (anzahl - 1);
+    for (int k = 0; k < anzahl; ++k) {
+        const int i = offen.at(k);
+        breite[i] = std::min(belegt.at(i)->volleBreite(), rest / (anzahl - k));
+        rest -= breite[i];
+    }
+
+    int frei = zeile.left(); // first x not yet taken
     for (int i = 0; i < anzahl; ++i) {
-        const int spalte = belegt.at(i); // 0 left, 1 centre, 2 right
-        const int links = zeile.left() + zeile.width() * i / anzahl;
-        const int breite = zeile.left() + zeile.width() * (i + 1) / anzahl - links - (i + 1 < anzahl ? 4 : 0);
-        Qt::Alignment ausrichtung = Qt::AlignLeft;
-        if (spalte == 2)
-            ausrichtung = Qt::AlignRight;
-        else if (spalte == 1)
-            ausrichtung = anzahl == 1 ? Qt::AlignHCenter : (i == 0 ? Qt::AlignRight : Qt::AlignLeft);
-        NamensLabel* label = tisch.namen[size_t(erster + spalte)];
-        label->setAlignment(ausrichtung | Qt::AlignVCenter);
-        label->setGeometry(links, zeile.top(), breite, zeile.height());
+        NamensLabel* label = belegt.at(i);
+        const int spalte = int(std::find(tisch.namen.begin(), tisch.namen.end(), label) - tisch.namen.begin()) - erster;
+        int folgende = 0;
+        for (int j = i + 1; j < anzahl; ++j)
+            folgende += breite.at(j) + kAbstand;
+        const int spaetestens = zeile.left() + zeile.width() - folgende - breite.at(i);
+        int x = frei;
+        if (spalte == 1)
+            x = zeile.left() + (zeile.width() - breite.at(i)) / 2;
+        else if (spalte == 2)
+            x = spaetestens;
+        x = std::clamp(x, frei, std::max(frei, spaetestens));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(x, zeile.top(), breite.at(i), zeile.height());
+        frei = x + breite.at(i) + kAbstand;
     }
 }
 

@@ -101,6 +101,7 @@ private Q_SLOTS:
     void drawFromTheSelectionDialogReachesTheWindow();
     void namesStayReadable_data();
     void namesStayReadable();
+    void namesThatFitAreNeverCut();
 };
 
 void TestErgebnisfenster::everyControlOfTheDesign_data()
@@ -448,6 +449,27 @@ void TestErgebnisfenster::namesStayReadable()
         for (int j = i + 1; j < belegt.size(); ++j)
             QVERIFY2(!belegt.at(i).intersects(belegt.at(j)),
                      qPrintable(wer.at(i) + QStringLiteral(" overlaps ") + wer.at(j)));
+    }
+}
+
+void TestErgebnisfenster::namesThatFitAreNeverCut()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(kDoppel);
+    TForm66 fenster;
+    fenster.show();
+    fenster.resize(1366, 728);
+    auswahlVon({QStringLiteral("Uwe Schröder"), QStringLiteral("Jan Wojcik"), QStringLiteral("Anna Schulze"),
+                QStringLiteral("Dieter Krause"), QStringLiteral("Hans-Jürgen Lehmann"), QStringLiteral("Ines Koç"),
+                QStringLiteral("Carla Wagner-Hoffmann"), QStringLiteral("Sven Hartmann")});
+    for (int runde = 0; runde < 5; ++runde) {
+        personen_zuweisen6t();
+        for (QLabel* l : fenster.findChildren<QLabel*>()) {
+            auto* name = qobject_cast<NamensLabel*>(l);
+            if (name && !name->text().isEmpty())
+                QCOMPARE(name->sichtbarerText(), name->text().trimmed());
+        }
     }
 }
 
