@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace
 {
@@ -48,7 +49,9 @@ QPushButton* knopf(QWidget* parent, const char* name, const QString& text,
     button->setAccessibleName(zugriffsname);
     button->setAccessibleDescription(beschreibung);
     button->setAutoDefault(false);
-    button->setFixedSize(kKnopfBreite, kKnopfHoehe);
+    // Wider than designed only where a large font needs it.
+    button->setFixedSize(std::max(kKnopfBreite, button->sizeHint().width() + 16),
+                         std::max(kKnopfHoehe, button->sizeHint().height()));
     return button;
 }
 
@@ -66,14 +69,20 @@ void TAdressen::FormCreate()
     setAccessibleName(QStringLiteral("Teilnehmer erfassen/ändern."));
     fensterAufbauen();
     tabulatorfolgeSetzen();
-    setFixedSize(kFensterBreite, kFensterHoehe);
+    const QSize noetig = layout()->minimumSize();
+    const int knopfreihe = 2 * (2 * Button1->width() + 15) + 24;
+    setFixedSize(std::max({kFensterBreite, noetig.width(), knopfreihe}),
+                 std::max(kFensterHoehe, noetig.height()));
     knoepfePlatzieren();
 
     // Horizontally centred, the top edge 50 pixels below the vertically centred position.
+    // On a screen too low for that, the window is lifted so that its buttons stay reachable.
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
         const QRect flaeche = bildschirm->geometry();
+        const int oben = flaeche.top() + (flaeche.height() - height()) / 2 + 50;
+        const int tiefstesOben = bildschirm->availableGeometry().bottom() + 1 - height();
         move(flaeche.left() + (flaeche.width() - width()) / 2,
-             flaeche.top() + (flaeche.height() - height()) / 2 + 50);
+             std::max(flaeche.top(), std::min(oben, tiefstesOben)));
     }
 }
 
@@ -125,14 +134,6 @@ void TAdressen::fensterAufbauen()
     ListBox1->installEventFilter(this);
     listenRahmen->addWidget(ListBox1);
 
-    auto* gruppen = new QHBoxLayout;
-    gruppen->setSpacing(12);
-    gruppen->addWidget(GroupBox1, 3);
-    gruppen->addWidget(GroupBox2, 2);
-    auto* fenster = new QVBoxLayout(this);
-    fenster->setContentsMargins(12, 12, 12, kKnopfHoehe + 2 * kKnopfAbstandUnten);
-    fenster->addLayout(gruppen);
-
     Button1 = knopf(this, "Button1", QStringLiteral("Speichern >>"), QStringLiteral("Speichern"),
                     QStringLiteral("Speichert die Personendaten und leert die Felder."));
     Button2 = knopf(this, "Button2", QStringLiteral("Beenden"), QStringLiteral("Beenden"),
@@ -143,6 +144,15 @@ void TAdressen::fensterAufbauen()
                     QStringLiteral("Öffnet die Hilfe zu diesem Fenster."));
     for (QPushButton* button : {Button1, Button2, Button3, Button4})
         button->installEventFilter(this);
+
+    // The buttons are placed by hand below the two groups (knoepfePlatzieren).
+    auto* gruppen = new QHBoxLayout;
+    gruppen->setSpacing(12);
+    gruppen->addWidget(GroupBox1, 3);
+    gruppen->addWidget(GroupBox2, 2);
+    auto* fenster = new QVBoxLayout(this);
+    fenster->setContentsMargins(12, 12, 12, Button1->height() + 2 * kKnopfAbstandUnten);
+    fenster->addLayout(gruppen);
 
     connect(Button1, &QPushButton::clicked, this, &TAdressen::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TAdressen::Button2Click);
@@ -169,7 +179,7 @@ void TAdressen::tabulatorfolgeSetzen()
 void TAdressen::knoepfePlatzieren()
 {
     const int m = width() / 2;
-    const int oben = height() - kKnopfAbstandUnten - kKnopfHoehe;
+    const int oben = height() - kKnopfAbstandUnten - Button1->height();
     Button1->move(m - 2 * Button1->width() - 15, oben);
     Button2->move(m - Button2->width() - 10, oben);
     Button3->move(m - 5, oben);
