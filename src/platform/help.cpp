@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -67,6 +68,11 @@ bool showRealHelp(const QString& file, int context)
         return false;
     if (!window()) {
         window() = new HelpWindow;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = window()->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            window()->move(frame.topLeft());
+        }
         // The viewer has no parent window: it goes when the program ends.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, window(), &QObject::deleteLater);
     }
