@@ -281,7 +281,8 @@ void Ergebnisfenster::anordnen()
     const qreal faktor = std::clamp(std::min(bereich.width() / qreal(kEntwurfBreite),
                                              bereich.height() / qreal(kEntwurfHoehe)),
                                     1.0, 1.35);
-    const QFont schrift = namensSchrift(int(std::lround(m_entwurf.namensPixel * faktor)));
+    // Larger screens get larger names, up to a size that still leaves room beside the tables.
+    const QFont schrift = namensSchrift(std::min(20, int(std::lround(m_entwurf.namensPixel * faktor))));
     const int zeile = QFontMetrics(schrift).height() + 6;
     const int titelZeile = m_entwurf.behaelter ? 0 : QFontMetrics(titelSchrift(19)).height() + 4;
     const int ueber = zeile + 3;
@@ -327,8 +328,9 @@ void Ergebnisfenster::anordnen()
             else
                 rechts = std::min(rechts, (q.left() - p.right()) / 2 - 4);
         }
-        const int ausLinks = std::clamp(links, 0, 70);
-        const int ausRechts = std::clamp(rechts, 0, 70);
+        const int hoechstens = 70 * m_entwurf.namensPixel / 12;
+        const int ausLinks = std::clamp(links, 0, hoechstens);
+        const int ausRechts = std::clamp(rechts, 0, hoechstens);
 
         const Tisch& tisch = m_tische.at(i);
         tisch.panel->setGeometry(p);
