@@ -299,7 +299,6 @@ void TForm1::hauptflaecheBauen()
     Image1->setAccessibleName(QStringLiteral("Bild: Tischfußball-Tisch von oben"));
     Image1->setGeometry(238, 60, 593, 433);
     Image1->setScaledContents(true);
-    Image1->setAttribute(Qt::WA_TranslucentBackground);
     Image1->setPixmap(bild_pixmap(QStringLiteral("tischfussball"), QSize(593, 433), 2.0));
 
     Label1 = new QLabel(

@@ -1,5 +1,6 @@
 #include "start.h"
 
+#include "bilder.h"
 #include "core/programm.h"
 #include "hauptfenster.h"
 #include "platform/random.h"
@@ -47,6 +48,7 @@ int programm_starten()
     programm_initialisieren();
     platform::randomize();
 
+    QApplication::setWindowIcon(bild_icon(QStringLiteral("zorbel-master")));
     startStilAktivieren();
 
     TForm1 Form1;
