@@ -7,7 +7,7 @@
 
 // Program-wide values fixed at start and read by several windows.
 extern QString Programmversion;        // "1.06"
-extern QString Hilfedatei;             // Datenordner + "Zorbeln-Hilfe.chm"
+extern QString Hilfedatei;             // Datenordner + "Zorbeln-Hilfe.html"
 extern std::int32_t TaskleistenHoehe;  // height of the taskbar as measured at start
 extern std::int32_t TaskleisteFest;    // 1 when the taskbar is always shown, 0 when it hides
 
