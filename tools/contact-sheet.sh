@@ -52,18 +52,21 @@ fi
 montage "${tile_args[@]}" -tile 5x -geometry +8+8 -pointsize 18 -background '#dddddd' \
     -title "Zorbel-Master: alle Styles" "$out/contact-sheet.png"
 
-# One sheet per window.
+# One sheet per window, every style, each shot scaled down to at most 560x480.
 rm -f "$out"/sheet-*.png
+mkdir -p "$out/small"
 for window in $(cd "$out/shots" && ls *.png | sed 's/^.*_[0-9]-//; s/\.png$//' | sort -u); do
     args=()
     for shot in "$out"/shots/*-"$window".png; do
         base=$(basename "$shot")
+        convert "$shot" -resize '560x480>' "$out/small/$base"
         label=${base%_[0-9]-*}
         label=${label#*_}
-        args+=(-label "${label//_/ }" "$shot")
+        args+=(-label "${label//_/ }" "$out/small/$base")
     done
-    montage "${args[@]}" -tile 7x -geometry '480x480>+6+6' -pointsize 14 -background '#dddddd' \
+    montage "${args[@]}" -tile 7x -geometry +6+6 -pointsize 14 -background '#dddddd' \
         "$out/sheet-$window.png"
 done
+rm -rf "$out/small"
 echo "contact sheet: $out/contact-sheet.png"
 ls "$out"/sheet-*.png

@@ -94,7 +94,7 @@ constexpr LookColours kLooks[] = {
      "#000000", true},
     {"Turquoise Gray", "#d7dcdd", "#1c2526", "#ffffff", "#1c2526", "#c4cbcc", "#1c2526", "#0e7478",
      "#ffffff", false},
-    {"Windows10", "#f0f0f0", "#000000", "#ffffff", "#000000", "#e1e1e1", "#000000", "#006cc1",
+    {"Windows10", "#fbfbfb", "#000000", "#ffffff", "#000000", "#e1e1e1", "#000000", "#006cc1",
      "#ffffff", true},
 };
 
