@@ -4,9 +4,9 @@
 #include "platform/help.h"
 #include "platform/messages.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -159,13 +159,13 @@ void TAdressen::fensterAufbauen()
     connect(Button3, &QPushButton::clicked, this, &TAdressen::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TAdressen::Button4Click);
     connect(Edit4, &QLineEdit::textChanged, this, &TAdressen::Edit4Change);
-    connect(ListBox1, &QListWidget::itemClicked, this, &TAdressen::ListBox1Click);
-    // Choosing an entry with the keyboard picks it as a click does; a mouse press is left
-    // to itemClicked, so that one click reads the file once.
+    // An entry counts as picked when it becomes the current one, by mouse or by keyboard, and
+    // again when it is clicked once more, which brings back its stored data.
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int zeile) {
-        if (zeile >= 0 && QApplication::mouseButtons() == Qt::NoButton)
+        if (zeile >= 0)
             ListBox1Click();
     });
+    connect(ListBox1, &QListWidget::itemClicked, this, &TAdressen::ListBox1Click);
 }
 
 void TAdressen::tabulatorfolgeSetzen()

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void saveEmptiesTheFieldsAndReloadsTheList();
     void pickAndSave_data();
     void pickAndSave();
+    void pickingByKeyboardAndClickingAgain();
     void loeschen_data();
     void loeschen();
     void failureKeepsWhatWasTyped_data();
@@ -319,6 +320,22 @@ void TestAdressen::pickAndSave()
     QCOMPARE(dateiZeilen(), nachher);
     QVERIFY(alleFelderLeer());
     QCOMPARE(liste()->count(), nachher.size());
+}
+
+void TestAdressen::pickingByKeyboardAndClickingAgain()
+{
+    QVERIFY(dateiAnlegen({"Meier|Hans|A", "Adler|Xaver|B"}));
+    aktivieren();
+    liste()->setFocus();
+    QTest::keyClick(liste(), Qt::Key_Down);
+    QTest::keyClick(liste(), Qt::Key_Down);
+    QCOMPARE(m_fenster->auswahltext(), QStringLiteral("Meier, Hans"));
+    QCOMPARE(edit("Edit5")->text(), QStringLiteral("A"));
+
+    tippen("Edit5", "geändert");
+    eintragKlicken("Meier, Hans");
+    QCOMPARE(edit("Edit5")->text(), QStringLiteral("A"));
+    QCOMPARE(dateiZeilen(), (QStringList{"Meier|Hans|A", "Adler|Xaver|B"}));
 }
 
 void TestAdressen::loeschen_data()
