@@ -40,7 +40,7 @@ public:
     void felder_setzen(const AdressFelder& felder);
     void felder_leeren();
 
-    // The text of the list entry clicked last during this run (empty until the first click).
+    // The text of the list entry picked last during this run (empty until the first pick).
     QString auswahltext() const { return m_auswahltext; }
 
 public Q_SLOTS:
@@ -60,7 +60,6 @@ private:
     void fensterAufbauen();
     void tabulatorfolgeSetzen();
     void knoepfePlatzieren();
-    void listeGewaehlt();
     QList<QLineEdit*> eingabefelder() const;
     bool pfeiltasteLosgelassen(QLineEdit* feld, int taste);
 
