@@ -199,6 +199,8 @@ QWidget* TBack5::sicherungsseite()
     Button4 = new QPushButton(TabSheet1);
     Button4->setObjectName(QStringLiteral("Button4"));
     setzeKnopftext(Button4, QStringLiteral("Datum anfügen"));
+    // Enter in a path field must neither append a date nor start a copy.
+    Button4->setAutoDefault(false);
 
     Label1 = neueBeschriftung(QStringLiteral("Label1"),
                               QStringLiteral("Kopiere Dateien von Quellverzeichnis:"), TabSheet1);
@@ -304,6 +306,8 @@ QWidget* TBack5::knopfleiste()
     Button2 = new QPushButton(Knopfleiste);
     Button2->setObjectName(QStringLiteral("Button2"));
     setzeKnopftext(Button2, QStringLiteral("Beenden"));
+    Button1->setAutoDefault(false);
+    Button2->setAutoDefault(false);
     const int hoehe = std::max(Button1->sizeHint().height(), 30);
     Knopfleiste->setFixedHeight(hoehe + 8);
     Button1->resize(150, hoehe);

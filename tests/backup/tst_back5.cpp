@@ -179,6 +179,10 @@ void TestBack5::controlsAndCaptions()
     QVERIFY(!win.edit("Edit2")->isReadOnly());
     QCOMPARE(win.edit("Edit2")->text(), standard_sicherungsordner());
     QCOMPARE(win.get<TDirectoryListBox>("DirectoryListBox1")->directory() + '/', Datenordner);
+    // Enter in the target field neither appends a date nor starts the backup.
+    QTest::keyClick(win.edit("Edit2"), Qt::Key_Return);
+    QCOMPARE(win.edit("Edit2")->text(), standard_sicherungsordner());
+    QVERIFY(win.isOpen());
     QVERIFY(win.get<TDriveComboBox>("DriveComboBox1")->count() > 0);
 
     win.restorePage();
