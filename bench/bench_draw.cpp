@@ -16,10 +16,10 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+namespace
+{
 
-template <class F>
-double medianMs(int runs, F&& f)
+template <class F> double medianMs(int runs, F&& f)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {

@@ -15,7 +15,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int kPanelBreite = 300;
 constexpr int kPanelHoehe = 180;
@@ -26,51 +27,155 @@ constexpr int kEntwurfHoehe = 655;
 constexpr int kRand = 12;
 constexpr int kPlakettenRand = 6; // inner margin of a name plate
 
-const char* const kOrte[] = {"oben links", "oben Mitte", "oben rechts",
+const char* const kOrte[] = {"oben links",  "oben Mitte",  "oben rechts",
                              "unten links", "unten Mitte", "unten rechts"};
 
 // ---- the five window designs ------------------------------------------------------------
 
 constexpr TischEntwurf kForm8[] = {
-    {"Panel3", "Image1", {"Label1", "Label11", "Label2", "Label3", "Label12", "Label4"}, "Label9", 187, 200},
-    {"Panel4", "Image2", {"Label5", "Label13", "Label6", "Label7", "Label14", "Label8"}, "Label10", 563, 200},
+    {"Panel3",
+     "Image1",
+     {"Label1", "Label11", "Label2", "Label3", "Label12", "Label4"},
+     "Label9",
+     187,
+     200},
+    {"Panel4",
+     "Image2",
+     {"Label5", "Label13", "Label6", "Label7", "Label14", "Label8"},
+     "Label10",
+     563,
+     200},
 };
 
 constexpr TischEntwurf kForm7[] = {
-    {"Panel8", "Image4", {"Label19", "Label1", "Label18", "Label20", "Label2", "Label17"}, "Label11", 195, 110},
-    {"Panel9", "Image5", {"Label16", "Label3", "Label15", "Label14", "Label4", "Label13"}, "Label12", 525, 110},
-    {"Panel12", "Image9", {"Label31", "Label5", "Label32", "Label33", "Label6", "Label34"}, "Label35", 350, 426},
+    {"Panel8",
+     "Image4",
+     {"Label19", "Label1", "Label18", "Label20", "Label2", "Label17"},
+     "Label11",
+     195,
+     110},
+    {"Panel9",
+     "Image5",
+     {"Label16", "Label3", "Label15", "Label14", "Label4", "Label13"},
+     "Label12",
+     525,
+     110},
+    {"Panel12",
+     "Image9",
+     {"Label31", "Label5", "Label32", "Label33", "Label6", "Label34"},
+     "Label35",
+     350,
+     426},
 };
 
 constexpr TischEntwurf kForm5[] = {
-    {"Panel11", "Image7", {"Label22", "Label1", "Label23", "Label21", "Label2", "Label24"}, nullptr, 206, 78},
-    {"Panel10", "Image1", {"Label25", "Label3", "Label26", "Label27", "Label4", "Label28"}, nullptr, 592, 78},
-    {"Panel13", "Image10", {"Label44", "Label5", "Label43", "Label45", "Label6", "Label42"}, nullptr, 203, 388},
-    {"Panel14", "Image11", {"Label41", "Label7", "Label40", "Label39", "Label8", "Label38"}, nullptr, 592, 388},
+    {"Panel11",
+     "Image7",
+     {"Label22", "Label1", "Label23", "Label21", "Label2", "Label24"},
+     nullptr,
+     206,
+     78},
+    {"Panel10",
+     "Image1",
+     {"Label25", "Label3", "Label26", "Label27", "Label4", "Label28"},
+     nullptr,
+     592,
+     78},
+    {"Panel13",
+     "Image10",
+     {"Label44", "Label5", "Label43", "Label45", "Label6", "Label42"},
+     nullptr,
+     203,
+     388},
+    {"Panel14",
+     "Image11",
+     {"Label41", "Label7", "Label40", "Label39", "Label8", "Label38"},
+     nullptr,
+     592,
+     388},
 };
 
 constexpr TischEntwurf kForm55[] = {
-    {"Panel11", "Image7", {"Label22", "Label1", "Label23", "Label21", "Label2", "Label24"}, "Label30", 30, 78},
-    {"Panel10", "Image6", {"Label25", "Label3", "Label26", "Label27", "Label4", "Label28"}, "Label29", 360, 78},
-    {"Panel13", "Image10", {"Label44", "Label5", "Label43", "Label45", "Label6", "Label42"}, "Label37", 678, 76},
-    {"Panel14", "Image11", {"Label41", "Label7", "Label40", "Label39", "Label8", "Label38"}, "Label36", 182, 388},
-    {"Panel2", "Image1", {"Label12", "Label14", "Label11", "Label13", "Label15", "Label10"}, "Label9", 542, 388},
+    {"Panel11",
+     "Image7",
+     {"Label22", "Label1", "Label23", "Label21", "Label2", "Label24"},
+     "Label30",
+     30,
+     78},
+    {"Panel10",
+     "Image6",
+     {"Label25", "Label3", "Label26", "Label27", "Label4", "Label28"},
+     "Label29",
+     360,
+     78},
+    {"Panel13",
+     "Image10",
+     {"Label44", "Label5", "Label43", "Label45", "Label6", "Label42"},
+     "Label37",
+     678,
+     76},
+    {"Panel14",
+     "Image11",
+     {"Label41", "Label7", "Label40", "Label39", "Label8", "Label38"},
+     "Label36",
+     182,
+     388},
+    {"Panel2",
+     "Image1",
+     {"Label12", "Label14", "Label11", "Label13", "Label15", "Label10"},
+     "Label9",
+     542,
+     388},
 };
 
 constexpr TischEntwurf kForm66[] = {
-    {"Panel11", "Image7", {"Label22", "Label1", "Label23", "Label21", "Label2", "Label24"}, "Label30", 30, 78},
-    {"Panel10", "Image6", {"Label25", "Label3", "Label26", "Label27", "Label4", "Label28"}, "Label29", 358, 78},
-    {"Panel13", "Image10", {"Label44", "Label5", "Label43", "Label45", "Label6", "Label42"}, "Label37", 690, 76},
-    {"Panel14", "Image11", {"Label41", "Label7", "Label40", "Label39", "Label8", "Label38"}, "Label36", 30, 388},
-    {"Panel2", "Image1", {"Label12", "Label14", "Label11", "Label13", "Label15", "Label10"}, "Label9", 358, 388},
-    {"Panel3", "Image2", {"Label20", "Label31", "Label19", "Label18", "Label32", "Label17"}, "Label16", 690, 388},
+    {"Panel11",
+     "Image7",
+     {"Label22", "Label1", "Label23", "Label21", "Label2", "Label24"},
+     "Label30",
+     30,
+     78},
+    {"Panel10",
+     "Image6",
+     {"Label25", "Label3", "Label26", "Label27", "Label4", "Label28"},
+     "Label29",
+     358,
+     78},
+    {"Panel13",
+     "Image10",
+     {"Label44", "Label5", "Label43", "Label45", "Label6", "Label42"},
+     "Label37",
+     690,
+     76},
+    {"Panel14",
+     "Image11",
+     {"Label41", "Label7", "Label40", "Label39", "Label8", "Label38"},
+     "Label36",
+     30,
+     388},
+    {"Panel2",
+     "Image1",
+     {"Label12", "Label14", "Label11", "Label13", "Label15", "Label10"},
+     "Label9",
+     358,
+     388},
+    {"Panel3",
+     "Image2",
+     {"Label20", "Label31", "Label19", "Label18", "Label32", "Label17"},
+     "Label16",
+     690,
+     388},
 };
 
-const FensterEntwurf kEntwurf8{"TForm8", 2, "Spieler für 2 Tische auswählen", kForm8, 12, 45, false};
-const FensterEntwurf kEntwurf7{"TForm7", 3, "Spieler für 3 Tische auswählen", kForm7, 12, 45, false};
+const FensterEntwurf kEntwurf8{"TForm8", 2,    "Spieler für 2 Tische auswählen", kForm8, 12,
+                               45,       false};
+const FensterEntwurf kEntwurf7{"TForm7", 3,    "Spieler für 3 Tische auswählen", kForm7, 12,
+                               45,       false};
 const FensterEntwurf kEntwurf5{"TForm5", 4, "Spieler für 4 Tische auswählen", kForm5, 19, 50, true};
-const FensterEntwurf kEntwurf55{"TForm55", 5, "Spieler für 5 Tische auswählen", kForm55, 12, 45, false};
-const FensterEntwurf kEntwurf66{"TForm66", 6, "Spieler für 6 Tische auswählen", kForm66, 12, 45, false};
+const FensterEntwurf kEntwurf55{"TForm55", 5,    "Spieler für 5 Tische auswählen", kForm55, 12,
+                                45,        false};
+const FensterEntwurf kEntwurf66{"TForm66", 6,    "Spieler für 6 Tische auswählen", kForm66, 12,
+                                45,        false};
 
 QFont namensSchrift(int pixel)
 {
@@ -102,8 +207,7 @@ std::array<QPointer<Ergebnisfenster>, kMaxTische + 1>& fensterListe()
 
 // ---- NamensLabel -----------------------------------------------------------------------------
 
-NamensLabel::NamensLabel(const QString& ort, QWidget* parent)
-    : QLabel(parent), m_ort(ort)
+NamensLabel::NamensLabel(const QString& ort, QWidget* parent) : QLabel(parent), m_ort(ort)
 {
     setName({});
 }
@@ -113,8 +217,8 @@ void NamensLabel::setName(const QString& name)
     setText(name);
     const QString sichtbar = name.trimmed();
     setToolTip(sichtbar);
-    setAccessibleName(m_ort + QStringLiteral(": ")
-                      + (sichtbar.isEmpty() ? QStringLiteral("frei") : sichtbar));
+    setAccessibleName(m_ort + QStringLiteral(": ") +
+                      (sichtbar.isEmpty() ? QStringLiteral("frei") : sichtbar));
     setVisible(!sichtbar.isEmpty());
     update();
 }
@@ -138,7 +242,8 @@ void NamensLabel::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int breite = std::min(width(), fontMetrics().horizontalAdvance(sichtbar) + 2 * kPlakettenRand);
+    const int breite =
+        std::min(width(), fontMetrics().horizontalAdvance(sichtbar) + 2 * kPlakettenRand);
     int links = 0;
     if (alignment() & Qt::AlignRight)
         links = width() - breite;
@@ -215,7 +320,8 @@ void Ergebnisfenster::tischAnlegen(QWidget* flaeche, const TischEntwurf& entwurf
         tisch.bild->setTischnummer(nummer);
 
     for (int p = 0; p < kPlaetzeJeTisch; ++p) {
-        auto* label = new NamensLabel(tischName + QStringLiteral(", ") + QLatin1String(kOrte[p]), flaeche);
+        auto* label =
+            new NamensLabel(tischName + QStringLiteral(", ") + QLatin1String(kOrte[p]), flaeche);
         label->setObjectName(QString::fromLatin1(entwurf.labels[size_t(p)]));
         label->setFont(namensSchrift(m_entwurf.namensPixel));
         tisch.namen[size_t(p)] = label;
@@ -236,7 +342,8 @@ void Ergebnisfenster::tischAnlegen(QWidget* flaeche, const TischEntwurf& entwurf
 void Ergebnisfenster::FormCreate()
 {
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
-    const QRect arbeitsbereich = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1100, 700);
+    const QRect arbeitsbereich =
+        bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1100, 700);
     setGeometry(arbeitsbereich);
     anordnen();
 }
@@ -278,11 +385,12 @@ void Ergebnisfenster::anordnen()
     }
     bereich.adjust(kRand, kRand, -kRand, -kRand);
 
-    const qreal faktor = std::clamp(std::min(bereich.width() / qreal(kEntwurfBreite),
-                                             bereich.height() / qreal(kEntwurfHoehe)),
-                                    1.0, 1.35);
+    const qreal faktor = std::clamp(
+        std::min(bereich.width() / qreal(kEntwurfBreite), bereich.height() / qreal(kEntwurfHoehe)),
+        1.0, 1.35);
     // Larger screens get larger names, up to a size that still leaves room beside the tables.
-    const QFont schrift = namensSchrift(std::min(20, int(std::lround(m_entwurf.namensPixel * faktor))));
+    const QFont schrift =
+        namensSchrift(std::min(20, int(std::lround(m_entwurf.namensPixel * faktor))));
     const int zeile = QFontMetrics(schrift).height() + 6;
     const int titelZeile = m_entwurf.behaelter ? 0 : QFontMetrics(titelSchrift(19)).height() + 4;
     const int ueber = zeile + 3;
@@ -303,7 +411,8 @@ void Ergebnisfenster::anordnen()
     };
     const qreal sx = spreizung(bereich.width() - gruppeBreite, maxX - minX, 1.5);
     const qreal sy = spreizung(bereich.height() - gruppeHoehe, maxY - minY, 1.25);
-    const QPointF mitte(bereich.center().x() + 0.5, bereich.center().y() + 0.5 + (ueber - unter) / 2.0);
+    const QPointF mitte(bereich.center().x() + 0.5,
+                        bereich.center().y() + 0.5 + (ueber - unter) / 2.0);
 
     QList<QRect> panels;
     for (const TischEntwurf& t : m_entwurf.tischEntwurf) {
@@ -321,7 +430,8 @@ void Ergebnisfenster::anordnen()
         int rechts = bereich.right() - p.right();
         for (int j = 0; j < panels.size(); ++j) {
             const QRect q = panels.at(j);
-            if (j == i || q.bottom() + unter < p.top() - ueber || q.top() - ueber > p.bottom() + unter)
+            if (j == i || q.bottom() + unter < p.top() - ueber ||
+                q.top() - ueber > p.bottom() + unter)
                 continue;
             if (q.center().x() < p.center().x())
                 links = std::min(links, (p.left() - q.right()) / 2 - 4);
@@ -369,8 +479,9 @@ void Ergebnisfenster::namenszeileLegen(const Tisch& tisch, bool oben, QRect zeil
     QList<int> offen;
     for (int i = 0; i < anzahl; ++i)
         offen.append(i);
-    std::sort(offen.begin(), offen.end(),
-              [&](int a, int b) { return belegt.at(a)->volleBreite() < belegt.at(b)->volleBreite(); });
+    std::sort(offen.begin(), offen.end(), [&](int a, int b) {
+        return belegt.at(a)->volleBreite() < belegt.at(b)->volleBreite();
+    });
     int rest = zeile.width() - kAbstand * (anzahl - 1);
     for (int k = 0; k < anzahl; ++k) {
         const int i = offen.at(k);
@@ -381,7 +492,9 @@ void Ergebnisfenster::namenszeileLegen(const Tisch& tisch, bool oben, QRect zeil
     int frei = zeile.left(); // first x not yet taken
     for (int i = 0; i < anzahl; ++i) {
         NamensLabel* label = belegt.at(i);
-        const int spalte = int(std::find(tisch.namen.begin(), tisch.namen.end(), label) - tisch.namen.begin()) - erster;
+        const int spalte =
+            int(std::find(tisch.namen.begin(), tisch.namen.end(), label) - tisch.namen.begin()) -
+            erster;
         int folgende = 0;
         for (int j = i + 1; j < anzahl; ++j)
             folgende += breite.at(j) + kAbstand;
@@ -446,7 +559,8 @@ void Ergebnisfenster::zeigen()
     if (tische() <= 3) {
         // Only a doubles seating fills table 1's top-left place.
         const QString obenLinks = namensLabel(1, Platz::ObenLinks)->text();
-        m_loeschen->setEnabled(QString::compare(obenLinks, QStringLiteral("  "), Qt::CaseSensitive) >= 0);
+        m_loeschen->setEnabled(
+            QString::compare(obenLinks, QStringLiteral("  "), Qt::CaseSensitive) >= 0);
     }
     setWindowState(windowState() | Qt::WindowMaximized);
     platform::runModal(*this);

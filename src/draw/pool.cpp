@@ -40,14 +40,16 @@ PoolStatus StrList()
     for (const TAuswahlRec& rec : records)
         eintraege.append(pool_eintrag(rec.Vorname.str(), rec.Name.str()));
 
-    if (!platform::saveDataFile(kPoolDatei, pool_bytes(eintraege)))
+    if (!platform::saveDataFile(QDir::current().absoluteFilePath(kPoolDatei),
+                                pool_bytes(eintraege)))
         return PoolStatus::Schreibfehler;
     Auswahlanzahl = static_cast<std::int32_t>(records.size());
     Poolanzahl = static_cast<std::int32_t>(eintraege.size());
     return PoolStatus::Neu;
 }
 
-namespace {
+namespace
+{
 
 QString poolLesefehler(const QString& grund)
 {

@@ -21,9 +21,9 @@ QString pool_eintrag(const QString& vorname, const QString& name);
 QByteArray pool_bytes(const QStringList& eintraege);
 
 enum class PoolStatus {
-    Neu,            // rebuilt from "aktuelle_Liste2.akt"
-    KeineAuswahl,   // no selection file: pool file and counts unchanged
-    Schreibfehler,  // the pool file could not be written (message shown); counts unchanged
+    Neu,           // rebuilt from "aktuelle_Liste2.akt"
+    KeineAuswahl,  // no selection file: pool file and counts unchanged
+    Schreibfehler, // the pool file could not be written (message shown); counts unchanged
 };
 
 // Rebuilds the pool file from Datenordner + "aktuelle_Liste2.akt" and sets Auswahlanzahl and

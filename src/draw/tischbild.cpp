@@ -3,11 +3,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace {
+namespace
+{
 
 // Drawn for this program: 300 x 180 units, the goals at the left and right ends, the red team
 // playing from the top side, the blue team from the bottom side.
-constexpr char kTischkickerSvg[] = R"SVG(<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="300" height="180" viewBox="0 0 300 180">
+constexpr char kTischkickerSvg[] =
+    R"SVG(<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" width="300" height="180" viewBox="0 0 300 180">
 <defs>
 <linearGradient id="holz" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#8a5a2e"/><stop offset="0.5" stop-color="#6b4020"/><stop offset="1" stop-color="#4e2c12"/></linearGradient>
 <linearGradient id="rasen" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#35a85a"/><stop offset="1" stop-color="#1f7a3c"/></linearGradient>
@@ -175,8 +177,7 @@ QSvgRenderer& renderer()
 
 } // namespace
 
-Tischbild::Tischbild(QWidget* parent)
-    : QWidget(parent)
+Tischbild::Tischbild(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }

@@ -15,7 +15,8 @@ TTisch4Rec Tisch4{};
 TTisch5Rec Tisch5{};
 TTisch6Rec Tisch6{};
 
-namespace {
+namespace
+{
 
 constexpr Platz TL = Platz::ObenLinks;
 constexpr Platz TC = Platz::ObenMitte;
@@ -43,23 +44,30 @@ constexpr Sitzplatz kKarte4[] = {
     {3, BR}, {3, TR}, {3, TL}, {3, BL}, {4, BR}, {4, BL}, {4, TR}, {4, TL},
 };
 
+// clang-format off
 constexpr Sitzplatz kKarte5[] = {
     {1, TC}, {1, BC}, {2, TC}, {2, BC}, {3, TC}, {3, BC}, {4, TC}, {4, BC}, {5, TC}, {5, BC},
-    {1, BL}, {1, TL}, {1, TR}, {1, BR}, {2, TL}, {2, TR}, {2, BL}, {2, BR},
-    {3, BR}, {3, TR}, {3, TL}, {3, BL}, {4, BR}, {4, BL}, {4, TR}, {4, TL},
+    {1, BL}, {1, TL}, {1, TR}, {1, BR},
+    {2, TL}, {2, TR}, {2, BL}, {2, BR},
+    {3, BR}, {3, TR}, {3, TL}, {3, BL},
+    {4, BR}, {4, BL}, {4, TR}, {4, TL},
     {5, TL}, {5, TR}, {5, BL}, {5, BR},
 };
 
 constexpr Sitzplatz kKarte6[] = {
-    {1, TC}, {1, BC}, {2, TC}, {2, BC}, {3, TC}, {3, BC},
-    {4, TC}, {4, BC}, {5, TC}, {5, BC}, {6, TC}, {6, BC},
-    {1, BL}, {1, TL}, {1, TR}, {1, BR}, {2, TL}, {2, TR}, {2, BL}, {2, BR},
-    {3, BR}, {3, TR}, {3, TL}, {3, BL}, {4, BR}, {4, BL}, {4, TR}, {4, TL},
-    {5, TL}, {5, TR}, {5, BL}, {5, BR}, {6, TL}, {6, TR}, {6, BL}, {6, BR},
+    {1, TC}, {1, BC}, {2, TC}, {2, BC}, {3, TC}, {3, BC}, {4, TC}, {4, BC}, {5, TC}, {5, BC},
+    {6, TC}, {6, BC},
+    {1, BL}, {1, TL}, {1, TR}, {1, BR},
+    {2, TL}, {2, TR}, {2, BL}, {2, BR},
+    {3, BR}, {3, TR}, {3, TL}, {3, BL},
+    {4, BR}, {4, BL}, {4, TR}, {4, TL},
+    {5, TL}, {5, TR}, {5, BL}, {5, BR},
+    {6, TL}, {6, TR}, {6, BL}, {6, BR},
 };
+// clang-format on
 
-static_assert(std::size(kKarte2) == 12 && std::size(kKarte3) == 18 && std::size(kKarte4) == 24
-              && std::size(kKarte5) == 30 && std::size(kKarte6) == 36);
+static_assert(std::size(kKarte2) == 12 && std::size(kKarte3) == 18 && std::size(kKarte4) == 24 &&
+              std::size(kKarte5) == 30 && std::size(kKarte6) == 36);
 
 int platzIndex(int tisch, Platz platz)
 {
@@ -68,8 +76,7 @@ int platzIndex(int tisch, Platz platz)
 
 } // namespace
 
-Tischbelegung::Tischbelegung(int tische)
-    : m_tische(tischanzahlGueltig(tische) ? tische : 0)
+Tischbelegung::Tischbelegung(int tische) : m_tische(tischanzahlGueltig(tische) ? tische : 0)
 {
     m_namen.resize(m_tische * kPlaetzeJeTisch);
 }
@@ -104,12 +111,18 @@ bool tischanzahlGueltig(int tische)
 QString tischdateiName(int tische)
 {
     switch (tische) {
-    case 2: return QStringLiteral("Tisch2.ti2");
-    case 3: return QStringLiteral("Tisch3.ti3");
-    case 4: return QStringLiteral("Tisch4.ti4");
-    case 5: return QStringLiteral("Tisch5.ti5");
-    case 6: return QStringLiteral("Tisch5.ti6");
-    default: return {};
+    case 2:
+        return QStringLiteral("Tisch2.ti2");
+    case 3:
+        return QStringLiteral("Tisch3.ti3");
+    case 4:
+        return QStringLiteral("Tisch4.ti4");
+    case 5:
+        return QStringLiteral("Tisch5.ti5");
+    case 6:
+        return QStringLiteral("Tisch5.ti6");
+    default:
+        return {};
     }
 }
 
@@ -121,12 +134,18 @@ QString tischdateiPfad(int tische)
 std::span<const Sitzplatz> tischSlotKarte(int tische)
 {
     switch (tische) {
-    case 2: return kKarte2;
-    case 3: return kKarte3;
-    case 4: return kKarte4;
-    case 5: return kKarte5;
-    case 6: return kKarte6;
-    default: return {};
+    case 2:
+        return kKarte2;
+    case 3:
+        return kKarte3;
+    case 4:
+        return kKarte4;
+    case 5:
+        return kKarte5;
+    case 6:
+        return kKarte6;
+    default:
+        return {};
     }
 }
 
@@ -142,12 +161,18 @@ int tischSlot(int tische, int tisch, Platz platz)
 std::span<TTischSlot> tischRecord(int tische)
 {
     switch (tische) {
-    case 2: return Tisch2.Namen;
-    case 3: return Tisch3.Namen;
-    case 4: return Tisch4.Namen;
-    case 5: return Tisch5.Namen;
-    case 6: return Tisch6.Namen;
-    default: return {};
+    case 2:
+        return Tisch2.Namen;
+    case 3:
+        return Tisch3.Namen;
+    case 4:
+        return Tisch4.Namen;
+    case 5:
+        return Tisch5.Namen;
+    case 6:
+        return Tisch6.Namen;
+    default:
+        return {};
     }
 }
 
@@ -167,13 +192,13 @@ Tischbelegung tischbelegungAusRecord(int tische)
     return belegung;
 }
 
-namespace {
+namespace
+{
 
 QByteArray recordBytes(int tische)
 {
     const std::span<TTischSlot> record = tischRecord(tische);
-    return QByteArray(reinterpret_cast<const char*>(record.data()),
-                      qsizetype(record.size_bytes()));
+    return QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size_bytes()));
 }
 
 } // namespace
@@ -192,8 +217,8 @@ Tischlesung tisch_lesen(int tische)
         return lesung;
     const std::span<TTischSlot> record = tischRecord(tische);
     QByteArray bytes;
-    if (QFileInfo::exists(tischdateiPfad(tische))
-        && platform::readFileHead(tischdateiPfad(tische), qsizetype(record.size_bytes()), bytes)) {
+    if (QFileInfo::exists(tischdateiPfad(tische)) &&
+        platform::readFileHead(tischdateiPfad(tische), qsizetype(record.size_bytes()), bytes)) {
         std::memcpy(static_cast<void*>(record.data()), bytes.constData(), size_t(bytes.size()));
         lesung.gelesen = true;
     }
@@ -207,13 +232,43 @@ void tisch_loeschen(int tische)
         QFile::remove(tischdateiPfad(tische));
 }
 
-bool tisch2_speichern() { return tisch_speichern(2); }
-bool tisch3_speichern() { return tisch_speichern(3); }
-bool tisch4_speichern() { return tisch_speichern(4); }
-bool tisch5_speichern() { return tisch_speichern(5); }
-bool tisch6_speichern() { return tisch_speichern(6); }
-Tischlesung tisch2_lesen() { return tisch_lesen(2); }
-Tischlesung tisch3_lesen() { return tisch_lesen(3); }
-Tischlesung tisch4_lesen() { return tisch_lesen(4); }
-Tischlesung tisch5_lesen() { return tisch_lesen(5); }
-Tischlesung tisch6_lesen() { return tisch_lesen(6); }
+bool tisch2_speichern()
+{
+    return tisch_speichern(2);
+}
+bool tisch3_speichern()
+{
+    return tisch_speichern(3);
+}
+bool tisch4_speichern()
+{
+    return tisch_speichern(4);
+}
+bool tisch5_speichern()
+{
+    return tisch_speichern(5);
+}
+bool tisch6_speichern()
+{
+    return tisch_speichern(6);
+}
+Tischlesung tisch2_lesen()
+{
+    return tisch_lesen(2);
+}
+Tischlesung tisch3_lesen()
+{
+    return tisch_lesen(3);
+}
+Tischlesung tisch4_lesen()
+{
+    return tisch_lesen(4);
+}
+Tischlesung tisch5_lesen()
+{
+    return tisch_lesen(5);
+}
+Tischlesung tisch6_lesen()
+{
+    return tisch_lesen(6);
+}

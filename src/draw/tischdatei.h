@@ -12,7 +12,14 @@ using platform::ShortString;
 
 // The six name places of a table: three above it (the top side), three below it.
 // Singles use the two centres, doubles the four corners.
-enum class Platz : std::uint8_t { ObenLinks, ObenMitte, ObenRechts, UntenLinks, UntenMitte, UntenRechts };
+enum class Platz : std::uint8_t {
+    ObenLinks,
+    ObenMitte,
+    ObenRechts,
+    UntenLinks,
+    UntenMitte,
+    UntenRechts
+};
 inline constexpr int kPlaetzeJeTisch = 6;
 
 // A place at one table; tables count from 1.
@@ -31,8 +38,7 @@ using TTischSlot = ShortString<50>;
 #pragma pack(push, 1)
 // The record of a table file: one slot per place of every table. Which slot belongs to
 // which place is fixed per table count (tischSlotKarte).
-template <int T>
-struct TTischRec {
+template <int T> struct TTischRec {
     TTischSlot Namen[kPlaetzeJeTisch * T];
 };
 #pragma pack(pop)

@@ -6,7 +6,8 @@
 
 #include <QSet>
 
-namespace {
+namespace
+{
 
 QList<std::int32_t>& nummernDerLetztenZiehung()
 {
@@ -153,11 +154,26 @@ Ziehungsergebnis personen_zuweisen(int tische)
     return melden(ergebnis);
 }
 
-Ziehungsergebnis personen_zuweisen2t() { return personen_zuweisen(2); }
-Ziehungsergebnis personen_zuweisen3t() { return personen_zuweisen(3); }
-Ziehungsergebnis personen_zuweisen4t() { return personen_zuweisen(4); }
-Ziehungsergebnis personen_zuweisen5t() { return personen_zuweisen(5); }
-Ziehungsergebnis personen_zuweisen6t() { return personen_zuweisen(6); }
+Ziehungsergebnis personen_zuweisen2t()
+{
+    return personen_zuweisen(2);
+}
+Ziehungsergebnis personen_zuweisen3t()
+{
+    return personen_zuweisen(3);
+}
+Ziehungsergebnis personen_zuweisen4t()
+{
+    return personen_zuweisen(4);
+}
+Ziehungsergebnis personen_zuweisen5t()
+{
+    return personen_zuweisen(5);
+}
+Ziehungsergebnis personen_zuweisen6t()
+{
+    return personen_zuweisen(6);
+}
 
 const QList<std::int32_t>& gezogeneNummern()
 {

@@ -16,14 +16,34 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 const char* const kNamen[] = {
-    "Anna Schulze", "Bernd Meier", "Carla Wagner-Hoffmann", "Dieter Krause", "Elif Yilmaz",
-    "Frank Zimmermann", "Gisela Bäcker", "Hans-Jürgen Lehmann", "Ines Koç", "Jan Wojcik",
-    "Karin Schmitt", "Lutz Neumann", "Maximilian Alexander Freiherr von Kickerhausen-Weiß",
-    "Nadine Fuchs", "Olaf Brandt", "Petra Sommer", "Quirin Huber", "Rita Vogel",
-    "Sven Hartmann", "Tanja Öztürk", "Uwe Schröder", "Vera Lange", "Willi Jäger", "Zoe Krüger",
+    "Anna Schulze",
+    "Bernd Meier",
+    "Carla Wagner-Hoffmann",
+    "Dieter Krause",
+    "Elif Yilmaz",
+    "Frank Zimmermann",
+    "Gisela Bäcker",
+    "Hans-Jürgen Lehmann",
+    "Ines Koç",
+    "Jan Wojcik",
+    "Karin Schmitt",
+    "Lutz Neumann",
+    "Maximilian Alexander Freiherr von Kickerhausen-Weiß",
+    "Nadine Fuchs",
+    "Olaf Brandt",
+    "Petra Sommer",
+    "Quirin Huber",
+    "Rita Vogel",
+    "Sven Hartmann",
+    "Tanja Öztürk",
+    "Uwe Schröder",
+    "Vera Lange",
+    "Willi Jäger",
+    "Zoe Krüger",
 };
 
 } // namespace
@@ -32,7 +52,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc != 5) {
-        std::fprintf(stderr, "usage: %s <tables> <einzel|doppel> <players> <picture.png>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <tables> <einzel|doppel> <players> <picture.png>\n",
+                     argv[0]);
         return 2;
     }
     const int tische = QString::fromLocal8Bit(argv[1]).toInt();

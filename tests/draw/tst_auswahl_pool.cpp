@@ -8,7 +8,8 @@
 #include <QFile>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // One 153-byte record laid out by hand.
 QByteArray record(const QByteArray& nummer, const QByteArray& name, const QByteArray& vorname)
@@ -96,7 +97,8 @@ void TestAuswahlPool::readerIgnoresPartialRecordAndDamagedLength()
     TempDataFolder folder;
     QByteArray damaged = record("7", "Lang", "Vor");
     damaged[51] = char(200); // length byte beyond the capacity of 50
-    QVERIFY(writeFileBytes(auswahldatei2(), record("1", "Erster", {}) + damaged + QByteArray(100, 'q')));
+    QVERIFY(writeFileBytes(auswahldatei2(),
+                           record("1", "Erster", {}) + damaged + QByteArray(100, 'q')));
     const QList<TAuswahlRec> records = auswahl_lesen(auswahldatei2());
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[0].Nummer.str(), QStringLiteral("1"));
@@ -198,7 +200,8 @@ void TestAuswahlPool::missingPoolTellsTheUser()
     QVERIFY(!pool_laden(zeilen));
     QCOMPARE(messages.texts().size(), 1);
     QVERIFY(messages.lastText().startsWith(QStringLiteral("Die Datei \"")));
-    QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt\" konnte nicht gelesen werden.")));
+    QVERIFY(messages.lastText().contains(
+        QStringLiteral("Str_list.txt\" konnte nicht gelesen werden.")));
 }
 
 QTEST_GUILESS_MAIN(TestAuswahlPool)

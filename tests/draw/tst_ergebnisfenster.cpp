@@ -19,16 +19,22 @@
 #include <cmath>
 #include <memory>
 
-namespace {
+namespace
+{
 
 std::unique_ptr<Ergebnisfenster> fensterFuer(int tische)
 {
     switch (tische) {
-    case 2: return std::make_unique<TForm8>();
-    case 3: return std::make_unique<TForm7>();
-    case 4: return std::make_unique<TForm5>();
-    case 5: return std::make_unique<TForm55>();
-    default: return std::make_unique<TForm66>();
+    case 2:
+        return std::make_unique<TForm8>();
+    case 3:
+        return std::make_unique<TForm7>();
+    case 4:
+        return std::make_unique<TForm5>();
+    case 5:
+        return std::make_unique<TForm55>();
+    default:
+        return std::make_unique<TForm66>();
     }
 }
 
@@ -111,29 +117,38 @@ void TestErgebnisfenster::everyControlOfTheDesign_data()
     QTest::addColumn<QString>("panels");   // panel:picture pairs
     QTest::addColumn<QString>("labels");   // name labels, table by table TL TC TR BL BC BR
     QTest::addColumn<QString>("captions"); // caption labels
-    QTest::newRow("TForm8") << 2 << "Spieler für 2 Tische auswählen" << "Panel3:Image1 Panel4:Image2"
-                            << "Label1 Label11 Label2 Label3 Label12 Label4 Label5 Label13 Label6 Label7 Label14 Label8"
-                            << "Label9 Label10";
-    QTest::newRow("TForm7") << 3 << "Spieler für 3 Tische auswählen" << "Panel8:Image4 Panel9:Image5 Panel12:Image9"
-                            << "Label19 Label1 Label18 Label20 Label2 Label17 Label16 Label3 Label15 Label14 Label4 "
-                               "Label13 Label31 Label5 Label32 Label33 Label6 Label34"
-                            << "Label11 Label12 Label35";
-    QTest::newRow("TForm5") << 4 << "Spieler für 4 Tische auswählen"
-                            << "Panel11:Image7 Panel10:Image1 Panel13:Image10 Panel14:Image11"
-                            << "Label22 Label1 Label23 Label21 Label2 Label24 Label25 Label3 Label26 Label27 Label4 "
-                               "Label28 Label44 Label5 Label43 Label45 Label6 Label42 Label41 Label7 Label40 Label39 "
-                               "Label8 Label38"
-                            << "";
-    const QString fuenf = QStringLiteral(
-        "Label22 Label1 Label23 Label21 Label2 Label24 Label25 Label3 Label26 Label27 Label4 Label28 Label44 "
-        "Label5 Label43 Label45 Label6 Label42 Label41 Label7 Label40 Label39 Label8 Label38 Label12 Label14 "
-        "Label11 Label13 Label15 Label10");
-    QTest::newRow("TForm55") << 5 << "Spieler für 5 Tische auswählen"
-                             << "Panel11:Image7 Panel10:Image6 Panel13:Image10 Panel14:Image11 Panel2:Image1" << fuenf
-                             << "Label30 Label29 Label37 Label36 Label9";
+    QTest::newRow("TForm8")
+        << 2 << "Spieler für 2 Tische auswählen"
+        << "Panel3:Image1 Panel4:Image2"
+        << "Label1 Label11 Label2 Label3 Label12 Label4 Label5 Label13 Label6 Label7 Label14 Label8"
+        << "Label9 Label10";
+    QTest::newRow("TForm7")
+        << 3 << "Spieler für 3 Tische auswählen"
+        << "Panel8:Image4 Panel9:Image5 Panel12:Image9"
+        << "Label19 Label1 Label18 Label20 Label2 Label17 Label16 Label3 Label15 Label14 Label4 "
+           "Label13 Label31 Label5 Label32 Label33 Label6 Label34"
+        << "Label11 Label12 Label35";
+    QTest::newRow("TForm5")
+        << 4 << "Spieler für 4 Tische auswählen"
+        << "Panel11:Image7 Panel10:Image1 Panel13:Image10 Panel14:Image11"
+        << "Label22 Label1 Label23 Label21 Label2 Label24 Label25 Label3 Label26 Label27 Label4 "
+           "Label28 Label44 Label5 Label43 Label45 Label6 Label42 Label41 Label7 Label40 Label39 "
+           "Label8 Label38"
+        << "";
+    const QString fuenf = QStringLiteral("Label22 Label1 Label23 Label21 Label2 Label24 Label25 "
+                                         "Label3 Label26 Label27 Label4 Label28 Label44 "
+                                         "Label5 Label43 Label45 Label6 Label42 Label41 Label7 "
+                                         "Label40 Label39 Label8 Label38 Label12 Label14 "
+                                         "Label11 Label13 Label15 Label10");
+    QTest::newRow("TForm55")
+        << 5 << "Spieler für 5 Tische auswählen"
+        << "Panel11:Image7 Panel10:Image6 Panel13:Image10 Panel14:Image11 Panel2:Image1" << fuenf
+        << "Label30 Label29 Label37 Label36 Label9";
     QTest::newRow("TForm66") << 6 << "Spieler für 6 Tische auswählen"
-                             << "Panel11:Image7 Panel10:Image6 Panel13:Image10 Panel14:Image11 Panel2:Image1 Panel3:Image2"
-                             << fuenf + QStringLiteral(" Label20 Label31 Label19 Label18 Label32 Label17")
+                             << "Panel11:Image7 Panel10:Image6 Panel13:Image10 Panel14:Image11 "
+                                "Panel2:Image1 Panel3:Image2"
+                             << fuenf + QStringLiteral(
+                                            " Label20 Label31 Label19 Label18 Label32 Label17")
                              << "Label30 Label29 Label37 Label36 Label9 Label16";
 }
 
@@ -165,7 +180,8 @@ void TestErgebnisfenster::everyControlOfTheDesign()
         QCOMPARE(fenster->namensLabel(i / 6 + 1, Platz(i % 6))->objectName(), namen.at(i));
     const QStringList titelLabels = captions.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int i = 0; i < titelLabels.size(); ++i)
-        QCOMPARE(text(*fenster, qPrintable(titelLabels.at(i))), QStringLiteral("Tisch %1").arg(i + 1));
+        QCOMPARE(text(*fenster, qPrintable(titelLabels.at(i))),
+                 QStringLiteral("Tisch %1").arg(i + 1));
     if (tische == 4)
         QVERIFY(fenster->findChild<QFrame*>(QStringLiteral("Panel2")));
 
@@ -229,7 +245,8 @@ void TestErgebnisfenster::doublesDrawShowsCornerNamesAndEnablesDelete()
     fenster.zeigen();
     QCOMPARE(modals.shownCount(), 1);
     QStringList gezeigt;
-    for (const char* l : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"})
+    for (const char* l :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"})
         gezeigt << text(fenster, l).trimmed();
     gezeigt.sort();
     QStringList erwartet = spieler(8);
@@ -412,7 +429,8 @@ void TestErgebnisfenster::namesStayReadable()
     const QRect innen = fenster->rect();
     QList<QRect> belegt; // panels, name plates and caption labels in window coordinates
     QList<QString> wer;
-    for (QFrame* panel : fenster->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Panel\\d+$")))) {
+    for (QFrame* panel :
+         fenster->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Panel\\d+$")))) {
         if (panel->findChildren<QWidget*>().size() != 1) // the container and the bar
             continue;
         belegt << QRect(panel->mapTo(fenster.get(), QPoint(0, 0)), panel->size());
@@ -429,7 +447,8 @@ void TestErgebnisfenster::namesStayReadable()
             }
             ++gezeigteNamen;
             const QString sichtbar = label->sichtbarerText();
-            QVERIFY2(sichtbar == label->text().trimmed() || (sichtbar.endsWith(QChar(0x2026)) && sichtbar.size() > 8),
+            QVERIFY2(sichtbar == label->text().trimmed() ||
+                         (sichtbar.endsWith(QChar(0x2026)) && sichtbar.size() > 8),
                      qPrintable(sichtbar));
             QVERIFY(label->height() >= label->fontMetrics().height());
             belegt << QRect(label->mapTo(fenster.get(), QPoint(0, 0)), label->size());
@@ -445,7 +464,8 @@ void TestErgebnisfenster::namesStayReadable()
     }
     const int leiste = knopf(*fenster, "Button1")->parentWidget()->y();
     for (int i = 0; i < belegt.size(); ++i) {
-        QVERIFY2(innen.contains(belegt.at(i)) && belegt.at(i).bottom() < leiste, qPrintable(wer.at(i)));
+        QVERIFY2(innen.contains(belegt.at(i)) && belegt.at(i).bottom() < leiste,
+                 qPrintable(wer.at(i)));
         for (int j = i + 1; j < belegt.size(); ++j)
             QVERIFY2(!belegt.at(i).intersects(belegt.at(j)),
                      qPrintable(wer.at(i) + QStringLiteral(" overlaps ") + wer.at(j)));
@@ -460,8 +480,9 @@ void TestErgebnisfenster::namesThatFitAreNeverCut()
     TForm66 fenster;
     fenster.show();
     fenster.resize(1366, 728);
-    auswahlVon({QStringLiteral("Uwe Schröder"), QStringLiteral("Jan Wojcik"), QStringLiteral("Anna Schulze"),
-                QStringLiteral("Dieter Krause"), QStringLiteral("Hans-Jürgen Lehmann"), QStringLiteral("Ines Koç"),
+    auswahlVon({QStringLiteral("Uwe Schröder"), QStringLiteral("Jan Wojcik"),
+                QStringLiteral("Anna Schulze"), QStringLiteral("Dieter Krause"),
+                QStringLiteral("Hans-Jürgen Lehmann"), QStringLiteral("Ines Koç"),
                 QStringLiteral("Carla Wagner-Hoffmann"), QStringLiteral("Sven Hartmann")});
     for (int runde = 0; runde < 5; ++runde) {
         personen_zuweisen6t();

@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const char* const kKuerzel[] = {"TL", "TC", "TR", "BL", "BC", "BR"};
 
@@ -61,23 +62,27 @@ void TestTischdatei::slotOfEveryPlace_data()
     QTest::addColumn<int>("tische");
     QTest::addColumn<QString>("dateiname");
     QTest::addColumn<QStringList>("slots");
-    const QString ecken14 = QStringLiteral("1BL 1TL 1TR 1BR 2TL 2TR 2BL 2BR 3BR 3TR 3TL 3BL 4BR 4BL 4TR 4TL");
-    QTest::newRow("2 tables") << 2 << "Tisch2.ti2"
-                              << QStringLiteral("1TL 1TR 1BL 1BR 2TL 2TR 2BL 2BR 1TC 1BC 2TC 2BC").split(' ');
+    const QString ecken14 =
+        QStringLiteral("1BL 1TL 1TR 1BR 2TL 2TR 2BL 2BR 3BR 3TR 3TL 3BL 4BR 4BL 4TR 4TL");
+    QTest::newRow("2 tables")
+        << 2 << "Tisch2.ti2"
+        << QStringLiteral("1TL 1TR 1BL 1BR 2TL 2TR 2BL 2BR 1TC 1BC 2TC 2BC").split(' ');
     QTest::newRow("3 tables")
         << 3 << "Tisch3.ti3"
-        << QStringLiteral("1TC 1BC 2TC 2BC 3TC 3BC 1TL 1TR 1BL 1BR 2TL 2TR 2BL 2BR 3TL 3TR 3BL 3BR").split(' ');
-    QTest::newRow("4 tables") << 4 << "Tisch4.ti4"
-                              << (QStringLiteral("1TC 1BC 2TC 2BC 3TC 3BC 4TC 4BC ") + ecken14).split(' ');
-    QTest::newRow("5 tables")
-        << 5 << "Tisch5.ti5"
-        << (QStringLiteral("1TC 1BC 2TC 2BC 3TC 3BC 4TC 4BC 5TC 5BC ") + ecken14 + QStringLiteral(" 5TL 5TR 5BL 5BR"))
+        << QStringLiteral("1TC 1BC 2TC 2BC 3TC 3BC 1TL 1TR 1BL 1BR 2TL 2TR 2BL 2BR 3TL 3TR 3BL 3BR")
                .split(' ');
-    QTest::newRow("6 tables")
-        << 6 << "Tisch5.ti6"
-        << (QStringLiteral("1TC 1BC 2TC 2BC 3TC 3BC 4TC 4BC 5TC 5BC 6TC 6BC ") + ecken14
-            + QStringLiteral(" 5TL 5TR 5BL 5BR 6TL 6TR 6BL 6BR"))
-               .split(' ');
+    QTest::newRow("4 tables")
+        << 4 << "Tisch4.ti4"
+        << (QStringLiteral("1TC 1BC 2TC 2BC 3TC 3BC 4TC 4BC ") + ecken14).split(' ');
+    QTest::newRow("5 tables") << 5 << "Tisch5.ti5"
+                              << (QStringLiteral("1TC 1BC 2TC 2BC 3TC 3BC 4TC 4BC 5TC 5BC ") +
+                                  ecken14 + QStringLiteral(" 5TL 5TR 5BL 5BR"))
+                                     .split(' ');
+    QTest::newRow("6 tables") << 6 << "Tisch5.ti6"
+                              << (QStringLiteral(
+                                      "1TC 1BC 2TC 2BC 3TC 3BC 4TC 4BC 5TC 5BC 6TC 6BC ") +
+                                  ecken14 + QStringLiteral(" 5TL 5TR 5BL 5BR 6TL 6TR 6BL 6BR"))
+                                     .split(' ');
 }
 
 void TestTischdatei::slotOfEveryPlace()
@@ -110,7 +115,8 @@ void TestTischdatei::shortFileReplacesOnlyItsBytes()
 {
     TempDataFolder folder;
     alleSlotsNachPlatzBenennen(2);
-    QVERIFY(writeFileBytes(folder.file(QStringLiteral("Tisch2.ti2")), dateiAusSlots({QStringLiteral("Neu")})));
+    QVERIFY(writeFileBytes(folder.file(QStringLiteral("Tisch2.ti2")),
+                           dateiAusSlots({QStringLiteral("Neu")})));
     const Tischlesung lesung = tisch2_lesen();
     QVERIFY(lesung.gelesen);
     QCOMPARE(lesung.belegung.name(1, Platz::ObenLinks), QStringLiteral("Neu"));
@@ -136,7 +142,8 @@ void TestTischdatei::fileThatCannotBeWrittenTellsAndKeepsTheRecord()
     alleSlotsNachPlatzBenennen(3);
     QVERIFY(!tisch3_speichern());
     QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("Tisch3.ti3\" konnte nicht gespeichert werden.")));
+    QVERIFY(messages.lastText().contains(
+        QStringLiteral("Tisch3.ti3\" konnte nicht gespeichert werden.")));
     QCOMPARE(tischbelegungAusRecord(3).name(3, Platz::ObenMitte), QStringLiteral("3TC"));
 }
 

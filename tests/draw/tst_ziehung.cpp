@@ -11,7 +11,8 @@
 #include <QSet>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 QString spielerName(int i)
 {
@@ -114,17 +115,21 @@ void TestZiehung::seatsFollowTheRules_data()
         << 2 << 1 << 5 << QStringLiteral("1:TL TR BL BR|2:TC") << 5;
     QTest::newRow("doubles, 3 tables, 6 players: no repair before the last table")
         << 3 << 1 << 6 << QStringLiteral("1:TL TR BL BR|2:TL TR|3:") << 6;
-    QTest::newRow("singles, 2 tables, 3 players") << 2 << 0 << 3 << QStringLiteral("1:TC BC|2:TC") << 3;
+    QTest::newRow("singles, 2 tables, 3 players")
+        << 2 << 0 << 3 << QStringLiteral("1:TC BC|2:TC") << 3;
     QTest::newRow("singles, 6 tables, 13 players")
         << 6 << 0 << 13 << QStringLiteral("1:TC BC|2:TC BC|3:TC BC|4:TC BC|5:TC BC|6:TC BC") << 12;
     QTest::newRow("doubles, 6 tables, 24 players")
-        << 6 << 1 << 24 << QStringLiteral("1:TL TR BL BR|2:TL TR BL BR|3:TL TR BL BR|4:TL TR BL BR|"
-                                          "5:TL TR BL BR|6:TL TR BL BR")
+        << 6 << 1 << 24
+        << QStringLiteral("1:TL TR BL BR|2:TL TR BL BR|3:TL TR BL BR|4:TL TR BL BR|"
+                          "5:TL TR BL BR|6:TL TR BL BR")
         << 24;
     QTest::newRow("doubles, 2 tables, 256 players") << 2 << 1 << 256 << voll2 << 8;
-    QTest::newRow("doubles, 2 tables, 257 players: every seat filled") << 2 << 1 << 257 << voll2 << 8;
+    QTest::newRow("doubles, 2 tables, 257 players: every seat filled")
+        << 2 << 1 << 257 << voll2 << 8;
     QTest::newRow("empty selection") << 2 << 1 << 0 << QStringLiteral("1:|2:") << 0;
-    QTest::newRow("unknown game mode places nobody") << 4 << 2 << 16 << QStringLiteral("1:|2:|3:|4:") << 0;
+    QTest::newRow("unknown game mode places nobody")
+        << 4 << 2 << 16 << QStringLiteral("1:|2:|3:|4:") << 0;
 }
 
 void TestZiehung::seatsFollowTheRules()
@@ -220,9 +225,11 @@ void TestZiehung::tableFileLayoutAfterDraws_data()
     QTest::addColumn<int>("erwarteteGroesse");
     QTest::newRow("doubles, 2 tables, 8 players")
         << 2 << 1 << QList<int>({0, 1, 2, 3, 4, 5, 6, 7}) << 612;
-    QTest::newRow("singles, 3 tables, 6 players") << 3 << 0 << QList<int>({0, 1, 2, 3, 4, 5}) << 918;
+    QTest::newRow("singles, 3 tables, 6 players")
+        << 3 << 0 << QList<int>({0, 1, 2, 3, 4, 5}) << 918;
     QTest::newRow("doubles, 4 tables, 16 players")
-        << 4 << 1 << QList<int>({9, 10, 8, 11, 12, 13, 14, 15, 18, 17, 19, 16, 23, 22, 21, 20}) << 1224;
+        << 4 << 1 << QList<int>({9, 10, 8, 11, 12, 13, 14, 15, 18, 17, 19, 16, 23, 22, 21, 20})
+        << 1224;
 }
 
 void TestZiehung::tableFileLayoutAfterDraws()
@@ -355,7 +362,8 @@ void TestZiehung::tableFileThatCannotBeWrittenTellsAndKeepsTheSeating()
     QCOMPARE(alleNamen(ergebnis.belegung).size(), 8);
     QCOMPARE(tischbelegungAusRecord(6), ergebnis.belegung);
     QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("Tisch5.ti6\" konnte nicht gespeichert werden.")));
+    QVERIFY(messages.lastText().contains(
+        QStringLiteral("Tisch5.ti6\" konnte nicht gespeichert werden.")));
 }
 
 void TestZiehung::everyDrawIsAnnounced()
@@ -365,8 +373,9 @@ void TestZiehung::everyDrawIsAnnounced()
     vorbereiten(kEinzel);
     auswahlVon(5);
     QList<Ziehungsergebnis> gemeldet;
-    const auto verbindung = QObject::connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet,
-                                             [&gemeldet](const Ziehungsergebnis& e) { gemeldet.append(e); });
+    const auto verbindung =
+        QObject::connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet,
+                         [&gemeldet](const Ziehungsergebnis& e) { gemeldet.append(e); });
     const Ziehungsergebnis ergebnis = personen_zuweisen5t();
     QVERIFY(QFile::remove(QStringLiteral("Str_list.txt")));
     QVERIFY(QFile::remove(auswahldatei2()));
