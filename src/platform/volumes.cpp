@@ -15,19 +15,19 @@ namespace
 bool isSystemFileSystem(const QString& type)
 {
     static const QSet<QString> system = {
-        QStringLiteral("proc"),           QStringLiteral("sysfs"),
-        QStringLiteral("devpts"),         QStringLiteral("devtmpfs"),
-        QStringLiteral("cgroup"),         QStringLiteral("cgroup2"),
-        QStringLiteral("mqueue"),         QStringLiteral("securityfs"),
-        QStringLiteral("debugfs"),        QStringLiteral("tracefs"),
-        QStringLiteral("pstore"),         QStringLiteral("bpf"),
-        QStringLiteral("autofs"),         QStringLiteral("hugetlbfs"),
-        QStringLiteral("fusectl"),        QStringLiteral("configfs"),
-        QStringLiteral("binfmt_misc"),    QStringLiteral("efivarfs"),
-        QStringLiteral("nsfs"),           QStringLiteral("squashfs"),
-        QStringLiteral("ramfs"),          QStringLiteral("rpc_pipefs"),
-        QStringLiteral("selinuxfs"),      QStringLiteral("fuse.portal"),
-        QStringLiteral("fuse.gvfsd-fuse")};
+        QStringLiteral("proc"),        QStringLiteral("sysfs"),
+        QStringLiteral("devpts"),      QStringLiteral("devtmpfs"),
+        QStringLiteral("cgroup"),      QStringLiteral("cgroup2"),
+        QStringLiteral("mqueue"),      QStringLiteral("securityfs"),
+        QStringLiteral("debugfs"),     QStringLiteral("tracefs"),
+        QStringLiteral("pstore"),      QStringLiteral("bpf"),
+        QStringLiteral("autofs"),      QStringLiteral("hugetlbfs"),
+        QStringLiteral("fusectl"),     QStringLiteral("configfs"),
+        QStringLiteral("binfmt_misc"), QStringLiteral("efivarfs"),
+        QStringLiteral("nsfs"),        QStringLiteral("tmpfs"),
+        QStringLiteral("squashfs"),    QStringLiteral("ramfs"),
+        QStringLiteral("rpc_pipefs"),  QStringLiteral("selinuxfs"),
+        QStringLiteral("fuse.portal"), QStringLiteral("fuse.gvfsd-fuse")};
     return system.contains(type);
 }
 

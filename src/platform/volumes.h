@@ -15,7 +15,8 @@ struct Volume {
 
 // The home folder first, then every mounted volume that holds the user's files, sorted by
 // path. Kernel and system mounts (proc, sysfs, cgroups, squashfs images, /dev, /run ...)
-// are left out.
+// are left out, and so are memory file systems (tmpfs): a backup there is gone at the next
+// start of the computer.
 QList<Volume> mountedVolumes();
 
 // The choice above applied to a list of mounts: tests pass their own.

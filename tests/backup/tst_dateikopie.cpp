@@ -183,6 +183,7 @@ void TestDateikopie::volumesForTheUser()
         {QStringLiteral("/sys/fs/cgroup"), QString(), QStringLiteral("cgroup2")},
         {QStringLiteral("/dev/shm"), QString(), QStringLiteral("tmpfs")},
         {QStringLiteral("/run/lock"), QString(), QStringLiteral("tmpfs")},
+        {QStringLiteral("/tmp"), QString(), QStringLiteral("tmpfs")},
         {QStringLiteral("/snap/core/1"), QString(), QStringLiteral("squashfs")},
         {QStringLiteral("/media/verein/STICK"), QStringLiteral("STICK"), QStringLiteral("vfat")},
         {QStringLiteral("/run/media/verein/SICHERUNG"), QStringLiteral("SICHERUNG"),
