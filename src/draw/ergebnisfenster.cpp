@@ -485,7 +485,7 @@ void Ergebnisfenster::namenszeileLegen(const Tisch& tisch, bool oben, QRect zeil
     int rest = zeile.width() - kAbstand * (anzahl - 1);
     for (int k = 0; k < anzahl; ++k) {
         const int i = offen.at(k);
-        breite[i] = std::min(belegt.at(i)->volleBreite(), rest / (anzahl - k));
+        breite[i] = std::max(0, std::min(belegt.at(i)->volleBreite(), rest / (anzahl - k)));
         rest -= breite[i];
     }
 

@@ -1,6 +1,8 @@
 #include "tischbild.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QSvgRenderer>
 
 namespace
@@ -169,10 +171,13 @@ constexpr char kTischkickerSvg[] =
 <circle cx="157" cy="103.5" r="3.8" fill="url(#ball)" stroke="#8a8a8a" stroke-width="0.5"/>
 </svg>)SVG";
 
+// Parsed once and owned by the application, so it goes before the application does.
 QSvgRenderer& renderer()
 {
-    static QSvgRenderer r(Tischbild::svg());
-    return r;
+    static QPointer<QSvgRenderer> r;
+    if (!r)
+        r = new QSvgRenderer(Tischbild::svg(), QCoreApplication::instance());
+    return *r;
 }
 
 } // namespace
