@@ -468,7 +468,10 @@ void TBack5::Button4Click()
     sicherungsordnerMerken(z.zielBeimOeffnen);
     optionen_speichern();
     z.zielNichtSpeichern = true;
-    Edit2->setText(mit_trenner(Edit2->text()) + datumsanhang(platform::today()));
+    // An emptied field stands for the default folder, never for a folder relative to wherever
+    // the program was started.
+    const QString basis = Edit2->text().isEmpty() ? standard_sicherungsordner() : Edit2->text();
+    Edit2->setText(mit_trenner(basis) + datumsanhang(platform::today()));
 }
 
 void TBack5::CheckBox1Click()

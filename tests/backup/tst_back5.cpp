@@ -293,12 +293,15 @@ void TestBack5::dateSuffix_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("clicks");
     QTest::addColumn<QString>("expected"); // "~" stands for the default folder
-    QTest::newRow("default, once") << "" << 1 << "~/09_12_2023";
-    QTest::newRow("default, twice") << "" << 2 << "~/09_12_2023/09_12_2023";
+    QTest::addColumn<bool>("emptied");
+    QTest::newRow("default, once") << "" << 1 << "~/09_12_2023" << false;
+    QTest::newRow("default, twice") << "" << 2 << "~/09_12_2023/09_12_2023" << false;
     QTest::newRow("stored folder with separator")
-        << "/srv/Sicherung/" << 1 << "/srv/Sicherung/09_12_2023";
+        << "/srv/Sicherung/" << 1 << "/srv/Sicherung/09_12_2023" << false;
     QTest::newRow("stored dated folder gets the date below it")
-        << "/srv/Sicherung/08_12_2023/" << 1 << "/srv/Sicherung/08_12_2023/09_12_2023";
+        << "/srv/Sicherung/08_12_2023/" << 1 << "/srv/Sicherung/08_12_2023/09_12_2023" << false;
+    QTest::newRow("emptied field: below the default folder")
+        << "/srv/Sicherung" << 1 << "~/09_12_2023" << true;
 }
 
 void TestBack5::dateSuffix()
@@ -306,10 +309,13 @@ void TestBack5::dateSuffix()
     QFETCH(QString, stored);
     QFETCH(int, clicks);
     QFETCH(QString, expected);
+    QFETCH(bool, emptied);
     expected.replace('~', standard_sicherungsordner());
     Run run;
     run.storeBackupFolder(stored);
     Window win;
+    if (emptied)
+        win.edit("Edit2")->clear();
     for (int i = 0; i < clicks; ++i)
         win.click("Button4");
     QCOMPARE(win.edit("Edit2")->text(), expected);
