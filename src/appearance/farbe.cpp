@@ -12,7 +12,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString kPanel1Prefix = QStringLiteral("Aktiver Style > ");
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace appearance {
+namespace appearance
+{
 
-namespace {
+namespace
+{
 
 double linearChannel(double srgb)
 {

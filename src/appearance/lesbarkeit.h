@@ -5,7 +5,8 @@
 #include <QPalette>
 #include <QString>
 
-namespace appearance {
+namespace appearance
+{
 
 // Relative luminance and contrast ratio as WCAG 2 defines them (sRGB, 1:1 .. 21:1).
 double relativeLuminance(const QColor& colour);

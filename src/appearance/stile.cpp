@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace appearance {
+namespace appearance
+{
 
-namespace {
+namespace
+{
 
 // The colours a look is designed from; everything else of the palette is derived.
 struct LookColours {
@@ -52,10 +54,10 @@ constexpr LookColours kLooks[] = {
      "#1b7a4a", "#ffffff", false},
     {"Glossy", "#232323", "#f2f2f2", "#171717", "#f2f2f2", "#343434", "#f5f5f5", "#3f8fe0",
      "#000000", false},
-    {"Glow", "#1e2228", "#e9edf2", "#15181c", "#e9edf2", "#2b3037", "#eef2f6", "#ff8f1f",
-     "#140a00", false},
-    {"Golden Graphite", "#393939", "#f1f1f1", "#2b2b2b", "#f1f1f1", "#474747", "#f5f5f5",
-     "#d9a521", "#1a1400", false},
+    {"Glow", "#1e2228", "#e9edf2", "#15181c", "#e9edf2", "#2b3037", "#eef2f6", "#ff8f1f", "#140a00",
+     false},
+    {"Golden Graphite", "#393939", "#f1f1f1", "#2b2b2b", "#f1f1f1", "#474747", "#f5f5f5", "#d9a521",
+     "#1a1400", false},
     {"Iceberg Classico", "#e5eef6", "#1b2a38", "#ffffff", "#1b2a38", "#d0dfec", "#1b2a38",
      "#3572ae", "#ffffff", false},
     {"Lavender Classico", "#ece8f4", "#2a2440", "#ffffff", "#2a2440", "#dbd4ea", "#2a2440",
@@ -187,8 +189,8 @@ QString flatButtons(const QPalette& p)
                           " color: %5; }\n"
                           "QPushButton:disabled { color: %6; border-color: %7; }\n")
         .arg(colour(QPalette::Active, QPalette::Button),
-             colour(QPalette::Active, QPalette::ButtonText), colour(QPalette::Active, QPalette::Mid),
-             colour(QPalette::Active, QPalette::Highlight),
+             colour(QPalette::Active, QPalette::ButtonText),
+             colour(QPalette::Active, QPalette::Mid), colour(QPalette::Active, QPalette::Highlight),
              colour(QPalette::Active, QPalette::HighlightedText),
              colour(QPalette::Disabled, QPalette::ButtonText),
              colour(QPalette::Disabled, QPalette::Midlight));

@@ -4,7 +4,8 @@
 
 #include <QList>
 
-namespace appearance {
+namespace appearance
+{
 
 // The name of the platform's own look.
 inline const QString kPlatformStyleName = QStringLiteral("Windows");

@@ -5,15 +5,17 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QWidget>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 #include <algorithm>
 
-namespace appearance {
+namespace appearance
+{
 
-namespace {
+namespace
+{
 
 struct Registry {
     QList<StyleLook> looks;

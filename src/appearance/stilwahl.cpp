@@ -12,7 +12,8 @@
 
 QString Stilname = appearance::kPlatformStyleName;
 
-namespace {
+namespace
+{
 
 const QString kStyleFile = QStringLiteral("Styledat.txt");
 

@@ -12,19 +12,45 @@
 using appearance::StyleLook;
 using appearance::StyleManager;
 
-namespace {
+namespace
+{
 
 // The names the style window lists, as the user sees them.
-const QStringList kExpectedNames = {
-    "Amakrits",           "Amethyst Kamri",      "Aqua Graphite",      "Aqua Light Slate",
-    "Auric",              "Carbon",              "Charcoal Dark Slate", "Cobalt XEMedia",
-    "Cyan Dusk",          "Cyan Night",          "Emerald Light Slate", "Glossy",
-    "Glow",               "Golden Graphite",     "Iceberg Classico",   "Lavender Classico",
-    "Light",              "Luna",                "Metropolis UI Black", "Metropolis UI Blue",
-    "Metropolis UI Dark", "Metropolis UI Green", "Obsidian",           "Onyx Blue",
-    "Ruby Graphite",      "Sapphire Kamri",      "Silver",             "Sky",
-    "Slate Classico",     "Smokey Quartz Kamri", "Tablet Light",       "TabletDark",
-    "Turquoise Gray",     "Windows",             "Windows10"};
+const QStringList kExpectedNames = {"Amakrits",
+                                    "Amethyst Kamri",
+                                    "Aqua Graphite",
+                                    "Aqua Light Slate",
+                                    "Auric",
+                                    "Carbon",
+                                    "Charcoal Dark Slate",
+                                    "Cobalt XEMedia",
+                                    "Cyan Dusk",
+                                    "Cyan Night",
+                                    "Emerald Light Slate",
+                                    "Glossy",
+                                    "Glow",
+                                    "Golden Graphite",
+                                    "Iceberg Classico",
+                                    "Lavender Classico",
+                                    "Light",
+                                    "Luna",
+                                    "Metropolis UI Black",
+                                    "Metropolis UI Blue",
+                                    "Metropolis UI Dark",
+                                    "Metropolis UI Green",
+                                    "Obsidian",
+                                    "Onyx Blue",
+                                    "Ruby Graphite",
+                                    "Sapphire Kamri",
+                                    "Silver",
+                                    "Sky",
+                                    "Slate Classico",
+                                    "Smokey Quartz Kamri",
+                                    "Tablet Light",
+                                    "TabletDark",
+                                    "Turquoise Gray",
+                                    "Windows",
+                                    "Windows10"};
 
 const QList<QPalette::ColorRole> kComparedRoles = {
     QPalette::Window,    QPalette::WindowText,      QPalette::Base,
@@ -111,8 +137,8 @@ void TestStilverwaltung::activatingChangesEveryWindowAndPanel1()
     auto* panel1 = farbe.findChild<QLabel*>(QStringLiteral("Panel1"));
     QVERIFY(panel1);
 
-    const QString before = name == QLatin1String("Carbon") ? QStringLiteral("Sky")
-                                                           : QStringLiteral("Carbon");
+    const QString before =
+        name == QLatin1String("Carbon") ? QStringLiteral("Sky") : QStringLiteral("Carbon");
     QVERIFY(StyleManager::trySetStyle(before));
     const QPalette beforePalette = QApplication::palette();
     QCOMPARE(panel1->text(), QStringLiteral("Aktiver Style > ") + before);
@@ -204,8 +230,8 @@ void TestStilverwaltung::everyStyleIsLegible()
     QFETCH(int, background);
     const QPalette p = StyleManager::look(name).palette;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        const double ratio = contrastOf(p, group, QPalette::ColorRole(foreground),
-                                        QPalette::ColorRole(background));
+        const double ratio =
+            contrastOf(p, group, QPalette::ColorRole(foreground), QPalette::ColorRole(background));
         QVERIFY2(ratio >= appearance::kMinimumContrast,
                  qPrintable(QStringLiteral("%1 : 1 (%2 on %3)")
                                 .arg(ratio, 0, 'f', 2)

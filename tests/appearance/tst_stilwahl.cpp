@@ -14,7 +14,8 @@
 using appearance::StyleLook;
 using appearance::StyleManager;
 
-namespace {
+namespace
+{
 
 const QString kStyleFile = QStringLiteral("Styledat.txt");
 
@@ -114,7 +115,8 @@ void TestStilwahl::startUpReadsTheFirstLine_data()
     QTest::newRow("name and LF") << true << QByteArray("Carbon\n") << "Carbon";
     QTest::newRow("only first line") << true << QByteArray("Carbon\r\nSky\r\n") << "Carbon";
     QTest::newRow("empty first line") << true << QByteArray("\r\nCarbon") << "Windows";
-    QTest::newRow("blanks inside") << true << QByteArray("Metropolis UI Dark") << "Metropolis UI Dark";
+    QTest::newRow("blanks inside")
+        << true << QByteArray("Metropolis UI Dark") << "Metropolis UI Dark";
     QTest::newRow("Windows10") << true << QByteArray("Windows10") << "Windows10";
 }
 
@@ -265,8 +267,7 @@ void TestStilwahl::windows10IsStoredAsSuchAndDiffersFromWindows()
     const StyleLook ten = StyleManager::look(QStringLiteral("Windows10"));
     QVERIFY(windows.palette.color(QPalette::Button) != ten.palette.color(QPalette::Button) ||
             windows.styleSheet != ten.styleSheet);
-    QVERIFY(QApplication::palette().color(QPalette::Button) !=
-                windows10.color(QPalette::Button) ||
+    QVERIFY(QApplication::palette().color(QPalette::Button) != windows10.color(QPalette::Button) ||
             qApp->styleSheet() != ten.styleSheet);
     QVERIFY(messages.messages().isEmpty());
 }

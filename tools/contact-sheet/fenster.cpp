@@ -20,7 +20,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // A message box as the program shows it (one OK button).
 std::unique_ptr<QWidget> messageBox()

@@ -19,7 +19,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 void settle(int milliseconds)
 {
@@ -56,7 +57,7 @@ int main(int argc, char* argv[])
     platform::setMessageHandler([](const platform::Message& message) {
         QTextStream(stderr) << "Meldung: " << message.text << '\n';
         return message.buttons == platform::Buttons::YesNo ? platform::Answer::No
-                                                            : platform::Answer::Cancel;
+                                                           : platform::Answer::Cancel;
     });
     platform::setModalRunner([](QDialog& dialog) {
         dialog.show();
