@@ -397,6 +397,7 @@ void TBack5::DatensichernWiederherstellen1Click()
     setzeKnopftext(Button1, QStringLiteral("Daten sichern >>"));
     Button1->setEnabled(true);
     z.dateiGewaehlt = false;
+    z.namensmaske.clear(); // a name to restore comes only from a pick in this opening
 
     DirectoryListBox1->setDirectory(Datenordner);
 
@@ -563,6 +564,9 @@ void TBack5::RadioButton2Click()
 {
     zustand().modus = 2;
     FileListBox1->setMultiSelect(false);
+    // A file picked before the switch counts as picked for this mode too.
+    if (!FileListBox1->selectedItems().isEmpty())
+        FileListBox1Click();
 }
 
 void TBack5::RadioButton3Click()
@@ -679,7 +683,7 @@ bool TBack5::namensgleicheDateienWiederherstellen(TKopierlauf& lauf)
 {
     Zustand& z = zustand();
     // The name to restore must come from a pick in this opening, never from an earlier one.
-    if (!z.dateiGewaehlt) {
+    if (!z.dateiGewaehlt || z.namensmaske.isEmpty()) {
         platform::showMessage(kMarkieren, platform::Buttons::Ok, platform::Icon::Information);
         return true;
     }
