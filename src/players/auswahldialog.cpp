@@ -299,6 +299,13 @@ void TDualListDlg::sortiertEinfuegen(QListWidget* list, const QString& eintrag)
     list->insertItem(static_cast<int>(auswahl_einfuegestelle(eintraege(list), eintrag)), eintrag);
 }
 
+// Adds every entry of `von`, in its order, to the sorted list `nach`. A stable sort of the
+// joined lists puts each entry where inserting them one by one would, in one step.
+void TDualListDlg::alleAnhaengen(const QListWidget* von, QListWidget* nach)
+{
+    listeFuellen(nach, eintraege(nach) + eintraege(von));
+}
+
 QStringList TDualListDlg::eintraege(const QListWidget* list)
 {
     QStringList texte;
@@ -438,8 +445,7 @@ void TDualListDlg::SrcListClick()
 
 void TDualListDlg::Button5Click()
 {
-    for (int i = 0; i < SrcList->count(); ++i)
-        sortiertEinfuegen(DstList, SrcList->item(i)->text());
+    alleAnhaengen(SrcList, DstList);
     SrcList->clear();
     SetItem(SrcList, 0);
     ueberschriftAktualisieren(false);
@@ -469,8 +475,7 @@ void TDualListDlg::DstListClick()
 
 void TDualListDlg::Button7Click()
 {
-    for (int i = 0; i < DstList->count(); ++i)
-        sortiertEinfuegen(SrcList, DstList->item(i)->text());
+    alleAnhaengen(DstList, SrcList);
     DstList->clear();
     SetItem(DstList, 0);
     ueberschriftAktualisieren(false);

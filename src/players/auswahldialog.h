@@ -62,6 +62,7 @@ private:
 
     static void sortiertEinfuegen(QListWidget* list, const QString& eintrag);
     static QStringList eintraege(const QListWidget* list);
+    void alleAnhaengen(const QListWidget* von, QListWidget* nach);
     void listeFuellen(QListWidget* list, const QStringList& texte);
     void anzahlenZeigen();
     void speichernFolgtRechterListe();
