@@ -3,6 +3,7 @@
 #include "app/core/optionen.h"
 #include "auswahl_testhilfe.h"
 #include "common/testsupport.h"
+#include "draw/ergebnisfenster.h"
 #include "draw/tischdatei.h"
 #include "platform/random.h"
 #include "players/adressdatei.h"
@@ -71,6 +72,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     Hauptflaeche haupt;
     optionen_lesen(); // a first start: the settings file is created with the defaults
     platform::setRandSeed(20240611);
+    ergebnisfenster_anlegen(&haupt.fenster); // as start-up does, before any draw
 
     // 1. Nine participants, typed into the participant window and saved one by one.
     TAdressen adressen;
@@ -121,7 +123,30 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
         QVERIFY2(alleSortiert.contains(name), qPrintable(name));
     QCOMPARE(Optionen.Spielmodus, 1);
 
-    // 5. Opened again the dialog starts empty on the right; "Auswahl laden" brings back both
+    // 5. "2 Tische" shows the same eight in the corner places of the result window.
+    Tischbelegung angezeigt;
+    QStringList eckenTexte;
+    {
+        NonBlockingModals modal([&](QDialog& fenster) {
+            auto& ergebnis = static_cast<Ergebnisfenster&>(fenster);
+            angezeigt = ergebnis.angezeigteBelegung();
+            for (int tisch = 1; tisch <= 2; ++tisch)
+                for (Platz ecke : {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks,
+                                   Platz::UntenRechts})
+                    eckenTexte.append(ergebnis.namensLabel(tisch, ecke)->text().trimmed());
+        });
+        tische_anzeigen(2);
+        QCOMPARE(modal.shownCount(), 1);
+    }
+    QCOMPARE(angezeigt, gelesen.belegung);
+    QCOMPARE(eckenTexte, gesetzt);
+    QVERIFY(!haupt.sichtbar());
+    QTest::mouseClick(ergebnisfenster(2)->findChild<QPushButton*>(QStringLiteral("Button1")),
+                      Qt::LeftButton);
+    QVERIFY(!ergebnisfenster(2)->isVisible());
+    QVERIFY(haupt.sichtbar());
+
+    // 6. Opened again the dialog starts empty on the right; "Auswahl laden" brings back both
     //    lists of the save.
     dialog.oeffnen();
     QCOMPARE(dialog.rechteEintraege().size(), 0);
