@@ -22,7 +22,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr int kBreite = 488;
 constexpr int kHoehe = 478;
@@ -75,8 +76,7 @@ public:
     }
 };
 
-QListWidget* neueListe(QWidget* parent, const char* name, const QString& zugang,
-                       const QRect& ort)
+QListWidget* neueListe(QWidget* parent, const char* name, const QString& zugang, const QRect& ort)
 {
     auto* liste = new QListWidget(parent);
     liste->setObjectName(QLatin1String(name));
@@ -125,13 +125,13 @@ void TDualListDlg::steuerelementeAnlegen()
                         QRect(8, 28, 196, 300));
     ScrLabel->setBuddy(SrcList);
 
-    DstLabel = neuesLabel(this, "DstLabel", QStringLiteral("Ausgewählte Spieler"),
-                          QRect(284, 8, 160, 18));
+    DstLabel =
+        neuesLabel(this, "DstLabel", QStringLiteral("Ausgewählte Spieler"), QRect(284, 8, 160, 18));
     Label6 = neuesLabel(this, "Label6", QStringLiteral("0"), QRect(444, 8, 36, 18));
     Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label6->setAccessibleName(QStringLiteral("Anzahl ausgewählter Spieler"));
-    DstList = neueListe(this, "DstList", QStringLiteral("Ausgewählte Spieler"),
-                        QRect(284, 28, 196, 300));
+    DstList =
+        neueListe(this, "DstList", QStringLiteral("Ausgewählte Spieler"), QRect(284, 28, 196, 300));
     DstLabel->setBuddy(DstList);
 
     // One column between the lists, from top to bottom "<", "<<", ">", ">>".
@@ -162,20 +162,21 @@ void TDualListDlg::steuerelementeAnlegen()
     m_modusGruppe->addButton(RadioButton7, kModusEinzel);
     m_modusGruppe->addButton(RadioButton8, kModusDoppel);
 
-    QFrame* tischleiste =
-        neueLeiste(this, "Tischleiste", QStringLiteral("Anzahl der Tische"), QRect(8, 396, 472, 30));
+    QFrame* tischleiste = neueLeiste(this, "Tischleiste", QStringLiteral("Anzahl der Tische"),
+                                     QRect(8, 396, 472, 30));
     const struct {
         QRadioButton** knopf;
         const char* name;
         int tische;
-    } tischknoepfe[] = {{&RadioButton1, "RadioButton1", 2}, {&RadioButton4, "RadioButton4", 3},
-                        {&RadioButton2, "RadioButton2", 4}, {&RadioButton5, "RadioButton5", 5},
+    } tischknoepfe[] = {{&RadioButton1, "RadioButton1", 2},
+                        {&RadioButton4, "RadioButton4", 3},
+                        {&RadioButton2, "RadioButton2", 4},
+                        {&RadioButton5, "RadioButton5", 5},
                         {&RadioButton3, "RadioButton3", 6}};
     m_tischGruppe = new QButtonGroup(this);
     int links = 10;
     for (const auto& k : tischknoepfe) {
-        *k.knopf = neuerRadioknopf(tischleiste, k.name,
-                                   QStringLiteral("%1 Tische").arg(k.tische),
+        *k.knopf = neuerRadioknopf(tischleiste, k.name, QStringLiteral("%1 Tische").arg(k.tische),
                                    QRect(links, 4, 88, 22));
         m_tischGruppe->addButton(*k.knopf, k.tische);
         links += 92;

@@ -43,7 +43,7 @@ public:
     void Button7Click(); // "<<"
     void SrcListClick();
     void DstListClick();
-    void TischanzahlClick(); // RadioButton1 ... RadioButton5
+    void TischanzahlClick();    // RadioButton1 ... RadioButton5
     void ModusClick(int modus); // RadioButton7 (0), RadioButton8 (1)
 
 protected:

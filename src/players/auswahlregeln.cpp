@@ -49,7 +49,8 @@ QString auswahl_teilnehmertext(const QString& vorname, const QString& name)
     return auswahl_trimmen(vorname + QLatin1Char(' ') + auswahl_trimmen(name));
 }
 
-namespace {
+namespace
+{
 const QCollator& listenfolge()
 {
     static const QCollator collator = [] {

@@ -18,8 +18,8 @@ struct Hauptflaeche {
         panel5->setObjectName(QStringLiteral("Panel5"));
         label1->setObjectName(QStringLiteral("Label1"));
         panel5->show();
-        hauptfensterDiensteSetzen({[this](bool an) { panel5->setVisible(an); }, {},
-                                   [this] { return &fenster; }});
+        hauptfensterDiensteSetzen(
+            {[this](bool an) { panel5->setVisible(an); }, {}, [this] { return &fenster; }});
     }
     ~Hauptflaeche() { hauptfensterDiensteSetzen({}); }
     Hauptflaeche(const Hauptflaeche&) = delete;

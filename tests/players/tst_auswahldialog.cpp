@@ -19,7 +19,8 @@
 #include <cstring>
 #include <memory>
 
-namespace {
+namespace
+{
 
 void teilnehmerSchreiben(const QList<QPair<QString, QString>>& vornameName)
 {
@@ -111,8 +112,7 @@ private Q_SLOTS:
     void beendenShowsPanel();
 
 private:
-    template <class T>
-    T* ctl(const char* name) const
+    template <class T> T* ctl(const char* name) const
     {
         T* w = m_dlg->findChild<T*>(QLatin1String(name));
         if (!w)
@@ -215,9 +215,12 @@ void TestAuswahldialog::everyControlWithItsNameAndAccessibleName()
     const struct {
         const char* name;
         const char* text;
-    } knoepfe[] = {{"Button1", "Auswahl laden"}, {"Button2", "Auswahl speichern"},
-                   {"Button3", "Beenden"},       {"Button4", ">"},
-                   {"Button5", ">>"},            {"Button6", "<"},
+    } knoepfe[] = {{"Button1", "Auswahl laden"},
+                   {"Button2", "Auswahl speichern"},
+                   {"Button3", "Beenden"},
+                   {"Button4", ">"},
+                   {"Button5", ">>"},
+                   {"Button6", "<"},
                    {"Button7", "<<"}};
     for (const auto& k : knoepfe) {
         auto* b = ctl<QPushButton>(k.name);
@@ -306,11 +309,8 @@ void TestAuswahldialog::placementCentredAndFiftyBelow()
 
 void TestAuswahldialog::openingFillsLeftListSortedAndHidesPanel()
 {
-    teilnehmerSchreiben(QList<QPair<QString, QString>>{{"hans", "Meier"},
-                                                       {"Anna", " Zorn "},
-                                                       {"", "Becker"},
-                                                       {"Anna", "Zorn"},
-                                                       {"", ""}});
+    teilnehmerSchreiben(QList<QPair<QString, QString>>{
+        {"hans", "Meier"}, {"Anna", " Zorn "}, {"", "Becker"}, {"Anna", "Zorn"}, {"", ""}});
     Optionen.Auswahlquelle = 0;
     m_dlg->oeffnen();
     QVERIFY(m_dlg->isVisible());
@@ -361,19 +361,25 @@ void TestAuswahldialog::moveRightWithinLimit_data()
     QTest::newRow("table count without mode") << 3 << -1 << 0 << 2 << 0 << standard << "";
     QTest::newRow("mode without table count") << 0 << 1 << 0 << 2 << 0 << standard << "";
     QTest::newRow("3 doubles, 11 right, 5 selected")
-        << 3 << 1 << 11 << 5 << 16 << "Sie können nur 12 Spieler auswählen" << "";
-    QTest::newRow("3 doubles, 12 right") << 3 << 1 << 12 << 5 << 12
-                                         << "Sie können nur 12 Spieler auswählen" << "";
+        << 3 << 1 << 11 << 5 << 16 << "Sie können nur 12 Spieler auswählen"
+        << "";
+    QTest::newRow("3 doubles, 12 right")
+        << 3 << 1 << 12 << 5 << 12 << "Sie können nur 12 Spieler auswählen"
+        << "";
     QTest::newRow("3 doubles, 10 right, 1 selected") << 3 << 1 << 10 << 1 << 11 << standard << "";
     QTest::newRow("2 singles, 3 right, 2 selected")
-        << 2 << 0 << 3 << 2 << 5 << "Sie können nur 4 Spieler auswählen" << "E2";
+        << 2 << 0 << 3 << 2 << 5 << "Sie können nur 4 Spieler auswählen"
+        << "E2";
     QTest::newRow("2 singles, 0 right, 1 selected") << 2 << 0 << 0 << 1 << 1 << standard << "E2";
-    QTest::newRow("2 singles, 4 right") << 2 << 0 << 4 << 1 << 4
-                                        << "Sie können nur 4 Spieler auswählen" << "";
+    QTest::newRow("2 singles, 4 right")
+        << 2 << 0 << 4 << 1 << 4 << "Sie können nur 4 Spieler auswählen"
+        << "";
     QTest::newRow("2 doubles, 7 right, 1 selected")
-        << 2 << 1 << 7 << 1 << 8 << "Sie können nur 8 Spieler auswählen" << "";
+        << 2 << 1 << 7 << 1 << 8 << "Sie können nur 8 Spieler auswählen"
+        << "";
     QTest::newRow("6 singles, 11 right, 1 selected")
-        << 6 << 0 << 11 << 1 << 12 << "Sie können nur 12 Spieler auswählen" << "";
+        << 6 << 0 << 11 << 1 << 12 << "Sie können nur 12 Spieler auswählen"
+        << "";
     QTest::newRow("6 doubles, 11 right, 1 selected") << 6 << 1 << 11 << 1 << 12 << standard << "";
 }
 
@@ -602,8 +608,8 @@ void TestAuswahldialog::hintFollowsTableCountAndMode_data()
         << QList<int>{-10, 5} << "Für 5 Tische können 10 Spieler ausgewählt werden.";
     QTest::newRow("switch mode") << QList<int>{3, -10, -11}
                                  << "Für 3 Tische können 12 Spieler ausgewählt werden.";
-    QTest::newRow("switch table count") << QList<int>{6, -10, 2}
-                                        << "Für 2 Tische können 4 Spieler ausgewählt werden.";
+    QTest::newRow("switch table count")
+        << QList<int>{6, -10, 2} << "Für 2 Tische können 4 Spieler ausgewählt werden.";
 }
 
 void TestAuswahldialog::hintFollowsTableCountAndMode()
@@ -718,11 +724,10 @@ void TestAuswahldialog::saveWritesBothFilesAndDraws()
         return;
     const Tischbelegung belegung = tisch_lesen(tische).belegung;
     QStringList gesetzt;
-    const QList<Platz> plaetze =
-        spielmodusGezogen == 0
-            ? QList<Platz>{Platz::ObenMitte, Platz::UntenMitte}
-            : QList<Platz>{Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks,
-                           Platz::UntenRechts};
+    const QList<Platz> plaetze = spielmodusGezogen == 0
+                                     ? QList<Platz>{Platz::ObenMitte, Platz::UntenMitte}
+                                     : QList<Platz>{Platz::ObenLinks, Platz::ObenRechts,
+                                                    Platz::UntenLinks, Platz::UntenRechts};
     for (int t = 1; t <= 2; ++t)
         for (Platz p : plaetze)
             gesetzt.append(belegung.name(t, p).trimmed());
@@ -732,7 +737,7 @@ void TestAuswahldialog::saveWritesBothFilesAndDraws()
 
 void TestAuswahldialog::saveCutsNamesToFiftyBytes()
 {
-    const QString vorname = QStringLiteral("Maximiliane-Theodora");              // 20
+    const QString vorname = QStringLiteral("Maximiliane-Theodora");             // 20
     const QString name = QStringLiteral("Müller-Lüdenscheidt-Oberhausen-Ätna"); // 35
     teilnehmerSchreiben(QList<QPair<QString, QString>>{{vorname, name}, {"", "Kurz"}});
     m_dlg->oeffnen();

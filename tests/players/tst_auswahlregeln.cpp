@@ -88,16 +88,29 @@ void TestAuswahlregeln::participantText_data()
     QTest::addColumn<QString>("vorname");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("both names") << "Hans" << "Meier" << "Hans Meier";
-    QTest::newRow("surname with blanks around") << "Hans" << "  Meier \t" << "Hans Meier";
-    QTest::newRow("first name with blanks around") << "  Hans " << "Meier" << "Hans  Meier";
-    QTest::newRow("empty first name") << "" << "Meier" << "Meier";
-    QTest::newRow("empty surname") << "Hans" << "" << "Hans";
-    QTest::newRow("both empty") << "" << "" << "";
-    QTest::newRow("control characters") << QStringLiteral("\x01" "Eva") << QStringLiteral("Ott\r\n")
-                                         << "Eva Ott";
-    QTest::newRow("no-break space stays") << QStringLiteral("Eva\u00A0") << "Ott"
-                                          << QStringLiteral("Eva\u00A0 Ott");
+    QTest::newRow("both names") << "Hans"
+                                << "Meier"
+                                << "Hans Meier";
+    QTest::newRow("surname with blanks around") << "Hans"
+                                                << "  Meier \t"
+                                                << "Hans Meier";
+    QTest::newRow("first name with blanks around") << "  Hans "
+                                                   << "Meier"
+                                                   << "Hans  Meier";
+    QTest::newRow("empty first name") << ""
+                                      << "Meier"
+                                      << "Meier";
+    QTest::newRow("empty surname") << "Hans"
+                                   << ""
+                                   << "Hans";
+    QTest::newRow("both empty") << ""
+                                << ""
+                                << "";
+    QTest::newRow("control characters") << QStringLiteral("\x01"
+                                                          "Eva")
+                                        << QStringLiteral("Ott\r\n") << "Eva Ott";
+    QTest::newRow("no-break space stays")
+        << QStringLiteral("Eva\u00A0") << "Ott" << QStringLiteral("Eva\u00A0 Ott");
 }
 
 void TestAuswahlregeln::participantText()
@@ -114,12 +127,12 @@ void TestAuswahlregeln::sortedInsertIgnoresCaseAndKeepsDuplicates_data()
     QTest::addColumn<QStringList>("sortiert");
     QTest::newRow("case ignored") << QStringList{"bernd", "Anna", "Carl", "anton"}
                                   << QStringList{"Anna", "anton", "bernd", "Carl"};
-    QTest::newRow("duplicates kept") << QStringList{"Eva", "Bob", "Eva", "Bob"}
-                                     << QStringList{"Bob", "Bob", "Eva", "Eva"};
-    QTest::newRow("same but case keeps arrival order") << QStringList{"eva", "Eva", "EVA"}
-                                                       << QStringList{"eva", "Eva", "EVA"};
-    QTest::newRow("umlaut next to its letter") << QStringList{"Zorn", "Ärmel", "Axt"}
-                                               << QStringList{"Ärmel", "Axt", "Zorn"};
+    QTest::newRow("duplicates kept")
+        << QStringList{"Eva", "Bob", "Eva", "Bob"} << QStringList{"Bob", "Bob", "Eva", "Eva"};
+    QTest::newRow("same but case keeps arrival order")
+        << QStringList{"eva", "Eva", "EVA"} << QStringList{"eva", "Eva", "EVA"};
+    QTest::newRow("umlaut next to its letter")
+        << QStringList{"Zorn", "Ärmel", "Axt"} << QStringList{"Ärmel", "Axt", "Zorn"};
     QTest::newRow("empty entry first") << QStringList{"Bob", ""} << QStringList{"", "Bob"};
 }
 

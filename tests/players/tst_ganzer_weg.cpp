@@ -17,19 +17,19 @@
 #include <QSet>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 struct Teilnehmer {
     const char* name;
     const char* vorname;
 };
 
-const Teilnehmer kNeun[] = {{"Meier", "Hans"},    {"Schulz", "Anna"},   {"Müller", "Jürgen"},
-                            {"Becker", "Eva"},    {"Wagner", "Karl"},   {"Hoffmann", "Paula"},
-                            {"Schäfer", "Rita"},  {"Koch", "Otto"},     {"Weiß", "Lena"}};
+const Teilnehmer kNeun[] = {{"Meier", "Hans"},   {"Schulz", "Anna"}, {"Müller", "Jürgen"},
+                            {"Becker", "Eva"},   {"Wagner", "Karl"}, {"Hoffmann", "Paula"},
+                            {"Schäfer", "Rita"}, {"Koch", "Otto"},   {"Weiß", "Lena"}};
 
-template <class T>
-T* control(QWidget* fenster, const char* name)
+template <class T> T* control(QWidget* fenster, const char* name)
 {
     T* w = fenster->findChild<T*>(QLatin1String(name));
     if (!w)
@@ -111,8 +111,8 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QVERIFY(gelesen.gelesen);
     QStringList gesetzt;
     for (int tisch = 1; tisch <= 2; ++tisch) {
-        for (Platz ecke : {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks,
-                           Platz::UntenRechts})
+        for (Platz ecke :
+             {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks, Platz::UntenRechts})
             gesetzt.append(gelesen.belegung.name(tisch, ecke).trimmed());
         QVERIFY(gelesen.belegung.name(tisch, Platz::ObenMitte).isEmpty());
         QVERIFY(gelesen.belegung.name(tisch, Platz::UntenMitte).isEmpty());
@@ -131,8 +131,8 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
             auto& ergebnis = static_cast<Ergebnisfenster&>(fenster);
             angezeigt = ergebnis.angezeigteBelegung();
             for (int tisch = 1; tisch <= 2; ++tisch)
-                for (Platz ecke : {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks,
-                                   Platz::UntenRechts})
+                for (Platz ecke :
+                     {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks, Platz::UntenRechts})
                     eckenTexte.append(ergebnis.namensLabel(tisch, ecke)->text().trimmed());
         });
         tische_anzeigen(2);
