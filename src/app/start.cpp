@@ -5,40 +5,49 @@
 #include "hauptfenster.h"
 #include "platform/random.h"
 
-#include <QApplication>
-#include <QPalette>
-#include <QStyleFactory>
+#include "appearance/farbe.h"
+#include "appearance/stilverwaltung.h"
+#include "appearance/stilwahl.h"
+#include "backup/back5.h"
+#include "backup/datensicherung.h"
+#include "draw/ergebnisfenster.h"
+#include "draw/ziehung.h"
+#include "players/adressen.h"
+#include "players/auswahldialog.h"
 
-std::function<void(const QString& stilName)> stil_aktivieren;
+#include <QListWidget>
+
+#include <QApplication>
 
 namespace
 {
 
-// The program's own colours, in force while no window style is active.
-void eigeneFarbenSetzen()
+// The windows that live from start to end, created once; the main window owns them.
+void fensterAnlegenUndVerbinden(TForm1& Form1)
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QPalette farben = QApplication::palette();
-    farben.setColor(QPalette::Window, QColor(0xe9, 0xef, 0xee));
-    farben.setColor(QPalette::Button, QColor(0xf4, 0xf7, 0xf6));
-    farben.setColor(QPalette::Base, Qt::white);
-    farben.setColor(QPalette::AlternateBase, QColor(0xee, 0xf5, 0xf2));
-    farben.setColor(QPalette::Highlight, QColor(0x1f, 0x8f, 0x63));
-    farben.setColor(QPalette::HighlightedText, Qt::white);
-    farben.setColor(QPalette::WindowText, QColor(0x23, 0x30, 0x3b));
-    farben.setColor(QPalette::ButtonText, QColor(0x23, 0x30, 0x3b));
-    farben.setColor(QPalette::Text, QColor(0x1b, 0x24, 0x2c));
-    farben.setColor(QPalette::ToolTipBase, QColor(0xff, 0xfb, 0xe6));
-    farben.setColor(QPalette::ToolTipText, QColor(0x23, 0x30, 0x3b));
-    QApplication::setPalette(farben);
-}
+    auto* Adressen = new TAdressen(&Form1);
+    auto* DualListDlg = new TDualListDlg(&Form1);
+    auto* Farbe = new TFarbe(&Form1);
+    ergebnisfenster_anlegen(&Form1);
+    auto* Datensicherung = new TDatensicherung(&Form1);
 
-void startStilAktivieren()
-{
-    if (stil_aktivieren)
-        stil_aktivieren(QStringLiteral("Emerald Light Slate"));
-    else
-        eigeneFarbenSetzen();
+    Form1.befehlVerbinden(Befehl::Erfassen, [Adressen] { Adressen->oeffnen(); });
+    Form1.befehlVerbinden(Befehl::Auswahl, [DualListDlg] { DualListDlg->oeffnen(); });
+    for (int anzahl = 2; anzahl <= 6; ++anzahl)
+        Form1.befehlVerbinden(Befehl(int(Befehl::Tische2) + anzahl - 2),
+                              [anzahl] { tische_anzeigen(anzahl); });
+    Form1.befehlVerbinden(Befehl::Sicherung, [] { sicherung_oeffnen(); });
+    Form1.befehlVerbinden(Befehl::Farben, [Farbe] { Farbe->anzeigen(); });
+    Form1.style_lesen = [] { style_lesen(); };
+    Form1.automatischeSicherung = [Datensicherung] { return Datensicherung->ausfuehren(); };
+
+    // The hidden list of the main window mirrors the numbers drawn in the last draw.
+    QObject::connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet, &Form1,
+                     [&Form1](const Ziehungsergebnis& ergebnis) {
+                         Form1.ListBox1->clear();
+                         for (int nummer : ergebnis.nummern)
+                             Form1.ListBox1->addItem(QString::number(nummer));
+                     });
 }
 
 } // namespace
@@ -49,14 +58,13 @@ int programm_starten()
     platform::randomize();
 
     QApplication::setWindowIcon(bild_icon(QStringLiteral("zorbel-master")));
-    startStilAktivieren();
+    appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
 
     TForm1 Form1;
     QObject::connect(&Form1, &TForm1::programmEnde, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
-    // The other windows, each created once for the whole run, are made here and wired to the
-    // main window's commands and hooks (befehlVerbinden, style_lesen, automatischeSicherung).
+    fensterAnlegenUndVerbinden(Form1);
 
     Form1.FormCreate();
     Form1.show();
