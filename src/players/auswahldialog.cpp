@@ -211,14 +211,19 @@ void TDualListDlg::steuerelementeAnlegen()
     connect(SrcList, &QListWidget::itemClicked, this, &TDualListDlg::SrcListClick);
     connect(DstList, &QListWidget::itemClicked, this, &TDualListDlg::DstListClick);
     // A button that is already chosen does nothing when clicked again.
-    connect(m_tischGruppe, &QButtonGroup::idToggled, this, [this](int, bool an) {
-        if (an)
-            TischanzahlClick();
-    });
-    connect(m_modusGruppe, &QButtonGroup::idToggled, this, [this](int modus, bool an) {
-        if (an)
-            ModusClick(modus);
-    });
+    const auto beiWahl = [this](QRadioButton* knopf, void (TDualListDlg::*handler)()) {
+        connect(knopf, &QRadioButton::toggled, this, [this, handler](bool an) {
+            if (an)
+                (this->*handler)();
+        });
+    };
+    beiWahl(RadioButton1, &TDualListDlg::RadioButton1Click);
+    beiWahl(RadioButton4, &TDualListDlg::RadioButton4Click);
+    beiWahl(RadioButton2, &TDualListDlg::RadioButton2Click);
+    beiWahl(RadioButton5, &TDualListDlg::RadioButton5Click);
+    beiWahl(RadioButton3, &TDualListDlg::RadioButton3Click);
+    beiWahl(RadioButton7, &TDualListDlg::RadioButton7Click);
+    beiWahl(RadioButton8, &TDualListDlg::RadioButton8Click);
 }
 
 void TDualListDlg::FormCreate()
@@ -486,13 +491,48 @@ void TDualListDlg::Button7Click()
 
 // --- table count and mode -----------------------------------------------------------------
 
-void TDualListDlg::TischanzahlClick()
+void TDualListDlg::RadioButton1Click()
+{
+    tischanzahlGewaehlt();
+}
+
+void TDualListDlg::RadioButton2Click()
+{
+    tischanzahlGewaehlt();
+}
+
+void TDualListDlg::RadioButton3Click()
+{
+    tischanzahlGewaehlt();
+}
+
+void TDualListDlg::RadioButton4Click()
+{
+    tischanzahlGewaehlt();
+}
+
+void TDualListDlg::RadioButton5Click()
+{
+    tischanzahlGewaehlt();
+}
+
+void TDualListDlg::RadioButton7Click()
+{
+    modusGewaehlt(kEinzelspiele);
+}
+
+void TDualListDlg::RadioButton8Click()
+{
+    modusGewaehlt(kDoppelspiele);
+}
+
+void TDualListDlg::tischanzahlGewaehlt()
 {
     hinweisSetzen();
     ueberschriftAktualisieren(false);
 }
 
-void TDualListDlg::ModusClick(int modus)
+void TDualListDlg::modusGewaehlt(int modus)
 {
     Optionen.Spielmodus = modus;
     daten_ansehen();
@@ -517,17 +557,28 @@ void TDualListDlg::tastenhinweisZeigen()
         platform::showMessage(auswahl_tastenhinweis());
 }
 
+void TDualListDlg::FormKeyPress()
+{
+    tastenhinweisZeigen();
+}
+
+void TDualListDlg::FormKeyUp()
+{
+    tastenhinweisZeigen();
+}
+
+// Only keys that reach the window itself count; a control's own keys do not.
 void TDualListDlg::keyPressEvent(QKeyEvent* event)
 {
     if (fensterHatSelbstDenFokus() && !event->text().isEmpty())
-        tastenhinweisZeigen();
+        FormKeyPress();
     QDialog::keyPressEvent(event);
 }
 
 void TDualListDlg::keyReleaseEvent(QKeyEvent* event)
 {
     if (fensterHatSelbstDenFokus() && !event->isAutoRepeat())
-        tastenhinweisZeigen();
+        FormKeyUp();
     QDialog::keyReleaseEvent(event);
 }
 

@@ -43,8 +43,15 @@ public:
     void Button7Click(); // "<<"
     void SrcListClick();
     void DstListClick();
-    void TischanzahlClick();    // RadioButton1 ... RadioButton5
-    void ModusClick(int modus); // RadioButton7 (0), RadioButton8 (1)
+    void RadioButton1Click(); // "2 Tische"
+    void RadioButton4Click(); // "3 Tische"
+    void RadioButton2Click(); // "4 Tische"
+    void RadioButton5Click(); // "5 Tische"
+    void RadioButton3Click(); // "6 Tische"
+    void RadioButton7Click(); // "Einzelspiele"
+    void RadioButton8Click(); // "Doppelspiele"
+    void FormKeyPress();
+    void FormKeyUp();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -67,6 +74,8 @@ private:
     void anzahlenZeigen();
     void speichernFolgtRechterListe();
     void hinweisSetzen();
+    void tischanzahlGewaehlt();
+    void modusGewaehlt(int modus);
     void ueberschriftAktualisieren(bool nachRechts);
     bool fensterHatSelbstDenFokus() const;
     void tastenhinweisZeigen();
