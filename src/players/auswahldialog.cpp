@@ -606,8 +606,9 @@ void TDualListDlg::Button2Click()
     if (!auswahl_schreiben(auswahldatei2(), rechteEintraege()))
         return;
     optionen_speichern();
-    if (const int tische = gewaehlteTische(); tische != 0)
-        personen_zuweisen(tische);
+    // A draw that could not build its pool has told why; the dialog stays open, as it was.
+    if (const int tische = gewaehlteTische(); tische != 0 && !personen_zuweisen(tische).gezogen)
+        return;
     close();
     hauptflaeche_zeigen();
 }

@@ -106,6 +106,7 @@ private Q_SLOTS:
     void saveWritesBothFilesAndDraws();
     void saveCutsNamesToFiftyBytes();
     void saveThatCannotWriteKeepsDialogAndDrawsNothing();
+    void drawThatCannotBuildItsPoolKeepsDialogOpen();
     void loadBringsBackBothLists();
     void loadWithoutFilesGivesEmptyLists();
     void closeBoxLeavesPanelHidden();
@@ -773,6 +774,25 @@ void TestAuswahldialog::saveThatCannotWriteKeepsDialogAndDrawsNothing()
     QVERIFY(m_dlg->isVisible());
     QVERIFY(!m_haupt->sichtbar());
     QCOMPARE(m_dlg->rechteEintraege(), alle);
+}
+
+void TestAuswahldialog::drawThatCannotBuildItsPoolKeepsDialogOpen()
+{
+    const QStringList alle = spielerNamen(4);
+    oeffnenMit(alle);
+    waehlen(2, 1);
+    QTest::mouseClick(ctl<QPushButton>("Button5"), Qt::LeftButton);
+    // The pool file lives in the working folder; a folder of its name cannot be written.
+    QVERIFY(QDir(m_ordner->path()).mkdir(QStringLiteral("Str_list.txt")));
+
+    QTest::mouseClick(ctl<QPushButton>("Button2"), Qt::LeftButton);
+
+    QCOMPARE(auswahl_namen_lesen(auswahldatei2()), alle); // the selection itself is stored
+    QCOMPARE(m_meldungen->messages().size(), 1);
+    QVERIFY(m_meldungen->lastText().contains(QStringLiteral("Str_list.txt")));
+    QVERIFY(!QFile::exists(tischdateiPfad(2)));
+    QVERIFY(m_dlg->isVisible());
+    QVERIFY(!m_haupt->sichtbar());
 }
 
 void TestAuswahldialog::loadBringsBackBothLists()
