@@ -52,21 +52,25 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
 
 } // namespace
 
+std::unique_ptr<TForm1> programm_aufbauen()
+{
+    appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
+
+    auto Form1 = std::make_unique<TForm1>();
+    fensterAnlegenUndVerbinden(*Form1);
+    Form1->FormCreate();
+    return Form1;
+}
+
 int programm_starten()
 {
     programm_initialisieren();
     platform::randomize();
-
     QApplication::setWindowIcon(bild_icon(QStringLiteral("zorbel-master")));
-    appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
 
-    TForm1 Form1;
-    QObject::connect(&Form1, &TForm1::programmEnde, qApp, &QCoreApplication::quit,
+    const std::unique_ptr<TForm1> Form1 = programm_aufbauen();
+    QObject::connect(Form1.get(), &TForm1::programmEnde, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-
-    fensterAnlegenUndVerbinden(Form1);
-
-    Form1.FormCreate();
-    Form1.show();
+    Form1->show();
     return QApplication::exec();
 }

@@ -1,0 +1,206 @@
+#include "app/core/optionen.h"
+#include "app/hauptfenster.h"
+#include "app/start.h"
+#include "appearance/farbe.h"
+#include "appearance/stilverwaltung.h"
+#include "common/testsupport.h"
+#include "draw/auswahldatei.h"
+#include "draw/ergebnisfenster.h"
+#include "draw/ziehung.h"
+#include "platform/random.h"
+#include "players/adressen.h"
+#include "players/auswahldialog.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QToolButton* knopf(TForm1& form, const char* name)
+{
+    auto* b = form.findChild<QToolButton*>(QLatin1String(name));
+    if (!b)
+        qFatal("tool-bar button %s missing", name);
+    return b;
+}
+
+bool panel5Sichtbar(TForm1& form)
+{
+    auto* panel = form.findChild<QWidget*>(QStringLiteral("Panel5"));
+    return panel && !panel->isHidden();
+}
+
+} // namespace
+
+// The program as the start-up puts it together: every window created once and wired to the
+// main window's commands.
+class TestStart : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void commandsWithAWindowAreEnabled_data();
+    void commandsWithAWindowAreEnabled();
+    void toolBarButtonsOpenTheirWindows();
+    void tablesCommandShowsTheStoredSeating();
+    void storedStyleIsAppliedAtStart_data();
+    void storedStyleIsAppliedAtStart();
+    void drawnNumbersAreMirroredInListBox1();
+    void beendenMakesTheAutomaticBackup();
+};
+
+void TestStart::commandsWithAWindowAreEnabled_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("enabled");
+    for (const char* name : {"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton5",
+                             "SpeedButton2", "SpeedButton8", "SpeedButton6", "SpeedButton7",
+                             "SpeedButton10", "SpeedButton11"})
+        QTest::newRow(name) << QString::fromLatin1(name) << true;
+    // The selected players view has no window yet: its command stays disabled.
+    QTest::newRow("SpeedButton12") << QStringLiteral("SpeedButton12") << false;
+}
+
+void TestStart::commandsWithAWindowAreEnabled()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, enabled);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    optionen_lesen();
+    const auto form = programm_aufbauen();
+    QCOMPARE(knopf(*form, button.toLatin1().constData())->isEnabled(), enabled);
+}
+
+void TestStart::toolBarButtonsOpenTheirWindows()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    optionen_lesen();
+    const auto form = programm_aufbauen();
+    form->show();
+
+    knopf(*form, "SpeedButton1")->click(); // Erfassen
+    auto* adressen = form->findChild<TAdressen*>();
+    QVERIFY(adressen && adressen->isVisible());
+    QVERIFY(!panel5Sichtbar(*form));
+
+    knopf(*form, "SpeedButton10")->click(); // Farben
+    auto* farbe = form->findChild<TFarbe*>();
+    QVERIFY(farbe && farbe->isVisible());
+
+    knopf(*form, "SpeedButton3")->click(); // Auswahl
+    auto* auswahl = form->findChild<TDualListDlg*>();
+    QVERIFY(auswahl && auswahl->isVisible());
+}
+
+void TestStart::tablesCommandShowsTheStoredSeating()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    optionen_lesen();
+    Optionen.Spielmodus = kEinzel;
+    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("Anna"), QStringLiteral("Bert"),
+                                                QStringLiteral("Carl"), QStringLiteral("Dora")}));
+    const auto form = programm_aufbauen();
+    platform::setRandSeed(7);
+    const Ziehungsergebnis gezogen = personen_zuweisen(2);
+    QVERIFY(gezogen.gespeichert);
+
+    QStringList gezeigt;
+    NonBlockingModals modals([&gezeigt](QDialog& fenster) {
+        auto* ergebnis = qobject_cast<Ergebnisfenster*>(&fenster);
+        QVERIFY(ergebnis);
+        for (int tisch = 1; tisch <= 2; ++tisch)
+            for (Platz platz : {Platz::ObenMitte, Platz::UntenMitte})
+                gezeigt << ergebnis->namensLabel(tisch, platz)->text().trimmed();
+        fenster.close();
+    });
+    knopf(*form, "SpeedButton4")->click(); // 2 Tische
+    QCOMPARE(modals.shownCount(), 1);
+    gezeigt.sort();
+    QCOMPARE(gezeigt, (QStringList{QStringLiteral("Anna"), QStringLiteral("Bert"),
+                                   QStringLiteral("Carl"), QStringLiteral("Dora")}));
+    QVERIFY(!panel5Sichtbar(*form)); // closed by the title bar: stays hidden
+}
+
+void TestStart::storedStyleIsAppliedAtStart_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("active");
+    QTest::newRow("no style file") << QByteArray() << QStringLiteral("Windows");
+    QTest::newRow("Carbon") << QByteArray("Carbon") << QStringLiteral("Carbon");
+    QTest::newRow("unknown keeps the start style")
+        << QByteArray("Purpur Nacht") << QStringLiteral("Emerald Light Slate");
+}
+
+void TestStart::storedStyleIsAppliedAtStart()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, active);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    if (!stored.isEmpty())
+        QVERIFY(writeFileBytes(folder.file(QStringLiteral("Styledat.txt")), stored));
+    optionen_lesen();
+    const auto form = programm_aufbauen();
+    QCOMPARE(appearance::StyleManager::activeStyleName(), active);
+    const bool reported =
+        messages.texts().contains(QStringLiteral("Stil '%1' nicht gefunden").arg(QString(stored)));
+    QCOMPARE(reported, active == QStringLiteral("Emerald Light Slate"));
+}
+
+void TestStart::drawnNumbersAreMirroredInListBox1()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    optionen_lesen();
+    Optionen.Spielmodus = kDoppel;
+    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B"),
+                                                QStringLiteral("C"), QStringLiteral("D"),
+                                                QStringLiteral("E")}));
+    const auto form = programm_aufbauen();
+    const Ziehungsergebnis gezogen = personen_zuweisen(2);
+    QCOMPARE(gezogen.nummern.size(), 5);
+    QCOMPARE(form->ListBox1->count(), 5);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(form->ListBox1->item(i)->text(), QString::number(gezogen.nummern[i]));
+    QVERIFY(form->ListBox1->isHidden());
+}
+
+void TestStart::beendenMakesTheAutomaticBackup()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    QTemporaryDir ziel;
+    optionen_lesen();
+    Optionen.AutoSicherung = 1;
+    Optionen.SicherungsPfad.set(ziel.path());
+    QVERIFY(optionen_speichern());
+    const auto form = programm_aufbauen();
+    form->show();
+    knopf(*form, "SpeedButton11")->click(); // Beenden
+
+    QStringList gesichert;
+    QDirIterator it(ziel.path(), {QStringLiteral("Zorbeln.opt")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        gesichert << it.next();
+    QCOMPARE(gesichert.size(), 1);
+    QCOMPARE(readFileBytes(gesichert.first()), readFileBytes(optionenDatei()));
+    QVERIFY(!form->isVisible());
+}
+
+int main(int argc, char** argv)
+{
+    // The default backup folder lies in the home folder: never the real one in a test.
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QApplication app(argc, argv);
+    TestStart test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_start.moc"
