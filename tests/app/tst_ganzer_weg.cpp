@@ -1,7 +1,9 @@
-// The organiser's whole road, through the windows' own controls: participants entered, the
-// players present picked, the seating drawn and stored, the selection brought back.
+// The organiser's whole road, through the windows' own controls, starting from the main
+// window as the program builds it: participants entered, the players present picked, the
+// seating drawn and stored and shown by "2 Tische", the selection brought back.
 #include "app/core/optionen.h"
-#include "auswahl_testhilfe.h"
+#include "app/hauptfenster.h"
+#include "app/start.h"
 #include "common/testsupport.h"
 #include "draw/ergebnisfenster.h"
 #include "draw/tischdatei.h"
@@ -10,7 +12,9 @@
 #include "players/adressen.h"
 #include "players/auswahldialog.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,7 +33,7 @@ const Teilnehmer kNeun[] = {{"Meier", "Hans"},   {"Schulz", "Anna"}, {"Müller",
                             {"Becker", "Eva"},   {"Wagner", "Karl"}, {"Hoffmann", "Paula"},
                             {"Schäfer", "Rita"}, {"Koch", "Otto"},   {"Weiß", "Lena"}};
 
-template <class T> T* control(QWidget* fenster, const char* name)
+template <class T> T* control(QObject* fenster, const char* name)
 {
     T* w = fenster->findChild<T*>(QLatin1String(name));
     if (!w)
@@ -68,15 +72,19 @@ private Q_SLOTS:
 void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
 {
     TempDataFolder ordner;
+    // The help file beside the program: the start shows no message about it.
+    QVERIFY(writeFileBytes(ordner.file(QStringLiteral("Zorbeln-Hilfe.html")), "<html></html>"));
     MessageRecorder meldungen;
-    Hauptflaeche haupt;
     optionen_lesen(); // a first start: the settings file is created with the defaults
+    const auto haupt = programm_aufbauen();
+    haupt->show();
     platform::setRandSeed(20240611);
-    ergebnisfenster_anlegen(&haupt.fenster); // as start-up does, before any draw
+    auto panel5Sichtbar = [&haupt] { return !control<QWidget>(haupt.get(), "Panel5")->isHidden(); };
 
     // 1. Nine participants, typed into the participant window and saved one by one.
-    TAdressen adressen;
-    adressen.oeffnen();
+    QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton1"), Qt::LeftButton);
+    TAdressen& adressen = *haupt->findChild<TAdressen*>();
+    QVERIFY(adressen.isVisible());
     for (const Teilnehmer& t : kNeun) {
         tippen(control<QLineEdit>(&adressen, "Edit3"), QString::fromUtf8(t.name));
         tippen(control<QLineEdit>(&adressen, "Edit4"), QString::fromUtf8(t.vorname));
@@ -87,9 +95,10 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QTest::mouseClick(control<QPushButton>(&adressen, "Button2"), Qt::LeftButton);
 
     // 2. The selection dialog lists all nine.
-    TDualListDlg dialog;
-    dialog.oeffnen();
-    QVERIFY(!haupt.sichtbar());
+    QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
+    TDualListDlg& dialog = *haupt->findChild<TDualListDlg*>();
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!panel5Sichtbar());
     QStringList alleSortiert = erwarteteNamen();
     const QStringList links = dialog.linkeEintraege();
     QCOMPARE(links.size(), 9);
@@ -104,7 +113,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QCOMPARE(dialog.rechteEintraege(), alleSortiert);
     QTest::mouseClick(control<QPushButton>(&dialog, "Button2"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QVERIFY(haupt.sichtbar());
+    QVERIFY(panel5Sichtbar());
 
     // 4. "Tisch2.ti2" holds eight of the nine, each once, in the corner places of doubles.
     const Tischlesung gelesen = tisch_lesen(2);
@@ -123,7 +132,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
         QVERIFY2(alleSortiert.contains(name), qPrintable(name));
     QCOMPARE(Optionen.Spielmodus, 1);
 
-    // 5. "2 Tische" shows the same eight in the corner places of the result window.
+    // 5. "2 Tische" on the main window shows the same eight in the corner places.
     Tischbelegung angezeigt;
     QStringList eckenTexte;
     {
@@ -135,20 +144,20 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
                      {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks, Platz::UntenRechts})
                     eckenTexte.append(ergebnis.namensLabel(tisch, ecke)->text().trimmed());
         });
-        tische_anzeigen(2);
+        QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton4"), Qt::LeftButton);
         QCOMPARE(modal.shownCount(), 1);
     }
     QCOMPARE(angezeigt, gelesen.belegung);
     QCOMPARE(eckenTexte, gesetzt);
-    QVERIFY(!haupt.sichtbar());
+    QVERIFY(!panel5Sichtbar());
     QTest::mouseClick(ergebnisfenster(2)->findChild<QPushButton*>(QStringLiteral("Button1")),
                       Qt::LeftButton);
     QVERIFY(!ergebnisfenster(2)->isVisible());
-    QVERIFY(haupt.sichtbar());
+    QVERIFY(panel5Sichtbar());
 
     // 6. Opened again the dialog starts empty on the right; "Auswahl laden" brings back both
     //    lists of the save.
-    dialog.oeffnen();
+    QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
     QCOMPARE(dialog.rechteEintraege().size(), 0);
     QTest::mouseClick(control<QPushButton>(&dialog, "Button1"), Qt::LeftButton);
     QCOMPARE(dialog.linkeEintraege(), QStringList());
@@ -158,5 +167,12 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QVERIFY2(meldungen.messages().isEmpty(), qPrintable(meldungen.texts().join(QLatin1Char('|'))));
 }
 
-QTEST_MAIN(TestGanzerWeg)
+int main(int argc, char** argv)
+{
+    QTemporaryDir home; // the program may look into the home folder: never the real one
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QApplication app(argc, argv);
+    TestGanzerWeg test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_ganzer_weg.moc"
