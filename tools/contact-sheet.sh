@@ -18,7 +18,7 @@ build=${CONTACT_SHEET_BUILD:-$root/build-contact-sheet}
 tile_size=${CONTACT_SHEET_TILE:-900x620}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF \
-    -DCMAKE_PROJECT_ZorbelMaster_INCLUDE="$root/tools/contact-sheet/with-project.cmake" >/dev/null
+    -DZORBEL_TOOLS=ON >/dev/null
 cmake --build "$build" --target zorbel-contact-sheet
 
 runtime=$(mktemp -d)
@@ -30,7 +30,7 @@ export QT_LOGGING_RULES='qt.qpa.*=false'
 mkdir -p "$out"
 rm -rf "$out/shots" "$out/tiles"
 mkdir -p "$out/shots" "$out/tiles"
-xvfb-run -a -s "-screen 0 1366x768x24" "$build/zorbel-contact-sheet" "$out/shots" "$@"
+xvfb-run -a -s "-screen 0 1366x768x24" "$build/tools/contact-sheet/zorbel-contact-sheet" "$out/shots" "$@"
 
 shopt -s nullglob
 # One tile per style: its windows side by side, top-aligned, scaled down to the tile size.

@@ -6,7 +6,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 prefix="${1:-${ZORBEL_HOME:-$HOME/Zorbel-Master}}"
 "$root/tools/install-deps.sh"
 cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF
+      -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF -DZORBEL_TOOLS=OFF
 cmake --build "$root/build/release"
 cmake --install "$root/build/release" --prefix "$prefix"
 cd "$prefix"

@@ -1,6 +1,8 @@
 #include "fenster.h"
 
+#include "app/core/optionen.h"
 #include "app/hauptfenster.h"
+#include "app/start.h"
 #include "appearance/farbe.h"
 
 #include <QCheckBox>
@@ -108,9 +110,9 @@ std::unique_ptr<QWidget> controlGallery()
 // The main window as the start-up builds it.
 std::unique_ptr<QWidget> mainWindow()
 {
-    auto window = std::make_unique<TForm1>();
-    window->FormCreate();
-    return window;
+    // As the program builds it: every command wired to its window.
+    optionen_lesen();
+    return programm_aufbauen();
 }
 
 } // namespace

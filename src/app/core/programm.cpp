@@ -3,7 +3,7 @@
 #include "optionen.h"
 #include "platform/datafolder.h"
 
-QString Programmversion;
+QString Programmversion = QStringLiteral("1.06");
 QString Hilfedatei;
 std::int32_t TaskleistenHoehe = 0;
 std::int32_t TaskleisteFest = 1;
@@ -19,7 +19,6 @@ HauptfensterDienste& dienste()
 void programm_initialisieren()
 {
     platform::setDataFolderFromProgram();
-    Programmversion = QStringLiteral("1.06");
     optionen_lesen();
 }
 
