@@ -579,7 +579,9 @@ void Ergebnisfenster::Button2Click()
 
 void Ergebnisfenster::Button3Click()
 {
-    tisch_loeschen(tische());
+    // A file that stays on disk would come back at the next opening: keep showing it.
+    if (!tisch_loeschen(tische()))
+        return;
     namenLeeren();
     if (tische() <= 4)
         m_loeschen->setEnabled(false);

@@ -1,12 +1,15 @@
 #include "tischdatei.h"
 
 #include "platform/datafolder.h"
+#include "platform/messages.h"
 #include "platform/savefile.h"
 #include "platform/typedfile.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstring>
 
 TTisch2Rec Tisch2{};
@@ -226,10 +229,24 @@ Tischlesung tisch_lesen(int tische)
     return lesung;
 }
 
-void tisch_loeschen(int tische)
+bool tisch_loeschen(int tische)
 {
-    if (tischanzahlGueltig(tische))
-        QFile::remove(tischdateiPfad(tische));
+    if (!tischanzahlGueltig(tische))
+        return false;
+    const QString pfad = tischdateiPfad(tische);
+    const QFileInfo info(pfad);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    errno = 0;
+    if (!info.isDir() && QFile::remove(pfad))
+        return true;
+    const int fehler = info.isDir() ? EISDIR : (errno != 0 ? errno : EACCES);
+    platform::showMessage(
+        QStringLiteral("Die Datei \"%1\" konnte nicht gelöscht werden.\nGrund: %2\n\n"
+                       "Die gespeicherte Tischbelegung bleibt erhalten.")
+            .arg(QDir::toNativeSeparators(pfad), platform::systemErrorText(fehler)),
+        platform::Buttons::Ok, platform::Icon::Error);
+    return false;
 }
 
 bool tisch2_speichern()

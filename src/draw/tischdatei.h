@@ -112,8 +112,9 @@ struct Tischlesung {
     Tischbelegung belegung;
 };
 Tischlesung tisch_lesen(int tische);
-// Deletes the table file; a missing file is no failure.
-void tisch_loeschen(int tische);
+// Deletes the table file; a missing file is no failure. When an existing file cannot be
+// deleted, the German message is shown and the result is false (the seating stays stored).
+bool tisch_loeschen(int tische);
 
 // The named operations of each table count.
 bool tisch2_speichern();

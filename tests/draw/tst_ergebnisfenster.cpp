@@ -9,6 +9,7 @@
 #include "draw/ziehung.h"
 #include "platform/random.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -101,6 +102,7 @@ private Q_SLOTS:
     void singlesDrawShowsCentreNamesAndDisablesDelete();
     void deleteNamesFollowsTheTableCount_data();
     void deleteNamesFollowsTheTableCount();
+    void deleteThatFailsKeepsTheNames();
     void reshuffleChangesLabelsAndFileTogether();
     void missingTableFileOpensWithEmptyPlaces();
     void closeBoxLeavesPanel5HiddenWhileBeendenShowsIt();
@@ -313,6 +315,29 @@ void TestErgebnisfenster::deleteNamesFollowsTheTableCount()
         QVERIFY(fenster->angezeigteBelegung().istLeer());
     }
     QVERIFY(messages.texts().isEmpty());
+}
+
+void TestErgebnisfenster::deleteThatFailsKeepsTheNames()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    vorbereiten(kDoppel);
+    auswahlVon(spieler(8));
+    personen_zuweisen2t();
+    auto fenster = fensterFuer(2);
+    fenster->zeigen();
+    const Tischbelegung gezeigt = fenster->angezeigteBelegung();
+    QVERIFY(!gezeigt.istLeer());
+    // The stored seating cannot be removed (a folder stands in the file's place).
+    QVERIFY(QFile::remove(tischdateiPfad(2)));
+    QVERIFY(QDir().mkpath(tischdateiPfad(2) + QStringLiteral("/inhalt")));
+
+    QTest::mouseClick(knopf(*fenster, "Button3"), Qt::LeftButton);
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gelöscht werden")));
+    QCOMPARE(fenster->angezeigteBelegung(), gezeigt);
+    QVERIFY(knopf(*fenster, "Button3")->isEnabled());
 }
 
 void TestErgebnisfenster::reshuffleChangesLabelsAndFileTogether()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 namespace
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void missingFileChangesNothing();
     void fileThatCannotBeWrittenTellsAndKeepsTheRecord();
     void deletingAMissingFileIsNoFailure();
+    void fileThatCannotBeDeletedTells();
 };
 
 void TestTischdatei::slotOfEveryPlace_data()
@@ -157,6 +159,19 @@ void TestTischdatei::deletingAMissingFileIsNoFailure()
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("Tisch4.ti4"))));
     tisch_loeschen(4);
     QVERIFY(messages.texts().isEmpty());
+}
+
+void TestTischdatei::fileThatCannotBeDeletedTells()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    // A folder in the file's place cannot be removed as a file.
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Tisch2.ti2/inhalt")));
+    QVERIFY(!tisch_loeschen(2));
+    QVERIFY(QFileInfo(folder.file(QStringLiteral("Tisch2.ti2"))).isDir());
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().contains(
+        QStringLiteral("Tisch2.ti2\" konnte nicht gelöscht werden.\nGrund: ")));
 }
 
 QTEST_GUILESS_MAIN(TestTischdatei)
