@@ -96,7 +96,7 @@ void TFarbe::buildControls()
     connect(Style_Button, &QPushButton::clicked, this, &TFarbe::Style_ButtonClick);
     connect(Button22, &QPushButton::clicked, this, &TFarbe::Button22Click);
     connect(appearance::StyleManager::instance(), &appearance::StyleManager::styleActivated, this,
-            &TFarbe::panel1Aktualisieren);
+            &TFarbe::aktivenStilZeigen);
 }
 
 void TFarbe::FormCreate()
@@ -106,11 +106,7 @@ void TFarbe::FormCreate()
         if (ListBox1->findItems(name, Qt::MatchExactly).isEmpty())
             ListBox1->addItem(name);
     }
-    const QString active = appearance::StyleManager::activeStyleName();
-    panel1Aktualisieren(active);
-    const QList<QListWidgetItem*> activeItems = ListBox1->findItems(active, Qt::MatchExactly);
-    if (!activeItems.isEmpty())
-        ListBox1->setCurrentItem(activeItems.first());
+    aktivenStilZeigen(appearance::StyleManager::activeStyleName());
 }
 
 void TFarbe::anzeigen()
@@ -148,4 +144,15 @@ void TFarbe::Button22Click()
 void TFarbe::panel1Aktualisieren(const QString& name)
 {
     Panel1->setText(kPanel1Prefix + name);
+}
+
+// Panel1 names the style in force and the list marks it, so the marked entry is the one
+// "Style aktivieren" puts in force -- also after the stored style replaced the start-up one.
+void TFarbe::aktivenStilZeigen(const QString& name)
+{
+    panel1Aktualisieren(name);
+    const QSignalBlocker quiet(ListBox1);
+    const QList<QListWidgetItem*> found = ListBox1->findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty())
+        ListBox1->setCurrentItem(found.first());
 }

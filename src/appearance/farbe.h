@@ -30,6 +30,7 @@ private:
     void FormCreate();
     void buildControls();
     void panel1Aktualisieren(const QString& name);
+    void aktivenStilZeigen(const QString& name);
 
     QLabel* Panel1 = nullptr;
     QListWidget* ListBox1 = nullptr;

@@ -99,6 +99,7 @@ private Q_SLOTS:
     void doubleClickActivatesStoresAndStaysOpen();
     void windows10IsStoredAsSuchAndDiffersFromWindows();
     void activateButtonBeforeAnyClickStoresCurrentName();
+    void listMarksTheStoredStyleReadAfterTheWindowWasBuilt();
     void beendenClosesWithoutActivating();
     void unwritableFileLeavesStyleActiveForTheRun();
 };
@@ -285,6 +286,31 @@ void TestStilwahl::activateButtonBeforeAnyClickStoresCurrentName()
     QCOMPARE(StyleManager::activeStyleName(), QStringLiteral("Luna"));
     QCOMPARE(readFileBytes(folder.file(kStyleFile)), QByteArray("Luna"));
     QVERIFY(!w.farbe.isVisible());
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void TestStilwahl::listMarksTheStoredStyleReadAfterTheWindowWasBuilt()
+{
+    // The start-up order: the style window exists before the stored style is read.
+    TempDataFolder folder;
+    MessageRecorder messages;
+    MainWindowHook mainWindow;
+    ShownWindow w;
+    QVERIFY(w.complete());
+    QCOMPARE(w.list->currentItem()->text(), QStringLiteral("Emerald Light Slate"));
+    QVERIFY(writeFileBytes(folder.file(kStyleFile), "Luna\r\n"));
+    QVERIFY(style_lesen());
+
+    QCOMPARE(w.panel1->text(), QStringLiteral("Aktiver Style > Luna"));
+    QVERIFY(w.list->currentItem());
+    QCOMPARE(w.list->currentItem()->text(), QStringLiteral("Luna"));
+    QCOMPARE(w.list->selectedItems().size(), 1);
+    QCOMPARE(w.list->selectedItems().first()->text(), QStringLiteral("Luna"));
+    // Marking the entry picks nothing new: the current name stays the one read.
+    QCOMPARE(Stilname, QStringLiteral("Luna"));
+    QTest::mouseClick(w.activate, Qt::LeftButton);
+    QCOMPARE(StyleManager::activeStyleName(), QStringLiteral("Luna"));
+    QCOMPARE(readFileBytes(folder.file(kStyleFile)), QByteArray("Luna"));
     QVERIFY(messages.messages().isEmpty());
 }
 
