@@ -11,11 +11,17 @@
 #include "players/adressen.h"
 #include "players/auswahldialog.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDirIterator>
+#include <QFile>
 #include <QListWidget>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -49,6 +55,7 @@ private Q_SLOTS:
     void storedStyleIsAppliedAtStart();
     void drawnNumbersAreMirroredInListBox1();
     void beendenMakesTheAutomaticBackup();
+    void helpNamesTheControlsByTheirCaptions();
 };
 
 void TestStart::commandsWithAWindowAreEnabled_data()
@@ -191,6 +198,69 @@ void TestStart::beendenMakesTheAutomaticBackup()
     QCOMPARE(gesichert.size(), 1);
     QCOMPARE(readFileBytes(gesichert.first()), readFileBytes(optionenDatei()));
     QVERIFY(!form->isVisible());
+}
+
+namespace
+{
+
+// Every caption a user can see on the buttons, radio buttons and menu items of the open windows.
+QStringList sichtbareBeschriftungen()
+{
+    QStringList texte;
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        for (const QAbstractButton* b : fenster->findChildren<QAbstractButton*>())
+            texte << b->text().remove(QLatin1Char('&')).trimmed();
+        for (const QAction* a : fenster->findChildren<QAction*>())
+            texte << a->text().remove(QLatin1Char('&')).trimmed();
+    }
+    return texte;
+}
+
+} // namespace
+
+// The help names buttons in italics; each must be a caption the windows really show (a caption
+// may go on with " >>").
+void TestStart::helpNamesTheControlsByTheirCaptions()
+{
+    QFile hilfe(QStringLiteral(ZORBEL_HILFE_QUELLE));
+    QVERIFY(hilfe.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(hilfe.readAll());
+    for (int kontext : {150, 1050})
+        QVERIFY(html.contains(QStringLiteral("<a name=\"kontext%1\">").arg(kontext)));
+
+    TempDataFolder folder;
+    MessageRecorder messages;
+    optionen_lesen();
+    const auto form = programm_aufbauen();
+    form->show();
+    QStringList beschriftungen = sichtbareBeschriftungen();
+    NonBlockingModals modals([&beschriftungen](QDialog& fenster) {
+        beschriftungen << sichtbareBeschriftungen();
+        if (auto* seiten = fenster.findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
+            for (int seite = 0; seite < seiten->count(); ++seite) {
+                seiten->setCurrentIndex(seite);
+                beschriftungen << sichtbareBeschriftungen();
+            }
+        }
+        fenster.close();
+    });
+    knopf(*form, "SpeedButton7")->click(); // Backup
+    QCOMPARE(modals.shownCount(), 1);
+
+    const QRegularExpression kursiv(QStringLiteral("<i>([^<]+)</i>"));
+    int genannt = 0;
+    for (auto treffer = kursiv.globalMatch(html); treffer.hasNext(); ++genannt) {
+        QString name = treffer.next().captured(1);
+        name.replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        const bool gibtEs = std::any_of(
+            beschriftungen.cbegin(), beschriftungen.cend(), [&name](const QString& text) {
+                return text == name || text.startsWith(name + QStringLiteral(" >>"));
+            });
+        QVERIFY2(gibtEs, qPrintable(QStringLiteral("Die Hilfe nennt \"%1\"").arg(name)));
+    }
+    QVERIFY(genannt > 10);
 }
 
 int main(int argc, char** argv)
