@@ -24,6 +24,8 @@ constexpr int kButtonBreite = 110;
 // The design positions are laid out for a client area of about this size.
 constexpr int kEntwurfBreite = 1100;
 constexpr int kEntwurfHoehe = 655;
+// How far the pictures grow on a work area larger than the design.
+constexpr qreal kGroesstesWachstum = 1.6;
 constexpr int kRand = 12;
 constexpr int kPlakettenRand = 6; // inner margin of a name plate
 
@@ -368,8 +370,9 @@ void Ergebnisfenster::buttonsPlatzieren()
 }
 
 // Places the tables by the proportions of the design: the tables' centres keep their relative
-// positions, spread over the room the window has, and the whole arrangement is centred. The
-// table panels keep their size; names get the room beside their table up to the neighbour.
+// positions, spread over the room the window has, and the whole arrangement is centred. On a
+// work area larger than the design the pictures and the names grow with it; names get the
+// room beside their table up to the neighbour.
 void Ergebnisfenster::anordnen()
 {
     if (!m_leiste)
@@ -387,12 +390,15 @@ void Ergebnisfenster::anordnen()
 
     const qreal faktor = std::clamp(
         std::min(bereich.width() / qreal(kEntwurfBreite), bereich.height() / qreal(kEntwurfHoehe)),
-        1.0, 1.35);
-    // Larger screens get larger names, up to a size that still leaves room beside the tables.
+        1.0, kGroesstesWachstum);
+    const QSize panelGroesse(int(std::lround(kPanelBreite * faktor)),
+                             int(std::lround(kPanelHoehe * faktor)));
+    // Names grow with the pictures, up to a size that still leaves room beside the tables.
     const QFont schrift =
         namensSchrift(std::min(20, int(std::lround(m_entwurf.namensPixel * faktor))));
+    const QFont titel = titelSchrift(std::min(26, int(std::lround(19 * faktor))));
     const int zeile = QFontMetrics(schrift).height() + 6;
-    const int titelZeile = m_entwurf.behaelter ? 0 : QFontMetrics(titelSchrift(19)).height() + 4;
+    const int titelZeile = m_entwurf.behaelter ? 0 : QFontMetrics(titel).height() + 4;
     const int ueber = zeile + 3;
     const int unter = zeile + 3 + titelZeile;
 
@@ -404,13 +410,13 @@ void Ergebnisfenster::anordnen()
         minY = std::min<qreal>(minY, t.y + kPanelHoehe / 2.0);
         maxY = std::max<qreal>(maxY, t.y + kPanelHoehe / 2.0);
     }
-    const int gruppeBreite = kPanelBreite + 40;
-    const int gruppeHoehe = ueber + kPanelHoehe + unter;
+    const int gruppeBreite = panelGroesse.width() + 40;
+    const int gruppeHoehe = ueber + panelGroesse.height() + unter;
     auto spreizung = [](qreal platz, qreal spanne, qreal hoechstens) {
         return spanne > 0 ? std::clamp(platz / spanne, 0.4, hoechstens) : 1.0;
     };
-    const qreal sx = spreizung(bereich.width() - gruppeBreite, maxX - minX, 1.5);
-    const qreal sy = spreizung(bereich.height() - gruppeHoehe, maxY - minY, 1.25);
+    const qreal sx = spreizung(bereich.width() - gruppeBreite, maxX - minX, 1.5 * faktor);
+    const qreal sy = spreizung(bereich.height() - gruppeHoehe, maxY - minY, 1.25 * faktor);
     const QPointF mitte(bereich.center().x() + 0.5,
                         bereich.center().y() + 0.5 + (ueber - unter) / 2.0);
 
@@ -418,8 +424,9 @@ void Ergebnisfenster::anordnen()
     for (const TischEntwurf& t : m_entwurf.tischEntwurf) {
         const qreal cx = mitte.x() + (t.x + kPanelBreite / 2.0 - (minX + maxX) / 2.0) * sx;
         const qreal cy = mitte.y() + (t.y + kPanelHoehe / 2.0 - (minY + maxY) / 2.0) * sy;
-        panels.append(QRect(int(std::lround(cx - kPanelBreite / 2.0)),
-                            int(std::lround(cy - kPanelHoehe / 2.0)), kPanelBreite, kPanelHoehe));
+        panels.append(QRect(QPoint(int(std::lround(cx - panelGroesse.width() / 2.0)),
+                                   int(std::lround(cy - panelGroesse.height() / 2.0))),
+                            panelGroesse));
     }
 
     for (int i = 0; i < m_tische.size(); ++i) {
@@ -438,20 +445,23 @@ void Ergebnisfenster::anordnen()
             else
                 rechts = std::min(rechts, (q.left() - p.right()) / 2 - 4);
         }
-        const int hoechstens = 70 * m_entwurf.namensPixel / 12;
+        const int hoechstens = int(std::lround(70 * faktor)) * m_entwurf.namensPixel / 12;
         const int ausLinks = std::clamp(links, 0, hoechstens);
         const int ausRechts = std::clamp(rechts, 0, hoechstens);
 
         const Tisch& tisch = m_tische.at(i);
         tisch.panel->setGeometry(p);
+        tisch.bild->setGeometry(QRect(QPoint(0, 0), p.size()));
         for (NamensLabel* label : tisch.namen)
             label->setFont(schrift);
         const int zeilenLinks = p.left() - ausLinks;
         const int zeilenBreite = p.width() + ausLinks + ausRechts;
         namenszeileLegen(tisch, true, QRect(zeilenLinks, p.top() - 3 - zeile, zeilenBreite, zeile));
         namenszeileLegen(tisch, false, QRect(zeilenLinks, p.bottom() + 4, zeilenBreite, zeile));
-        if (tisch.titel)
+        if (tisch.titel) {
+            tisch.titel->setFont(titel);
             tisch.titel->setGeometry(p.left(), p.bottom() + 4 + zeile + 2, p.width(), titelZeile);
+        }
     }
 }
 

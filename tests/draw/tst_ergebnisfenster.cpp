@@ -110,6 +110,8 @@ private Q_SLOTS:
     void namesStayReadable_data();
     void namesStayReadable();
     void namesThatFitAreNeverCut();
+    void picturesGrowWithTheWorkArea_data();
+    void picturesGrowWithTheWorkArea();
 };
 
 void TestErgebnisfenster::everyControlOfTheDesign_data()
@@ -517,6 +519,58 @@ void TestErgebnisfenster::namesThatFitAreNeverCut()
                 QCOMPARE(name->sichtbarerText(), name->text().trimmed());
         }
     }
+}
+
+void TestErgebnisfenster::picturesGrowWithTheWorkArea_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<QSize>("groesse");
+    QTest::addColumn<int>("mindestBreite"); // of every table picture
+    QTest::addColumn<int>("hoechstBreite");
+    QTest::newRow("2 tables, design size") << 2 << QSize(1100, 700) << 300 << 300;
+    QTest::newRow("6 tables, design size") << 6 << QSize(1100, 700) << 300 << 300;
+    QTest::newRow("2 tables, 1920 x 1040") << 2 << QSize(1920, 1040) << 420 << 480;
+    QTest::newRow("4 tables, 1920 x 1040") << 4 << QSize(1920, 1040) << 420 << 480;
+    QTest::newRow("6 tables, 1920 x 1040") << 6 << QSize(1920, 1040) << 420 << 480;
+    QTest::newRow("6 tables, 2560 x 1400: growth ends") << 6 << QSize(2560, 1400) << 480 << 480;
+}
+
+void TestErgebnisfenster::picturesGrowWithTheWorkArea()
+{
+    QFETCH(int, tische);
+    QFETCH(QSize, groesse);
+    QFETCH(int, mindestBreite);
+    QFETCH(int, hoechstBreite);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(kDoppel);
+    auto fenster = fensterFuer(tische);
+    fenster->show();
+    fenster->resize(groesse);
+    auswahlVon(spieler(4 * tische));
+    personen_zuweisen(tische);
+
+    const QList<QFrame*> panels =
+        fenster->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Panel\\d+$")));
+    int tischPanels = 0;
+    for (QFrame* panel : panels) {
+        const QList<QWidget*> kinder = panel->findChildren<QWidget*>();
+        if (kinder.size() != 1) // the container and the bar
+            continue;
+        ++tischPanels;
+        QVERIFY2(panel->width() >= mindestBreite && panel->width() <= hoechstBreite,
+                 qPrintable(QString::number(panel->width())));
+        QVERIFY(std::abs(panel->height() * 5 - panel->width() * 3) <= 5); // 300 x 180 stays 5:3
+        QCOMPARE(kinder.first()->geometry(), QRect(QPoint(0, 0), panel->size()));
+    }
+    QCOMPARE(tischPanels, tische);
+    // The names grow with the pictures.
+    const int schrift = fenster->namensLabel(1, Platz::ObenLinks)->font().pixelSize();
+    const int entwurf = tische == 4 ? 19 : 12;
+    if (mindestBreite == 300)
+        QCOMPARE(schrift, entwurf);
+    else
+        QVERIFY(schrift > entwurf || schrift == 20);
 }
 
 QTEST_MAIN(TestErgebnisfenster)
