@@ -127,5 +127,7 @@ QString website_fehler(const QString& adresse)
 
 QString hilfe_fehlt_meldung(const QString& hilfedatei)
 {
-    return QStringLiteral("Hilfe-Datei nicht gefunden") + QLatin1Char('\r') + hilfedatei;
+    // A message box on this platform breaks a line only at a line feed: the carriage return
+    // alone would glue the path to the text.
+    return QStringLiteral("Hilfe-Datei nicht gefunden\r\n") + hilfedatei;
 }

@@ -398,9 +398,13 @@ private Q_SLOTS:
         TForm1 form;
         form.FormCreate();
         QCOMPARE(messages->texts(),
-                 QStringList{QStringLiteral("Hilfe-Datei nicht gefunden\r") + Datenordner +
+                 QStringList{QStringLiteral("Hilfe-Datei nicht gefunden\r\n") + Datenordner +
                              QStringLiteral("Zorbeln-Hilfe.html")});
         QCOMPARE(messages->messages().first().buttons, platform::Buttons::Ok);
+        // As a message box shows it: the path on a line of its own, not glued to the text.
+        QLabel gezeigt(messages->lastText());
+        QLabel eineZeile(QStringLiteral("Hilfe-Datei nicht gefunden"));
+        QCOMPARE(gezeigt.sizeHint().height(), 2 * eineZeile.sizeHint().height());
         QVERIFY(form.windowTitle().endsWith(QStringLiteral("21.02.2023"))); // the start goes on
     }
 
@@ -421,7 +425,8 @@ private Q_SLOTS:
         messages->clear();
         platform::setHelpViewer({[](const QString&, int) { return false; }, [] {}});
         menuItem(form, QStringLiteral("Hilfe1"))->trigger();
-        QCOMPARE(messages->lastText(), QStringLiteral("Hilfe-Datei nicht gefunden\r") + Hilfedatei);
+        QCOMPARE(messages->lastText(),
+                 QStringLiteral("Hilfe-Datei nicht gefunden\r\n") + Hilfedatei);
     }
 
     void update_data()

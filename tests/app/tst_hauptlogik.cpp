@@ -150,7 +150,7 @@ private Q_SLOTS:
     void helpMissingMessage()
     {
         QCOMPARE(hilfe_fehlt_meldung(QStringLiteral("/opt/zm/Zorbeln-Hilfe.html")),
-                 QStringLiteral("Hilfe-Datei nicht gefunden\r/opt/zm/Zorbeln-Hilfe.html"));
+                 QStringLiteral("Hilfe-Datei nicht gefunden\r\n/opt/zm/Zorbeln-Hilfe.html"));
     }
 };
 
