@@ -84,7 +84,10 @@ bool pool_laden(QStringList& zeilen)
 {
     QFile datei(kPoolDatei);
     if (!datei.exists()) {
-        platform::showMessage(poolLesefehler(platform::systemErrorText(ENOENT)),
+        // No selection has been saved yet: tell the organiser what to do first.
+        platform::showMessage(poolLesefehler(platform::systemErrorText(ENOENT)) +
+                                  QStringLiteral("\nBitte zuerst die Spieler auswählen und mit "
+                                                 "\"Auswahl speichern\" übernehmen."),
                               platform::Buttons::Ok, platform::Icon::Error);
         return false;
     }

@@ -202,6 +202,10 @@ void TestAuswahlPool::missingPoolTellsTheUser()
     QVERIFY(messages.lastText().startsWith(QStringLiteral("Die Datei \"")));
     QVERIFY(messages.lastText().contains(
         QStringLiteral("Str_list.txt\" konnte nicht gelesen werden.")));
+    // The organiser learns what to do: no selection has been saved yet.
+    QVERIFY(messages.lastText().endsWith(QStringLiteral(
+        "Es wurden keine Spieler ausgelost.\n"
+        "Bitte zuerst die Spieler auswählen und mit \"Auswahl speichern\" übernehmen.")));
 }
 
 QTEST_GUILESS_MAIN(TestAuswahlPool)
