@@ -4,10 +4,12 @@
 #include "stilwahl.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -107,6 +109,17 @@ void TFarbe::FormCreate()
             ListBox1->addItem(name);
     }
     aktivenStilZeigen(appearance::StyleManager::activeStyleName());
+    platzieren();
+}
+
+// Like every dialog of the program: centred across, its top 50 pixels below the centred place.
+void TFarbe::platzieren()
+{
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
+        const QRect flaeche = bildschirm->geometry();
+        move(flaeche.left() + (flaeche.width() - width()) / 2,
+             flaeche.top() + (flaeche.height() - height()) / 2 + 50);
+    }
 }
 
 void TFarbe::anzeigen()

@@ -29,6 +29,7 @@ public:
 private:
     void FormCreate();
     void buildControls();
+    void platzieren();
     void panel1Aktualisieren(const QString& name);
     void aktivenStilZeigen(const QString& name);
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using appearance::StyleLook;
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void unknownStoredNameIsReportedAndTheStartGoesOn();
     void startUpWithoutMainWindow();
     void windowShowsSortedUniqueNamesAndActiveStyle();
+    void windowIsPlacedLikeEveryDialog();
     void clickPicksWithoutActivating();
     void doubleClickActivatesStoresAndStaysOpen();
     void windows10IsStoredAsSuchAndDiffersFromWindows();
@@ -201,6 +203,17 @@ void TestStilwahl::windowShowsSortedUniqueNamesAndActiveStyle()
     for (QWidget* control : {static_cast<QWidget*>(w.panel1), static_cast<QWidget*>(w.list),
                              static_cast<QWidget*>(w.activate), static_cast<QWidget*>(w.quit)})
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+}
+
+void TestStilwahl::windowIsPlacedLikeEveryDialog()
+{
+    TempDataFolder folder;
+    ShownWindow w;
+    QVERIFY(w.complete());
+    QCOMPARE(w.farbe.size(), QSize(220, 444));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(w.farbe.pos(), QPoint(screen.left() + (screen.width() - 220) / 2,
+                                   screen.top() + (screen.height() - 444) / 2 + 50));
 }
 
 void TestStilwahl::clickPicksWithoutActivating()
