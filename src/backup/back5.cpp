@@ -38,6 +38,9 @@ const QString kEinAusgabeFehler =
 const QString kZielFehlt =
     QStringLiteral("Bitte geben Sie das Zielverzeichnis an, in das die Daten gesichert "
                    "werden sollen.");
+const QString kZielIstDatenordner =
+    QStringLiteral("Das Zielverzeichnis ist das Datenverzeichnis des Programms selbst.\n"
+                   "Bitte wählen Sie ein anderes Zielverzeichnis für die Datensicherung.");
 
 // What the window remembers for the whole program run, across its openings.
 struct Zustand {
@@ -522,6 +525,9 @@ void TBack5::DirectoryListBox2Change()
 {
     if (zustand().modus == 0)
         return;
+    // A name picked in the folder shown before is no pick in this one: restoring it would
+    // copy from a folder the window no longer shows.
+    zustand().namensmaske.clear();
     FileListBox1->setDirectory(DirectoryListBox2->directory());
     Edit3->setText(DirectoryListBox2->directory());
     Edit4->setText(Datenordner);
@@ -590,6 +596,13 @@ void TBack5::sichern()
     Zustand& z = zustand();
     if (Edit2->text().trimmed().isEmpty()) {
         platform::showMessage(kZielFehlt, platform::Buttons::Ok, platform::Icon::Information);
+        Edit2->setFocus();
+        return;
+    }
+    // Copying the data files onto themselves would close the window as if a backup existed.
+    if (gleicher_ordner(Edit2->text(), z.quellordner)) {
+        platform::showMessage(kZielIstDatenordner, platform::Buttons::Ok,
+                              platform::Icon::Information);
         Edit2->setFocus();
         return;
     }

@@ -38,6 +38,15 @@ QString mit_trenner(const QString& ordner)
     return ordner + QLatin1Char('/');
 }
 
+bool gleicher_ordner(const QString& a, const QString& b)
+{
+    const QFileInfo erster(a);
+    const QFileInfo zweiter(b);
+    if (a.isEmpty() || b.isEmpty() || !erster.isDir() || !zweiter.isDir())
+        return false;
+    return erster.canonicalFilePath() == zweiter.canonicalFilePath();
+}
+
 bool verz_anl(const QString& ordner)
 {
     if (ordner.isEmpty())

@@ -22,6 +22,9 @@ QString datumsanhang(const QDate& datum);
 // `ordner` with a trailing "/" (an empty text stays empty).
 QString mit_trenner(const QString& ordner);
 
+// Whether `a` and `b` name the same existing folder (links and "/" at the end do not count).
+bool gleicher_ordner(const QString& a, const QString& b);
+
 // Creates `ordner` with every missing parent folder; true when it exists afterwards.
 bool verz_anl(const QString& ordner);
 

@@ -141,9 +141,12 @@ private Q_SLOTS:
     void targetThatCannotBeCreated();
     void failedCopyLeavesTheWindowUsable();
     void emptyTargetField();
+    void backupIntoTheDataFolderItself_data();
+    void backupIntoTheDataFolderItself();
     void restoreSingleFile_data();
     void restoreSingleFile();
     void restoreAllFilesOfOneName();
+    void restoreAllFilesOfOneNameNeedsAPickInTheShownFolder();
     void restoreSelection_data();
     void restoreSelection();
     void restoredSettingsBecomeTheSettingsInMemory();
@@ -419,6 +422,45 @@ void TestBack5::emptyTargetField()
     QCOMPARE(filesIn(QDir::currentPath()).size(), kDataFiles.size());
 }
 
+void TestBack5::backupIntoTheDataFolderItself_data()
+{
+    QTest::addColumn<QString>("how"); // how the target field names the data folder
+    QTest::newRow("as shown in the source field") << "same";
+    QTest::newRow("without the separator at the end") << "chopped";
+    QTest::newRow("through a link") << "link";
+}
+
+void TestBack5::backupIntoTheDataFolderItself()
+{
+    QFETCH(QString, how);
+    Run run;
+    run.storeBackupFolder("/srv/Sicherung");
+    QTemporaryDir elsewhere;
+    QString target = Datenordner;
+    if (how == "chopped")
+        target.chop(1);
+    if (how == "link") {
+        target = elsewhere.filePath("daten");
+        QVERIFY(QFile::link(Datenordner, target));
+    }
+    const QStringList before = filesIn(Datenordner);
+    Window win;
+    win.edit("Edit2")->setText(target);
+    win.click("Button1");
+
+    // The copies would be the data files themselves: no backup, and the window says so.
+    QCOMPARE(run.messages.texts().size(), 1);
+    QVERIFY2(run.messages.lastText().contains("Datenverzeichnis"),
+             qPrintable(run.messages.lastText()));
+    QVERIFY(win.isOpen());
+    QVERIFY(win.get<QPushButton>("Button1")->isEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(win.edit("Edit2")->text(), target);
+    QCOMPARE(storedSettings().SicherungsPfad.str(), QStringLiteral("/srv/Sicherung"));
+    QCOMPARE(filesIn(Datenordner), before);
+    QCOMPARE(run.panel, QList<bool>{});
+}
+
 void TestBack5::restoreSingleFile_data()
 {
     QTest::addColumn<QString>("pick"); // empty: no pick
@@ -506,6 +548,35 @@ void TestBack5::restoreAllFilesOfOneName()
     QVERIFY(!QFileInfo::exists(run.data.file("Adressen2.adr")));
     QCOMPARE(readFileBytes(run.data.file("Tisch2.ti2")), table);
     QVERIFY(!again.isOpen());
+}
+
+void TestBack5::restoreAllFilesOfOneNameNeedsAPickInTheShownFolder()
+{
+    Run run;
+    QTemporaryDir backup;
+    for (const char* name : {"Adressen.adr", "Adressen.bak"})
+        QVERIFY(writeFileBytes(backup.filePath(name), QByteArray("backup of ") + name));
+    QVERIFY(QDir(backup.path()).mkdir("anderer"));
+    run.storeBackupFolder(backup.path());
+    const QByteArray current = readFileBytes(run.data.file("Adressen.adr"));
+    Window win;
+    win.restorePage();
+    win.click("RadioButton2");
+    win.clickFile("Adressen.adr");
+    QCOMPARE(win.edit("Edit3")->text(), backup.filePath("Adressen.adr"));
+
+    // Another folder opened after the pick: the source field names that folder now, so the
+    // name picked in the folder before must not be restored from there.
+    auto* folders = win.get<TDirectoryListBox>("DirectoryListBox2");
+    QListWidgetItem* line = folders->findItems("anderer", Qt::MatchEndsWith).value(0);
+    QVERIFY(line);
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
+                      folders->visualItemRect(line).center());
+    QCOMPARE(win.edit("Edit3")->text(), backup.filePath("anderer"));
+    win.click("Button1");
+    QCOMPARE(run.messages.texts(), QStringList{kMarkieren});
+    QCOMPARE(readFileBytes(run.data.file("Adressen.adr")), current);
+    QVERIFY(!QFileInfo::exists(run.data.file("Adressen.bak")));
 }
 
 void TestBack5::restoreSelection_data()
