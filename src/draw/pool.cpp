@@ -4,6 +4,7 @@
 #include "platform/cp1252.h"
 #include "platform/messages.h"
 #include "platform/savefile.h"
+#include "platform/typedfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,13 +29,52 @@ QByteArray pool_bytes(const QStringList& eintraege)
     return bytes;
 }
 
+namespace
+{
+
+QString lesefehler(const QString& pfad, const QString& grund)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\nGrund: %2\n\n"
+                          "Es wurden keine Spieler ausgelost.")
+        .arg(QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath()), grund);
+}
+
+void lesefehlerZeigen(const QString& pfad, int fehler)
+{
+    platform::showMessage(lesefehler(pfad, platform::systemErrorText(fehler)),
+                          platform::Buttons::Ok, platform::Icon::Error);
+}
+
+// Opens an existing file for reading; on failure shows the message and returns false.
+bool zumLesenOeffnen(QFile& datei)
+{
+    if (QFileInfo(datei.fileName()).isDir()) {
+        lesefehlerZeigen(datei.fileName(), EISDIR);
+        return false;
+    }
+    errno = 0;
+    if (!datei.open(QIODevice::ReadOnly)) {
+        lesefehlerZeigen(datei.fileName(), errno != 0 ? errno : EACCES);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 PoolStatus StrList()
 {
     const QString auswahl = auswahldatei2();
     if (!QFileInfo::exists(auswahl))
         return PoolStatus::KeineAuswahl;
 
-    const QList<TAuswahlRec> records = auswahl_lesen(auswahl);
+    // A selection that exists but cannot be read must not turn into an empty draw that
+    // overwrites the stored seating.
+    QFile auswahlDatei(auswahl);
+    if (!zumLesenOeffnen(auswahlDatei))
+        return PoolStatus::Lesefehler;
+    const QList<TAuswahlRec> records =
+        platform::recordsFromBytes<TAuswahlRec>(auswahlDatei.readAll());
     QStringList eintraege;
     eintraege.reserve(records.size());
     for (const TAuswahlRec& rec : records)
@@ -50,13 +90,6 @@ PoolStatus StrList()
 
 namespace
 {
-
-QString poolLesefehler(const QString& grund)
-{
-    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\nGrund: %2\n\n"
-                          "Es wurden keine Spieler ausgelost.")
-        .arg(QDir::toNativeSeparators(QFileInfo(kPoolDatei).absoluteFilePath()), grund);
-}
 
 // Lines end at CR LF, LF or CR; text after the last line end is a line of its own.
 QStringList zeilenTrennen(const QString& text)
@@ -85,19 +118,14 @@ bool pool_laden(QStringList& zeilen)
     QFile datei(kPoolDatei);
     if (!datei.exists()) {
         // No selection has been saved yet: tell the organiser what to do first.
-        platform::showMessage(poolLesefehler(platform::systemErrorText(ENOENT)) +
+        platform::showMessage(lesefehler(kPoolDatei, platform::systemErrorText(ENOENT)) +
                                   QStringLiteral("\nBitte zuerst die Spieler auswählen und mit "
                                                  "\"Auswahl speichern\" übernehmen."),
                               platform::Buttons::Ok, platform::Icon::Error);
         return false;
     }
-    errno = 0;
-    if (!datei.open(QIODevice::ReadOnly)) {
-        const int fehler = errno != 0 ? errno : EACCES;
-        platform::showMessage(poolLesefehler(platform::systemErrorText(fehler)),
-                              platform::Buttons::Ok, platform::Icon::Error);
+    if (!zumLesenOeffnen(datei))
         return false;
-    }
     zeilen = zeilenTrennen(platform::fromCp1252(datei.readAll()));
     return true;
 }

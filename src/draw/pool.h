@@ -24,6 +24,7 @@ enum class PoolStatus {
     Neu,           // rebuilt from "aktuelle_Liste2.akt"
     KeineAuswahl,  // no selection file: pool file and counts unchanged
     Schreibfehler, // the pool file could not be written (message shown); counts unchanged
+    Lesefehler,    // the selection file could not be read (message shown); nothing changed
 };
 
 // Rebuilds the pool file from Datenordner + "aktuelle_Liste2.akt" and sets Auswahlanzahl and

@@ -136,7 +136,9 @@ Ziehungsergebnis personen_zuweisen(int tische)
     tischRecordLeeren(tische);
 
     QStringList pool;
-    if (StrList() == PoolStatus::Schreibfehler || !pool_laden(pool))
+    const PoolStatus status = StrList();
+    if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
+        !pool_laden(pool))
         return melden(abgebrochen(tische));
 
     Ziehungsergebnis ergebnis =

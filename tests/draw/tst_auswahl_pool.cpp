@@ -52,6 +52,7 @@ private Q_SLOTS:
     void emptySelectionGivesEmptyPool();
     void missingSelectionKeepsOldPoolAndCounts();
     void poolThatCannotBeWrittenTellsAndKeepsCounts();
+    void selectionThatCannotBeReadTellsAndKeepsPoolAndCounts();
     void poolLoaderAcceptsAllLineEnds();
     void missingPoolTellsTheUser();
 };
@@ -180,6 +181,24 @@ void TestAuswahlPool::poolThatCannotBeWrittenTellsAndKeepsCounts()
     QCOMPARE(messages.texts().size(), 1);
     QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt")));
     QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
+}
+
+void TestAuswahlPool::selectionThatCannotBeReadTellsAndKeepsPoolAndCounts()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
+    QCOMPARE(StrList(), PoolStatus::Neu);
+    const QByteArray vorher = poolDatei();
+    QVERIFY(QFile::remove(auswahldatei2()));
+    QVERIFY(QDir().mkpath(auswahldatei2() + QStringLiteral("/inhalt"))); // a folder in its place
+    QCOMPARE(StrList(), PoolStatus::Lesefehler);
+    QCOMPARE(poolDatei(), vorher);
+    QCOMPARE(Auswahlanzahl, 2);
+    QCOMPARE(Poolanzahl, 2);
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().contains(
+        QStringLiteral("aktuelle_Liste2.akt\" konnte nicht gelesen werden.\nGrund: ")));
 }
 
 void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()

@@ -93,6 +93,7 @@ private Q_SLOTS:
     void missingSelectionDrawsFromTheOldPool();
     void noPoolAtAllTellsAndPlacesNobody();
     void poolThatCannotBeWrittenEndsTheDrawBeforeDrawing();
+    void selectionThatCannotBeReadKeepsTheStoredSeating();
     void tableFileThatCannotBeWrittenTellsAndKeepsTheSeating();
     void everyDrawIsAnnounced();
 };
@@ -347,6 +348,25 @@ void TestZiehung::poolThatCannotBeWrittenEndsTheDrawBeforeDrawing()
     QVERIFY(tischbelegungAusRecord(2).istLeer());
     QCOMPARE(messages.texts().size(), 1);
     QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt")));
+}
+
+void TestZiehung::selectionThatCannotBeReadKeepsTheStoredSeating()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(kDoppel);
+    auswahlVon(8);
+    QVERIFY(personen_zuweisen2t().gespeichert);
+    const QByteArray gespeichert = readFileBytes(tischdateiPfad(2));
+    QVERIFY(QFile::remove(auswahldatei2()));
+    QVERIFY(QDir().mkpath(auswahldatei2() + QStringLiteral("/inhalt")));
+
+    const Ziehungsergebnis ergebnis = personen_zuweisen2t();
+    QVERIFY(!ergebnis.gezogen);
+    QVERIFY(ergebnis.belegung.istLeer());
+    QCOMPARE(readFileBytes(tischdateiPfad(2)), gespeichert);
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().contains(QStringLiteral("Es wurden keine Spieler ausgelost.")));
 }
 
 void TestZiehung::tableFileThatCannotBeWrittenTellsAndKeepsTheSeating()
