@@ -219,11 +219,23 @@ Tischlesung tisch_lesen(int tische)
     if (!tischanzahlGueltig(tische))
         return lesung;
     const std::span<TTischSlot> record = tischRecord(tische);
+    const QString pfad = tischdateiPfad(tische);
+    const QFileInfo info(pfad);
     QByteArray bytes;
-    if (QFileInfo::exists(tischdateiPfad(tische)) &&
-        platform::readFileHead(tischdateiPfad(tische), qsizetype(record.size_bytes()), bytes)) {
+    errno = 0;
+    if (!info.exists()) {
+        // nothing stored for this table count
+    } else if (!info.isDir() &&
+               platform::readFileHead(pfad, qsizetype(record.size_bytes()), bytes)) {
         std::memcpy(static_cast<void*>(record.data()), bytes.constData(), size_t(bytes.size()));
         lesung.gelesen = true;
+    } else {
+        const int fehler = info.isDir() ? EISDIR : (errno != 0 ? errno : EACCES);
+        platform::showMessage(
+            QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\nGrund: %2\n\n"
+                           "Die gespeicherte Tischbelegung kann nicht angezeigt werden.")
+                .arg(QDir::toNativeSeparators(pfad), platform::systemErrorText(fehler)),
+            platform::Buttons::Ok, platform::Icon::Error);
     }
     lesung.belegung = tischbelegungAusRecord(tische);
     return lesung;

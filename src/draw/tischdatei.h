@@ -106,7 +106,8 @@ Tischbelegung tischbelegungAusRecord(int tische);
 bool tisch_speichern(int tische);
 // Lays the file over the in-memory record (a short file replaces only its first bytes) and
 // returns the record as names per place. A missing or unreadable file changes nothing;
-// `gelesen` is then false and `belegung` holds the record as it was.
+// `gelesen` is then false and `belegung` holds the record as it was. An existing file that
+// cannot be read is reported with a German message.
 struct Tischlesung {
     bool gelesen = false;
     Tischbelegung belegung;

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void slotOfEveryPlace();
     void shortFileReplacesOnlyItsBytes();
     void missingFileChangesNothing();
+    void fileThatCannotBeReadTellsAndChangesNothing();
     void fileThatCannotBeWrittenTellsAndKeepsTheRecord();
     void deletingAMissingFileIsNoFailure();
     void fileThatCannotBeDeletedTells();
@@ -129,11 +130,27 @@ void TestTischdatei::shortFileReplacesOnlyItsBytes()
 void TestTischdatei::missingFileChangesNothing()
 {
     TempDataFolder folder;
+    MessageRecorder messages;
     alleSlotsNachPlatzBenennen(6);
     const Tischlesung lesung = tisch6_lesen();
     QVERIFY(!lesung.gelesen);
     QCOMPARE(lesung.belegung.name(6, Platz::UntenRechts), QStringLiteral("6BR"));
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("Tisch5.ti6"))));
+    QVERIFY(messages.texts().isEmpty()); // nothing stored yet is no failure
+}
+
+void TestTischdatei::fileThatCannotBeReadTellsAndChangesNothing()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    alleSlotsNachPlatzBenennen(5);
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Tisch5.ti5")));
+    const Tischlesung lesung = tisch5_lesen();
+    QVERIFY(!lesung.gelesen);
+    QCOMPARE(lesung.belegung.name(5, Platz::UntenRechts), QStringLiteral("5BR"));
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY(messages.lastText().contains(
+        QStringLiteral("Tisch5.ti5\" konnte nicht gelesen werden.\nGrund: ")));
 }
 
 void TestTischdatei::fileThatCannotBeWrittenTellsAndKeepsTheRecord()
