@@ -2,6 +2,7 @@
 #include "app/hauptfenster.h"
 #include "app/start.h"
 #include "appearance/farbe.h"
+#include "appearance/lesbarkeit.h"
 #include "appearance/stilverwaltung.h"
 #include "common/testsupport.h"
 #include "draw/auswahldatei.h"
@@ -20,6 +21,9 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QToolButton>
 #include <algorithm>
 
@@ -56,6 +60,7 @@ private Q_SLOTS:
     void drawnNumbersAreMirroredInListBox1();
     void beendenMakesTheAutomaticBackup();
     void helpNamesTheControlsByTheirCaptions();
+    void helpIsLegibleInEveryStyle();
 };
 
 void TestStart::commandsWithAWindowAreEnabled_data()
@@ -203,6 +208,14 @@ void TestStart::beendenMakesTheAutomaticBackup()
 namespace
 {
 
+QString hilfeQuelle()
+{
+    QFile hilfe(QStringLiteral(ZORBEL_HILFE_QUELLE));
+    if (!hilfe.open(QIODevice::ReadOnly))
+        qFatal("help file missing: %s", ZORBEL_HILFE_QUELLE);
+    return QString::fromUtf8(hilfe.readAll());
+}
+
 // Every caption a user can see on the buttons, radio buttons and menu items of the open windows.
 QStringList sichtbareBeschriftungen()
 {
@@ -222,9 +235,7 @@ QStringList sichtbareBeschriftungen()
 // may go on with " >>").
 void TestStart::helpNamesTheControlsByTheirCaptions()
 {
-    QFile hilfe(QStringLiteral(ZORBEL_HILFE_QUELLE));
-    QVERIFY(hilfe.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(hilfe.readAll());
+    const QString html = hilfeQuelle();
     for (int kontext : {150, 1050})
         QVERIFY(html.contains(QStringLiteral("<a name=\"kontext%1\">").arg(kontext)));
 
@@ -261,6 +272,35 @@ void TestStart::helpNamesTheControlsByTheirCaptions()
         QVERIFY2(gibtEs, qPrintable(QStringLiteral("Die Hilfe nennt \"%1\"").arg(name)));
     }
     QVERIFY(genannt > 10);
+}
+
+// The help page brings its own background with its own text colours, so a dark style (whose
+// text fields are dark) leaves every line of it readable.
+void TestStart::helpIsLegibleInEveryStyle()
+{
+    QTextDocument seite;
+    seite.setHtml(hilfeQuelle());
+    const QBrush seitenfarbe = seite.rootFrame()->frameFormat().background();
+    QCOMPARE(seitenfarbe.style(), Qt::SolidPattern);
+    int stuecke = 0;
+    for (QTextBlock block = seite.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it, ++stuecke) {
+            const QTextFragment stueck = it.fragment();
+            const QTextCharFormat format = stueck.charFormat();
+            if (stueck.text().trimmed().isEmpty())
+                continue; // a blank between two marked words shows no colour
+            QVERIFY2(format.foreground().style() != Qt::NoBrush, qPrintable(stueck.text()));
+            QColor grund = seitenfarbe.color();
+            if (block.blockFormat().background().style() != Qt::NoBrush)
+                grund = block.blockFormat().background().color();
+            if (format.background().style() != Qt::NoBrush)
+                grund = format.background().color();
+            QVERIFY2(appearance::contrastRatio(format.foreground().color(), grund) >=
+                         appearance::kMinimumContrast,
+                     qPrintable(stueck.text()));
+        }
+    }
+    QVERIFY(stuecke > 50);
 }
 
 int main(int argc, char** argv)
