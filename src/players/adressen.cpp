@@ -17,6 +17,7 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -192,11 +193,6 @@ void TAdressen::resizeEvent(QResizeEvent* event)
     knoepfePlatzieren();
 }
 
-QList<QLineEdit*> TAdressen::eingabefelder() const
-{
-    return {Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10};
-}
-
 void TAdressen::oeffnen()
 {
     felder_leeren();
@@ -307,9 +303,10 @@ void TAdressen::Edit4Change(const QString& text)
     Button1->setEnabled(!text.isEmpty());
 }
 
-bool TAdressen::pfeiltasteLosgelassen(QLineEdit* feld, int taste)
+// Down moves on from "Name" to "Mobil", Up moves back from every entry field.
+bool TAdressen::pfeiltasteLosgelassen(int taste, bool abwaertsWeiter)
 {
-    if (taste == Qt::Key_Down && feld != Edit10) {
+    if (taste == Qt::Key_Down && abwaertsWeiter) {
         focusNextChild();
         return true;
     }
@@ -320,19 +317,73 @@ bool TAdressen::pfeiltasteLosgelassen(QLineEdit* feld, int taste)
     return false;
 }
 
+bool TAdressen::Edit3KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, true);
+}
+
+bool TAdressen::Edit4KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, true);
+}
+
+bool TAdressen::Edit5KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, true);
+}
+
+bool TAdressen::Edit6KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, true);
+}
+
+bool TAdressen::Edit7KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, true);
+}
+
+bool TAdressen::Edit8KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, true);
+}
+
+bool TAdressen::Edit9KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, true);
+}
+
+// "Email" is the last entry field: Down stays in it.
+bool TAdressen::Edit10KeyUp(int taste)
+{
+    return pfeiltasteLosgelassen(taste, false);
+}
+
+// Enter moves to the next control and goes no further, so it never presses a button.
+bool TAdressen::FormKeyPress(const QKeyEvent& taste)
+{
+    if (taste.key() != Qt::Key_Return && taste.key() != Qt::Key_Enter)
+        return false;
+    focusNextChild();
+    return true;
+}
+
+// The window sees the keys of its controls before they do.
 bool TAdressen::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const auto* taste = static_cast<QKeyEvent*>(event);
-        if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-            focusNextChild();
+        if (FormKeyPress(*static_cast<QKeyEvent*>(event)))
             return true;
-        }
     } else if (event->type() == QEvent::KeyRelease) {
         const auto* taste = static_cast<QKeyEvent*>(event);
-        auto* feld = qobject_cast<QLineEdit*>(watched);
-        if (feld != nullptr && !taste->isAutoRepeat() && eingabefelder().contains(feld))
-            return pfeiltasteLosgelassen(feld, taste->key());
+        using KeyUp = bool (TAdressen::*)(int);
+        const std::pair<const QObject*, KeyUp> felder[] = {
+            {Edit3, &TAdressen::Edit3KeyUp}, {Edit4, &TAdressen::Edit4KeyUp},
+            {Edit5, &TAdressen::Edit5KeyUp}, {Edit6, &TAdressen::Edit6KeyUp},
+            {Edit7, &TAdressen::Edit7KeyUp}, {Edit8, &TAdressen::Edit8KeyUp},
+            {Edit9, &TAdressen::Edit9KeyUp}, {Edit10, &TAdressen::Edit10KeyUp}};
+        for (const auto& [feld, handler] : felder)
+            if (watched == feld && !taste->isAutoRepeat())
+                return (this->*handler)(taste->key());
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -51,6 +52,17 @@ public Q_SLOTS:
     void ListBox1Click();
     void Edit4Change(const QString& text);
 
+    // Keys of the window and its entry fields; each returns true when it used the key.
+    bool FormKeyPress(const QKeyEvent& taste);
+    bool Edit3KeyUp(int taste);
+    bool Edit4KeyUp(int taste);
+    bool Edit5KeyUp(int taste);
+    bool Edit6KeyUp(int taste);
+    bool Edit7KeyUp(int taste);
+    bool Edit8KeyUp(int taste);
+    bool Edit9KeyUp(int taste);
+    bool Edit10KeyUp(int taste);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -60,8 +72,7 @@ private:
     void fensterAufbauen();
     void tabulatorfolgeSetzen();
     void knoepfePlatzieren();
-    QList<QLineEdit*> eingabefelder() const;
-    bool pfeiltasteLosgelassen(QLineEdit* feld, int taste);
+    bool pfeiltasteLosgelassen(int taste, bool abwaertsWeiter);
 
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;
