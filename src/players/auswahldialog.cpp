@@ -6,7 +6,7 @@
 #include "draw/auswahldatei.h"
 #include "draw/ziehung.h"
 #include "platform/messages.h"
-#include "players/adressdatei.h"
+#include "players/adressverwaltung.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -291,8 +291,10 @@ void TDualListDlg::hauptueberschriftLeeren()
 
 void TDualListDlg::daten_ansehen()
 {
+    // A participant file that exists but cannot be read is named in a message rather than
+    // shown as an evening without players.
     QStringList texte;
-    for (const TAdressRec& adresse : adressen_lesen())
+    for (const TAdressRec& adresse : adressen_pruefend_lesen().value_or(QList<TAdressRec>{}))
         texte.append(auswahl_teilnehmertext(adresse.Vorname.str(), adresse.Name.str()));
     listeFuellen(SrcList, texte);
     Label3->setText(QString::number(SrcList->count()));

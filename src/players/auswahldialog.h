@@ -22,7 +22,8 @@ public:
     // all participants on the left and nobody picked, and is shown (not modal).
     void oeffnen();
 
-    // Fills the left list anew from the participant file; the right list stays.
+    // Fills the left list anew from the participant file; the right list stays. A file that
+    // exists but cannot be read shows a German message and leaves the left list empty.
     void daten_ansehen();
 
     // The chosen table count (2 ... 6), 0 when none is chosen.

@@ -82,6 +82,7 @@ private Q_SLOTS:
     void placementCentredAndFiftyBelow();
     void openingFillsLeftListSortedAndHidesPanel();
     void openingSetsSinglesButKeepsRadioButtons();
+    void unreadableParticipantFileIsNamed();
 
     void moveRightWithinLimit_data();
     void moveRightWithinLimit();
@@ -344,6 +345,26 @@ void TestAuswahldialog::openingSetsSinglesButKeepsRadioButtons()
     QCOMPARE(links()->count(), 3);
     QCOMPARE(rechts()->count(), 0);
     zaehlerPruefen();
+}
+
+void TestAuswahldialog::unreadableParticipantFileIsNamed()
+{
+    QVERIFY(QDir(m_ordner->path()).mkdir(QStringLiteral("Adressen.adr")));
+    m_dlg->oeffnen();
+    QVERIFY(m_dlg->isVisible());
+    QCOMPARE(links()->count(), 0);
+    zaehlerPruefen();
+    QCOMPARE(m_meldungen->messages().size(), 1);
+    QVERIFY(m_meldungen->lastText().contains(QStringLiteral("konnte nicht gelesen werden")));
+    QVERIFY(m_meldungen->lastText().contains(QStringLiteral("Adressen.adr")));
+
+    // Switching the mode reads the file again and says so again; a missing file says nothing.
+    waehlen(2, 1);
+    QCOMPARE(m_meldungen->messages().size(), 2);
+    QVERIFY(QDir(m_ordner->path()).rmdir(QStringLiteral("Adressen.adr")));
+    waehlen(0, 0);
+    QCOMPARE(m_meldungen->messages().size(), 2);
+    QCOMPARE(links()->count(), 0);
 }
 
 // --- moves to the right -------------------------------------------------------------------
