@@ -2,7 +2,9 @@
 
 #include "app/core/optionen.h"
 #include "app/hauptfenster.h"
+#include "app/hauptlogik.h"
 #include "app/start.h"
+#include "app/weitereprogramme.h"
 #include "appearance/farbe.h"
 
 #include <QCheckBox>
@@ -30,7 +32,7 @@ std::unique_ptr<QWidget> messageBox()
 {
     auto box = std::make_unique<QMessageBox>(
         QMessageBox::Warning, QStringLiteral("Zorbel-Master"),
-        QStringLiteral("Hilfe-Datei nicht gefunden\n/opt/zorbel/Zorbeln-Hilfe.chm"),
+        hilfe_fehlt_meldung(QStringLiteral("/opt/zorbel/Zorbeln-Hilfe.html")),
         QMessageBox::NoButton);
     box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     return box;
@@ -122,6 +124,7 @@ std::vector<SheetWindow> sheetWindows()
     return {
         {QStringLiteral("hauptfenster"), mainWindow},
         {QStringLiteral("farbwahl"), [] { return std::make_unique<TFarbe>(); }},
+        {QStringLiteral("weitere-programme"), [] { return std::make_unique<TWeitereProgramme>(); }},
         {QStringLiteral("meldung"), messageBox},
         {QStringLiteral("steuerelemente"), controlGallery},
     };
