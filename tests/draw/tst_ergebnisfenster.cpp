@@ -426,7 +426,8 @@ void TestErgebnisfenster::namesStayReadable_data()
     QTest::addColumn<int>("tische");
     QTest::addColumn<int>("spielmodus");
     QTest::addColumn<QSize>("groesse");
-    for (const QSize g : {QSize(1366, 728), QSize(1920, 1040), QSize(1100, 700)}) {
+    for (const QSize g :
+         {QSize(1366, 728), QSize(1920, 1040), QSize(1100, 700), QSize(2560, 1400)}) {
         const QByteArray s = QByteArray::number(g.width()) + "x" + QByteArray::number(g.height());
         for (int t = kMinTische; t <= kMaxTische; ++t) {
             QTest::addRow("%d tables doubles %s", t, s.constData()) << t << 1 << g;
