@@ -80,9 +80,15 @@ PoolStatus StrList()
     for (const TAuswahlRec& rec : records)
         eintraege.append(pool_eintrag(rec.Vorname.str(), rec.Name.str()));
 
-    if (!platform::saveDataFile(QDir::current().absoluteFilePath(kPoolDatei),
-                                pool_bytes(eintraege)))
+    const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
+    const platform::WriteResult geschrieben =
+        platform::writeFileAtomic(poolPfad, pool_bytes(eintraege));
+    if (!geschrieben.ok) {
+        platform::showMessage(platform::saveFailedMessage(poolPfad, geschrieben.reason) +
+                                  QStringLiteral("\nEs wurden keine Spieler ausgelost."),
+                              platform::Buttons::Ok, platform::Icon::Error);
         return PoolStatus::Schreibfehler;
+    }
     Auswahlanzahl = static_cast<std::int32_t>(records.size());
     Poolanzahl = static_cast<std::int32_t>(eintraege.size());
     return PoolStatus::Neu;

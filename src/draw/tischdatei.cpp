@@ -210,7 +210,13 @@ bool tisch_speichern(int tische)
 {
     if (!tischanzahlGueltig(tische))
         return false;
-    return platform::saveDataFile(tischdateiPfad(tische), recordBytes(tische));
+    const QString pfad = tischdateiPfad(tische);
+    const platform::WriteResult geschrieben = platform::writeFileAtomic(pfad, recordBytes(tische));
+    if (!geschrieben.ok)
+        platform::showMessage(platform::saveFailedMessage(pfad, geschrieben.reason) +
+                                  QStringLiteral("\nDie neue Tischbelegung wird nur angezeigt."),
+                              platform::Buttons::Ok, platform::Icon::Error);
+    return geschrieben.ok;
 }
 
 Tischlesung tisch_lesen(int tische)

@@ -181,6 +181,7 @@ void TestAuswahlPool::poolThatCannotBeWrittenTellsAndKeepsCounts()
     QCOMPARE(messages.texts().size(), 1);
     QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt")));
     QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
+    QVERIFY(messages.lastText().endsWith(QStringLiteral("\nEs wurden keine Spieler ausgelost.")));
 }
 
 void TestAuswahlPool::selectionThatCannotBeReadTellsAndKeepsPoolAndCounts()

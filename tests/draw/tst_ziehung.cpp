@@ -384,6 +384,8 @@ void TestZiehung::tableFileThatCannotBeWrittenTellsAndKeepsTheSeating()
     QCOMPARE(messages.texts().size(), 1);
     QVERIFY(messages.lastText().contains(
         QStringLiteral("Tisch5.ti6\" konnte nicht gespeichert werden.")));
+    QVERIFY(messages.lastText().endsWith(
+        QStringLiteral("\nDie neue Tischbelegung wird nur angezeigt.")));
 }
 
 void TestZiehung::everyDrawIsAnnounced()
