@@ -564,6 +564,9 @@ void TBack5::RadioButton1Click()
 {
     zustand().modus = 1;
     FileListBox1->setMultiSelect(false);
+    // The entry left marked after several were selected is the file restored, as shown.
+    if (!FileListBox1->selectedItems().isEmpty())
+        FileListBox1Click();
 }
 
 void TBack5::RadioButton2Click()

@@ -145,6 +145,7 @@ private Q_SLOTS:
     void backupIntoTheDataFolderItself();
     void restoreSingleFile_data();
     void restoreSingleFile();
+    void restoreSingleFileAfterSelectingSeveral();
     void restoreAllFilesOfOneName();
     void restoreAllFilesOfOneNameNeedsAPickInTheShownFolder();
     void restoreSelection_data();
@@ -509,6 +510,29 @@ void TestBack5::restoreSingleFile()
     QCOMPARE(win.get<QLabel>("Label6")->text(), QStringLiteral("Kopiere Dateien nach:"));
     QCOMPARE(storedSettings().SicherungsPfad.str(), backup.path());
     QCOMPARE(run.panel, QList<bool>{true});
+}
+
+void TestBack5::restoreSingleFileAfterSelectingSeveral()
+{
+    Run run;
+    QTemporaryDir backup;
+    for (const char* name : {"Adressen.adr", "Tisch2.ti2"})
+        QVERIFY(writeFileBytes(backup.filePath(name), QByteArray("backup of ") + name));
+    run.storeBackupFolder(backup.path());
+    const QByteArray participants = readFileBytes(run.data.file("Adressen.adr"));
+    Window win;
+    win.restorePage();
+    win.clickFile("Adressen.adr");
+    win.click("RadioButton3");
+    win.clickFile("Tisch2.ti2");
+    win.click("RadioButton1");
+    // The list marks only the seating file now; that is the file restored, not the earlier pick.
+    QCOMPARE(win.files()->selectedNames(), QStringList{"Tisch2.ti2"});
+    QCOMPARE(win.edit("Edit3")->text(), backup.filePath("Tisch2.ti2"));
+    win.click("Button1");
+    QCOMPARE(run.messages.texts(), QStringList{einzeln()});
+    QCOMPARE(readFileBytes(run.data.file("Tisch2.ti2")), QByteArray("backup of Tisch2.ti2"));
+    QCOMPARE(readFileBytes(run.data.file("Adressen.adr")), participants);
 }
 
 void TestBack5::restoreAllFilesOfOneName()
