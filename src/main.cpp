@@ -6,6 +6,5 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorbel-Master"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zorbel-Master"));
     return programm_starten();
 }

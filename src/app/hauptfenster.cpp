@@ -555,9 +555,7 @@ void TForm1::Websitebesuchen1Click()
 
 void TForm1::Hilfe1Click()
 {
-    if (!platform::showHelp(Hilfedatei, kHilfeProgramm))
-        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok,
-                              platform::Icon::Warning);
+    hilfe_zeigen(kHilfeProgramm);
 }
 
 // --- Set-up, title, clock ------------------------------------------------------------------

@@ -124,10 +124,3 @@ QString website_fehler(const QString& adresse)
                "konnte.\n\nBitte rufen Sie die Adresse in Ihrem Browser selbst auf:\n%1")
         .arg(adresse);
 }
-
-QString hilfe_fehlt_meldung(const QString& hilfedatei)
-{
-    // A message box on this platform breaks a line only at a line feed: the carriage return
-    // alone would glue the path to the text.
-    return QStringLiteral("Hilfe-Datei nicht gefunden\r\n") + hilfedatei;
-}

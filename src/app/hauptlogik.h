@@ -34,7 +34,3 @@ QString website_adresse();
 
 // Shown when no browser could be started for `adresse`.
 QString website_fehler(const QString& adresse);
-
-// The start-up's message when the help file is missing: the text, a line break (carriage return
-// and line feed), the path on a line of its own.
-QString hilfe_fehlt_meldung(const QString& hilfedatei);

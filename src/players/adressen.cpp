@@ -284,9 +284,7 @@ void TAdressen::Button3Click()
 
 void TAdressen::Button4Click()
 {
-    if (!platform::showHelp(Hilfedatei, kHilfeKontext))
-        platform::showMessage(QStringLiteral("Hilfe-Datei nicht gefunden\r") + Hilfedatei,
-                              platform::Buttons::Ok, platform::Icon::Error);
+    hilfe_zeigen(kHilfeKontext);
 }
 
 void TAdressen::ListBox1Click()

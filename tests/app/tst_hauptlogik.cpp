@@ -1,3 +1,4 @@
+#include "app/core/programm.h"
 #include "app/hauptlogik.h"
 #include "platform/taskbar.h"
 

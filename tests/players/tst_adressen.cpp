@@ -591,7 +591,7 @@ void TestAdressen::hilfeOpensTopic1050()
     hilfe.dateiDa = false;
     QTest::mouseClick(button("Button4"), Qt::LeftButton);
     QCOMPARE(m_meldungen->lastText(),
-             QStringLiteral("Hilfe-Datei nicht gefunden\r/nirgends/Zorbeln-Hilfe.html"));
+             QStringLiteral("Hilfe-Datei nicht gefunden\r\n/nirgends/Zorbeln-Hilfe.html"));
 }
 
 QTEST_MAIN(TestAdressen)

@@ -2,6 +2,8 @@
 
 #include "optionen.h"
 #include "platform/datafolder.h"
+#include "platform/help.h"
+#include "platform/messages.h"
 
 QString Programmversion = QStringLiteral("1.06");
 QString Hilfedatei;
@@ -20,6 +22,20 @@ void programm_initialisieren()
 {
     platform::setDataFolderFromProgram();
     optionen_lesen();
+}
+
+QString hilfe_fehlt_meldung(const QString& hilfedatei)
+{
+    // A message box on this platform breaks a line only at a line feed: the carriage return
+    // alone would glue the path to the text.
+    return QStringLiteral("Hilfe-Datei nicht gefunden\r\n") + hilfedatei;
+}
+
+void hilfe_zeigen(int kontext)
+{
+    if (!platform::showHelp(Hilfedatei, kontext))
+        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok,
+                              platform::Icon::Warning);
 }
 
 void hauptfensterDiensteSetzen(HauptfensterDienste d)

@@ -23,6 +23,13 @@ struct HauptfensterDienste {
 };
 void hauptfensterDiensteSetzen(HauptfensterDienste dienste);
 
+// The message when the help file is missing: the text, a line break (carriage return and line
+// feed), the path on a line of its own.
+QString hilfe_fehlt_meldung(const QString& hilfedatei);
+
+// Opens the help file at a context number; a missing help file shows the message instead.
+void hilfe_zeigen(int kontext);
+
 void hauptflaeche_zeigen();
 void hauptflaeche_verbergen();
 void titel_zeigen();
