@@ -1,6 +1,7 @@
 #include "fenster.h"
 
 #include "app/core/optionen.h"
+#include "app/core/programm.h"
 #include "app/hauptfenster.h"
 #include "app/hauptlogik.h"
 #include "app/start.h"
