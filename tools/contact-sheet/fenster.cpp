@@ -7,6 +7,9 @@
 #include "app/start.h"
 #include "app/weitereprogramme.h"
 #include "appearance/farbe.h"
+#include "backup/back5.h"
+#include "players/adressen.h"
+#include "players/auswahldialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -126,6 +129,9 @@ std::vector<SheetWindow> sheetWindows()
         {QStringLiteral("hauptfenster"), mainWindow},
         {QStringLiteral("farbwahl"), [] { return std::make_unique<TFarbe>(); }},
         {QStringLiteral("weitere-programme"), [] { return std::make_unique<TWeitereProgramme>(); }},
+        {QStringLiteral("teilnehmer"), [] { return std::make_unique<TAdressen>(); }},
+        {QStringLiteral("auswahl"), [] { return std::make_unique<TDualListDlg>(); }},
+        {QStringLiteral("sicherung"), [] { return std::make_unique<TBack5>(); }},
         {QStringLiteral("meldung"), messageBox},
         {QStringLiteral("steuerelemente"), controlGallery},
     };
