@@ -8,6 +8,7 @@
 #include "platform/datafolder.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/placement.h"
 #include "platform/shell.h"
 #include "platform/taskbar.h"
 #include "weitereprogramme.h"
@@ -528,12 +529,7 @@ void TForm1::weitere_programme_zeigen()
 {
     Panel5->hide();
     WeitereProgramme->adjustSize();
-    if (const QScreen* bildschirm = screen()) {
-        const QRect flaeche = bildschirm->geometry();
-        const QSize groesse = WeitereProgramme->frameSize();
-        WeitereProgramme->move(flaeche.x() + (flaeche.width() - groesse.width()) / 2,
-                               flaeche.y() + (flaeche.height() - groesse.height()) / 2 + 50);
-    }
+    platform::placeDialog(*WeitereProgramme);
     WeitereProgramme->show();
     WeitereProgramme->raise();
     WeitereProgramme->activateWindow();

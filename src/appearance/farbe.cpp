@@ -1,5 +1,6 @@
 #include "farbe.h"
 
+#include "platform/placement.h"
 #include "stilverwaltung.h"
 #include "stilwahl.h"
 
@@ -112,14 +113,9 @@ void TFarbe::FormCreate()
     platzieren();
 }
 
-// Like every dialog of the program: centred across, its top 50 pixels below the centred place.
 void TFarbe::platzieren()
 {
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        const QRect flaeche = bildschirm->geometry();
-        move(flaeche.left() + (flaeche.width() - width()) / 2,
-             flaeche.top() + (flaeche.height() - height()) / 2 + 50);
-    }
+    platform::placeDialog(*this);
 }
 
 void TFarbe::anzeigen()

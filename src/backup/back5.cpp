@@ -7,6 +7,7 @@
 #include "platform/datafolder.h"
 #include "platform/messages.h"
 #include "platform/modal.h"
+#include "platform/placement.h"
 #include "sicherung.h"
 
 #include <QApplication>
@@ -337,11 +338,7 @@ void TBack5::knoepfePlatzieren()
 void TBack5::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* bildschirm = screen()) {
-        const QRect flaeche = bildschirm->geometry();
-        move(flaeche.x() + (flaeche.width() - width()) / 2,
-             flaeche.y() + (flaeche.height() - height()) / 2 + 50);
-    }
+    platform::placeDialog(*this);
     knoepfePlatzieren();
 }
 

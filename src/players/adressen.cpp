@@ -3,6 +3,7 @@
 #include "app/core/programm.h"
 #include "platform/help.h"
 #include "platform/messages.h"
+#include "platform/placement.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,15 +77,7 @@ void TAdressen::FormCreate()
                  std::max(kFensterHoehe, noetig.height()));
     knoepfePlatzieren();
 
-    // Horizontally centred, the top edge 50 pixels below the vertically centred position.
-    // On a screen too low for that, the window is lifted so that its buttons stay reachable.
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        const QRect flaeche = bildschirm->geometry();
-        const int oben = flaeche.top() + (flaeche.height() - height()) / 2 + 50;
-        const int tiefstesOben = bildschirm->availableGeometry().bottom() + 1 - height();
-        move(flaeche.left() + (flaeche.width() - width()) / 2,
-             std::max(flaeche.top(), std::min(oben, tiefstesOben)));
-    }
+    platform::placeDialog(*this);
 }
 
 void TAdressen::fensterAufbauen()

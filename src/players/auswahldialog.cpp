@@ -6,6 +6,7 @@
 #include "draw/auswahldatei.h"
 #include "draw/ziehung.h"
 #include "platform/messages.h"
+#include "platform/placement.h"
 #include "players/adressverwaltung.h"
 
 #include <QApplication>
@@ -233,11 +234,7 @@ void TDualListDlg::FormCreate()
 
 void TDualListDlg::platzieren()
 {
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        const QRect flaeche = bildschirm->geometry();
-        move(flaeche.left() + (flaeche.width() - width()) / 2,
-             flaeche.top() + (flaeche.height() - height()) / 2 + 50);
-    }
+    platform::placeDialog(*this);
     // The three bottom buttons share one width, wide enough for the longest caption, so the
     // placement below keeps them apart.
     int knopfbreite = 110;
