@@ -5,6 +5,8 @@
 #include "platform/typedfile.h"
 #include "players/adressen.h"
 
+#include "medianzeit.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -40,21 +42,6 @@ QList<TAdressRec> teilnehmer()
     return adressen;
 }
 
-// Median of kDurchlaeufe runs in milliseconds; `vorher` runs untimed before each run.
-double median(const std::function<void()>& lauf, const std::function<void()>& vorher = {})
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < kDurchlaeufe; ++i) {
-        if (vorher)
-            vorher();
-        QElapsedTimer uhr;
-        uhr.start();
-        lauf();
-        zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
-    }
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
-}
 
 } // namespace
 
@@ -71,7 +58,7 @@ int main(int argc, char* argv[])
     if (!platform::writeFileAtomic(pfad, bytes).ok)
         return 1;
 
-    const double lesen = median([&] {
+    const double lesen = medianMs(kDurchlaeufe, [&] {
         QFile datei(pfad);
         datei.open(QIODevice::ReadOnly);
         volatile qsizetype n = datei.readAll().size();
@@ -79,9 +66,9 @@ int main(int argc, char* argv[])
     });
     TAdressen fenster;
     auto* liste = fenster.findChild<QWidget*>(QStringLiteral("ListBox1"));
-    const double oeffnen = median([&] { fenster.oeffnen(); });
+    const double oeffnen = medianMs(kDurchlaeufe, [&] { fenster.oeffnen(); });
 
-    const double lesenSchreiben = median([&] {
+    const double lesenSchreiben = medianMs(kDurchlaeufe, [&] {
         QFile datei(pfad);
         datei.open(QIODevice::ReadOnly);
         const QByteArray inhalt = datei.readAll();
@@ -90,7 +77,7 @@ int main(int argc, char* argv[])
     });
     // Each run changes a participant from the middle of the file, which moves to the end.
     int laufende = 0;
-    const double speichern = median([&] { fenster.Button1Click(); },
+    const double speichern = medianMs(kDurchlaeufe, [&] { fenster.Button1Click(); },
                                     [&] {
                                         const TAdressRec& a = adressen.at(kAnzahl / 2 + laufende++);
                                         AdressFelder f = adresse_felder(a);

@@ -8,6 +8,8 @@
 #include "platform/messages.h"
 #include "platform/random.h"
 
+#include "medianzeit.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,24 +17,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace
-{
-
-template <class F> double medianMs(int runs, F&& f)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {

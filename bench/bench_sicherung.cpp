@@ -2,6 +2,8 @@
 // an empty folder and once over an earlier backup, beside `cp` of the same files.
 #include "backup/sicherung.h"
 
+#include "medianzeit.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -53,19 +55,6 @@ QStringList datenordnerAnlegen(const QString& ordner)
     return namen;
 }
 
-double median(const std::function<void()>& lauf, const std::function<void()>& vorher)
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < kDurchlaeufe; ++i) {
-        vorher();
-        QElapsedTimer uhr;
-        uhr.start();
-        lauf();
-        zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
-    }
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
-}
 
 } // namespace
 
@@ -96,10 +85,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "cp failed\n");
     };
 
-    const double sicherungLeer = median(sichern, leeren);
-    const double cpLeer = median(kopieren, leeren);
-    const double sicherungUeber = median(sichern, behalten);
-    const double cpUeber = median(kopieren, behalten);
+    const double sicherungLeer = medianMs(kDurchlaeufe, sichern, leeren);
+    const double cpLeer = medianMs(kDurchlaeufe, kopieren, leeren);
+    const double sicherungUeber = medianMs(kDurchlaeufe, sichern, behalten);
+    const double cpUeber = medianMs(kDurchlaeufe, kopieren, behalten);
 
     std::printf("Backup of %lld files (participant file %d records, %.1f MB), median of %d runs\n",
                 static_cast<long long>(namen.size()), kTeilnehmer,
