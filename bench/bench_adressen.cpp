@@ -1,9 +1,9 @@
 // The participant window with a file of 10 000 participants: opening it (list filled) and one
 // "Speichern >>", each beside the time of just reading (and writing) the file's bytes.
-#include "platform/datafolder.h"
-#include "platform/savefile.h"
-#include "platform/typedfile.h"
-#include "players/adressen.h"
+#include "platform/base/datafolder.h"
+#include "platform/base/savefile.h"
+#include "platform/base/typedfile.h"
+#include "players/ui/adressen.h"
 
 #include "medianzeit.h"
 

@@ -1,12 +1,12 @@
 // The whole draw for 6 tables in doubles (pool rebuilt from the selection file, pool loaded,
 // numbers drawn, table file written) beside merely loading the same pool file.
-#include "app/core/optionen.h"
-#include "draw/auswahldatei.h"
-#include "draw/pool.h"
-#include "draw/ziehung.h"
-#include "platform/datafolder.h"
-#include "platform/messages.h"
-#include "platform/random.h"
+#include "core/base/optionen.h"
+#include "draw/logic/auswahldatei.h"
+#include "draw/logic/pool.h"
+#include "draw/logic/ziehung.h"
+#include "platform/base/datafolder.h"
+#include "platform/ui/messages.h"
+#include "platform/base/random.h"
 
 #include "medianzeit.h"
 

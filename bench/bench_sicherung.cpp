@@ -1,6 +1,6 @@
 // A backup of a data folder with a 10 000-participant file and every seating file, once into
 // an empty folder and once over an earlier backup, beside `cp` of the same files.
-#include "backup/sicherung.h"
+#include "backup/logic/sicherung.h"
 
 #include "medianzeit.h"
 

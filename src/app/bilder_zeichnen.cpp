@@ -1,4 +1,4 @@
-#include "bilder.h"
+#include "app/bilder.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

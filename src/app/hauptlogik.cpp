@@ -1,4 +1,4 @@
-#include "hauptlogik.h"
+#include "app/hauptlogik.h"
 
 #include <array>
 

@@ -1,19 +1,19 @@
-#include "start.h"
+#include "app/start.h"
 
-#include "bilder.h"
-#include "core/programm.h"
-#include "hauptfenster.h"
-#include "platform/random.h"
+#include "app/bilder.h"
+#include "core/base/programm.h"
+#include "app/hauptfenster.h"
+#include "platform/base/random.h"
 
-#include "appearance/farbe.h"
-#include "appearance/stilverwaltung.h"
-#include "appearance/stilwahl.h"
-#include "backup/back5.h"
-#include "backup/datensicherung.h"
-#include "draw/ergebnisfenster.h"
-#include "draw/ziehung.h"
-#include "players/adressen.h"
-#include "players/auswahldialog.h"
+#include "appearance/ui/farbe.h"
+#include "appearance/ui/stilverwaltung.h"
+#include "appearance/ui/stilwahl.h"
+#include "backup/ui/back5.h"
+#include "backup/ui/datensicherung.h"
+#include "draw/ui/ergebnisfenster.h"
+#include "draw/logic/ziehung.h"
+#include "players/ui/adressen.h"
+#include "players/ui/auswahldialog.h"
 
 #include <QListWidget>
 

@@ -1,11 +1,11 @@
-#include "weitereprogramme.h"
+#include "app/weitereprogramme.h"
 
-#include "bilder.h"
-#include "core/optionen.h"
-#include "core/programm.h"
-#include "hauptlogik.h"
-#include "platform/messages.h"
-#include "platform/shell.h"
+#include "app/bilder.h"
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
+#include "app/hauptlogik.h"
+#include "platform/ui/messages.h"
+#include "platform/base/shell.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,5 +1,5 @@
 #include "app/bilder.h"
-#include "draw/tischbild.h"
+#include "draw/ui/tischbild.h"
 
 #include <QSvgRenderer>
 #include <QTest>

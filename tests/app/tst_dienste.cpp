@@ -1,6 +1,6 @@
 #include "common/testsupport.h"
-#include "platform/help.h"
-#include "platform/shell.h"
+#include "platform/ui/help.h"
+#include "platform/base/shell.h"
 
 #include <QApplication>
 #include <QFile>

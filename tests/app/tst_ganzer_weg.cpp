@@ -1,16 +1,16 @@
 // The organiser's whole road, through the windows' own controls, starting from the main
 // window as the program builds it: participants entered, the players present picked, the
 // seating drawn and stored and shown by "2 Tische", the selection brought back.
-#include "app/core/optionen.h"
+#include "core/base/optionen.h"
 #include "app/hauptfenster.h"
 #include "app/start.h"
 #include "common/testsupport.h"
-#include "draw/ergebnisfenster.h"
-#include "draw/tischdatei.h"
-#include "platform/random.h"
-#include "players/adressdatei.h"
-#include "players/adressen.h"
-#include "players/auswahldialog.h"
+#include "draw/ui/ergebnisfenster.h"
+#include "draw/logic/tischdatei.h"
+#include "platform/base/random.h"
+#include "players/logic/adressdatei.h"
+#include "players/ui/adressen.h"
+#include "players/ui/auswahldialog.h"
 
 #include <QApplication>
 #include <QLineEdit>

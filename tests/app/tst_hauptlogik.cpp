@@ -1,6 +1,6 @@
-#include "app/core/programm.h"
+#include "core/base/programm.h"
 #include "app/hauptlogik.h"
-#include "platform/taskbar.h"
+#include "platform/base/taskbar.h"
 
 #include <QLocale>
 #include <QTest>

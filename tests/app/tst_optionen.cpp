@@ -1,4 +1,4 @@
-#include "app/core/optionen.h"
+#include "core/base/optionen.h"
 #include "common/testsupport.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "app/core/optionen.h"
+#include "core/base/optionen.h"
 #include "app/hauptfenster.h"
 #include "app/start.h"
-#include "backup/back5.h"
+#include "backup/ui/back5.h"
 #include "common/testsupport.h"
 
 #include <QAbstractButton>

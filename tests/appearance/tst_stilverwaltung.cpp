@@ -1,6 +1,6 @@
-#include "appearance/farbe.h"
-#include "appearance/lesbarkeit.h"
-#include "appearance/stilverwaltung.h"
+#include "appearance/ui/farbe.h"
+#include "appearance/logic/lesbarkeit.h"
+#include "appearance/ui/stilverwaltung.h"
 #include "common/testsupport.h"
 
 #include <QApplication>

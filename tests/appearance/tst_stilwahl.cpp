@@ -1,7 +1,7 @@
-#include "app/core/programm.h"
-#include "appearance/farbe.h"
-#include "appearance/stilverwaltung.h"
-#include "appearance/stilwahl.h"
+#include "core/base/programm.h"
+#include "appearance/ui/farbe.h"
+#include "appearance/ui/stilverwaltung.h"
+#include "appearance/ui/stilwahl.h"
 #include "common/testsupport.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "app/core/optionen.h"
-#include "app/core/programm.h"
-#include "backup/back5.h"
-#include "backup/laufwerkslisten.h"
-#include "backup/sicherung.h"
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
+#include "backup/ui/back5.h"
+#include "backup/ui/laufwerkslisten.h"
+#include "backup/logic/sicherung.h"
 #include "common/testsupport.h"
-#include "platform/datafolder.h"
-#include "platform/typedfile.h"
+#include "platform/base/datafolder.h"
+#include "platform/base/typedfile.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "common/testsupport.h"
-#include "platform/filecopy.h"
-#include "platform/savefile.h"
-#include "platform/volumes.h"
+#include "platform/base/filecopy.h"
+#include "platform/base/savefile.h"
+#include "platform/base/volumes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "app/core/optionen.h"
-#include "app/core/programm.h"
-#include "backup/datensicherung.h"
-#include "backup/sicherung.h"
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
+#include "backup/ui/datensicherung.h"
+#include "backup/logic/sicherung.h"
 #include "common/testsupport.h"
-#include "platform/datafolder.h"
+#include "platform/base/datafolder.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "platform/datafolder.h"
+#include "platform/base/datafolder.h"
 
 #include <QDialog>
 #include <QDir>

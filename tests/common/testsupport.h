@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/messages.h"
-#include "platform/modal.h"
+#include "platform/base/clock.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/modal.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,13 +1,13 @@
 // Shows one result window with a fresh draw and saves a picture of the screen; used by
 // tools/screenshots-results.sh under xvfb-run.
 //   ergebnisfenster_vorschau <tables 2..6> <einzel|doppel> <players> <picture.png>
-#include "app/core/optionen.h"
-#include "draw/auswahldatei.h"
-#include "draw/ergebnisfenster.h"
-#include "draw/ziehung.h"
-#include "platform/datafolder.h"
-#include "platform/modal.h"
-#include "platform/random.h"
+#include "core/base/optionen.h"
+#include "draw/logic/auswahldatei.h"
+#include "draw/ui/ergebnisfenster.h"
+#include "draw/logic/ziehung.h"
+#include "platform/base/datafolder.h"
+#include "platform/ui/modal.h"
+#include "platform/base/random.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Selection files and the draw pool.
 #include "common/testsupport.h"
-#include "draw/auswahldatei.h"
-#include "draw/pool.h"
-#include "platform/datafolder.h"
+#include "draw/logic/auswahldatei.h"
+#include "draw/logic/pool.h"
+#include "platform/base/datafolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // The five result windows, driven as a user would: opened from the main window's command,
 // their buttons clicked, their labels read.
-#include "app/core/optionen.h"
-#include "app/core/programm.h"
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
 #include "common/testsupport.h"
-#include "draw/auswahldatei.h"
-#include "draw/ergebnisfenster.h"
-#include "draw/pool.h"
-#include "draw/ziehung.h"
-#include "platform/random.h"
+#include "draw/logic/auswahldatei.h"
+#include "draw/ui/ergebnisfenster.h"
+#include "draw/logic/pool.h"
+#include "draw/logic/ziehung.h"
+#include "platform/base/random.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The table files: record sizes, the slot of every place, reading and writing.
 #include "common/testsupport.h"
-#include "draw/tischdatei.h"
+#include "draw/logic/tischdatei.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The seating draw: who sits where, what is stored, what is announced.
-#include "app/core/optionen.h"
+#include "core/base/optionen.h"
 #include "common/testsupport.h"
-#include "draw/auswahldatei.h"
-#include "draw/pool.h"
-#include "draw/ziehung.h"
-#include "platform/random.h"
+#include "draw/logic/auswahldatei.h"
+#include "draw/logic/pool.h"
+#include "draw/logic/ziehung.h"
+#include "platform/base/random.h"
 
 #include <QDir>
 #include <QFile>

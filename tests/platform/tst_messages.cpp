@@ -1,6 +1,6 @@
 #include "common/testsupport.h"
-#include "platform/messages.h"
-#include "platform/modal.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/modal.h"
 
 #include <QApplication>
 #include <QDialog>

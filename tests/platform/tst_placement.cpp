@@ -1,4 +1,4 @@
-#include "platform/placement.h"
+#include "platform/ui/placement.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "platform/base/random.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "platform/cp1252.h"
-#include "platform/shortstring.h"
+#include "platform/base/cp1252.h"
+#include "platform/base/shortstring.h"
 
 #include <QTest>
 #include <cstring>

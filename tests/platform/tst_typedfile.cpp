@@ -1,7 +1,7 @@
 #include "common/testsupport.h"
-#include "platform/datafolder.h"
-#include "platform/shortstring.h"
-#include "platform/typedfile.h"
+#include "platform/base/datafolder.h"
+#include "platform/base/shortstring.h"
+#include "platform/base/typedfile.h"
 
 #include <QBuffer>
 #include <QDir>

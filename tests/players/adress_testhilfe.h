@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/testsupport.h"
-#include "platform/typedfile.h"
-#include "players/adressverwaltung.h"
+#include "platform/base/typedfile.h"
+#include "players/logic/adressverwaltung.h"
 
 #include <QStringList>
 #include <QTest>

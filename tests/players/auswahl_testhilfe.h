@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/programm.h"
+#include "core/base/programm.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "adress_testhilfe.h"
-#include "app/core/programm.h"
-#include "platform/help.h"
-#include "players/adressen.h"
+#include "core/base/programm.h"
+#include "platform/ui/help.h"
+#include "players/ui/adressen.h"
 
 #include <QApplication>
 #include <QGroupBox>

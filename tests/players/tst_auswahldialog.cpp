@@ -1,12 +1,12 @@
-#include "app/core/optionen.h"
+#include "core/base/optionen.h"
 #include "auswahl_testhilfe.h"
 #include "common/testsupport.h"
-#include "draw/auswahldatei.h"
-#include "draw/tischdatei.h"
-#include "platform/datafolder.h"
-#include "platform/typedfile.h"
-#include "players/adressdatei.h"
-#include "players/auswahldialog.h"
+#include "draw/logic/auswahldatei.h"
+#include "draw/logic/tischdatei.h"
+#include "platform/base/datafolder.h"
+#include "platform/base/typedfile.h"
+#include "players/logic/adressdatei.h"
+#include "players/ui/auswahldialog.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "players/auswahlregeln.h"
+#include "players/logic/auswahlregeln.h"
 
 #include <QTest>
 

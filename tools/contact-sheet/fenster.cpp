@@ -1,15 +1,15 @@
 #include "fenster.h"
 
-#include "app/core/optionen.h"
-#include "app/core/programm.h"
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
 #include "app/hauptfenster.h"
 #include "app/hauptlogik.h"
 #include "app/start.h"
 #include "app/weitereprogramme.h"
-#include "appearance/farbe.h"
-#include "backup/back5.h"
-#include "players/adressen.h"
-#include "players/auswahldialog.h"
+#include "appearance/ui/farbe.h"
+#include "backup/ui/back5.h"
+#include "players/ui/adressen.h"
+#include "players/ui/auswahldialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

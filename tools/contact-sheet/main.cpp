@@ -4,11 +4,11 @@
 // <folder>/<NN>_<style>_<K>-<window>.png (NN: the style's place in the list, K: the window's).
 // The program's data folder points into a temporary folder, so no real data file is touched.
 
-#include "appearance/stilverwaltung.h"
+#include "appearance/ui/stilverwaltung.h"
 #include "fenster.h"
-#include "platform/datafolder.h"
-#include "platform/messages.h"
-#include "platform/modal.h"
+#include "platform/base/datafolder.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/modal.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,70 @@
+#include "appearance/ui/stilwahl.h"
+
+#include "core/base/programm.h"
+#include "platform/base/cp1252.h"
+#include "platform/base/datafolder.h"
+#include "platform/base/savefile.h"
+#include "appearance/logic/stile.h"
+#include "appearance/ui/stilverwaltung.h"
+
+#include <QFile>
+#include <QWidget>
+
+QString Stilname = appearance::kPlatformStyleName;
+
+namespace
+{
+
+const QString kStyleFile = QStringLiteral("Styledat.txt");
+
+// The first line of the style file; empty when the file is missing or unreadable.
+QString firstLineOfStyleFile()
+{
+    QFile file(platform::dataFile(kStyleFile));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // A style name is short; a damaged file is not read beyond its first few kilobytes.
+    QByteArray bytes = file.read(4096);
+    const qsizetype end = bytes.indexOf('\n');
+    if (end >= 0)
+        bytes.truncate(end);
+    const qsizetype carriageReturn = bytes.indexOf('\r');
+    if (carriageReturn >= 0)
+        bytes.truncate(carriageReturn);
+    return platform::fromCp1252(bytes);
+}
+
+void maximiseMainWindow()
+{
+    if (QWidget* window = hauptfenster())
+        window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+} // namespace
+
+bool style_lesen()
+{
+    QString name = firstLineOfStyleFile();
+    if (name.isEmpty())
+        name = appearance::kPlatformStyleName;
+    if (!appearance::StyleManager::setStyle(name)) {
+        // The list and Panel1 go on with the style actually in force.
+        Stilname = appearance::StyleManager::activeStyleName();
+        return false;
+    }
+    Stilname = name;
+    maximiseMainWindow();
+    return true;
+}
+
+bool style_speichern()
+{
+    return platform::saveDataFile(platform::dataFile(kStyleFile), platform::toCp1252(Stilname));
+}
+
+bool stil_aktivieren_und_speichern()
+{
+    if (!appearance::StyleManager::setStyle(Stilname))
+        return false;
+    return style_speichern();
+}

@@ -1,0 +1,178 @@
+#include "backup/logic/sicherung.h"
+
+#include "platform/base/filecopy.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cerrno>
+#include <dirent.h>
+
+const QStringList& datendatei_masken()
+{
+    static const QStringList masken = {
+        QStringLiteral("*.opt"), QStringLiteral("*.frb"), QStringLiteral("*.adr"),
+        QStringLiteral("*.akt"), QStringLiteral("*.dat"), QStringLiteral("*.ti2"),
+        QStringLiteral("*.ti3"), QStringLiteral("*.ti4"), QStringLiteral("*.ti5"),
+        QStringLiteral("*.ti6"), QStringLiteral("*.txt")};
+    return masken;
+}
+
+QString standard_sicherungsordner()
+{
+    return QDir::homePath() + QStringLiteral("/Zorbel_Master_Backup");
+}
+
+QString datumsanhang(const QDate& datum)
+{
+    return QStringLiteral("%1_%2_%3")
+        .arg(datum.day(), 2, 10, QLatin1Char('0'))
+        .arg(datum.month(), 2, 10, QLatin1Char('0'))
+        .arg(datum.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString mit_trenner(const QString& ordner)
+{
+    if (ordner.isEmpty() || ordner.endsWith(QLatin1Char('/')))
+        return ordner;
+    return ordner + QLatin1Char('/');
+}
+
+bool gleicher_ordner(const QString& a, const QString& b)
+{
+    const QFileInfo erster(a);
+    const QFileInfo zweiter(b);
+    if (a.isEmpty() || b.isEmpty() || !erster.isDir() || !zweiter.isDir())
+        return false;
+    return erster.canonicalFilePath() == zweiter.canonicalFilePath();
+}
+
+bool verz_anl(const QString& ordner)
+{
+    if (ordner.isEmpty())
+        return false;
+    return QDir().mkpath(ordner) && QFileInfo(ordner).isDir();
+}
+
+namespace
+{
+
+QRegularExpression maskenausdruck(const QString& maske)
+{
+    QString muster;
+    for (const QChar c : maske) {
+        if (c == QLatin1Char('*'))
+            muster += QStringLiteral(".*");
+        else if (c == QLatin1Char('?'))
+            muster += QLatin1Char('.');
+        else
+            muster += QRegularExpression::escape(QString(c));
+    }
+    return QRegularExpression(QRegularExpression::anchoredPattern(muster),
+                              QRegularExpression::CaseInsensitiveOption |
+                                  QRegularExpression::DotMatchesEverythingOption);
+}
+
+} // namespace
+
+bool passt_zur_maske(const QString& name, const QString& maske)
+{
+    if (maskenausdruck(maske).match(name).hasMatch())
+        return true;
+    // "Tisch2.*" also finds a file "Tisch2" without any extension.
+    if (maske.endsWith(QStringLiteral(".*")))
+        return maskenausdruck(maske.chopped(2)).match(name).hasMatch();
+    return false;
+}
+
+QStringList dateien_der_maske(const QString& ordner, const QString& maske)
+{
+    const QDir dir(ordner);
+    QStringList treffer;
+    const QStringList alle =
+        dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : alle) {
+        if (passt_zur_maske(name, maske) && !QFileInfo(dir.filePath(name)).isDir())
+            treffer.append(name);
+    }
+    return treffer;
+}
+
+bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
+{
+    if (!platform::copyFileReported(quelle, ziel))
+        return false;
+    m_kopiert = true;
+    m_kopien.append(ziel);
+    return true;
+}
+
+bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordner,
+                            const QString& maske)
+{
+    const QString von = mit_trenner(quellordner);
+    const QString nach = mit_trenner(zielordner);
+    for (const QString& name : dateien_der_maske(von, maske)) {
+        if (m_fortschritt)
+            m_fortschritt(von + name, nach + name);
+        if (!KopiereDatei(von + name, nach + name))
+            return false;
+    }
+    return true;
+}
+
+bool TKopierlauf::verz_lesen(const QString& quellordner, const QString& zielordner)
+{
+    for (const QString& maske : datendatei_masken()) {
+        if (!Dir_lesen(quellordner, zielordner, maske))
+            return false;
+    }
+    return true;
+}
+
+int laufwerk_pruefen(const QString& wurzel)
+{
+    DIR* dir = ::opendir(QFile::encodeName(wurzel).constData());
+    if (!dir)
+        return (errno == ENOENT || errno == ENOTDIR) ? 3 : errno;
+    int befund = 18;
+    errno = 0;
+    while (const dirent* eintrag = ::readdir(dir)) {
+        const QByteArray name(eintrag->d_name);
+        if (name != "." && name != "..") {
+            befund = 0;
+            break;
+        }
+    }
+    if (befund != 0 && errno != 0)
+        befund = errno;
+    ::closedir(dir);
+    return befund;
+}
+
+QString laufwerkswurzel(QChar lw)
+{
+    return QString(lw) + QStringLiteral(":/");
+}
+
+Laufwerksmeldung laufwerksmeldung(QChar lw, int befund)
+{
+    switch (befund) {
+    case 0:
+        return {QString(), true};
+    case 2:
+    case 18:
+        return {QStringLiteral("Diskette im Laufwerk %1 ist leer !").arg(lw), true};
+    case 3:
+    case 21:
+        return {QStringLiteral("Keine Diskette im Laufwerk %1").arg(lw), false};
+    default:
+        return {QStringLiteral("Diskette nicht formatiert!%1").arg(befund), false};
+    }
+}
+
+bool braucht_laufwerkspruefung(const QString& sicherungsordner)
+{
+    return sicherungsordner.size() >= 2 && sicherungsordner.at(0).toUpper() == QLatin1Char('A') &&
+           sicherungsordner.at(1) == QLatin1Char(':');
+}

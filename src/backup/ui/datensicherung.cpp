@@ -1,0 +1,162 @@
+#include "backup/ui/datensicherung.h"
+
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
+#include "platform/base/clock.h"
+#include "platform/base/datafolder.h"
+#include "platform/ui/messages.h"
+#include "backup/logic/sicherung.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace
+{
+
+QLineEdit* nurLesefeld(const QString& name, const QString& beschriftung, QWidget* parent)
+{
+    auto* feld = new QLineEdit(parent);
+    feld->setObjectName(name);
+    feld->setReadOnly(true);
+    feld->setAccessibleName(beschriftung);
+    feld->setMinimumWidth(440);
+    return feld;
+}
+
+void neuZeichnen()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
+TDatensicherung::TDatensicherung(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Datensicherung"));
+    setWindowTitle(QStringLiteral("Automatische Datensicherung"));
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(2);
+
+    Label1 = new QLabel(QStringLiteral("Die automatische Datensicherung wird ausgeführt."), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont schrift = Label1->font();
+    schrift.setBold(true);
+    Label1->setFont(schrift);
+    Label2 = new QLabel(QStringLiteral("Quellverzeichniss"), Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Edit1 = nurLesefeld(QStringLiteral("Edit1"), Label2->text(), Panel1);
+    Label2->setBuddy(Edit1);
+    Label4 = new QLabel(QStringLiteral("Zielverzeichnis"), Panel1);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Edit2 = nurLesefeld(QStringLiteral("Edit2"), Label4->text(), Panel1);
+    Label4->setBuddy(Edit2);
+    Label3 = new QLabel(QStringLiteral("Bitte warten . . ."), Panel1);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setAlignment(Qt::AlignCenter);
+
+    auto* innen = new QVBoxLayout(Panel1);
+    innen->setContentsMargins(16, 12, 16, 12);
+    innen->addWidget(Label1);
+    innen->addSpacing(10);
+    innen->addWidget(Label2);
+    innen->addWidget(Edit1);
+    innen->addWidget(Label4);
+    innen->addWidget(Edit2);
+    innen->addSpacing(10);
+    innen->addWidget(Label3);
+
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(6, 6, 6, 6);
+    aussen->addWidget(Panel1);
+    adjustSize();
+}
+
+bool TDatensicherung::ausfuehren()
+{
+    if (Optionen.AutoSicherung != 1)
+        return true;
+    return Lesen();
+}
+
+// The window sits centred; with a taskbar that is always shown it sits higher by the
+// taskbar's height, so that it never hides behind the taskbar.
+void TDatensicherung::platzieren()
+{
+    const QScreen* bildschirm = screen();
+    if (!bildschirm)
+        return;
+    const QRect flaeche = bildschirm->geometry();
+    const int oben = flaeche.y() + (flaeche.height() - height()) / 2;
+    const bool hoeheSinnvoll = TaskleistenHoehe > 0 && TaskleistenHoehe < flaeche.height() / 2;
+    const int versatz = (TaskleisteFest != 0 && hoeheSinnvoll) ? 80 - TaskleistenHoehe : 50;
+    move(flaeche.x() + (flaeche.width() - width()) / 2, oben + versatz);
+}
+
+bool TDatensicherung::Lesen()
+{
+    const QString gespeichert = Optionen.SicherungsPfad.str();
+    if (braucht_laufwerkspruefung(gespeichert) && !DiskInDrive(QLatin1Char('A'), true))
+        return true;
+
+    platzieren();
+    show();
+    neuZeichnen();
+
+    m_quellordner = Datenordner;
+    // Without a stored folder the backup goes where the backup window would put it.
+    m_zielordner = mit_trenner(gespeichert.isEmpty() ? standard_sicherungsordner() : gespeichert);
+    bool fertig = true;
+    if (!verz_anl(m_zielordner)) {
+        platform::showMessage(QStringLiteral("Beim Anlegen von ") + m_zielordner +
+                              QStringLiteral(" ist ein Fehler aufgetreten!"));
+    } else {
+        m_zielordner += datumsanhang(platform::today()) + QLatin1Char('/');
+        if (!QFileInfo(m_zielordner).isDir())
+            QDir().mkdir(m_zielordner);
+        if (!QFileInfo(m_zielordner).isDir()) {
+            QApplication::beep();
+            platform::showMessage(QStringLiteral("Verzeichnis ") + m_zielordner +
+                                      QStringLiteral(" kann nicht erstellt werden. ") +
+                                      QStringLiteral("\n\nLesen Sie bitte die Hilfedatei über "
+                                                     "Datensicherung.\n"),
+                                  platform::Buttons::Ok, platform::Icon::Information);
+        } else {
+            for (const QString& maske : datendatei_masken()) {
+                if (!Dir_lesen(maske)) {
+                    fertig = false;
+                    break;
+                }
+            }
+        }
+    }
+    hide();
+    return fertig;
+}
+
+bool TDatensicherung::Dir_lesen(const QString& maske)
+{
+    TKopierlauf lauf([this](const QString& quelle, const QString& ziel) {
+        Edit1->setText(quelle);
+        Edit2->setText(ziel);
+        neuZeichnen();
+    });
+    return lauf.Dir_lesen(m_quellordner, m_zielordner, maske);
+}
+
+bool TDatensicherung::DiskInDrive(QChar lw, bool Statusanzeige)
+{
+    const Laufwerksmeldung befund = laufwerksmeldung(lw, laufwerk_pruefen(laufwerkswurzel(lw)));
+    if (Statusanzeige && !befund.text.isEmpty())
+        platform::showMessage(befund.text);
+    return befund.brauchbar;
+}

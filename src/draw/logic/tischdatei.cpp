@@ -1,0 +1,309 @@
+#include "draw/logic/tischdatei.h"
+
+#include "platform/base/datafolder.h"
+#include "platform/ui/messages.h"
+#include "platform/base/savefile.h"
+#include "platform/base/typedfile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+TTisch2Rec Tisch2{};
+TTisch3Rec Tisch3{};
+TTisch4Rec Tisch4{};
+TTisch5Rec Tisch5{};
+TTisch6Rec Tisch6{};
+
+namespace
+{
+
+constexpr Platz TL = Platz::ObenLinks;
+constexpr Platz TC = Platz::ObenMitte;
+constexpr Platz TR = Platz::ObenRechts;
+constexpr Platz BL = Platz::UntenLinks;
+constexpr Platz BC = Platz::UntenMitte;
+constexpr Platz BR = Platz::UntenRechts;
+
+// The place of every slot of each table file, slot by slot. The files grew differently, so
+// each table count keeps its own order.
+constexpr Sitzplatz kKarte2[] = {
+    {1, TL}, {1, TR}, {1, BL}, {1, BR}, {2, TL}, {2, TR}, {2, BL}, {2, BR}, // doubles
+    {1, TC}, {1, BC}, {2, TC}, {2, BC},                                     // singles
+};
+
+constexpr Sitzplatz kKarte3[] = {
+    {1, TC}, {1, BC}, {2, TC}, {2, BC}, {3, TC}, {3, BC},                   // singles
+    {1, TL}, {1, TR}, {1, BL}, {1, BR}, {2, TL}, {2, TR}, {2, BL}, {2, BR}, // doubles
+    {3, TL}, {3, TR}, {3, BL}, {3, BR},
+};
+
+constexpr Sitzplatz kKarte4[] = {
+    {1, TC}, {1, BC}, {2, TC}, {2, BC}, {3, TC}, {3, BC}, {4, TC}, {4, BC},
+    {1, BL}, {1, TL}, {1, TR}, {1, BR}, {2, TL}, {2, TR}, {2, BL}, {2, BR},
+    {3, BR}, {3, TR}, {3, TL}, {3, BL}, {4, BR}, {4, BL}, {4, TR}, {4, TL},
+};
+
+// clang-format off
+constexpr Sitzplatz kKarte5[] = {
+    {1, TC}, {1, BC}, {2, TC}, {2, BC}, {3, TC}, {3, BC}, {4, TC}, {4, BC}, {5, TC}, {5, BC},
+    {1, BL}, {1, TL}, {1, TR}, {1, BR},
+    {2, TL}, {2, TR}, {2, BL}, {2, BR},
+    {3, BR}, {3, TR}, {3, TL}, {3, BL},
+    {4, BR}, {4, BL}, {4, TR}, {4, TL},
+    {5, TL}, {5, TR}, {5, BL}, {5, BR},
+};
+
+constexpr Sitzplatz kKarte6[] = {
+    {1, TC}, {1, BC}, {2, TC}, {2, BC}, {3, TC}, {3, BC}, {4, TC}, {4, BC}, {5, TC}, {5, BC},
+    {6, TC}, {6, BC},
+    {1, BL}, {1, TL}, {1, TR}, {1, BR},
+    {2, TL}, {2, TR}, {2, BL}, {2, BR},
+    {3, BR}, {3, TR}, {3, TL}, {3, BL},
+    {4, BR}, {4, BL}, {4, TR}, {4, TL},
+    {5, TL}, {5, TR}, {5, BL}, {5, BR},
+    {6, TL}, {6, TR}, {6, BL}, {6, BR},
+};
+// clang-format on
+
+static_assert(std::size(kKarte2) == 12 && std::size(kKarte3) == 18 && std::size(kKarte4) == 24 &&
+              std::size(kKarte5) == 30 && std::size(kKarte6) == 36);
+
+int platzIndex(int tisch, Platz platz)
+{
+    return (tisch - 1) * kPlaetzeJeTisch + static_cast<int>(platz);
+}
+
+} // namespace
+
+Tischbelegung::Tischbelegung(int tische) : m_tische(tischanzahlGueltig(tische) ? tische : 0)
+{
+    m_namen.resize(m_tische * kPlaetzeJeTisch);
+}
+
+QString Tischbelegung::name(int tisch, Platz platz) const
+{
+    if (tisch < 1 || tisch > m_tische)
+        return {};
+    return m_namen.at(platzIndex(tisch, platz));
+}
+
+void Tischbelegung::setName(int tisch, Platz platz, const QString& name)
+{
+    if (tisch < 1 || tisch > m_tische)
+        return;
+    m_namen[platzIndex(tisch, platz)] = name;
+}
+
+bool Tischbelegung::istLeer() const
+{
+    for (const QString& name : m_namen)
+        if (!name.isEmpty())
+            return false;
+    return true;
+}
+
+bool tischanzahlGueltig(int tische)
+{
+    return tische >= kMinTische && tische <= kMaxTische;
+}
+
+QString tischdateiName(int tische)
+{
+    switch (tische) {
+    case 2:
+        return QStringLiteral("Tisch2.ti2");
+    case 3:
+        return QStringLiteral("Tisch3.ti3");
+    case 4:
+        return QStringLiteral("Tisch4.ti4");
+    case 5:
+        return QStringLiteral("Tisch5.ti5");
+    case 6:
+        return QStringLiteral("Tisch5.ti6");
+    default:
+        return {};
+    }
+}
+
+QString tischdateiPfad(int tische)
+{
+    return platform::dataFile(tischdateiName(tische));
+}
+
+std::span<const Sitzplatz> tischSlotKarte(int tische)
+{
+    switch (tische) {
+    case 2:
+        return kKarte2;
+    case 3:
+        return kKarte3;
+    case 4:
+        return kKarte4;
+    case 5:
+        return kKarte5;
+    case 6:
+        return kKarte6;
+    default:
+        return {};
+    }
+}
+
+int tischSlot(int tische, int tisch, Platz platz)
+{
+    const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
+    for (std::size_t slot = 0; slot < karte.size(); ++slot)
+        if (karte[slot] == Sitzplatz{tisch, platz})
+            return static_cast<int>(slot);
+    return -1;
+}
+
+std::span<TTischSlot> tischRecord(int tische)
+{
+    switch (tische) {
+    case 2:
+        return Tisch2.Namen;
+    case 3:
+        return Tisch3.Namen;
+    case 4:
+        return Tisch4.Namen;
+    case 5:
+        return Tisch5.Namen;
+    case 6:
+        return Tisch6.Namen;
+    default:
+        return {};
+    }
+}
+
+void tischRecordLeeren(int tische)
+{
+    for (TTischSlot& slot : tischRecord(tische))
+        slot.clear();
+}
+
+Tischbelegung tischbelegungAusRecord(int tische)
+{
+    Tischbelegung belegung(tische);
+    const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
+    const std::span<TTischSlot> record = tischRecord(tische);
+    for (std::size_t slot = 0; slot < karte.size(); ++slot)
+        belegung.setName(karte[slot].tisch, karte[slot].platz, record[slot].str());
+    return belegung;
+}
+
+namespace
+{
+
+QByteArray recordBytes(int tische)
+{
+    const std::span<TTischSlot> record = tischRecord(tische);
+    return QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size_bytes()));
+}
+
+} // namespace
+
+bool tisch_speichern(int tische)
+{
+    if (!tischanzahlGueltig(tische))
+        return false;
+    const QString pfad = tischdateiPfad(tische);
+    const platform::WriteResult geschrieben = platform::writeFileAtomic(pfad, recordBytes(tische));
+    if (!geschrieben.ok)
+        platform::showMessage(platform::saveFailedMessage(pfad, geschrieben.reason) +
+                                  QStringLiteral("\nDie neue Tischbelegung wird nur angezeigt."),
+                              platform::Buttons::Ok, platform::Icon::Error);
+    return geschrieben.ok;
+}
+
+Tischlesung tisch_lesen(int tische)
+{
+    Tischlesung lesung;
+    if (!tischanzahlGueltig(tische))
+        return lesung;
+    const std::span<TTischSlot> record = tischRecord(tische);
+    const QString pfad = tischdateiPfad(tische);
+    const QFileInfo info(pfad);
+    QByteArray bytes;
+    errno = 0;
+    if (!info.exists()) {
+        // nothing stored for this table count
+    } else if (!info.isDir() &&
+               platform::readFileHead(pfad, qsizetype(record.size_bytes()), bytes)) {
+        std::memcpy(static_cast<void*>(record.data()), bytes.constData(), size_t(bytes.size()));
+        lesung.gelesen = true;
+    } else {
+        const int fehler = info.isDir() ? EISDIR : (errno != 0 ? errno : EACCES);
+        platform::showMessage(
+            QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\nGrund: %2\n\n"
+                           "Die gespeicherte Tischbelegung kann nicht angezeigt werden.")
+                .arg(QDir::toNativeSeparators(pfad), platform::systemErrorText(fehler)),
+            platform::Buttons::Ok, platform::Icon::Error);
+    }
+    lesung.belegung = tischbelegungAusRecord(tische);
+    return lesung;
+}
+
+bool tisch_loeschen(int tische)
+{
+    if (!tischanzahlGueltig(tische))
+        return false;
+    const QString pfad = tischdateiPfad(tische);
+    const QFileInfo info(pfad);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    errno = 0;
+    if (!info.isDir() && QFile::remove(pfad))
+        return true;
+    const int fehler = info.isDir() ? EISDIR : (errno != 0 ? errno : EACCES);
+    platform::showMessage(
+        QStringLiteral("Die Datei \"%1\" konnte nicht gelöscht werden.\nGrund: %2\n\n"
+                       "Die gespeicherte Tischbelegung bleibt erhalten.")
+            .arg(QDir::toNativeSeparators(pfad), platform::systemErrorText(fehler)),
+        platform::Buttons::Ok, platform::Icon::Error);
+    return false;
+}
+
+bool tisch2_speichern()
+{
+    return tisch_speichern(2);
+}
+bool tisch3_speichern()
+{
+    return tisch_speichern(3);
+}
+bool tisch4_speichern()
+{
+    return tisch_speichern(4);
+}
+bool tisch5_speichern()
+{
+    return tisch_speichern(5);
+}
+bool tisch6_speichern()
+{
+    return tisch_speichern(6);
+}
+Tischlesung tisch2_lesen()
+{
+    return tisch_lesen(2);
+}
+Tischlesung tisch3_lesen()
+{
+    return tisch_lesen(3);
+}
+Tischlesung tisch4_lesen()
+{
+    return tisch_lesen(4);
+}
+Tischlesung tisch5_lesen()
+{
+    return tisch_lesen(5);
+}
+Tischlesung tisch6_lesen()
+{
+    return tisch_lesen(6);
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "platform/base/shortstring.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <span>
+
+using platform::ShortString;
+
+// The six name places of a table: three above it (the top side), three below it.
+// Singles use the two centres, doubles the four corners.
+enum class Platz : std::uint8_t {
+    ObenLinks,
+    ObenMitte,
+    ObenRechts,
+    UntenLinks,
+    UntenMitte,
+    UntenRechts
+};
+inline constexpr int kPlaetzeJeTisch = 6;
+
+// A place at one table; tables count from 1.
+struct Sitzplatz {
+    int tisch = 0;
+    Platz platz = Platz::ObenLinks;
+    friend bool operator==(const Sitzplatz&, const Sitzplatz&) = default;
+};
+
+inline constexpr int kMinTische = 2;
+inline constexpr int kMaxTische = 6;
+
+// One name slot of a table file.
+using TTischSlot = ShortString<50>;
+
+#pragma pack(push, 1)
+// The record of a table file: one slot per place of every table. Which slot belongs to
+// which place is fixed per table count (tischSlotKarte).
+template <int T> struct TTischRec {
+    TTischSlot Namen[kPlaetzeJeTisch * T];
+};
+#pragma pack(pop)
+
+using TTisch2Rec = TTischRec<2>;
+using TTisch3Rec = TTischRec<3>;
+using TTisch4Rec = TTischRec<4>;
+using TTisch5Rec = TTischRec<5>;
+using TTisch6Rec = TTischRec<6>;
+static_assert(sizeof(TTisch2Rec) == 612);
+static_assert(sizeof(TTisch3Rec) == 918);
+static_assert(sizeof(TTisch4Rec) == 1224);
+static_assert(sizeof(TTisch5Rec) == 1530);
+static_assert(sizeof(TTisch6Rec) == 1836);
+
+// The in-memory record of each table count, alive for the whole run: the draw fills it,
+// the writer stores it, the reader loads it.
+extern TTisch2Rec Tisch2;
+extern TTisch3Rec Tisch3;
+extern TTisch4Rec Tisch4;
+extern TTisch5Rec Tisch5;
+extern TTisch6Rec Tisch6;
+
+// The names of all places of `tische` tables, addressed by (table, place).
+class Tischbelegung
+{
+public:
+    Tischbelegung() = default;
+    explicit Tischbelegung(int tische);
+
+    int tische() const { return m_tische; }
+    QString name(int tisch, Platz platz) const;
+    QString name(Sitzplatz sitz) const { return name(sitz.tisch, sitz.platz); }
+    void setName(int tisch, Platz platz, const QString& name);
+    bool istLeer() const; // no place holds a name
+    friend bool operator==(const Tischbelegung&, const Tischbelegung&) = default;
+
+private:
+    int m_tische = 0;
+    QStringList m_namen; // (tisch - 1) * 6 + place
+};
+
+// true for 2 ... 6.
+bool tischanzahlGueltig(int tische);
+
+// "Tisch2.ti2", "Tisch3.ti3", "Tisch4.ti4", "Tisch5.ti5", and "Tisch5.ti6" for six tables.
+QString tischdateiName(int tische);
+// Datenordner + tischdateiName(tische).
+QString tischdateiPfad(int tische);
+
+// The place each slot of the table file of `tische` tables belongs to, slot by slot.
+std::span<const Sitzplatz> tischSlotKarte(int tische);
+// The slot index of a place in the table file of `tische` tables.
+int tischSlot(int tische, int tisch, Platz platz);
+
+// The slots of the in-memory record of `tische` tables (6 x tische of them).
+std::span<TTischSlot> tischRecord(int tische);
+// Empties every slot of the in-memory record.
+void tischRecordLeeren(int tische);
+// The in-memory record of `tische` tables as names per place.
+Tischbelegung tischbelegungAusRecord(int tische);
+
+// Writes the in-memory record of `tische` tables to its file (atomic). On failure the
+// German message is shown, the earlier file stays, and the result is false.
+bool tisch_speichern(int tische);
+// Lays the file over the in-memory record (a short file replaces only its first bytes) and
+// returns the record as names per place. A missing or unreadable file changes nothing;
+// `gelesen` is then false and `belegung` holds the record as it was. An existing file that
+// cannot be read is reported with a German message.
+struct Tischlesung {
+    bool gelesen = false;
+    Tischbelegung belegung;
+};
+Tischlesung tisch_lesen(int tische);
+// Deletes the table file; a missing file is no failure. When an existing file cannot be
+// deleted, the German message is shown and the result is false (the seating stays stored).
+bool tisch_loeschen(int tische);
+
+// The named operations of each table count.
+bool tisch2_speichern();
+bool tisch3_speichern();
+bool tisch4_speichern();
+bool tisch5_speichern();
+bool tisch6_speichern();
+Tischlesung tisch2_lesen();
+Tischlesung tisch3_lesen();
+Tischlesung tisch4_lesen();
+Tischlesung tisch5_lesen();
+Tischlesung tisch6_lesen();

@@ -1,0 +1,189 @@
+#include "draw/logic/ziehung.h"
+
+#include "core/base/optionen.h"
+#include "platform/base/random.h"
+#include "draw/logic/pool.h"
+
+#include <QSet>
+
+namespace
+{
+
+QList<std::int32_t>& nummernDerLetztenZiehung()
+{
+    static QList<std::int32_t> nummern;
+    return nummern;
+}
+
+bool spielmodusGueltig(std::int32_t spielmodus)
+{
+    return spielmodus == kEinzel || spielmodus == kDoppel;
+}
+
+// A partly filled last table in doubles still gets a playable line-up: a lone top-left player
+// moves to the top centre, a top-right player without a bottom-right partner to the bottom
+// centre. Tables before the last one are left as drawn.
+void letztenDoppeltischReparieren(Tischbelegung& belegung)
+{
+    const int t = belegung.tische();
+    belegung.setName(t, Platz::ObenMitte, {});
+    belegung.setName(t, Platz::UntenMitte, {});
+    if (belegung.name(t, Platz::UntenLinks).isEmpty()) {
+        belegung.setName(t, Platz::ObenMitte, belegung.name(t, Platz::ObenLinks));
+        belegung.setName(t, Platz::ObenLinks, {});
+    }
+    if (belegung.name(t, Platz::UntenRechts).isEmpty()) {
+        belegung.setName(t, Platz::UntenMitte, belegung.name(t, Platz::ObenRechts));
+        belegung.setName(t, Platz::ObenRechts, {});
+    }
+}
+
+void belegungInRecord(int tische, const Tischbelegung& belegung)
+{
+    const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
+    const std::span<TTischSlot> record = tischRecord(tische);
+    for (std::size_t slot = 0; slot < karte.size(); ++slot)
+        record[slot].set(belegung.name(karte[slot]));
+}
+
+Ziehungsergebnis abgebrochen(int tische)
+{
+    Ziehungsergebnis ergebnis;
+    ergebnis.tische = tische;
+    ergebnis.belegung = Tischbelegung(tische);
+    return ergebnis;
+}
+
+Ziehungsergebnis melden(Ziehungsergebnis ergebnis)
+{
+    Q_EMIT Ziehungsmelder::instanz().ziehungBeendet(ergebnis);
+    return ergebnis;
+}
+
+} // namespace
+
+int sitzanzahl(int tische, std::int32_t spielmodus)
+{
+    if (spielmodus == kEinzel)
+        return 2 * tische;
+    if (spielmodus == kDoppel)
+        return 4 * tische;
+    return 0;
+}
+
+Sitzplatz sitzplatz(int k, std::int32_t spielmodus)
+{
+    if (spielmodus == kEinzel)
+        return {k / 2 + 1, k % 2 == 0 ? Platz::ObenMitte : Platz::UntenMitte};
+    static constexpr Platz kDoppelPlaetze[] = {Platz::ObenLinks, Platz::ObenRechts,
+                                               Platz::UntenLinks, Platz::UntenRechts};
+    return {k / 4 + 1, kDoppelPlaetze[k % 4]};
+}
+
+Ziehungsergebnis ziehung_berechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
+                                   std::int32_t poolanzahl, const QStringList& pool)
+{
+    Ziehungsergebnis ergebnis;
+    ergebnis.tische = tische;
+    ergebnis.belegung = Tischbelegung(tische);
+    if (!tischanzahlGueltig(tische))
+        return ergebnis;
+    ergebnis.gezogen = true;
+
+    const std::int32_t sitze = sitzanzahl(tische, spielmodus);
+    const std::int32_t f = auswahlanzahl;
+    QSet<std::int32_t> gezogen;
+    gezogen.reserve(std::max(0, std::min(f, poolanzahl)));
+    std::int32_t p = 0;
+    bool frisch = false;
+
+    // One pass per pool line; each pass draws until a number comes up that was not drawn
+    // before, so every pass consumes the generator exactly as the seating needs it.
+    for (std::int32_t durchgang = 0; durchgang < poolanzahl; ++durchgang) {
+        std::int32_t x = 0;
+        do {
+            x = platform::random(f);
+            if (!gezogen.contains(x)) {
+                gezogen.insert(x);
+                ergebnis.nummern.append(x);
+                frisch = true;
+            }
+        } while (!frisch && p != f);
+        if (p == f)
+            continue;
+        if (spielmodusGueltig(spielmodus)) {
+            if (p < sitze) {
+                const Sitzplatz sitz = sitzplatz(p, spielmodus);
+                // A pool shorter than the selection it was counted from leaves the seat empty.
+                ergebnis.belegung.setName(sitz.tisch, sitz.platz, pool.value(x));
+            }
+            frisch = false;
+            ++p;
+        }
+    }
+
+    if (spielmodus == kDoppel)
+        letztenDoppeltischReparieren(ergebnis.belegung);
+    return ergebnis;
+}
+
+Ziehungsergebnis personen_zuweisen(int tische)
+{
+    if (!tischanzahlGueltig(tische))
+        return abgebrochen(tische);
+
+    nummernDerLetztenZiehung().clear();
+    tischRecordLeeren(tische);
+
+    QStringList pool;
+    const PoolStatus status = StrList();
+    if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
+        !pool_laden(pool))
+        return melden(abgebrochen(tische));
+
+    Ziehungsergebnis ergebnis =
+        ziehung_berechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
+    nummernDerLetztenZiehung() = ergebnis.nummern;
+
+    belegungInRecord(tische, ergebnis.belegung);
+    ergebnis.gespeichert = tisch_speichern(tische);
+    if (ergebnis.gespeichert)
+        tisch_lesen(tische);
+    ergebnis.belegung = tischbelegungAusRecord(tische);
+
+    if (tische <= 5)
+        optionen_speichern();
+    return melden(ergebnis);
+}
+
+Ziehungsergebnis personen_zuweisen2t()
+{
+    return personen_zuweisen(2);
+}
+Ziehungsergebnis personen_zuweisen3t()
+{
+    return personen_zuweisen(3);
+}
+Ziehungsergebnis personen_zuweisen4t()
+{
+    return personen_zuweisen(4);
+}
+Ziehungsergebnis personen_zuweisen5t()
+{
+    return personen_zuweisen(5);
+}
+Ziehungsergebnis personen_zuweisen6t()
+{
+    return personen_zuweisen(6);
+}
+
+const QList<std::int32_t>& gezogeneNummern()
+{
+    return nummernDerLetztenZiehung();
+}
+
+Ziehungsmelder& Ziehungsmelder::instanz()
+{
+    static Ziehungsmelder melder;
+    return melder;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "draw/logic/tischdatei.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <cstdint>
+
+// The seating draw for 2 to 6 tables. It needs no window: it rebuilds the pool, draws pool
+// lines without repetition with platform::random, seats the k-th drawn player on seat k,
+// repairs a partly filled last table in doubles, writes the table file of its table count
+// and, for 2 to 5 tables, saves the settings. Windows learn the result from the return value
+// and from Ziehungsmelder.
+
+inline constexpr std::int32_t kEinzel = 0; // Spielmodus: singles
+inline constexpr std::int32_t kDoppel = 1; // Spielmodus: doubles
+
+// Seats of `tische` tables in the game mode: 2 per table in singles, 4 in doubles, 0 for any
+// other mode.
+int sitzanzahl(int tische, std::int32_t spielmodus);
+// The place of seat k (k from 0): singles fill the centres table by table (top, bottom),
+// doubles the corners (top left, top right, bottom left, bottom right).
+Sitzplatz sitzplatz(int k, std::int32_t spielmodus);
+
+struct Ziehungsergebnis {
+    int tische = 0;
+    // false when the pool could not be written or loaded (the message was shown): nothing was
+    // drawn, the table file is unchanged, the in-memory record and `belegung` are empty.
+    bool gezogen = false;
+    // The seating as stored in the table file (names cut to 50 bytes of Windows-1252).
+    Tischbelegung belegung;
+    // Every pool index drawn, in drawing order: the set of drawn numbers of this draw.
+    QList<std::int32_t> nummern;
+    // false when the table file could not be written (the message was shown); the seating
+    // is then in memory only.
+    bool gespeichert = false;
+};
+
+// The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the
+// random numbers, `poolanzahl` the number of passes. Fills `belegung` and `nummern`.
+Ziehungsergebnis ziehung_berechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
+                                   std::int32_t poolanzahl, const QStringList& pool);
+
+// The whole draw for `tische` tables (2 ... 6) with Optionen.Spielmodus. After
+// "Auswahl speichern" the selection dialog calls this (or the named operation below).
+Ziehungsergebnis personen_zuweisen(int tische);
+Ziehungsergebnis personen_zuweisen2t();
+Ziehungsergebnis personen_zuweisen3t();
+Ziehungsergebnis personen_zuweisen4t();
+Ziehungsergebnis personen_zuweisen5t();
+Ziehungsergebnis personen_zuweisen6t();
+
+// The set of drawn numbers of the last draw (the content of the main window's ListBox1),
+// in drawing order; emptied at the start of every draw.
+const QList<std::int32_t>& gezogeneNummern();
+
+// Announces every finished draw (also one that ended early) to whoever listens: the result
+// window of that table count and the main window's list of drawn numbers.
+class Ziehungsmelder : public QObject
+{
+    Q_OBJECT
+public:
+    static Ziehungsmelder& instanz();
+
+Q_SIGNALS:
+    void ziehungBeendet(const Ziehungsergebnis& ergebnis);
+
+private:
+    Ziehungsmelder() = default;
+};

@@ -1,0 +1,157 @@
+#pragma once
+
+#include "draw/logic/tischdatei.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QList>
+#include <array>
+#include <span>
+
+class QFrame;
+class QPushButton;
+class Tischbild;
+struct Ziehungsergebnis;
+
+// A player's name at one place of a table. The text stays the stored name; on screen it is
+// drawn on a small name plate, cut with "…" where the room ends (the full name is the tool
+// tip). Empty places are hidden.
+class NamensLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    NamensLabel(const QString& ort, QWidget* parent);
+
+    void setName(const QString& name);
+    // The text as drawn, after cutting to the label's width.
+    QString sichtbarerText() const;
+    // The width the plate takes for the whole name.
+    int volleBreite() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_ort; // "Tisch 1, oben links"
+};
+
+// Where a table sits in the window design and the names of its controls.
+struct TischEntwurf {
+    const char* panel;
+    const char* bild;
+    std::array<const char*, kPlaetzeJeTisch> labels; // TL, TC, TR, BL, BC, BR
+    const char* titel;                               // caption label, or nullptr
+    int x;
+    int y;
+};
+
+struct FensterEntwurf {
+    const char* klasse;
+    int tische;
+    const char* caption;
+    std::span<const TischEntwurf> tischEntwurf;
+    int namensPixel;  // pixel height of the name font at design size
+    int leistenHoehe; // the bottom bar
+    bool behaelter;   // the tables sit in the container Panel2 and the pictures carry the numbers
+};
+
+// A result window: the seating of the last draw for its table count, one picture per table
+// with the names around it, and the bar with "Beenden", "Spieler neu mischen." and
+// "Namen löschen". It fills the work area; the tables keep the proportions of the design on
+// any size.
+class Ergebnisfenster : public QDialog
+{
+    Q_OBJECT
+public:
+    int tische() const { return m_entwurf.tische; }
+
+    // The main window's "N Tische" command: hides Panel5, empties the names, loads the table
+    // file and shows the window modally.
+    void zeigen();
+
+    QLabel* namensLabel(int tisch, Platz platz) const;
+    // What the labels show, as names per place.
+    Tischbelegung angezeigteBelegung() const;
+
+public Q_SLOTS:
+    void Button1Click(); // "Beenden"
+    void Button2Click(); // "Spieler neu mischen."
+    void Button3Click(); // "Namen löschen"
+
+protected:
+    Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent);
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Tisch {
+        QFrame* panel = nullptr;
+        Tischbild* bild = nullptr;
+        std::array<NamensLabel*, kPlaetzeJeTisch> namen{};
+        QLabel* titel = nullptr;
+    };
+
+    void FormCreate();
+    void tischAnlegen(QWidget* flaeche, const TischEntwurf& entwurf, int nummer);
+    void namenLeeren();
+    void namenZeigen(const Tischbelegung& belegung);
+    void ziehungBeendet(const Ziehungsergebnis& ergebnis);
+    void anordnen();
+    void buttonsPlatzieren();
+    void namenszeileLegen(const Tisch& tisch, bool oben, QRect zeile);
+
+    FensterEntwurf m_entwurf;
+    QList<Tisch> m_tische;
+    QFrame* m_leiste = nullptr;
+    QFrame* m_behaelter = nullptr;
+    QPushButton* m_beenden = nullptr;
+    QPushButton* m_mischen = nullptr;
+    QPushButton* m_loeschen = nullptr;
+};
+
+// 2 tables.
+class TForm8 : public Ergebnisfenster
+{
+    Q_OBJECT
+public:
+    explicit TForm8(QWidget* parent = nullptr);
+};
+
+// 3 tables.
+class TForm7 : public Ergebnisfenster
+{
+    Q_OBJECT
+public:
+    explicit TForm7(QWidget* parent = nullptr);
+};
+
+// 4 tables.
+class TForm5 : public Ergebnisfenster
+{
+    Q_OBJECT
+public:
+    explicit TForm5(QWidget* parent = nullptr);
+};
+
+// 5 tables.
+class TForm55 : public Ergebnisfenster
+{
+    Q_OBJECT
+public:
+    explicit TForm55(QWidget* parent = nullptr);
+};
+
+// 6 tables.
+class TForm66 : public Ergebnisfenster
+{
+    Q_OBJECT
+public:
+    explicit TForm66(QWidget* parent = nullptr);
+};
+
+// Creates the five result windows once at start, owned by `eltern` (the main window).
+void ergebnisfenster_anlegen(QWidget* eltern);
+// The result window of `tische` tables; nullptr before ergebnisfenster_anlegen.
+Ergebnisfenster* ergebnisfenster(int tische);
+// The main window's commands "2 Tische" ... "6 Tische": shows the stored seating of that table
+// count in its window (modal). Creates the windows first if start-up has not.
+void tische_anzeigen(int tische);

@@ -1,0 +1,142 @@
+#include "platform/base/filecopy.h"
+
+#include "platform/ui/messages.h"
+#include "platform/base/savefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform
+{
+
+namespace
+{
+
+class FileHandle
+{
+public:
+    explicit FileHandle(int fd = -1) : m_fd(fd) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    int fd() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
+    // Returns errno of a failing close (a late write error shows up here on some file systems).
+    int close()
+    {
+        if (m_fd < 0)
+            return 0;
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+CopyResult failure(int code)
+{
+    return {false, code, systemErrorText(code)};
+}
+
+int writeAll(int fd, const char* data, ssize_t length)
+{
+    while (length > 0) {
+        const ssize_t written = ::write(fd, data, size_t(length));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        length -= written;
+    }
+    return 0;
+}
+
+int copyContent(int from, int to)
+{
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(from, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (got == 0)
+            return 0;
+        if (const int err = writeAll(to, buffer, got))
+            return err;
+    }
+}
+
+// The copy is written under a hidden name in the target's folder, so it is on the same file
+// system and the final rename replaces the target in one step.
+QByteArray temporaryNameBeside(const QString& target)
+{
+    const QString folder = QFileInfo(target).path();
+    const QString name = QFileInfo(target).fileName();
+    return QFile::encodeName(folder + QStringLiteral("/.~") + name + QStringLiteral(".XXXXXX"));
+}
+
+} // namespace
+
+CopyResult copyFileReplacing(const QString& source, const QString& target)
+{
+    FileHandle in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
+    if (!in.isOpen())
+        return failure(errno);
+    struct stat info {
+    };
+    if (::fstat(in.fd(), &info) != 0)
+        return failure(errno);
+    if (S_ISDIR(info.st_mode))
+        return failure(EISDIR);
+
+    QByteArray temporary = temporaryNameBeside(target);
+    FileHandle out(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!out.isOpen())
+        return failure(errno);
+
+    int err = copyContent(in.fd(), out.fd());
+    if (err == 0 && ::fchmod(out.fd(), info.st_mode & 07777) != 0)
+        err = errno;
+    if (err == 0) {
+        const struct timespec times[2] = {info.st_atim, info.st_mtim};
+        ::futimens(out.fd(), times); // a copy with today's time is still a good copy
+    }
+    if (const int closeErr = out.close(); err == 0)
+        err = closeErr;
+    if (err == 0 && ::rename(temporary.constData(), QFile::encodeName(target).constData()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temporary.constData());
+        return failure(err);
+    }
+    return {true, 0, {}};
+}
+
+QString copyFailedText(const QString& source, const QString& target)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht nach \"%2\" kopiert werden.")
+        .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target));
+}
+
+bool copyFileReported(const QString& source, const QString& target)
+{
+    const CopyResult result = copyFileReplacing(source, target);
+    if (!result.ok)
+        reportSystemError(result.errorCode,
+                          result.reason + QStringLiteral("\n\n") + copyFailedText(source, target));
+    return result.ok;
+}
+
+} // namespace platform

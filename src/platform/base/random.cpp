@@ -1,0 +1,35 @@
+#include "platform/base/random.h"
+
+#include <chrono>
+
+namespace platform {
+
+namespace {
+std::uint32_t g_seed = 0;
+}
+
+std::uint32_t randSeed()
+{
+    return g_seed;
+}
+
+void setRandSeed(std::uint32_t seed)
+{
+    g_seed = seed;
+}
+
+void randomize()
+{
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    g_seed = static_cast<std::uint32_t>(ticks);
+}
+
+std::int32_t random(std::int32_t n)
+{
+    g_seed = g_seed * 134775813u + 1u;
+    if (n <= 0)
+        return 0;
+    return static_cast<std::int32_t>((std::uint64_t(g_seed) * std::uint64_t(n)) >> 32);
+}
+
+} // namespace platform

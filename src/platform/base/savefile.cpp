@@ -1,0 +1,102 @@
+#include "platform/base/savefile.h"
+
+#include "platform/ui/messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+namespace platform {
+
+QString systemErrorText(int errorNumber)
+{
+    switch (errorNumber) {
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("Zugriff verweigert.");
+    case ENOENT:
+        return QStringLiteral("Datei oder Ordner nicht gefunden.");
+    case ENOSPC:
+        return QStringLiteral("Auf dem Datenträger ist kein Platz mehr frei.");
+    case EDQUOT:
+        return QStringLiteral("Das Speicherkontingent ist erschöpft.");
+    case EROFS:
+        return QStringLiteral("Der Datenträger ist schreibgeschützt.");
+    case EISDIR:
+        return QStringLiteral("An dieser Stelle steht ein Ordner.");
+    case ENOTDIR:
+        return QStringLiteral("Ein Teil des Pfades ist kein Ordner.");
+    case EEXIST:
+        return QStringLiteral("Die Datei ist bereits vorhanden.");
+    case EBUSY:
+        return QStringLiteral("Die Datei wird gerade verwendet.");
+    case EIO:
+        return QStringLiteral("Ein-/Ausgabefehler des Datenträgers.");
+    case ENAMETOOLONG:
+        return QStringLiteral("Der Dateiname ist zu lang.");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Zu viele geöffnete Dateien.");
+    default:
+        return QString::fromLocal8Bit(std::strerror(errorNumber));
+    }
+}
+
+namespace {
+
+// Where the system gives no usable error number, the situation itself tells the reason.
+QString reasonFromSituation(const QString& path, int savedErrno)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return systemErrorText(EISDIR);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("Der Ordner %1 ist nicht vorhanden.")
+            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (!folder.isDir())
+        return systemErrorText(ENOTDIR);
+    if (savedErrno != 0)
+        return systemErrorText(savedErrno);
+    return QStringLiteral("Unbekannter Fehler beim Schreiben.");
+}
+
+} // namespace
+
+WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
+{
+    errno = 0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, reasonFromSituation(path, errno)};
+    // A disk that fills up part-way shows only when the buffer is flushed; QSaveFile would
+    // still commit the shortened file, so the flush is checked before committing.
+    if (file.write(content) != content.size() || !file.flush()) {
+        const int err = errno;
+        file.cancelWriting();
+        return {false, reasonFromSituation(path, err)};
+    }
+    if (!file.commit())
+        return {false, reasonFromSituation(path, errno)};
+    return {true, {}};
+}
+
+QString saveFailedMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n"
+                          "Grund: %2\n\n"
+                          "Die bisher gespeicherte Fassung der Datei bleibt unverändert.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+bool saveDataFile(const QString& path, const QByteArray& content)
+{
+    const WriteResult result = writeFileAtomic(path, content);
+    if (!result.ok)
+        showMessage(saveFailedMessage(path, result.reason), Buttons::Ok, Icon::Error);
+    return result.ok;
+}
+
+} // namespace platform

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/base/savefile.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QList>
+#include <QString>
+#include <bit>
+#include <cstring>
+#include <type_traits>
+
+namespace platform {
+
+static_assert(std::endian::native == std::endian::little,
+              "record layouts are little-endian and mapped directly onto memory");
+
+// The whole content of a file; empty when it is missing or cannot be read.
+QByteArray readWholeFile(const QString& path);
+
+// Up to `maxBytes` from the start of the file; false when it cannot be opened.
+bool readFileHead(const QString& path, qsizetype maxBytes, QByteArray& out);
+
+// A typed file is a headerless sequence of fixed-size records. A trailing partial record
+// is ignored.
+template <class Rec>
+QList<Rec> recordsFromBytes(const QByteArray& bytes)
+{
+    static_assert(std::is_trivially_copyable_v<Rec>);
+    QList<Rec> records;
+    const qsizetype count = bytes.size() / qsizetype(sizeof(Rec));
+    records.resize(count);
+    if (count > 0)
+        std::memcpy(static_cast<void*>(records.data()), bytes.constData(),
+                    size_t(count) * sizeof(Rec));
+    return records;
+}
+
+template <class Rec>
+QByteArray recordsToBytes(const QList<Rec>& records)
+{
+    static_assert(std::is_trivially_copyable_v<Rec>);
+    QByteArray bytes(records.size() * qsizetype(sizeof(Rec)), '\0');
+    if (!records.isEmpty())
+        std::memcpy(bytes.data(), static_cast<const void*>(records.constData()),
+                    size_t(bytes.size()));
+    return bytes;
+}
+
+template <class Rec>
+QList<Rec> readRecords(QIODevice& device)
+{
+    return recordsFromBytes<Rec>(device.readAll());
+}
+
+template <class Rec>
+QList<Rec> readRecords(const QString& path)
+{
+    return recordsFromBytes<Rec>(readWholeFile(path));
+}
+
+// Lays the first bytes of the file over `rec`; a short file leaves the rest of `rec` as it
+// was. Returns false when the file cannot be opened.
+template <class Rec>
+bool readFirstRecordOver(const QString& path, Rec& rec)
+{
+    static_assert(std::is_trivially_copyable_v<Rec>);
+    QByteArray bytes;
+    if (!readFileHead(path, qsizetype(sizeof(Rec)), bytes))
+        return false;
+    std::memcpy(static_cast<void*>(&rec), bytes.constData(), size_t(bytes.size()));
+    return true;
+}
+
+// Atomic write of the whole file; on failure the German message is shown.
+template <class Rec>
+bool saveRecords(const QString& path, const QList<Rec>& records)
+{
+    return saveDataFile(path, recordsToBytes(records));
+}
+
+} // namespace platform

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/base/shortstring.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+
+#pragma pack(push, 1)
+// One participant of "Adressen.adr" (960 bytes). The reserved ranges are kept as they are
+// read and written as zeros in records this program builds.
+struct TAdressRec {
+    platform::ShortString<60> Vorname;
+    platform::ShortString<60> Name;
+    platform::ShortString<60> Strasse;
+    platform::ShortString<60> PlzOrt;
+    unsigned char Reserve1[61];
+    platform::ShortString<80> Email;
+    unsigned char Reserve2[81];
+    platform::ShortString<30> Telefon;
+    platform::ShortString<30> Fax;
+    unsigned char Reserve3[31];
+    platform::ShortString<30> Mobil;
+    unsigned char Reserve4[369];
+};
+#pragma pack(pop)
+
+static_assert(sizeof(TAdressRec) == 960);
+static_assert(offsetof(TAdressRec, Vorname) == 0);
+static_assert(offsetof(TAdressRec, Name) == 61);
+static_assert(offsetof(TAdressRec, Strasse) == 122);
+static_assert(offsetof(TAdressRec, PlzOrt) == 183);
+static_assert(offsetof(TAdressRec, Reserve1) == 244);
+static_assert(offsetof(TAdressRec, Email) == 305);
+static_assert(offsetof(TAdressRec, Reserve2) == 386);
+static_assert(offsetof(TAdressRec, Telefon) == 467);
+static_assert(offsetof(TAdressRec, Fax) == 498);
+static_assert(offsetof(TAdressRec, Reserve3) == 529);
+static_assert(offsetof(TAdressRec, Mobil) == 560);
+static_assert(offsetof(TAdressRec, Reserve4) == 591);
+
+// A record with every byte zero.
+TAdressRec leere_adresse();
+
+// Datenordner + "Adressen.adr".
+QString adressdatei_pfad();
+
+// Every record of the participant file in file order. A missing or unreadable file gives no
+// records; a trailing partial record is ignored.
+QList<TAdressRec> adressen_lesen();
+
+// The entry of the list of names: Name, a comma and a blank, then Vorname, exactly as stored.
+QString adresse_listentext(const TAdressRec& adresse);
+
+// The list entries of all records, in file order.
+QStringList adresse_listentexte(const QList<TAdressRec>& adressen);
+
+// Sorts list entries alphabetically without regard to case; equal entries keep their order.
+void adress_listentexte_sortieren(QStringList& texte);

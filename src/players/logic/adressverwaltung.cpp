@@ -1,0 +1,163 @@
+#include "players/logic/adressverwaltung.h"
+
+#include "platform/base/cp1252.h"
+#include "platform/ui/messages.h"
+#include "platform/base/savefile.h"
+#include "platform/base/typedfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace
+{
+
+template <int N> QByteArray alsGespeichert(const QString& text)
+{
+    platform::ShortString<N> feld;
+    feld.set(text);
+    return feld.bytes();
+}
+
+bool istRandzeichen(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+QString lesefehlerText(const QString& pfad, const QString& grund)
+{
+    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n"
+                          "Grund: %2\n\n"
+                          "Die Datei bleibt unverändert.")
+        .arg(QDir::toNativeSeparators(pfad), grund);
+}
+
+} // namespace
+
+TAdressRec adresse_aus_feldern(const AdressFelder& felder)
+{
+    TAdressRec adresse = leere_adresse();
+    adresse.Name.set(felder.name);
+    adresse.Vorname.set(felder.vorname);
+    adresse.Strasse.set(felder.strasse);
+    adresse.PlzOrt.set(felder.plzOrt);
+    adresse.Telefon.set(felder.telefon);
+    adresse.Fax.set(felder.fax);
+    adresse.Mobil.set(felder.mobil);
+    adresse.Email.set(felder.email);
+    return adresse;
+}
+
+AdressFelder adresse_felder(const TAdressRec& adresse)
+{
+    return {adresse.Name.str(),   adresse.Vorname.str(), adresse.Strasse.str(),
+            adresse.PlzOrt.str(), adresse.Telefon.str(), adresse.Fax.str(),
+            adresse.Mobil.str(),  adresse.Email.str()};
+}
+
+QByteArray adresse_vergleichsform(const QByteArray& text)
+{
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && istRandzeichen(text.at(anfang)))
+        ++anfang;
+    while (ende > anfang && istRandzeichen(text.at(ende - 1)))
+        --ende;
+    QByteArray form = text.mid(anfang, ende - anfang);
+    for (char& c : form)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return form;
+}
+
+AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& name,
+                           const QString& vorname)
+{
+    const QByteArray gesuchterName = adresse_vergleichsform(alsGespeichert<60>(name));
+    const QByteArray gesuchterVorname = adresse_vergleichsform(alsGespeichert<60>(vorname));
+    for (qsizetype i = 0; i < adressen.size(); ++i) {
+        const TAdressRec& adresse = adressen.at(i);
+        if (adresse_vergleichsform(adresse.Name.bytes()) == gesuchterName &&
+            adresse_vergleichsform(adresse.Vorname.bytes()) == gesuchterVorname)
+            return {true, int(i) + 1};
+    }
+    return {};
+}
+
+const TAdressRec* adresse_zum_listentext(const QList<TAdressRec>& adressen,
+                                         const QString& listentext)
+{
+    const QByteArray gesucht = adresse_vergleichsform(platform::toCp1252(listentext));
+    const TAdressRec* treffer = nullptr;
+    for (const TAdressRec& adresse : adressen) {
+        const QByteArray eintrag = adresse.Name.bytes() + ", " + adresse.Vorname.bytes();
+        if (adresse_vergleichsform(eintrag) == gesucht)
+            treffer = &adresse;
+    }
+    return treffer;
+}
+
+std::optional<QList<TAdressRec>> adressen_pruefend_lesen()
+{
+    const QString pfad = adressdatei_pfad();
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return QList<TAdressRec>{};
+    if (info.isDir()) {
+        platform::showMessage(lesefehlerText(pfad, platform::systemErrorText(EISDIR)),
+                              platform::Buttons::Ok, platform::Icon::Error);
+        return std::nullopt;
+    }
+    QFile datei(pfad);
+    errno = 0;
+    if (!datei.open(QIODevice::ReadOnly)) {
+        const int fehler = errno != 0 ? errno : EACCES;
+        platform::showMessage(lesefehlerText(pfad, platform::systemErrorText(fehler)),
+                              platform::Buttons::Ok, platform::Icon::Error);
+        return std::nullopt;
+    }
+    const QByteArray inhalt = datei.readAll();
+    if (datei.error() != QFileDevice::NoError) {
+        platform::showMessage(lesefehlerText(pfad, datei.errorString()), platform::Buttons::Ok,
+                              platform::Icon::Error);
+        return std::nullopt;
+    }
+    return platform::recordsFromBytes<TAdressRec>(inhalt);
+}
+
+bool adressen_schreiben(const QList<TAdressRec>& adressen)
+{
+    return platform::saveRecords(adressdatei_pfad(), adressen);
+}
+
+bool adresse_anlegen(const TAdressRec& erste)
+{
+    return adressen_schreiben({erste});
+}
+
+bool adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu, const AdressFund& ersetzt)
+{
+    if (adressen.isEmpty() && !QFileInfo::exists(adressdatei_pfad()))
+        return adresse_anlegen(neu);
+    if (ersetzt.gefunden && ersetzt.position >= 1 && ersetzt.position <= adressen.size())
+        adressen.removeAt(ersetzt.position - 1);
+    adressen.append(neu);
+    return adressen_schreiben(adressen);
+}
+
+bool adresse_sofortloeschen(QList<TAdressRec> adressen, int position)
+{
+    if (position < 1 || position > adressen.size())
+        return true;
+    adressen.removeAt(position - 1);
+    return adressen_schreiben(adressen);
+}
+
+bool adresse_erfassen(const TAdressRec& neu, const QString& name, const QString& vorname)
+{
+    const std::optional<QList<TAdressRec>> adressen = adressen_pruefend_lesen();
+    if (!adressen)
+        return false;
+    return adresse_speichern(*adressen, neu, adresse_pruefen(*adressen, name, vorname));
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "players/logic/adressdatei.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The texts of the eight entry fields of the participant window.
+struct AdressFelder {
+    QString name;
+    QString vorname;
+    QString strasse;
+    QString plzOrt;
+    QString telefon;
+    QString fax;
+    QString mobil;
+    QString email;
+
+    bool operator==(const AdressFelder&) const = default;
+};
+
+// A record built from the entry fields: every text in Windows-1252, cut to its field's
+// capacity; reserved ranges and unused bytes are zero.
+TAdressRec adresse_aus_feldern(const AdressFelder& felder);
+AdressFelder adresse_felder(const TAdressRec& adresse);
+
+// The form in which names are compared: leading and trailing blanks and control characters
+// removed, a to z turned into A to Z; every other byte (umlauts too) stays as it is.
+QByteArray adresse_vergleichsform(const QByteArray& text);
+
+// Where a participant stands in the file: `position` counts from 1.
+struct AdressFund {
+    bool gefunden = false;
+    int position = 0;
+};
+
+// The first record whose Name and Vorname match the given ones. The given names are compared
+// as they will be stored, cut to the field's capacity, so a long name finds its own record.
+AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& name,
+                           const QString& vorname);
+
+// The last record whose list entry matches `listentext`; nullptr when none does.
+const TAdressRec* adresse_zum_listentext(const QList<TAdressRec>& adressen,
+                                         const QString& listentext);
+
+// Reads the file for showing or changing it. A missing file gives no records; one that exists but
+// cannot be read shows a German message and gives nothing, so that no change overwrites it.
+std::optional<QList<TAdressRec>> adressen_pruefend_lesen();
+
+// Rewrites the whole file in one atomic step; on failure the German message is shown and the
+// file keeps its earlier content.
+bool adressen_schreiben(const QList<TAdressRec>& adressen);
+
+// Creates the participant file holding `erste` as its only record.
+bool adresse_anlegen(const TAdressRec& erste);
+
+// Appends `neu` to the file content `adressen`, first taking out the record found by
+// `ersetzt`, and writes the result in one step. Without a file, adresse_anlegen creates it.
+bool adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu,
+                       const AdressFund& ersetzt = {});
+
+// Removes the record at the 1-based `position` from `adressen` and writes the file in one
+// step; the records behind it move up by one.
+bool adresse_sofortloeschen(QList<TAdressRec> adressen, int position);
+
+// "Speichern >>": the participant with these names (as typed) is replaced by `neu`, which
+// moves to the end of the file; an unknown participant is appended.
+bool adresse_erfassen(const TAdressRec& neu, const QString& name, const QString& vorname);

@@ -1,0 +1,76 @@
+#include "players/logic/auswahlregeln.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
+std::optional<TAuswahlRegel> auswahl_regel(int tische, int modus)
+{
+    if (tische < 2 || tische > 6)
+        return std::nullopt;
+    if (modus != kEinzelspiele && modus != kDoppelspiele)
+        return std::nullopt;
+    const int grenze = tische * (modus == kEinzelspiele ? 2 : 4);
+    return TAuswahlRegel{tische, grenze,
+                         QStringLiteral("Für %1 Tische können %2 Spieler ausgewählt werden.")
+                             .arg(tische)
+                             .arg(grenze)};
+}
+
+QString auswahl_grenzueberschrift(int grenze)
+{
+    return QStringLiteral("Sie können nur ") + QString::number(grenze) +
+           QStringLiteral(" Spieler auswählen");
+}
+
+QString auswahl_standardueberschrift()
+{
+    return QStringLiteral("Gruppen zusammenstellen");
+}
+
+QString auswahl_tastenhinweis()
+{
+    return QStringLiteral("Für 2 Tische können nur 4 Spieler ausgewählt werden.");
+}
+
+QString auswahl_trimmen(const QString& text)
+{
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && text.at(anfang).unicode() <= 0x20)
+        ++anfang;
+    while (ende > anfang && text.at(ende - 1).unicode() <= 0x20)
+        --ende;
+    return text.mid(anfang, ende - anfang);
+}
+
+QString auswahl_teilnehmertext(const QString& vorname, const QString& name)
+{
+    return auswahl_trimmen(vorname + QLatin1Char(' ') + auswahl_trimmen(name));
+}
+
+namespace
+{
+const QCollator& listenfolge()
+{
+    static const QCollator collator = [] {
+        // A German program: umlauts sort with their letters whatever the machine's locale.
+        QCollator c(QLocale(QLocale::German, QLocale::Germany));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        c.setNumericMode(false);
+        return c;
+    }();
+    return collator;
+}
+} // namespace
+
+bool auswahl_vor(const QString& a, const QString& b)
+{
+    return listenfolge().compare(a, b) < 0;
+}
+
+qsizetype auswahl_einfuegestelle(const QStringList& sortiert, const QString& eintrag)
+{
+    const auto stelle = std::upper_bound(sortiert.cbegin(), sortiert.cend(), eintrag, auswahl_vor);
+    return stelle - sortiert.cbegin();
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "players/logic/adressverwaltung.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The participant window "Teilnehmer erfassen/ändern.": enter, change and delete the
+// participants of "Adressen.adr". It is created once, shown without blocking the main window
+// and keeps its contents between openings.
+class TAdressen : public QWidget
+{
+    Q_OBJECT
+public:
+    // Help topic of this window.
+    static constexpr int kHilfeKontext = 1050;
+
+    explicit TAdressen(QWidget* parent = nullptr);
+
+    // What the main window's "Erfassen" command does after hiding Panel5: empty the eight
+    // entry fields, reload the list, show the window without blocking, focus "Name".
+    void oeffnen();
+
+    // Empties the list of names and fills it from the file, sorted without regard to case.
+    void adresse_laden();
+    // Fills the entry fields from the last record whose list entry is the selected entry text.
+    void adresse_einfuegen();
+    // Asks, removes the found record on Yes, then empties the fields and reloads the list.
+    // A removal that cannot be written keeps the fields as they are.
+    void adresse_loeschen(const QList<TAdressRec>& adressen, const AdressFund& fund);
+
+    AdressFelder felder() const;
+    void felder_setzen(const AdressFelder& felder);
+    void felder_leeren();
+
+    // The text of the list entry picked last during this run (empty until the first pick).
+    QString auswahltext() const { return m_auswahltext; }
+
+public Q_SLOTS:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void ListBox1Click();
+    void Edit4Change(const QString& text);
+
+    // Keys of the window and its entry fields; each returns true when it used the key.
+    bool FormKeyPress(const QKeyEvent& taste);
+    bool Edit3KeyUp(int taste);
+    bool Edit4KeyUp(int taste);
+    bool Edit5KeyUp(int taste);
+    bool Edit6KeyUp(int taste);
+    bool Edit7KeyUp(int taste);
+    bool Edit8KeyUp(int taste);
+    bool Edit9KeyUp(int taste);
+    bool Edit10KeyUp(int taste);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FormCreate();
+    void fensterAufbauen();
+    void tabulatorfolgeSetzen();
+    void knoepfePlatzieren();
+    bool pfeiltasteLosgelassen(int taste, bool abwaertsWeiter);
+
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLineEdit* Edit10 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+
+    QString m_auswahltext;
+};
