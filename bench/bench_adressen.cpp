@@ -42,7 +42,6 @@ QList<TAdressRec> teilnehmer()
     return adressen;
 }
 
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -77,13 +76,14 @@ int main(int argc, char* argv[])
     });
     // Each run changes a participant from the middle of the file, which moves to the end.
     int laufende = 0;
-    const double speichern = medianMs(kDurchlaeufe, [&] { fenster.Button1Click(); },
-                                    [&] {
-                                        const TAdressRec& a = adressen.at(kAnzahl / 2 + laufende++);
-                                        AdressFelder f = adresse_felder(a);
-                                        f.strasse = QStringLiteral("Neue Straße 1");
-                                        fenster.felder_setzen(f);
-                                    });
+    const double speichern = medianMs(
+        kDurchlaeufe, [&] { fenster.Button1Click(); },
+        [&] {
+            const TAdressRec& a = adressen.at(kAnzahl / 2 + laufende++);
+            AdressFelder f = adresse_felder(a);
+            f.strasse = QStringLiteral("Neue Straße 1");
+            fenster.felder_setzen(f);
+        });
 
     std::printf("Teilnehmerdatei: %d Datensätze, %lld Bytes; Median aus %d Läufen\n", kAnzahl,
                 static_cast<long long>(bytes.size()), kDurchlaeufe);

@@ -5,8 +5,8 @@
 #include "draw/logic/pool.h"
 #include "draw/logic/ziehung.h"
 #include "platform/base/datafolder.h"
-#include "platform/ui/messages.h"
 #include "platform/base/random.h"
+#include "platform/ui/messages.h"
 
 #include "medianzeit.h"
 

@@ -55,7 +55,6 @@ QStringList datenordnerAnlegen(const QString& ordner)
     return namen;
 }
 
-
 } // namespace
 
 int main(int argc, char** argv)

@@ -1,17 +1,17 @@
 #include "app/hauptfenster.h"
 
 #include "app/bilder.h"
+#include "app/hauptlogik.h"
+#include "app/weitereprogramme.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
-#include "app/hauptlogik.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
+#include "platform/base/shell.h"
+#include "platform/base/taskbar.h"
 #include "platform/ui/help.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/placement.h"
-#include "platform/base/shell.h"
-#include "platform/base/taskbar.h"
-#include "app/weitereprogramme.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "app/start.h"
 
 #include "app/bilder.h"
-#include "core/base/programm.h"
 #include "app/hauptfenster.h"
+#include "core/base/programm.h"
 #include "platform/base/random.h"
 
 #include "appearance/ui/farbe.h"
@@ -10,8 +10,8 @@
 #include "appearance/ui/stilwahl.h"
 #include "backup/ui/back5.h"
 #include "backup/ui/datensicherung.h"
-#include "draw/ui/ergebnisfenster.h"
 #include "draw/logic/ziehung.h"
+#include "draw/ui/ergebnisfenster.h"
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
 

@@ -1,11 +1,11 @@
 #include "app/weitereprogramme.h"
 
 #include "app/bilder.h"
+#include "app/hauptlogik.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
-#include "app/hauptlogik.h"
-#include "platform/ui/messages.h"
 #include "platform/base/shell.h"
+#include "platform/ui/messages.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -18,9 +18,9 @@ private Q_SLOTS:
 void TestBilder::pictureIsBuiltIn_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"erfassen", "auswahl", "anwesend", "tische2", "tische3", "tische4",
-                             "tische5", "tische6", "backup", "farben", "beenden", "tischfussball",
-                             "zorbel-master"})
+    for (const char* name :
+         {"erfassen", "auswahl", "anwesend", "tische2", "tische3", "tische4", "tische5", "tische6",
+          "backup", "farben", "beenden", "tischfussball", "zorbel-master"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 

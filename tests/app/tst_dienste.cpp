@@ -1,6 +1,6 @@
 #include "common/testsupport.h"
-#include "platform/ui/help.h"
 #include "platform/base/shell.h"
+#include "platform/ui/help.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,12 +1,12 @@
 // The organiser's whole road, through the windows' own controls, starting from the main
 // window as the program builds it: participants entered, the players present picked, the
 // seating drawn and stored and shown by "2 Tische", the selection brought back.
-#include "core/base/optionen.h"
 #include "app/hauptfenster.h"
 #include "app/start.h"
 #include "common/testsupport.h"
-#include "draw/ui/ergebnisfenster.h"
+#include "core/base/optionen.h"
 #include "draw/logic/tischdatei.h"
+#include "draw/ui/ergebnisfenster.h"
 #include "platform/base/random.h"
 #include "players/logic/adressdatei.h"
 #include "players/ui/adressen.h"
@@ -14,12 +14,12 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <QToolButton>
 
 namespace
 {

@@ -1,12 +1,12 @@
-#include "core/base/optionen.h"
-#include "core/base/programm.h"
 #include "app/hauptfenster.h"
 #include "app/hauptlogik.h"
 #include "common/testsupport.h"
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
 #include "platform/base/datafolder.h"
-#include "platform/ui/help.h"
 #include "platform/base/shell.h"
 #include "platform/base/taskbar.h"
+#include "platform/ui/help.h"
 
 #include <QAction>
 #include <QApplication>

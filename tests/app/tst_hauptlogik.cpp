@@ -1,5 +1,5 @@
-#include "core/base/programm.h"
 #include "app/hauptlogik.h"
+#include "core/base/programm.h"
 #include "platform/base/taskbar.h"
 
 #include <QLocale>

@@ -1,24 +1,25 @@
-#include "core/base/optionen.h"
 #include "common/testsupport.h"
+#include "core/base/optionen.h"
 
 #include <QDir>
 #include <QTest>
 #include <QtEndian>
 
-namespace {
+namespace
+{
 
 QByteArray firstStartFile()
 {
     // Laid out by hand: every default at its offset, zeros elsewhere.
     QByteArray b(712, '\0');
     auto putInt = [&b](int offset, qint32 value) { qToLittleEndian(value, b.data() + offset); };
-    putInt(0, 1);           // HauptflaecheZeigen
-    putInt(160, 22);        // Frei160
-    b[560] = 1;             // Waehrung: length 1 ...
-    b[561] = char(0x80);    // ... the euro sign
-    putInt(668, 5);         // Frei668
-    putInt(700, 0xB3B3FF);  // Farbe700
-    putInt(704, 0xB3B3FF);  // Farbe704
+    putInt(0, 1);          // HauptflaecheZeigen
+    putInt(160, 22);       // Frei160
+    b[560] = 1;            // Waehrung: length 1 ...
+    b[561] = char(0x80);   // ... the euro sign
+    putInt(668, 5);        // Frei668
+    putInt(700, 0xB3B3FF); // Farbe700
+    putInt(704, 0xB3B3FF); // Farbe704
     return b;
 }
 
@@ -143,7 +144,7 @@ void TestOptionen::shortFileIsLaidOverTheDefaults()
     optionen_lesen();
     QCOMPARE(Optionen.AutoSicherungRueck, 1);
     QCOMPARE(Optionen.HauptflaecheZeigen, 0);
-    QCOMPARE(Optionen.Frei668, 5);                     // beyond the file: default
+    QCOMPARE(Optionen.Frei668, 5);                           // beyond the file: default
     QCOMPARE(Optionen.Waehrung.bytes(), QByteArray("\x80")); // not empty
     QCOMPARE(Optionen.Farbe704, kStandardFarbe);
     // not rewritten until the next save
@@ -204,7 +205,9 @@ void TestOptionen::textRoundTrip()
     optionen_lesen();
     QCOMPARE(Optionen.SicherungsPfad.str(), QStringLiteral("/media/Übungsabende/Größe €"));
     const QByteArray saved = readFileBytes(folder.file(QStringLiteral("Zorbeln.opt")));
-    QCOMPARE(saved.mid(54, 27), QByteArray("/media/\xDC" "bungsabende/Gr\xF6\xDF" "e \x80"));
+    QCOMPARE(saved.mid(54, 27), QByteArray("/media/\xDC"
+                                           "bungsabende/Gr\xF6\xDF"
+                                           "e \x80"));
 }
 
 QTEST_GUILESS_MAIN(TestOptionen)

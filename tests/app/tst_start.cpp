@@ -1,13 +1,13 @@
-#include "core/base/optionen.h"
 #include "app/hauptfenster.h"
 #include "app/start.h"
-#include "appearance/ui/farbe.h"
 #include "appearance/logic/lesbarkeit.h"
+#include "appearance/ui/farbe.h"
 #include "appearance/ui/stilverwaltung.h"
 #include "common/testsupport.h"
+#include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
-#include "draw/ui/ergebnisfenster.h"
 #include "draw/logic/ziehung.h"
+#include "draw/ui/ergebnisfenster.h"
 #include "platform/base/random.h"
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
@@ -27,7 +27,8 @@
 #include <QToolButton>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 QToolButton* knopf(TForm1& form, const char* name)
 {
@@ -67,9 +68,9 @@ void TestStart::commandsWithAWindowAreEnabled_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("enabled");
-    for (const char* name : {"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton5",
-                             "SpeedButton2", "SpeedButton8", "SpeedButton6", "SpeedButton7",
-                             "SpeedButton10", "SpeedButton11"})
+    for (const char* name :
+         {"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton2",
+          "SpeedButton8", "SpeedButton6", "SpeedButton7", "SpeedButton10", "SpeedButton11"})
         QTest::newRow(name) << QString::fromLatin1(name) << true;
     // The selected players view has no window yet: its command stays disabled.
     QTest::newRow("SpeedButton12") << QStringLiteral("SpeedButton12") << false;
@@ -170,9 +171,9 @@ void TestStart::drawnNumbersAreMirroredInListBox1()
     MessageRecorder messages;
     optionen_lesen();
     Optionen.Spielmodus = kDoppel;
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B"),
-                                                QStringLiteral("C"), QStringLiteral("D"),
-                                                QStringLiteral("E")}));
+    QVERIFY(auswahl_schreiben(auswahldatei2(),
+                              {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                               QStringLiteral("D"), QStringLiteral("E")}));
     const auto form = programm_aufbauen();
     const Ziehungsergebnis gezogen = personen_zuweisen(2);
     QCOMPARE(gezogen.nummern.size(), 5);

@@ -1,8 +1,8 @@
-#include "core/base/optionen.h"
 #include "app/hauptfenster.h"
 #include "app/start.h"
 #include "backup/ui/back5.h"
 #include "common/testsupport.h"
+#include "core/base/optionen.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -22,7 +22,8 @@ private Q_SLOTS:
     void everyControlHasAName();
 };
 
-namespace {
+namespace
+{
 
 bool bedienbar(const QWidget* w)
 {
@@ -47,7 +48,8 @@ QStringList controlsWithoutName(const QWidget& fenster)
     for (const QWidget* w : fenster.findChildren<QWidget*>()) {
         if (!bedienbar(w) || innerPartOfAControl(w))
             continue;
-        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
+        QAccessibleInterface* iface =
+            QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
         const QString name = iface ? iface->text(QAccessible::Name).trimmed() : QString();
         if (name.isEmpty())
             ohne << QStringLiteral("%1 %2 in %3")

@@ -1,5 +1,5 @@
-#include "appearance/ui/farbe.h"
 #include "appearance/logic/lesbarkeit.h"
+#include "appearance/ui/farbe.h"
 #include "appearance/ui/stilverwaltung.h"
 #include "common/testsupport.h"
 

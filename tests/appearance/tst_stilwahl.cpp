@@ -1,8 +1,8 @@
-#include "core/base/programm.h"
 #include "appearance/ui/farbe.h"
 #include "appearance/ui/stilverwaltung.h"
 #include "appearance/ui/stilwahl.h"
 #include "common/testsupport.h"
+#include "core/base/programm.h"
 
 #include <QApplication>
 #include <QDir>

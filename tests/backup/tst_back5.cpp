@@ -1,9 +1,9 @@
-#include "core/base/optionen.h"
-#include "core/base/programm.h"
+#include "backup/logic/sicherung.h"
 #include "backup/ui/back5.h"
 #include "backup/ui/laufwerkslisten.h"
-#include "backup/logic/sicherung.h"
 #include "common/testsupport.h"
+#include "core/base/optionen.h"
+#include "core/base/programm.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/typedfile.h"
 

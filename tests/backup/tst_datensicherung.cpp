@@ -1,8 +1,8 @@
+#include "backup/logic/sicherung.h"
+#include "backup/ui/datensicherung.h"
+#include "common/testsupport.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
-#include "backup/ui/datensicherung.h"
-#include "backup/logic/sicherung.h"
-#include "common/testsupport.h"
 #include "platform/base/datafolder.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "backup/ui/laufwerkslisten.h"
 #include "backup/logic/sicherung.h"
+#include "backup/ui/laufwerkslisten.h"
 #include "common/testsupport.h"
 
 #include <QApplication>

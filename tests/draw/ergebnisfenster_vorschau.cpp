@@ -3,11 +3,11 @@
 //   ergebnisfenster_vorschau <tables 2..6> <einzel|doppel> <players> <picture.png>
 #include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
-#include "draw/ui/ergebnisfenster.h"
 #include "draw/logic/ziehung.h"
+#include "draw/ui/ergebnisfenster.h"
 #include "platform/base/datafolder.h"
-#include "platform/ui/modal.h"
 #include "platform/base/random.h"
+#include "platform/ui/modal.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // The five result windows, driven as a user would: opened from the main window's command,
 // their buttons clicked, their labels read.
+#include "common/testsupport.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
-#include "common/testsupport.h"
 #include "draw/logic/auswahldatei.h"
-#include "draw/ui/ergebnisfenster.h"
 #include "draw/logic/pool.h"
 #include "draw/logic/ziehung.h"
+#include "draw/ui/ergebnisfenster.h"
 #include "platform/base/random.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The seating draw: who sits where, what is stored, what is announced.
-#include "core/base/optionen.h"
 #include "common/testsupport.h"
+#include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/pool.h"
 #include "draw/logic/ziehung.h"

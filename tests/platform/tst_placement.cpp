@@ -23,11 +23,11 @@ void TestPlacement::dialogPosition_data()
     QTest::newRow("full hd") << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1040)
                              << QSize(640, 560) << QPoint(640, 310);
     // (600 - 500) / 2 + 50 = 100 would end at 600 below a work area ending at 560: lifted to 60
-    QTest::newRow("low screen is lifted") << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 560)
-                                          << QSize(400, 500) << QPoint(200, 60);
+    QTest::newRow("low screen is lifted")
+        << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 560) << QSize(400, 500) << QPoint(200, 60);
     // taller than the work area: the top stays on the screen
-    QTest::newRow("never above the screen") << QRect(0, 0, 800, 600) << QRect(0, 40, 800, 560)
-                                            << QSize(400, 700) << QPoint(200, 0);
+    QTest::newRow("never above the screen")
+        << QRect(0, 0, 800, 600) << QRect(0, 40, 800, 560) << QSize(400, 700) << QPoint(200, 0);
     // a second screen to the right of the first
     QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QRect(1920, 0, 1280, 1024)
                                    << QSize(480, 478) << QPoint(2320, 323);

@@ -27,12 +27,15 @@ void TestText::encode_data()
     QTest::newRow("ascii") << QStringLiteral("Meier, Hans") << QByteArray("Meier, Hans");
     QTest::newRow("umlauts") << QStringLiteral("Jürgen Öztürk Ärger")
                              << QByteArray("J\xFCrgen \xD6zt\xFCrk \xC4rger");
-    QTest::newRow("sharp s") << QStringLiteral("Straße") << QByteArray("Stra\xDF" "e");
+    QTest::newRow("sharp s") << QStringLiteral("Straße")
+                             << QByteArray("Stra\xDF"
+                                           "e");
     QTest::newRow("euro sign") << QStringLiteral("5 €") << QByteArray("5 \x80");
-    QTest::newRow("typographic quotes") << QStringLiteral("„Kicker“ – Œuvre")
-                                        << QByteArray("\x84Kicker\x93 \x96 \x8Cuvre");
+    QTest::newRow("typographic quotes")
+        << QStringLiteral("„Kicker“ – Œuvre") << QByteArray("\x84Kicker\x93 \x96 \x8Cuvre");
     QTest::newRow("not in code page") << QStringLiteral("Łukasz 漢") << QByteArray("?ukasz ?");
-    QTest::newRow("outside the BMP is one ?") << QString::fromUtf8("a\xF0\x9F\x98\x80" "b")
+    QTest::newRow("outside the BMP is one ?") << QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                                                   "b")
                                               << QByteArray("a?b");
 }
 

@@ -7,7 +7,8 @@
 #include <QDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 #pragma pack(push, 1)
 struct Rec {
     std::int32_t number;

@@ -1,6 +1,6 @@
-#include "core/base/optionen.h"
 #include "auswahl_testhilfe.h"
 #include "common/testsupport.h"
+#include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/tischdatei.h"
 #include "platform/base/datafolder.h"

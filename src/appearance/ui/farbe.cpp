@@ -1,8 +1,8 @@
 #include "appearance/ui/farbe.h"
 
-#include "platform/ui/placement.h"
 #include "appearance/ui/stilverwaltung.h"
 #include "appearance/ui/stilwahl.h"
+#include "platform/ui/placement.h"
 
 #include <QFrame>
 #include <QGuiApplication>

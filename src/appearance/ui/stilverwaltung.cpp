@@ -1,7 +1,7 @@
 #include "appearance/ui/stilverwaltung.h"
 
-#include "platform/ui/messages.h"
 #include "appearance/logic/stile.h"
+#include "platform/ui/messages.h"
 
 #include <QApplication>
 #include <QEvent>

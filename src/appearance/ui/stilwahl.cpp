@@ -1,11 +1,11 @@
 #include "appearance/ui/stilwahl.h"
 
+#include "appearance/logic/stile.h"
+#include "appearance/ui/stilverwaltung.h"
 #include "core/base/programm.h"
 #include "platform/base/cp1252.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/savefile.h"
-#include "appearance/logic/stile.h"
-#include "appearance/ui/stilverwaltung.h"
 
 #include <QFile>
 #include <QWidget>

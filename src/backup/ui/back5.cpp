@@ -1,14 +1,14 @@
 #include "backup/ui/back5.h"
 
+#include "backup/logic/sicherung.h"
+#include "backup/ui/laufwerkslisten.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
-#include "backup/ui/laufwerkslisten.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/placement.h"
-#include "backup/logic/sicherung.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "backup/ui/datensicherung.h"
 
+#include "backup/logic/sicherung.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
 #include "platform/ui/messages.h"
-#include "backup/logic/sicherung.h"
 
 #include <QApplication>
 #include <QDir>

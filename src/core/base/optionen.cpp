@@ -41,7 +41,8 @@ void optionen_standardwerte(TOptionenRec& rec)
     rec.Farbe704 = kStandardFarbe;
 }
 
-namespace {
+namespace
+{
 
 bool schreiben()
 {

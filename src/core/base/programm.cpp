@@ -10,7 +10,8 @@ QString Hilfedatei;
 std::int32_t TaskleistenHoehe = 0;
 std::int32_t TaskleisteFest = 1;
 
-namespace {
+namespace
+{
 HauptfensterDienste& dienste()
 {
     static HauptfensterDienste d;

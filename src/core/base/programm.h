@@ -6,10 +6,10 @@
 #include <functional>
 
 // Program-wide values fixed at start and read by several windows.
-extern QString Programmversion;        // "1.06"
-extern QString Hilfedatei;             // Datenordner + "Zorbeln-Hilfe.html"
-extern std::int32_t TaskleistenHoehe;  // height of the taskbar as measured at start
-extern std::int32_t TaskleisteFest;    // 1 when the taskbar is always shown, 0 when it hides
+extern QString Programmversion;       // "1.06"
+extern QString Hilfedatei;            // Datenordner + "Zorbeln-Hilfe.html"
+extern std::int32_t TaskleistenHoehe; // height of the taskbar as measured at start
+extern std::int32_t TaskleisteFest;   // 1 when the taskbar is always shown, 0 when it hides
 
 // Start-up before any window exists: fixes the data folder and the version, loads the settings.
 void programm_initialisieren();

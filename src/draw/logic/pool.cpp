@@ -2,9 +2,9 @@
 
 #include "draw/logic/auswahldatei.h"
 #include "platform/base/cp1252.h"
-#include "platform/ui/messages.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
+#include "platform/ui/messages.h"
 
 #include <QDir>
 #include <QFile>

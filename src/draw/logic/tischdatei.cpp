@@ -1,9 +1,9 @@
 #include "draw/logic/tischdatei.h"
 
 #include "platform/base/datafolder.h"
-#include "platform/ui/messages.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
+#include "platform/ui/messages.h"
 
 #include <QByteArray>
 #include <QDir>

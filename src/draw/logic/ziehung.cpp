@@ -1,8 +1,8 @@
 #include "draw/logic/ziehung.h"
 
 #include "core/base/optionen.h"
-#include "platform/base/random.h"
 #include "draw/logic/pool.h"
+#include "platform/base/random.h"
 
 #include <QSet>
 

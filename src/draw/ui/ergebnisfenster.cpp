@@ -1,9 +1,9 @@
 #include "draw/ui/ergebnisfenster.h"
 
 #include "core/base/programm.h"
-#include "platform/ui/modal.h"
-#include "draw/ui/tischbild.h"
 #include "draw/logic/ziehung.h"
+#include "draw/ui/tischbild.h"
+#include "platform/ui/modal.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,8 +1,10 @@
 #include "platform/base/clock.h"
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 ClockFunction& currentClock()
 {
     static ClockFunction clock;

@@ -3,7 +3,8 @@
 #include <QDateTime>
 #include <functional>
 
-namespace platform {
+namespace platform
+{
 
 // The program's idea of "now"; tests fix it.
 QDateTime now();

@@ -1,9 +1,10 @@
 #include "platform/base/cp1252.h"
 
+namespace platform
+{
 
-namespace platform {
-
-namespace {
+namespace
+{
 
 // Windows-1252 maps 0x80..0x9F to typographic characters; five of those bytes are unassigned.
 constexpr char16_t kHighTable[32] = {

@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // Every data file of the program stores its text in Windows-1252.
 // A character the code page cannot hold is written as '?'.

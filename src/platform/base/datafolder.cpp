@@ -5,7 +5,8 @@
 
 QString Datenordner;
 
-namespace platform {
+namespace platform
+{
 
 void setDataFolder(const QString& folder)
 {

@@ -6,7 +6,8 @@
 // Datenordner followed by its bare name. Tests point it at a temporary folder.
 extern QString Datenordner;
 
-namespace platform {
+namespace platform
+{
 
 // Sets Datenordner to the folder of the running program file.
 void setDataFolderFromProgram();

@@ -1,7 +1,7 @@
 #include "platform/base/filecopy.h"
 
-#include "platform/ui/messages.h"
 #include "platform/base/savefile.h"
+#include "platform/ui/messages.h"
 
 #include <QDir>
 #include <QFile>

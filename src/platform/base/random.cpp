@@ -2,9 +2,11 @@
 
 #include <chrono>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 std::uint32_t g_seed = 0;
 }
 

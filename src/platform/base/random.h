@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace platform {
+namespace platform
+{
 
 // The run-time's random generator: one 32-bit state s; each call Random(n) sets
 // s := s * 134775813 + 1 (mod 2^32) and returns the upper 32 bits of s * n.

@@ -8,7 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
-namespace platform {
+namespace platform
+{
 
 QString systemErrorText(int errorNumber)
 {
@@ -44,7 +45,8 @@ QString systemErrorText(int errorNumber)
     }
 }
 
-namespace {
+namespace
+{
 
 // Where the system gives no usable error number, the situation itself tells the reason.
 QString reasonFromSituation(const QString& path, int savedErrno)

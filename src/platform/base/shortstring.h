@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <cstring>
 
-namespace platform {
+namespace platform
+{
 
 // A text field of fixed capacity N in a record file: one length byte, then N bytes of
 // Windows-1252 text. Only the first `length` bytes are significant.
-template <int N>
-struct ShortString {
+template <int N> struct ShortString {
     static_assert(N > 0 && N <= 255);
     static constexpr int capacity = N;
 

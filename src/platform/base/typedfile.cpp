@@ -2,7 +2,8 @@
 
 #include <QFile>
 
-namespace platform {
+namespace platform
+{
 
 QByteArray readWholeFile(const QString& path)
 {

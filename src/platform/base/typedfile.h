@@ -10,7 +10,8 @@
 #include <cstring>
 #include <type_traits>
 
-namespace platform {
+namespace platform
+{
 
 static_assert(std::endian::native == std::endian::little,
               "record layouts are little-endian and mapped directly onto memory");
@@ -23,8 +24,7 @@ bool readFileHead(const QString& path, qsizetype maxBytes, QByteArray& out);
 
 // A typed file is a headerless sequence of fixed-size records. A trailing partial record
 // is ignored.
-template <class Rec>
-QList<Rec> recordsFromBytes(const QByteArray& bytes)
+template <class Rec> QList<Rec> recordsFromBytes(const QByteArray& bytes)
 {
     static_assert(std::is_trivially_copyable_v<Rec>);
     QList<Rec> records;
@@ -36,8 +36,7 @@ QList<Rec> recordsFromBytes(const QByteArray& bytes)
     return records;
 }
 
-template <class Rec>
-QByteArray recordsToBytes(const QList<Rec>& records)
+template <class Rec> QByteArray recordsToBytes(const QList<Rec>& records)
 {
     static_assert(std::is_trivially_copyable_v<Rec>);
     QByteArray bytes(records.size() * qsizetype(sizeof(Rec)), '\0');
@@ -47,22 +46,19 @@ QByteArray recordsToBytes(const QList<Rec>& records)
     return bytes;
 }
 
-template <class Rec>
-QList<Rec> readRecords(QIODevice& device)
+template <class Rec> QList<Rec> readRecords(QIODevice& device)
 {
     return recordsFromBytes<Rec>(device.readAll());
 }
 
-template <class Rec>
-QList<Rec> readRecords(const QString& path)
+template <class Rec> QList<Rec> readRecords(const QString& path)
 {
     return recordsFromBytes<Rec>(readWholeFile(path));
 }
 
 // Lays the first bytes of the file over `rec`; a short file leaves the rest of `rec` as it
 // was. Returns false when the file cannot be opened.
-template <class Rec>
-bool readFirstRecordOver(const QString& path, Rec& rec)
+template <class Rec> bool readFirstRecordOver(const QString& path, Rec& rec)
 {
     static_assert(std::is_trivially_copyable_v<Rec>);
     QByteArray bytes;
@@ -73,8 +69,7 @@ bool readFirstRecordOver(const QString& path, Rec& rec)
 }
 
 // Atomic write of the whole file; on failure the German message is shown.
-template <class Rec>
-bool saveRecords(const QString& path, const QList<Rec>& records)
+template <class Rec> bool saveRecords(const QString& path, const QList<Rec>& records)
 {
     return saveDataFile(path, recordsToBytes(records));
 }

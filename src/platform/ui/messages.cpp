@@ -4,9 +4,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 QMessageBox::Icon toQtIcon(Icon icon)
 {
@@ -28,7 +30,8 @@ QMessageBox::Icon toQtIcon(Icon icon)
 Answer showRealMessageBox(const Message& message)
 {
     QMessageBox box(toQtIcon(message.icon),
-                    message.title.isEmpty() ? QApplication::applicationDisplayName() : message.title,
+                    message.title.isEmpty() ? QApplication::applicationDisplayName()
+                                            : message.title,
                     message.text, QMessageBox::NoButton, QApplication::activeWindow());
     switch (message.buttons) {
     case Buttons::Ok:

@@ -3,7 +3,8 @@
 #include <QString>
 #include <functional>
 
-namespace platform {
+namespace platform
+{
 
 enum class Buttons { Ok, YesNo, OkCancel };
 enum class Icon { None, Information, Warning, Error, Question };

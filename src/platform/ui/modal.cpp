@@ -1,8 +1,10 @@
 #include "platform/ui/modal.h"
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 ModalRunner& currentRunner()
 {
     static ModalRunner runner;

@@ -3,7 +3,8 @@
 #include <QDialog>
 #include <functional>
 
-namespace platform {
+namespace platform
+{
 
 // Modal windows are run through this replaceable function, so tests can drive a modal
 // window without a nested event loop blocking them.

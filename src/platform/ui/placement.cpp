@@ -5,7 +5,8 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace platform {
+namespace platform
+{
 
 QPoint dialogPosition(const QRect& screen, const QRect& workArea, const QSize& size)
 {

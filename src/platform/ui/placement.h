@@ -6,7 +6,8 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform
+{
 
 // Where a dialog goes: centred across the screen, its top edge 50 pixels below the vertically
 // centred position. On a screen too low for that it is lifted so that its bottom stays within

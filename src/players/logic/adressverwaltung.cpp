@@ -1,9 +1,9 @@
 #include "players/logic/adressverwaltung.h"
 
 #include "platform/base/cp1252.h"
-#include "platform/ui/messages.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
+#include "platform/ui/messages.h"
 
 #include <QDir>
 #include <QFile>

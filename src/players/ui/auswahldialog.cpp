@@ -2,12 +2,12 @@
 
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
-#include "players/logic/auswahlregeln.h"
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/ziehung.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/placement.h"
 #include "players/logic/adressverwaltung.h"
+#include "players/logic/auswahlregeln.h"
 
 #include <QApplication>
 #include <QButtonGroup>
