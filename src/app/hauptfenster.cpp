@@ -5,6 +5,7 @@
 #include "app/weitereprogramme.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/shell.h"

@@ -4,6 +4,7 @@
 #include "app/hauptfenster.h"
 #include "core/base/programm.h"
 #include "platform/base/random.h"
+#include "platform/ui/messages.h"
 
 #include "appearance/ui/farbe.h"
 #include "appearance/ui/stilverwaltung.h"
@@ -64,7 +65,7 @@ std::unique_ptr<TForm1> programm_aufbauen()
 
 int programm_starten()
 {
-    programm_initialisieren();
+    platform::showFileError(programm_initialisieren());
     platform::randomize();
     QApplication::setWindowIcon(bild_icon(QStringLiteral("zorbel-master")));
 

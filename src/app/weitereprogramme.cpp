@@ -4,6 +4,7 @@
 #include "app/hauptlogik.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "platform/base/shell.h"
 #include "platform/ui/messages.h"
 

@@ -3,6 +3,7 @@
 #include "common/testsupport.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/shell.h"
 #include "platform/base/taskbar.h"

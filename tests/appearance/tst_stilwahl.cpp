@@ -3,6 +3,7 @@
 #include "appearance/ui/stilwahl.h"
 #include "common/testsupport.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 
 #include <QApplication>
 #include <QDir>

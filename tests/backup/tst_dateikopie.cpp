@@ -159,20 +159,16 @@ void TestDateikopie::reportNamesCodeReasonAndFile()
     const QString target = dir.filePath(QStringLiteral("Kopie.opt"));
     QVERIFY(writeFileBytes(source, "x"));
     QVERIFY(QDir().mkdir(target));
-    MessageRecorder messages;
-    QVERIFY(!platform::copyFileReported(source, target));
-    QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral("Systemfehler.  Code: 21.\n"
-                                        "An dieser Stelle steht ein Ordner.\n\n"
-                                        "Die Datei \"%1\" konnte nicht nach \"%2\" kopiert "
-                                        "werden.")
-                             .arg(source, target)});
-    QCOMPARE(messages.messages().first().icon, platform::Icon::Error);
+    const platform::CopyResult kopie = platform::copyFileReplacing(source, target);
+    QVERIFY(!kopie.ok);
+    QCOMPARE(platform::copyFailureReport(kopie, source, target),
+             QStringLiteral("Systemfehler.  Code: 21.\n"
+                            "An dieser Stelle steht ein Ordner.\n\n"
+                            "Die Datei \"%1\" konnte nicht nach \"%2\" kopiert werden.")
+                 .arg(source, target));
 
-    messages.clear();
     QVERIFY(QDir().rmdir(target));
-    QVERIFY(platform::copyFileReported(source, target));
-    QVERIFY(messages.texts().isEmpty());
+    QVERIFY(platform::copyFileReplacing(source, target).ok);
 }
 
 void TestDateikopie::volumesForTheUser()

@@ -191,9 +191,9 @@ void TestSicherung::backingUpTwiceOverwrites()
     QVERIFY(writeFileBytes(data.dir.filePath("Adressen.adr"), "changed"));
     QVERIFY(writeFileBytes(data.dir.filePath("Tisch5.ti5"), QByteArray()));
     ::chmod(QFile::encodeName(target + "Tisch5.ti6").constData(), 0444);
-    MessageRecorder messages;
-    QVERIFY(TKopierlauf().verz_lesen(data.path(), target));
-    QVERIFY(messages.texts().isEmpty());
+    TKopierlauf lauf;
+    QVERIFY(lauf.verz_lesen(data.path(), target));
+    QVERIFY(lauf.meldungen().isEmpty());
     QCOMPARE(readFileBytes(target + "Adressen.adr"), QByteArray("changed"));
     QCOMPARE(readFileBytes(target + "Tisch5.ti5"), QByteArray());
     QCOMPARE(readFileBytes(target + "Tisch5.ti6"), data.dataFiles.value("Tisch5.ti6"));
@@ -206,12 +206,12 @@ void TestSicherung::failedCopyStopsTheRunAndKeepsEarlierCopies()
     const QString target = targetDir.path() + QLatin1Char('/');
     // A folder where the participant file's copy must go fails for root too.
     QVERIFY(QDir(target).mkdir("Adressen.adr"));
-    MessageRecorder messages;
     TKopierlauf lauf;
     QVERIFY(!lauf.verz_lesen(data.path(), target));
 
-    QCOMPARE(messages.texts().size(), 1);
-    const QString text = messages.lastText();
+    QCOMPARE(lauf.meldungen().size(), 1);
+    QCOMPARE(lauf.meldungen().last().icon, platform::Icon::Error);
+    const QString text = lauf.meldungen().last().text;
     QVERIFY2(text.startsWith(QStringLiteral("Systemfehler.  Code: 21.\n"
                                             "An dieser Stelle steht ein Ordner.")),
              qPrintable(text));

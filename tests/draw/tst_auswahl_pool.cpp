@@ -111,24 +111,26 @@ void TestAuswahlPool::readerIgnoresPartialRecordAndDamagedLength()
 void TestAuswahlPool::selectionWriteFailureKeepsTheOldFile()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     platform::setDataFolder(folder.file(QStringLiteral("fehlt")));
-    QVERIFY(!auswahl_schreiben(auswahldatei2(), {QStringLiteral("A")}));
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
+    const platform::WriteResult geschrieben =
+        auswahl_schreiben(auswahldatei2(), {QStringLiteral("A")});
+    QVERIFY(!geschrieben);
+    QVERIFY(platform::fileErrorMessage(geschrieben)
+                .contains(QStringLiteral("konnte nicht gespeichert werden")));
 }
 
 void TestAuswahlPool::poolFromDialogSelection()
 {
     TempDataFolder folder;
+    QList<platform::Message> meldungen;
     QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("Zander"), QStringLiteral("Ägidius"),
                                                 QStringLiteral("Bauer")}));
-    QCOMPARE(StrList(), PoolStatus::Neu);
+    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     QCOMPARE(poolDatei(), QByteArray(" Zander\r\n \xc4gidius\r\n Bauer\r\n"));
     QCOMPARE(Auswahlanzahl, 3);
     QCOMPARE(Poolanzahl, 3);
     QStringList zeilen;
-    QVERIFY(pool_laden(zeilen));
+    QVERIFY(pool_laden(zeilen, meldungen));
     QCOMPARE(zeilen, QStringList({QStringLiteral(" Zander"), QStringLiteral(" Ägidius"),
                                   QStringLiteral(" Bauer")}));
 }
@@ -136,8 +138,9 @@ void TestAuswahlPool::poolFromDialogSelection()
 void TestAuswahlPool::poolJoinsFirstNameAndName()
 {
     TempDataFolder folder;
+    QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(auswahldatei2(), record("12", "Kicker", "Karl") + QByteArray(152, 'x')));
-    QCOMPARE(StrList(), PoolStatus::Neu);
+    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     QCOMPARE(poolDatei(), QByteArray("Karl Kicker\r\n"));
     QCOMPARE(Auswahlanzahl, 1);
     QCOMPARE(Poolanzahl, 1);
@@ -146,10 +149,11 @@ void TestAuswahlPool::poolJoinsFirstNameAndName()
 void TestAuswahlPool::emptySelectionGivesEmptyPool()
 {
     TempDataFolder folder;
+    QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " alt\r\n"));
     Auswahlanzahl = Poolanzahl = 5;
     QVERIFY(writeFileBytes(auswahldatei2(), {}));
-    QCOMPARE(StrList(), PoolStatus::Neu);
+    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     QVERIFY(QFile::exists(QStringLiteral("Str_list.txt")));
     QCOMPARE(poolDatei().size(), 0);
     QCOMPARE(Auswahlanzahl, 0);
@@ -159,11 +163,12 @@ void TestAuswahlPool::emptySelectionGivesEmptyPool()
 void TestAuswahlPool::missingSelectionKeepsOldPoolAndCounts()
 {
     TempDataFolder folder;
+    QList<platform::Message> meldungen;
     QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
-    QCOMPARE(StrList(), PoolStatus::Neu);
+    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     const QByteArray vorher = poolDatei();
     QVERIFY(QFile::remove(auswahldatei2()));
-    QCOMPARE(StrList(), PoolStatus::KeineAuswahl);
+    QCOMPARE(StrList(meldungen), PoolStatus::KeineAuswahl);
     QCOMPARE(poolDatei(), vorher);
     QCOMPARE(Auswahlanzahl, 2);
     QCOMPARE(Poolanzahl, 2);
@@ -172,42 +177,43 @@ void TestAuswahlPool::missingSelectionKeepsOldPoolAndCounts()
 void TestAuswahlPool::poolThatCannotBeWrittenTellsAndKeepsCounts()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
+    QList<platform::Message> meldungen;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Str_list.txt"))); // a folder in its way
     QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A")}));
-    QCOMPARE(StrList(), PoolStatus::Schreibfehler);
+    QCOMPARE(StrList(meldungen), PoolStatus::Schreibfehler);
     QCOMPARE(Auswahlanzahl, 0);
     QCOMPARE(Poolanzahl, 0);
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt")));
-    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
-    QVERIFY(messages.lastText().endsWith(QStringLiteral("\nEs wurden keine Spieler ausgelost.")));
+    QCOMPARE(meldungen.size(), 1);
+    QVERIFY(meldungen.last().text.contains(QStringLiteral("Str_list.txt")));
+    QVERIFY(meldungen.last().text.contains(QStringLiteral("konnte nicht gespeichert werden")));
+    QVERIFY(meldungen.last().text.endsWith(QStringLiteral("\nEs wurden keine Spieler ausgelost.")));
 }
 
 void TestAuswahlPool::selectionThatCannotBeReadTellsAndKeepsPoolAndCounts()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
+    QList<platform::Message> meldungen;
     QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
-    QCOMPARE(StrList(), PoolStatus::Neu);
+    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     const QByteArray vorher = poolDatei();
     QVERIFY(QFile::remove(auswahldatei2()));
     QVERIFY(QDir().mkpath(auswahldatei2() + QStringLiteral("/inhalt"))); // a folder in its place
-    QCOMPARE(StrList(), PoolStatus::Lesefehler);
+    QCOMPARE(StrList(meldungen), PoolStatus::Lesefehler);
     QCOMPARE(poolDatei(), vorher);
     QCOMPARE(Auswahlanzahl, 2);
     QCOMPARE(Poolanzahl, 2);
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(
+    QCOMPARE(meldungen.size(), 1);
+    QVERIFY(meldungen.last().text.contains(
         QStringLiteral("aktuelle_Liste2.akt\" konnte nicht gelesen werden.\nGrund: ")));
 }
 
 void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()
 {
     TempDataFolder folder;
+    QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " A\r\n B\n C\r\r D"));
     QStringList zeilen;
-    QVERIFY(pool_laden(zeilen));
+    QVERIFY(pool_laden(zeilen, meldungen));
     QCOMPARE(zeilen, QStringList({QStringLiteral(" A"), QStringLiteral(" B"), QStringLiteral(" C"),
                                   QString(), QStringLiteral(" D")}));
 }
@@ -215,15 +221,15 @@ void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()
 void TestAuswahlPool::missingPoolTellsTheUser()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
+    QList<platform::Message> meldungen;
     QStringList zeilen;
-    QVERIFY(!pool_laden(zeilen));
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().startsWith(QStringLiteral("Die Datei \"")));
-    QVERIFY(messages.lastText().contains(
+    QVERIFY(!pool_laden(zeilen, meldungen));
+    QCOMPARE(meldungen.size(), 1);
+    QVERIFY(meldungen.last().text.startsWith(QStringLiteral("Die Datei \"")));
+    QVERIFY(meldungen.last().text.contains(
         QStringLiteral("Str_list.txt\" konnte nicht gelesen werden.")));
     // The organiser learns what to do: no selection has been saved yet.
-    QVERIFY(messages.lastText().endsWith(QStringLiteral(
+    QVERIFY(meldungen.last().text.endsWith(QStringLiteral(
         "Es wurden keine Spieler ausgelost.\n"
         "Bitte zuerst die Spieler auswählen und mit \"Auswahl speichern\" übernehmen.")));
 }

@@ -3,6 +3,7 @@
 #include "common/testsupport.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/pool.h"
 #include "draw/logic/ziehung.h"

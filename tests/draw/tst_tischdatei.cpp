@@ -111,7 +111,7 @@ void TestTischdatei::slotOfEveryPlace()
     for (int tisch = 1; tisch <= tische; ++tisch)
         for (int p = 0; p < kPlaetzeJeTisch; ++p)
             QCOMPARE(lesung.belegung.name(tisch, Platz(p)), platzName(tisch, Platz(p)));
-    QVERIFY(messages.texts().isEmpty());
+    QVERIFY(lesung.meldungen.isEmpty());
 }
 
 void TestTischdatei::shortFileReplacesOnlyItsBytes()
@@ -136,58 +136,53 @@ void TestTischdatei::missingFileChangesNothing()
     QVERIFY(!lesung.gelesen);
     QCOMPARE(lesung.belegung.name(6, Platz::UntenRechts), QStringLiteral("6BR"));
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("Tisch5.ti6"))));
-    QVERIFY(messages.texts().isEmpty()); // nothing stored yet is no failure
+    QVERIFY(lesung.meldungen.isEmpty()); // nothing stored yet is no failure
 }
 
 void TestTischdatei::fileThatCannotBeReadTellsAndChangesNothing()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     alleSlotsNachPlatzBenennen(5);
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Tisch5.ti5")));
     const Tischlesung lesung = tisch5_lesen();
     QVERIFY(!lesung.gelesen);
     QCOMPARE(lesung.belegung.name(5, Platz::UntenRechts), QStringLiteral("5BR"));
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(
+    QCOMPARE(lesung.meldungen.size(), 1);
+    QVERIFY(lesung.meldungen.last().text.contains(
         QStringLiteral("Tisch5.ti5\" konnte nicht gelesen werden.\nGrund: ")));
 }
 
 void TestTischdatei::fileThatCannotBeWrittenTellsAndKeepsTheRecord()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Tisch3.ti3")));
     alleSlotsNachPlatzBenennen(3);
-    QVERIFY(!tisch3_speichern());
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(
-        QStringLiteral("Tisch3.ti3\" konnte nicht gespeichert werden.")));
+    const platform::WriteResult geschrieben = tisch3_speichern();
+    QVERIFY(!geschrieben);
+    QVERIFY(tischSpeicherMeldung(geschrieben)
+                .contains(QStringLiteral("Tisch3.ti3\" konnte nicht gespeichert werden.")));
     QCOMPARE(tischbelegungAusRecord(3).name(3, Platz::ObenMitte), QStringLiteral("3TC"));
 }
 
 void TestTischdatei::deletingAMissingFileIsNoFailure()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     QVERIFY(tisch4_speichern());
     QVERIFY(QFile::exists(folder.file(QStringLiteral("Tisch4.ti4"))));
-    tisch_loeschen(4);
+    QVERIFY(tisch_loeschen(4));
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("Tisch4.ti4"))));
-    tisch_loeschen(4);
-    QVERIFY(messages.texts().isEmpty());
+    QVERIFY(tisch_loeschen(4));
 }
 
 void TestTischdatei::fileThatCannotBeDeletedTells()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     // A folder in the file's place cannot be removed as a file.
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Tisch2.ti2/inhalt")));
-    QVERIFY(!tisch_loeschen(2));
+    const platform::FileResult geloescht = tisch_loeschen(2);
+    QVERIFY(!geloescht);
     QVERIFY(QFileInfo(folder.file(QStringLiteral("Tisch2.ti2"))).isDir());
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(
+    QVERIFY(tischLoeschMeldung(geloescht).contains(
         QStringLiteral("Tisch2.ti2\" konnte nicht gelöscht werden.\nGrund: ")));
 }
 

@@ -173,7 +173,7 @@ void TestZiehung::seatsFollowTheRules()
         QCOMPARE(datei, QByteArray(306 * tische, '\0'));
     tischRecordLeeren(tische);
     QCOMPARE(tisch_lesen(tische).belegung, ergebnis.belegung);
-    QVERIFY(messages.texts().isEmpty());
+    QVERIFY(ergebnis.meldungen.isEmpty());
 }
 
 void TestZiehung::fixedSeedGivesTheSeatingWorkedOutByHand()
@@ -312,26 +312,24 @@ void TestZiehung::missingSelectionDrawsFromTheOldPool()
     QStringList namen = alleNamen(ergebnis.belegung);
     namen.sort();
     QCOMPARE(namen, QStringList({QStringLiteral(" Anna"), QStringLiteral(" Berta")}));
-    QVERIFY(messages.texts().isEmpty());
+    QVERIFY(ergebnis.meldungen.isEmpty());
 }
 
 void TestZiehung::noPoolAtAllTellsAndPlacesNobody()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     vorbereiten(kDoppel);
     const Ziehungsergebnis ergebnis = personen_zuweisen3t();
     QVERIFY(!ergebnis.gezogen);
     QVERIFY(ergebnis.belegung.istLeer());
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gelesen werden")));
+    QCOMPARE(ergebnis.meldungen.size(), 1);
+    QVERIFY(ergebnis.meldungen.last().text.contains(QStringLiteral("konnte nicht gelesen werden")));
     QVERIFY(!QFile::exists(tischdateiPfad(3)));
 }
 
 void TestZiehung::poolThatCannotBeWrittenEndsTheDrawBeforeDrawing()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     vorbereiten(kDoppel);
     auswahlVon(8);
     const QByteArray alteDatei(612, 'a');
@@ -346,14 +344,13 @@ void TestZiehung::poolThatCannotBeWrittenEndsTheDrawBeforeDrawing()
     QCOMPARE(platform::randSeed(), 1u); // nothing drawn
     QCOMPARE(readFileBytes(tischdateiPfad(2)), alteDatei);
     QVERIFY(tischbelegungAusRecord(2).istLeer());
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("Str_list.txt")));
+    QCOMPARE(ergebnis.meldungen.size(), 1);
+    QVERIFY(ergebnis.meldungen.last().text.contains(QStringLiteral("Str_list.txt")));
 }
 
 void TestZiehung::selectionThatCannotBeReadKeepsTheStoredSeating()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     vorbereiten(kDoppel);
     auswahlVon(8);
     QVERIFY(personen_zuweisen2t().gespeichert);
@@ -365,14 +362,14 @@ void TestZiehung::selectionThatCannotBeReadKeepsTheStoredSeating()
     QVERIFY(!ergebnis.gezogen);
     QVERIFY(ergebnis.belegung.istLeer());
     QCOMPARE(readFileBytes(tischdateiPfad(2)), gespeichert);
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("Es wurden keine Spieler ausgelost.")));
+    QCOMPARE(ergebnis.meldungen.size(), 1);
+    QVERIFY(ergebnis.meldungen.last().text.contains(
+        QStringLiteral("Es wurden keine Spieler ausgelost.")));
 }
 
 void TestZiehung::tableFileThatCannotBeWrittenTellsAndKeepsTheSeating()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     vorbereiten(kDoppel);
     auswahlVon(8);
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Tisch5.ti6")));
@@ -381,10 +378,10 @@ void TestZiehung::tableFileThatCannotBeWrittenTellsAndKeepsTheSeating()
     QVERIFY(!ergebnis.gespeichert);
     QCOMPARE(alleNamen(ergebnis.belegung).size(), 8);
     QCOMPARE(tischbelegungAusRecord(6), ergebnis.belegung);
-    QCOMPARE(messages.texts().size(), 1);
-    QVERIFY(messages.lastText().contains(
+    QCOMPARE(ergebnis.meldungen.size(), 1);
+    QVERIFY(ergebnis.meldungen.last().text.contains(
         QStringLiteral("Tisch5.ti6\" konnte nicht gespeichert werden.")));
-    QVERIFY(messages.lastText().endsWith(
+    QVERIFY(ergebnis.meldungen.last().text.endsWith(
         QStringLiteral("\nDie neue Tischbelegung wird nur angezeigt.")));
 }
 

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QTest>
+#include <cerrno>
 
 namespace
 {
@@ -101,10 +102,13 @@ void TestTypedFile::failedWriteKeepsTheEarlierFile()
     // A file can't be committed over a folder; the earlier content elsewhere stays.
     const QString blocked = folder.file(QStringLiteral("blocked.rec"));
     QVERIFY(QDir().mkdir(blocked));
-    QVERIFY(!platform::saveRecords(blocked, QList{makeRec(2, QStringLiteral("neu"))}));
+    const platform::WriteResult geschrieben =
+        platform::saveRecords(blocked, QList{makeRec(2, QStringLiteral("neu"))});
+    QVERIFY(!geschrieben);
+    QCOMPARE(geschrieben.path, blocked);
+    QCOMPARE(geschrieben.errorCode, EISDIR);
     QVERIFY(QFileInfo(blocked).isDir());
     QCOMPARE(readFileBytes(path), before);
-    QCOMPARE(messages.messages().size(), 1);
 }
 
 void TestTypedFile::failedWriteNamesFileAndReason()

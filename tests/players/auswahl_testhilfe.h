@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 
 #include <QLabel>
 #include <QWidget>

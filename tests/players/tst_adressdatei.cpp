@@ -227,30 +227,30 @@ void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
 {
     QFETCH(bool, loeschen);
     TempDataFolder folder;
-    MessageRecorder messages;
     QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B", "Kurz|Karl|C"}));
     const QByteArray vorher = readFileBytes(adressdatei_pfad());
-    bool ok = true;
+    platform::FileResult ergebnis;
     {
         Dateigrenze grenze(1000);
-        ok = loeschen ? adresse_sofortloeschen(adressen_lesen(), 1)
-                      : adresse_erfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");
+        ergebnis = loeschen
+                       ? adresse_sofortloeschen(adressen_lesen(), 1)
+                       : adresse_erfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");
     }
-    QVERIFY(!ok);
+    QVERIFY(!ergebnis);
     QCOMPARE(readFileBytes(adressdatei_pfad()), vorher);
-    QCOMPARE(messages.messages().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
-    QVERIFY(messages.lastText().contains(QStringLiteral("Adressen.adr")));
+    const QString meldung = adressFehlermeldung(ergebnis);
+    QVERIFY(meldung.contains(QStringLiteral("konnte nicht gespeichert werden")));
+    QVERIFY(meldung.contains(QStringLiteral("Adressen.adr")));
 }
 
 void TestAdressdatei::unreadableFileIsNeverOverwritten()
 {
     TempDataFolder folder;
-    MessageRecorder messages;
     QVERIFY(QDir().mkdir(adressdatei_pfad()));
-    QVERIFY(!adresse_erfassen(testadresse("Meier", "Hans"), "Meier", "Hans"));
-    QCOMPARE(messages.messages().size(), 1);
-    QVERIFY(messages.lastText().contains(QStringLiteral("konnte nicht gelesen werden")));
+    const platform::FileResult ergebnis =
+        adresse_erfassen(testadresse("Meier", "Hans"), "Meier", "Hans");
+    QVERIFY(!ergebnis);
+    QVERIFY(adressFehlermeldung(ergebnis).contains(QStringLiteral("konnte nicht gelesen werden")));
     QVERIFY(QFileInfo(adressdatei_pfad()).isDir());
 }
 

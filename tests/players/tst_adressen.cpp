@@ -1,5 +1,6 @@
 #include "adress_testhilfe.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "platform/ui/help.h"
 #include "players/ui/adressen.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appearance/ui/stilverwaltung.h"
+#include "appearance/logic/stilart.h"
 
 #include <QList>
 

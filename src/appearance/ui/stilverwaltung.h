@@ -1,5 +1,7 @@
 #pragma once
 
+#include "appearance/logic/stilart.h"
+
 #include <QObject>
 #include <QPalette>
 #include <QString>
@@ -7,15 +9,6 @@
 
 namespace appearance
 {
-
-// One named look for every window of the program: a widget style (by its QStyleFactory key),
-// a complete palette, and a style sheet only for what a palette cannot say (flat buttons).
-struct StyleLook {
-    QString name;
-    QString styleKey; // QStyleFactory key, e.g. "Fusion"
-    QPalette palette;
-    QString styleSheet; // empty for most looks
-};
 
 // The program's style manager: a list of named looks, one of them in force for all windows.
 // "Windows" is the look the platform starts the application with (its own style and standard

@@ -3,9 +3,11 @@
 #include "appearance/logic/stile.h"
 #include "appearance/ui/stilverwaltung.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "platform/base/cp1252.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/savefile.h"
+#include "platform/ui/messages.h"
 
 #include <QFile>
 #include <QWidget>

@@ -100,8 +100,12 @@ QStringList dateien_der_maske(const QString& ordner, const QString& maske)
 
 bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
 {
-    if (!platform::copyFileReported(quelle, ziel))
+    const platform::CopyResult kopie = platform::copyFileReplacing(quelle, ziel);
+    if (!kopie.ok) {
+        m_meldungen.append(
+            platform::errorMessage(platform::copyFailureReport(kopie, quelle, ziel)));
         return false;
+    }
     m_kopiert = true;
     m_kopien.append(ziel);
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/message.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -36,8 +38,8 @@ bool passt_zur_maske(const QString& name, const QString& maske);
 // sorted by name. Folders are never listed.
 QStringList dateien_der_maske(const QString& ordner, const QString& maske);
 
-// A copy run: copies file after file and stops at the first failure, which has been reported
-// (file, code and the system's reason) by then. Copies already made stay in place.
+// A copy run: copies file after file and stops at the first failure, whose report (file, code
+// and the system's reason) the run keeps for the window to show. Copies already made stay.
 class TKopierlauf
 {
 public:
@@ -57,11 +59,14 @@ public:
     void kopiertZuruecksetzen() { m_kopiert = false; }
     // Full paths of the copies made, in order.
     const QStringList& kopien() const { return m_kopien; }
+    // The reports of failed copies, for the window to show.
+    const QList<platform::Message>& meldungen() const { return m_meldungen; }
 
 private:
     Fortschritt m_fortschritt;
     bool m_kopiert = false;
     QStringList m_kopien;
+    QList<platform::Message> m_meldungen;
 };
 
 // Probes the root folder `wurzel`: 0 a file is there, 18 no file, 3 no such folder; any other

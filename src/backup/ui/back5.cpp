@@ -4,6 +4,7 @@
 #include "backup/ui/laufwerkslisten.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
 #include "platform/ui/messages.h"
@@ -378,7 +379,7 @@ void TBack5::DatensichernWiederherstellen1Click()
 {
     Zustand& z = zustand();
     z.modus = 0;
-    optionen_lesen();
+    platform::showFileError(optionen_lesen());
     z.quellordner = Datenordner;
     z.zielordner = sicherungsordner();
     z.zielBeimOeffnen = z.zielordner;
@@ -467,7 +468,7 @@ void TBack5::Button4Click()
 {
     Zustand& z = zustand();
     sicherungsordnerMerken(z.zielBeimOeffnen);
-    optionen_speichern();
+    platform::showFileError(optionen_speichern());
     z.zielNichtSpeichern = true;
     // An emptied field stands for the default folder, never for a folder relative to wherever
     // the program was started.
@@ -492,7 +493,7 @@ void TBack5::CheckBox1Click()
 void TBack5::autoSicherungSpeichernWennFaellig()
 {
     if (zustand().laufwerkGemeldet)
-        optionen_speichern();
+        platform::showFileError(optionen_speichern());
 }
 
 void TBack5::DirectoryListBox1Click()
@@ -501,7 +502,7 @@ void TBack5::DirectoryListBox1Click()
     zustand().zielordner = ordner;
     Edit2->setText(ordner);
     sicherungsordnerMerken(ordner);
-    optionen_speichern();
+    platform::showFileError(optionen_speichern());
 }
 
 void TBack5::DriveComboBox1Change(const QString& wurzel)
@@ -608,7 +609,7 @@ void TBack5::sichern()
     }
     z.zielordner = Edit2->text();
     sicherungsordnerMerken(z.zielordner);
-    optionen_speichern();
+    platform::showFileError(optionen_speichern());
 
     sanduhr(true);
     z.zielordner = mit_trenner(Edit2->text());
@@ -622,7 +623,7 @@ void TBack5::sichern()
     z.quellordner = mit_trenner(z.quellordner);
     if (!z.zielNichtSpeichern) {
         sicherungsordnerMerken(z.zielordner);
-        optionen_speichern();
+        platform::showFileError(optionen_speichern());
     }
 
     Button1->setEnabled(false);
@@ -635,6 +636,7 @@ void TBack5::sichern()
     sanduhr(false);
     Button1->setEnabled(true);
     if (!fertig) {
+        platform::showMessages(lauf.meldungen());
         // The window stays open for another try; the fields show the folders again, not the
         // file that failed, so that nothing stores a file's path as the backup folder.
         Edit1->setText(z.quellordner);
@@ -665,6 +667,8 @@ void TBack5::wiederherstellen()
     default:
         break;
     }
+    if (!fertig)
+        platform::showMessages(lauf.meldungen());
     einstellungenNachWiederherstellung(lauf);
     FileListBox1->aktualisieren();
     if (fertig)
@@ -682,7 +686,7 @@ bool TBack5::einzelneDateiWiederherstellen(TKopierlauf& lauf)
     setzeBeschriftung(Label5, Edit3, QStringLiteral("Kopiere Dateien von:"));
     setzeBeschriftung(Label6, Edit4, QStringLiteral("Kopiere Dateien nach:"));
     sicherungsordnerMerken(DirectoryListBox2->directory());
-    optionen_speichern();
+    platform::showFileError(optionen_speichern());
     z.quelldatei = Edit3->text();
     z.zieldatei = Edit4->text();
     if (!lauf.KopiereDatei(z.quelldatei, z.zieldatei))
@@ -741,7 +745,7 @@ void TBack5::einstellungenNachWiederherstellung(const TKopierlauf& lauf)
     const QString einstellungen = QFileInfo(optionenDatei()).absoluteFilePath();
     for (const QString& kopie : lauf.kopien()) {
         if (QFileInfo(kopie).absoluteFilePath() == einstellungen) {
-            optionen_lesen();
+            platform::showFileError(optionen_lesen());
             return;
         }
     }
@@ -764,7 +768,7 @@ void TBack5::Button2Click()
     sanduhr(false);
     if (!z.zielNichtSpeichern) {
         sicherungsordnerMerken(Edit2->text());
-        optionen_speichern();
+        platform::showFileError(optionen_speichern());
     }
     accept();
     hauptflaeche_zeigen();

@@ -150,7 +150,9 @@ bool TDatensicherung::Dir_lesen(const QString& maske)
         Edit2->setText(ziel);
         neuZeichnen();
     });
-    return lauf.Dir_lesen(m_quellordner, m_zielordner, maske);
+    const bool fertig = lauf.Dir_lesen(m_quellordner, m_zielordner, maske);
+    platform::showMessages(lauf.meldungen());
+    return fertig;
 }
 
 bool TDatensicherung::DiskInDrive(QChar lw, bool Statusanzeige)

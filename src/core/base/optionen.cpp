@@ -44,25 +44,23 @@ void optionen_standardwerte(TOptionenRec& rec)
 namespace
 {
 
-bool schreiben()
+platform::WriteResult schreiben()
 {
-    return platform::saveDataFile(optionenDatei(), platform::recordsToBytes(QList{Optionen}));
+    return platform::writeFileAtomic(optionenDatei(), platform::recordsToBytes(QList{Optionen}));
 }
 
 } // namespace
 
-void optionen_anlegen()
+platform::WriteResult optionen_anlegen()
 {
     optionen_standardwerte(Optionen);
-    schreiben();
+    return schreiben();
 }
 
-void optionen_lesen()
+platform::WriteResult optionen_lesen()
 {
-    if (!QFileInfo::exists(optionenDatei())) {
-        optionen_anlegen();
-        return;
-    }
+    if (!QFileInfo::exists(optionenDatei()))
+        return optionen_anlegen();
     // A short or damaged file must never leave the record with zeros where the program
     // expects its defaults, so the bytes present are laid over the defaults.
     TOptionenRec gelesen = Optionen;
@@ -71,16 +69,17 @@ void optionen_lesen()
         // Unreadable (a folder in its place, no permission): run with the defaults and leave
         // the file alone until the next save.
         optionen_standardwerte(Optionen);
-        return;
+        return {};
     }
     Optionen = gelesen;
     if (Optionen.Frei160 > 30)
         Optionen.Frei160 = 22;
     if (Optionen.Frei668 > 30)
         Optionen.Frei668 = 5;
+    return {};
 }
 
-bool optionen_speichern()
+platform::WriteResult optionen_speichern()
 {
     Optionen.Frei4 = 0;
     return schreiben();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/fileresult.h"
 #include "platform/base/shortstring.h"
 
 #include <QString>
@@ -80,17 +81,18 @@ inline constexpr std::int32_t kStandardFarbe = 0x00B3B3FF;
 // Datenordner + "Zorbeln.opt".
 QString optionenDatei();
 
-// Loads the settings; a missing file is created with the defaults. A file shorter than the
-// record is laid over the defaults. Frei160 and Frei668 above 30 are replaced.
-void optionen_lesen();
+// Loads the settings; a missing file is created with the defaults (the result tells whether
+// that write worked). A file shorter than the record is laid over the defaults. Frei160 and
+// Frei668 above 30 are replaced.
+platform::WriteResult optionen_lesen();
 
 // Saves the whole record as it is in memory (Frei4 set to 0), creating the file when it is
-// missing. Returns false, after the German message, when the file cannot be written; the
-// values stay in memory.
-bool optionen_speichern();
+// missing. When the file cannot be written the values stay in memory and the result carries
+// the cause.
+platform::WriteResult optionen_speichern();
 
 // Sets the record to the defaults and writes it.
-void optionen_anlegen();
+platform::WriteResult optionen_anlegen();
 
 // The defaults without writing them (Frei566, AuswahlKennung and the padding keep their bytes).
 void optionen_standardwerte(TOptionenRec& rec);

@@ -44,7 +44,7 @@ QByteArray auswahl_bytes(const QStringList& eintraege)
     return platform::recordsToBytes(records);
 }
 
-bool auswahl_schreiben(const QString& pfad, const QStringList& eintraege)
+platform::WriteResult auswahl_schreiben(const QString& pfad, const QStringList& eintraege)
 {
-    return platform::saveDataFile(pfad, auswahl_bytes(eintraege));
+    return platform::writeFileAtomic(pfad, auswahl_bytes(eintraege));
 }

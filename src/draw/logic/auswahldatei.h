@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/fileresult.h"
 #include "platform/base/shortstring.h"
 
 #include <QList>
@@ -44,6 +45,6 @@ TAuswahlRec auswahl_eintrag(const QString& eintrag);
 // The file content for the entries, one record per entry in the given order.
 QByteArray auswahl_bytes(const QStringList& eintraege);
 
-// Replaces the file atomically with one record per entry. On failure the German message is
-// shown, the earlier file stays as it was, and the result is false.
-bool auswahl_schreiben(const QString& pfad, const QStringList& eintraege);
+// Replaces the file atomically with one record per entry. On failure the earlier file stays
+// as it was and the result carries the cause.
+platform::WriteResult auswahl_schreiben(const QString& pfad, const QStringList& eintraege);

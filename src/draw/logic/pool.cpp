@@ -2,9 +2,9 @@
 
 #include "draw/logic/auswahldatei.h"
 #include "platform/base/cp1252.h"
+#include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
-#include "platform/ui/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,49 +32,27 @@ QByteArray pool_bytes(const QStringList& eintraege)
 namespace
 {
 
-QString lesefehler(const QString& pfad, const QString& grund)
-{
-    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\nGrund: %2\n\n"
-                          "Es wurden keine Spieler ausgelost.")
-        .arg(QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath()), grund);
-}
+const QString kNichtsGezogen = QStringLiteral("Es wurden keine Spieler ausgelost.");
 
-void lesefehlerZeigen(const QString& pfad, int fehler)
+platform::Message lesefehler(const platform::FileResult& gelesen, const QString& folge = {})
 {
-    platform::showMessage(lesefehler(pfad, platform::systemErrorText(fehler)),
-                          platform::Buttons::Ok, platform::Icon::Error);
-}
-
-// Opens an existing file for reading; on failure shows the message and returns false.
-bool zumLesenOeffnen(QFile& datei)
-{
-    if (QFileInfo(datei.fileName()).isDir()) {
-        lesefehlerZeigen(datei.fileName(), EISDIR);
-        return false;
-    }
-    errno = 0;
-    if (!datei.open(QIODevice::ReadOnly)) {
-        lesefehlerZeigen(datei.fileName(), errno != 0 ? errno : EACCES);
-        return false;
-    }
-    return true;
+    return platform::errorMessage(platform::fileErrorMessage(gelesen, folge));
 }
 
 } // namespace
 
-PoolStatus StrList()
+PoolStatus StrList(QList<platform::Message>& meldungen)
 {
-    const QString auswahl = auswahldatei2();
-    if (!QFileInfo::exists(auswahl))
-        return PoolStatus::KeineAuswahl;
-
     // A selection that exists but cannot be read must not turn into an empty draw that
     // overwrites the stored seating.
-    QFile auswahlDatei(auswahl);
-    if (!zumLesenOeffnen(auswahlDatei))
+    const platform::ReadResult auswahl = platform::readFile(auswahldatei2());
+    if (auswahl.missing)
+        return PoolStatus::KeineAuswahl;
+    if (!auswahl.ok) {
+        meldungen.append(lesefehler(auswahl, kNichtsGezogen));
         return PoolStatus::Lesefehler;
-    const QList<TAuswahlRec> records =
-        platform::recordsFromBytes<TAuswahlRec>(auswahlDatei.readAll());
+    }
+    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(auswahl.bytes);
     QStringList eintraege;
     eintraege.reserve(records.size());
     for (const TAuswahlRec& rec : records)
@@ -84,9 +62,8 @@ PoolStatus StrList()
     const platform::WriteResult geschrieben =
         platform::writeFileAtomic(poolPfad, pool_bytes(eintraege));
     if (!geschrieben.ok) {
-        platform::showMessage(platform::saveFailedMessage(poolPfad, geschrieben.reason) +
-                                  QStringLiteral("\nEs wurden keine Spieler ausgelost."),
-                              platform::Buttons::Ok, platform::Icon::Error);
+        meldungen.append(
+            platform::errorMessage(platform::fileErrorMessage(geschrieben, kNichtsGezogen)));
         return PoolStatus::Schreibfehler;
     }
     Auswahlanzahl = static_cast<std::int32_t>(records.size());
@@ -119,19 +96,26 @@ QStringList zeilenTrennen(const QString& text)
 
 } // namespace
 
-bool pool_laden(QStringList& zeilen)
+bool pool_laden(QStringList& zeilen, QList<platform::Message>& meldungen)
 {
-    QFile datei(kPoolDatei);
-    if (!datei.exists()) {
+    const platform::ReadResult pool =
+        platform::readFile(QDir::current().absoluteFilePath(kPoolDatei));
+    if (pool.missing) {
         // No selection has been saved yet: tell the organiser what to do first.
-        platform::showMessage(lesefehler(kPoolDatei, platform::systemErrorText(ENOENT)) +
-                                  QStringLiteral("\nBitte zuerst die Spieler auswählen und mit "
-                                                 "\"Auswahl speichern\" übernehmen."),
-                              platform::Buttons::Ok, platform::Icon::Error);
+        platform::FileResult fehlt = pool;
+        fehlt.ok = false;
+        fehlt.errorCode = ENOENT;
+        fehlt.reason = platform::systemErrorText(ENOENT);
+        meldungen.append(
+            lesefehler(fehlt, kNichtsGezogen + QStringLiteral("\nBitte zuerst die Spieler "
+                                                              "auswählen und mit \"Auswahl "
+                                                              "speichern\" übernehmen.")));
         return false;
     }
-    if (!zumLesenOeffnen(datei))
+    if (!pool.ok) {
+        meldungen.append(lesefehler(pool, kNichtsGezogen));
         return false;
-    zeilen = zeilenTrennen(platform::fromCp1252(datei.readAll()));
+    }
+    zeilen = zeilenTrennen(platform::fromCp1252(pool.bytes));
     return true;
 }

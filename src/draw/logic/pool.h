@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/base/message.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -23,14 +26,14 @@ QByteArray pool_bytes(const QStringList& eintraege);
 enum class PoolStatus {
     Neu,           // rebuilt from "aktuelle_Liste2.akt"
     KeineAuswahl,  // no selection file: pool file and counts unchanged
-    Schreibfehler, // the pool file could not be written (message shown); counts unchanged
-    Lesefehler,    // the selection file could not be read (message shown); nothing changed
+    Schreibfehler, // the pool file could not be written; counts unchanged
+    Lesefehler,    // the selection file could not be read; nothing changed
 };
 
 // Rebuilds the pool file from Datenordner + "aktuelle_Liste2.akt" and sets Auswahlanzahl and
-// Poolanzahl.
-PoolStatus StrList();
+// Poolanzahl. A failure appends its German message to `meldungen`.
+PoolStatus StrList(QList<platform::Message>& meldungen);
 
 // Loads the lines of the pool file (CR LF or LF ends a line). When the file is missing or
-// cannot be read, shows a German message and returns false.
-bool pool_laden(QStringList& zeilen);
+// cannot be read, appends a German message to `meldungen` and returns false.
+bool pool_laden(QStringList& zeilen, QList<platform::Message>& meldungen);

@@ -1,9 +1,9 @@
 #include "draw/logic/tischdatei.h"
 
 #include "platform/base/datafolder.h"
+#include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
-#include "platform/ui/messages.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TTisch2Rec Tisch2{};
 TTisch3Rec Tisch3{};
@@ -206,17 +208,21 @@ QByteArray recordBytes(int tische)
 
 } // namespace
 
-bool tisch_speichern(int tische)
+platform::WriteResult tisch_speichern(int tische)
 {
-    if (!tischanzahlGueltig(tische))
-        return false;
-    const QString pfad = tischdateiPfad(tische);
-    const platform::WriteResult geschrieben = platform::writeFileAtomic(pfad, recordBytes(tische));
-    if (!geschrieben.ok)
-        platform::showMessage(platform::saveFailedMessage(pfad, geschrieben.reason) +
-                                  QStringLiteral("\nDie neue Tischbelegung wird nur angezeigt."),
-                              platform::Buttons::Ok, platform::Icon::Error);
-    return geschrieben.ok;
+    if (!tischanzahlGueltig(tische)) {
+        platform::WriteResult ungueltig;
+        ungueltig.ok = false;
+        ungueltig.action = platform::FileAction::Write;
+        return ungueltig;
+    }
+    return platform::writeFileAtomic(tischdateiPfad(tische), recordBytes(tische));
+}
+
+QString tischSpeicherMeldung(const platform::WriteResult& geschrieben)
+{
+    return platform::fileErrorMessage(geschrieben,
+                                      QStringLiteral("Die neue Tischbelegung wird nur angezeigt."));
 }
 
 Tischlesung tisch_lesen(int tische)
@@ -225,65 +231,69 @@ Tischlesung tisch_lesen(int tische)
     if (!tischanzahlGueltig(tische))
         return lesung;
     const std::span<TTischSlot> record = tischRecord(tische);
-    const QString pfad = tischdateiPfad(tische);
-    const QFileInfo info(pfad);
-    QByteArray bytes;
-    errno = 0;
-    if (!info.exists()) {
-        // nothing stored for this table count
-    } else if (!info.isDir() &&
-               platform::readFileHead(pfad, qsizetype(record.size_bytes()), bytes)) {
-        std::memcpy(static_cast<void*>(record.data()), bytes.constData(), size_t(bytes.size()));
+    const platform::ReadResult gelesen =
+        platform::readFile(tischdateiPfad(tische), qsizetype(record.size_bytes()));
+    if (gelesen.ok && !gelesen.missing) {
+        std::memcpy(static_cast<void*>(record.data()), gelesen.bytes.constData(),
+                    size_t(gelesen.bytes.size()));
         lesung.gelesen = true;
-    } else {
-        const int fehler = info.isDir() ? EISDIR : (errno != 0 ? errno : EACCES);
-        platform::showMessage(
-            QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\nGrund: %2\n\n"
-                           "Die gespeicherte Tischbelegung kann nicht angezeigt werden.")
-                .arg(QDir::toNativeSeparators(pfad), platform::systemErrorText(fehler)),
-            platform::Buttons::Ok, platform::Icon::Error);
+    } else if (!gelesen.ok) {
+        lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(
+            gelesen,
+            QStringLiteral("Die gespeicherte Tischbelegung kann nicht angezeigt werden."))));
     }
     lesung.belegung = tischbelegungAusRecord(tische);
     return lesung;
 }
 
-bool tisch_loeschen(int tische)
+platform::FileResult tisch_loeschen(int tische)
 {
-    if (!tischanzahlGueltig(tische))
-        return false;
+    platform::FileResult geloescht;
+    geloescht.action = platform::FileAction::Delete;
+    if (!tischanzahlGueltig(tische)) {
+        geloescht.ok = false;
+        return geloescht;
+    }
     const QString pfad = tischdateiPfad(tische);
-    const QFileInfo info(pfad);
-    if (!info.exists() && !info.isSymLink())
-        return true;
-    errno = 0;
-    if (!info.isDir() && QFile::remove(pfad))
-        return true;
-    const int fehler = info.isDir() ? EISDIR : (errno != 0 ? errno : EACCES);
-    platform::showMessage(
-        QStringLiteral("Die Datei \"%1\" konnte nicht gelöscht werden.\nGrund: %2\n\n"
-                       "Die gespeicherte Tischbelegung bleibt erhalten.")
-            .arg(QDir::toNativeSeparators(pfad), platform::systemErrorText(fehler)),
-        platform::Buttons::Ok, platform::Icon::Error);
-    return false;
+    geloescht.path = pfad;
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat info {
+    };
+    if (::lstat(name.constData(), &info) != 0 && errno == ENOENT)
+        return geloescht;
+    const int fehler =
+        S_ISDIR(info.st_mode) ? EISDIR : (::unlink(name.constData()) == 0 ? 0 : errno);
+    if (fehler == 0)
+        return geloescht;
+    geloescht.ok = false;
+    geloescht.errorCode = fehler;
+    geloescht.reason = platform::systemErrorText(fehler);
+    return geloescht;
 }
 
-bool tisch2_speichern()
+QString tischLoeschMeldung(const platform::FileResult& geloescht)
+{
+    return platform::fileErrorMessage(
+        geloescht, QStringLiteral("Die gespeicherte Tischbelegung bleibt erhalten."));
+}
+
+platform::WriteResult tisch2_speichern()
 {
     return tisch_speichern(2);
 }
-bool tisch3_speichern()
+platform::WriteResult tisch3_speichern()
 {
     return tisch_speichern(3);
 }
-bool tisch4_speichern()
+platform::WriteResult tisch4_speichern()
 {
     return tisch_speichern(4);
 }
-bool tisch5_speichern()
+platform::WriteResult tisch5_speichern()
 {
     return tisch_speichern(5);
 }
-bool tisch6_speichern()
+platform::WriteResult tisch6_speichern()
 {
     return tisch_speichern(6);
 }

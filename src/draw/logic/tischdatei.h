@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/base/fileresult.h"
+#include "platform/base/message.h"
 #include "platform/base/shortstring.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -102,27 +105,32 @@ void tischRecordLeeren(int tische);
 Tischbelegung tischbelegungAusRecord(int tische);
 
 // Writes the in-memory record of `tische` tables to its file (atomic). On failure the
-// German message is shown, the earlier file stays, and the result is false.
-bool tisch_speichern(int tische);
+// earlier file stays and the result carries the cause.
+platform::WriteResult tisch_speichern(int tische);
+// The German message of a failed save of the table file.
+QString tischSpeicherMeldung(const platform::WriteResult& geschrieben);
 // Lays the file over the in-memory record (a short file replaces only its first bytes) and
 // returns the record as names per place. A missing or unreadable file changes nothing;
 // `gelesen` is then false and `belegung` holds the record as it was. An existing file that
-// cannot be read is reported with a German message.
+// cannot be read gives a German message in `meldungen`.
 struct Tischlesung {
     bool gelesen = false;
     Tischbelegung belegung;
+    QList<platform::Message> meldungen;
 };
 Tischlesung tisch_lesen(int tische);
 // Deletes the table file; a missing file is no failure. When an existing file cannot be
-// deleted, the German message is shown and the result is false (the seating stays stored).
-bool tisch_loeschen(int tische);
+// deleted, the result carries the cause (the seating stays stored).
+platform::FileResult tisch_loeschen(int tische);
+// The German message of a table file that could not be deleted.
+QString tischLoeschMeldung(const platform::FileResult& geloescht);
 
 // The named operations of each table count.
-bool tisch2_speichern();
-bool tisch3_speichern();
-bool tisch4_speichern();
-bool tisch5_speichern();
-bool tisch6_speichern();
+platform::WriteResult tisch2_speichern();
+platform::WriteResult tisch3_speichern();
+platform::WriteResult tisch4_speichern();
+platform::WriteResult tisch5_speichern();
+platform::WriteResult tisch6_speichern();
 Tischlesung tisch2_lesen();
 Tischlesung tisch3_lesen();
 Tischlesung tisch4_lesen();

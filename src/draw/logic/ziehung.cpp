@@ -136,23 +136,33 @@ Ziehungsergebnis personen_zuweisen(int tische)
     tischRecordLeeren(tische);
 
     QStringList pool;
-    const PoolStatus status = StrList();
+    QList<platform::Message> meldungen;
+    const PoolStatus status = StrList(meldungen);
     if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
-        !pool_laden(pool))
-        return melden(abgebrochen(tische));
+        !pool_laden(pool, meldungen)) {
+        Ziehungsergebnis ende = abgebrochen(tische);
+        ende.meldungen = meldungen;
+        return melden(ende);
+    }
 
     Ziehungsergebnis ergebnis =
         ziehung_berechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);
-    ergebnis.gespeichert = tisch_speichern(tische);
-    if (ergebnis.gespeichert)
-        tisch_lesen(tische);
+    const platform::WriteResult gespeichert = tisch_speichern(tische);
+    ergebnis.gespeichert = gespeichert.ok;
+    if (gespeichert.ok)
+        meldungen.append(tisch_lesen(tische).meldungen);
+    else
+        meldungen.append(platform::errorMessage(tischSpeicherMeldung(gespeichert)));
     ergebnis.belegung = tischbelegungAusRecord(tische);
 
-    if (tische <= 5)
-        optionen_speichern();
+    if (tische <= 5) {
+        if (const platform::WriteResult optionen = optionen_speichern(); !optionen.ok)
+            meldungen.append(platform::errorMessage(platform::fileErrorMessage(optionen)));
+    }
+    ergebnis.meldungen = meldungen;
     return melden(ergebnis);
 }
 

@@ -11,7 +11,7 @@
 // lines without repetition with platform::random, seats the k-th drawn player on seat k,
 // repairs a partly filled last table in doubles, writes the table file of its table count
 // and, for 2 to 5 tables, saves the settings. Windows learn the result from the return value
-// and from Ziehungsmelder.
+// and from Ziehungsmelder; the window that started the draw shows its messages.
 
 inline constexpr std::int32_t kEinzel = 0; // Spielmodus: singles
 inline constexpr std::int32_t kDoppel = 1; // Spielmodus: doubles
@@ -25,16 +25,19 @@ Sitzplatz sitzplatz(int k, std::int32_t spielmodus);
 
 struct Ziehungsergebnis {
     int tische = 0;
-    // false when the pool could not be written or loaded (the message was shown): nothing was
+    // false when the pool could not be written or loaded (see `meldungen`): nothing was
     // drawn, the table file is unchanged, the in-memory record and `belegung` are empty.
     bool gezogen = false;
     // The seating as stored in the table file (names cut to 50 bytes of Windows-1252).
     Tischbelegung belegung;
     // Every pool index drawn, in drawing order: the set of drawn numbers of this draw.
     QList<std::int32_t> nummern;
-    // false when the table file could not be written (the message was shown); the seating
-    // is then in memory only.
+    // false when the table file could not be written (see `meldungen`); the seating is then
+    // in memory only.
     bool gespeichert = false;
+    // What the window that started the draw shows afterwards: why a draw ended early, or which
+    // file could not be written or read back.
+    QList<platform::Message> meldungen;
 };
 
 // The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the

@@ -1,8 +1,10 @@
 #include "draw/ui/ergebnisfenster.h"
 
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "draw/logic/ziehung.h"
 #include "draw/ui/tischbild.h"
+#include "platform/ui/messages.h"
 #include "platform/ui/modal.h"
 
 #include <QFrame>
@@ -564,6 +566,7 @@ void Ergebnisfenster::zeigen()
     hauptflaeche_verbergen();
     namenLeeren();
     const Tischlesung lesung = tisch_lesen(tische());
+    platform::showMessages(lesung.meldungen);
     if (lesung.gelesen)
         namenZeigen(lesung.belegung);
     if (tische() <= 3) {
@@ -584,14 +587,16 @@ void Ergebnisfenster::Button1Click()
 
 void Ergebnisfenster::Button2Click()
 {
-    personen_zuweisen(tische());
+    platform::showMessages(personen_zuweisen(tische()).meldungen);
 }
 
 void Ergebnisfenster::Button3Click()
 {
     // A file that stays on disk would come back at the next opening: keep showing it.
-    if (!tisch_loeschen(tische()))
+    if (const platform::FileResult geloescht = tisch_loeschen(tische()); !geloescht) {
+        platform::showMessage(platform::errorMessage(tischLoeschMeldung(geloescht)));
         return;
+    }
     namenLeeren();
     if (tische() <= 4)
         m_loeschen->setEnabled(false);

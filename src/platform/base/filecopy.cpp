@@ -1,7 +1,6 @@
 #include "platform/base/filecopy.h"
 
 #include "platform/base/savefile.h"
-#include "platform/ui/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -130,13 +129,15 @@ QString copyFailedText(const QString& source, const QString& target)
         .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(target));
 }
 
-bool copyFileReported(const QString& source, const QString& target)
+QString systemErrorReportText(int code, const QString& systemText)
 {
-    const CopyResult result = copyFileReplacing(source, target);
-    if (!result.ok)
-        reportSystemError(result.errorCode,
-                          result.reason + QStringLiteral("\n\n") + copyFailedText(source, target));
-    return result.ok;
+    return QStringLiteral("Systemfehler.  Code: %1.\n%2").arg(code).arg(systemText);
+}
+
+QString copyFailureReport(const CopyResult& result, const QString& source, const QString& target)
+{
+    return systemErrorReportText(result.errorCode, result.reason + QStringLiteral("\n\n") +
+                                                       copyFailedText(source, target));
 }
 
 } // namespace platform

@@ -20,8 +20,11 @@ CopyResult copyFileReplacing(const QString& source, const QString& target);
 // The line that tells which copy failed.
 QString copyFailedText(const QString& source, const QString& target);
 
-// copyFileReplacing; a failure goes to the general error report with the code, the system's
-// German text and the file. Returns whether the copy is in place.
-bool copyFileReported(const QString& source, const QString& target);
+// The general error report for operating-system failures:
+// "Systemfehler.  Code: <code>." + line break + the system's text.
+QString systemErrorReportText(int code, const QString& systemText);
+
+// The general error report of a failed copy: the code, the system's German text and the file.
+QString copyFailureReport(const CopyResult& result, const QString& source, const QString& target);
 
 } // namespace platform

@@ -1,7 +1,5 @@
 #include "platform/base/savefile.h"
 
-#include "platform/ui/messages.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -37,6 +35,8 @@ QString systemErrorText(int errorNumber)
         return QStringLiteral("Ein-/Ausgabefehler des Datenträgers.");
     case ENAMETOOLONG:
         return QStringLiteral("Der Dateiname ist zu lang.");
+    case EFBIG:
+        return QStringLiteral("Die Datei ist zu groß.");
     case EMFILE:
     case ENFILE:
         return QStringLiteral("Zu viele geöffnete Dateien.");
@@ -65,6 +65,17 @@ QString reasonFromSituation(const QString& path, int savedErrno)
     return QStringLiteral("Unbekannter Fehler beim Schreiben.");
 }
 
+WriteResult writeFailure(const QString& path, int savedErrno)
+{
+    WriteResult result;
+    result.ok = false;
+    result.action = FileAction::Write;
+    result.path = path;
+    result.errorCode = QFileInfo(path).isDir() ? EISDIR : savedErrno;
+    result.reason = reasonFromSituation(path, savedErrno);
+    return result;
+}
+
 } // namespace
 
 WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
@@ -72,17 +83,20 @@ WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
     errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, reasonFromSituation(path, errno)};
+        return writeFailure(path, errno);
     // A disk that fills up part-way shows only when the buffer is flushed; QSaveFile would
     // still commit the shortened file, so the flush is checked before committing.
     if (file.write(content) != content.size() || !file.flush()) {
         const int err = errno;
         file.cancelWriting();
-        return {false, reasonFromSituation(path, err)};
+        return writeFailure(path, err);
     }
     if (!file.commit())
-        return {false, reasonFromSituation(path, errno)};
-    return {true, {}};
+        return writeFailure(path, errno);
+    WriteResult done;
+    done.action = FileAction::Write;
+    done.path = path;
+    return done;
 }
 
 QString saveFailedMessage(const QString& path, const QString& reason)
@@ -91,14 +105,6 @@ QString saveFailedMessage(const QString& path, const QString& reason)
                           "Grund: %2\n\n"
                           "Die bisher gespeicherte Fassung der Datei bleibt unverändert.")
         .arg(QDir::toNativeSeparators(path), reason);
-}
-
-bool saveDataFile(const QString& path, const QByteArray& content)
-{
-    const WriteResult result = writeFileAtomic(path, content);
-    if (!result.ok)
-        showMessage(saveFailedMessage(path, result.reason), Buttons::Ok, Icon::Error);
-    return result.ok;
 }
 
 } // namespace platform

@@ -68,10 +68,10 @@ template <class Rec> bool readFirstRecordOver(const QString& path, Rec& rec)
     return true;
 }
 
-// Atomic write of the whole file; on failure the German message is shown.
-template <class Rec> bool saveRecords(const QString& path, const QList<Rec>& records)
+// Atomic write of the whole file.
+template <class Rec> WriteResult saveRecords(const QString& path, const QList<Rec>& records)
 {
-    return saveDataFile(path, recordsToBytes(records));
+    return writeFileAtomic(path, recordsToBytes(records));
 }
 
 } // namespace platform

@@ -1,5 +1,8 @@
 #include "platform/ui/messages.h"
 
+#include "platform/base/filecopy.h"
+#include "platform/base/savefile.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -75,15 +78,32 @@ MessageHandler setMessageHandler(MessageHandler handler)
 
 Answer showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title)
 {
-    const Message message{text, buttons, icon, title};
+    return showMessage(Message{text, buttons, icon, title});
+}
+
+Answer showMessage(const Message& message)
+{
     if (currentHandler())
         return currentHandler()(message);
     return showRealMessageBox(message);
 }
 
-QString systemErrorReportText(int code, const QString& systemText)
+void showMessages(const QList<Message>& messages)
 {
-    return QStringLiteral("Systemfehler.  Code: %1.\n%2").arg(code).arg(systemText);
+    for (const Message& message : messages)
+        showMessage(message);
+}
+
+bool showFileError(const FileResult& result, const QString& consequence)
+{
+    if (!result.ok)
+        showMessage(errorMessage(fileErrorMessage(result, consequence)));
+    return result.ok;
+}
+
+bool saveDataFile(const QString& path, const QByteArray& content)
+{
+    return showFileError(writeFileAtomic(path, content));
 }
 
 void reportSystemError(int code, const QString& systemText)

@@ -1,21 +1,15 @@
 #pragma once
 
+#include "platform/base/fileresult.h"
+#include "platform/base/message.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
 
 namespace platform
 {
-
-enum class Buttons { Ok, YesNo, OkCancel };
-enum class Icon { None, Information, Warning, Error, Question };
-enum class Answer { Ok, Yes, No, Cancel };
-
-struct Message {
-    QString text;
-    Buttons buttons = Buttons::Ok;
-    Icon icon = Icon::None;
-    QString title;
-};
 
 // Every message box of the program goes through this one replaceable function, so tests can
 // record the text and give the answer without a window blocking.
@@ -27,10 +21,18 @@ MessageHandler setMessageHandler(MessageHandler handler);
 
 Answer showMessage(const QString& text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None,
                    const QString& title = {});
+Answer showMessage(const Message& message);
+// Shows each message in turn (the messages a logic operation handed back).
+void showMessages(const QList<Message>& messages);
 
-// The general error report for operating-system failures: shows
-// "Systemfehler.  Code: <code>." + line break + the system's text.
-QString systemErrorReportText(int code, const QString& systemText);
+// A failed file action shows its German message (fileErrorMessage) as an error box; returns
+// whether the action succeeded.
+bool showFileError(const FileResult& result, const QString& consequence = {});
+
+// writeFileAtomic, and on failure the German message naming the file and the reason.
+bool saveDataFile(const QString& path, const QByteArray& content);
+
+// The general error report for operating-system failures: shows systemErrorReportText.
 void reportSystemError(int code, const QString& systemText);
 
 // The general error report for any other failure that ends the operation in progress.

@@ -1,9 +1,9 @@
 #include "players/logic/adressverwaltung.h"
 
 #include "platform/base/cp1252.h"
+#include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
-#include "platform/ui/messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,14 +23,6 @@ template <int N> QByteArray alsGespeichert(const QString& text)
 bool istRandzeichen(char c)
 {
     return static_cast<unsigned char>(c) <= ' ';
-}
-
-QString lesefehlerText(const QString& pfad, const QString& grund)
-{
-    return QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.\n"
-                          "Grund: %2\n\n"
-                          "Die Datei bleibt unverändert.")
-        .arg(QDir::toNativeSeparators(pfad), grund);
 }
 
 } // namespace
@@ -98,45 +90,35 @@ const TAdressRec* adresse_zum_listentext(const QList<TAdressRec>& adressen,
     return treffer;
 }
 
-std::optional<QList<TAdressRec>> adressen_pruefend_lesen()
+AdressLesung adressen_pruefend_lesen()
 {
-    const QString pfad = adressdatei_pfad();
-    const QFileInfo info(pfad);
-    if (!info.exists())
-        return QList<TAdressRec>{};
-    if (info.isDir()) {
-        platform::showMessage(lesefehlerText(pfad, platform::systemErrorText(EISDIR)),
-                              platform::Buttons::Ok, platform::Icon::Error);
-        return std::nullopt;
-    }
-    QFile datei(pfad);
-    errno = 0;
-    if (!datei.open(QIODevice::ReadOnly)) {
-        const int fehler = errno != 0 ? errno : EACCES;
-        platform::showMessage(lesefehlerText(pfad, platform::systemErrorText(fehler)),
-                              platform::Buttons::Ok, platform::Icon::Error);
-        return std::nullopt;
-    }
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError) {
-        platform::showMessage(lesefehlerText(pfad, datei.errorString()), platform::Buttons::Ok,
-                              platform::Icon::Error);
-        return std::nullopt;
-    }
-    return platform::recordsFromBytes<TAdressRec>(inhalt);
+    AdressLesung lesung;
+    lesung.datei = platform::readFile(adressdatei_pfad());
+    if (lesung.datei.ok)
+        lesung.adressen = platform::recordsFromBytes<TAdressRec>(lesung.datei.bytes);
+    lesung.datei.bytes.clear();
+    return lesung;
 }
 
-bool adressen_schreiben(const QList<TAdressRec>& adressen)
+QString adressFehlermeldung(const platform::FileResult& fehler)
+{
+    if (fehler.action == platform::FileAction::Read)
+        return platform::fileErrorMessage(fehler, QStringLiteral("Die Datei bleibt unverändert."));
+    return platform::fileErrorMessage(fehler);
+}
+
+platform::WriteResult adressen_schreiben(const QList<TAdressRec>& adressen)
 {
     return platform::saveRecords(adressdatei_pfad(), adressen);
 }
 
-bool adresse_anlegen(const TAdressRec& erste)
+platform::WriteResult adresse_anlegen(const TAdressRec& erste)
 {
     return adressen_schreiben({erste});
 }
 
-bool adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu, const AdressFund& ersetzt)
+platform::WriteResult adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu,
+                                        const AdressFund& ersetzt)
 {
     if (adressen.isEmpty() && !QFileInfo::exists(adressdatei_pfad()))
         return adresse_anlegen(neu);
@@ -146,18 +128,19 @@ bool adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu, const 
     return adressen_schreiben(adressen);
 }
 
-bool adresse_sofortloeschen(QList<TAdressRec> adressen, int position)
+platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int position)
 {
     if (position < 1 || position > adressen.size())
-        return true;
+        return {};
     adressen.removeAt(position - 1);
     return adressen_schreiben(adressen);
 }
 
-bool adresse_erfassen(const TAdressRec& neu, const QString& name, const QString& vorname)
+platform::FileResult adresse_erfassen(const TAdressRec& neu, const QString& name,
+                                      const QString& vorname)
 {
-    const std::optional<QList<TAdressRec>> adressen = adressen_pruefend_lesen();
-    if (!adressen)
-        return false;
-    return adresse_speichern(*adressen, neu, adresse_pruefen(*adressen, name, vorname));
+    const AdressLesung lesung = adressen_pruefend_lesen();
+    if (!lesung)
+        return lesung.datei;
+    return adresse_speichern(lesung.adressen, neu, adresse_pruefen(lesung.adressen, name, vorname));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/fileresult.h"
 #include "players/logic/adressdatei.h"
 
 #include <QByteArray>
@@ -45,26 +46,35 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
 const TAdressRec* adresse_zum_listentext(const QList<TAdressRec>& adressen,
                                          const QString& listentext);
 
-// Reads the file for showing or changing it. A missing file gives no records; one that exists but
-// cannot be read shows a German message and gives nothing, so that no change overwrites it.
-std::optional<QList<TAdressRec>> adressen_pruefend_lesen();
+// Reads the file for showing or changing it. A missing file gives no records; one that exists
+// but cannot be read gives none and a failed `datei`, so that no change overwrites it.
+struct AdressLesung {
+    platform::ReadResult datei;
+    QList<TAdressRec> adressen;
+    explicit operator bool() const { return datei.ok; }
+};
+AdressLesung adressen_pruefend_lesen();
 
-// Rewrites the whole file in one atomic step; on failure the German message is shown and the
-// file keeps its earlier content.
-bool adressen_schreiben(const QList<TAdressRec>& adressen);
+// The German message of a participant file that could not be read or written.
+QString adressFehlermeldung(const platform::FileResult& fehler);
+
+// Rewrites the whole file in one atomic step; on failure the file keeps its earlier content.
+platform::WriteResult adressen_schreiben(const QList<TAdressRec>& adressen);
 
 // Creates the participant file holding `erste` as its only record.
-bool adresse_anlegen(const TAdressRec& erste);
+platform::WriteResult adresse_anlegen(const TAdressRec& erste);
 
 // Appends `neu` to the file content `adressen`, first taking out the record found by
 // `ersetzt`, and writes the result in one step. Without a file, adresse_anlegen creates it.
-bool adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu,
-                       const AdressFund& ersetzt = {});
+platform::WriteResult adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu,
+                                        const AdressFund& ersetzt = {});
 
 // Removes the record at the 1-based `position` from `adressen` and writes the file in one
 // step; the records behind it move up by one.
-bool adresse_sofortloeschen(QList<TAdressRec> adressen, int position);
+platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int position);
 
 // "Speichern >>": the participant with these names (as typed) is replaced by `neu`, which
-// moves to the end of the file; an unknown participant is appended.
-bool adresse_erfassen(const TAdressRec& neu, const QString& name, const QString& vorname);
+// moves to the end of the file; an unknown participant is appended. A file that cannot be
+// read is left alone: the result is then that read's failure.
+platform::FileResult adresse_erfassen(const TAdressRec& neu, const QString& name,
+                                      const QString& vorname);

@@ -1,6 +1,7 @@
 #include "players/ui/adressen.h"
 
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "platform/ui/help.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/placement.h"
@@ -22,6 +23,14 @@
 
 namespace
 {
+
+// Shows the German message of a participant file that could not be read or written.
+bool dateifehlerZeigen(const platform::FileResult& ergebnis)
+{
+    if (!ergebnis)
+        platform::showMessage(platform::errorMessage(adressFehlermeldung(ergebnis)));
+    return ergebnis.ok;
+}
 
 constexpr int kFensterBreite = 680;
 constexpr int kFensterHoehe = 392;
@@ -222,10 +231,10 @@ void TAdressen::felder_leeren()
 void TAdressen::adresse_laden()
 {
     ListBox1->clear();
-    const std::optional<QList<TAdressRec>> adressen = adressen_pruefend_lesen();
-    if (!adressen)
+    const AdressLesung lesung = adressen_pruefend_lesen();
+    if (!dateifehlerZeigen(lesung.datei))
         return;
-    QStringList texte = adresse_listentexte(*adressen);
+    QStringList texte = adresse_listentexte(lesung.adressen);
     adress_listentexte_sortieren(texte);
     ListBox1->addItems(texte);
 }
@@ -241,7 +250,8 @@ void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const Adress
 {
     const platform::Answer antwort =
         platform::showMessage(kLoeschFrage, platform::Buttons::YesNo, platform::Icon::Warning);
-    if (antwort == platform::Answer::Yes && !adresse_sofortloeschen(adressen, fund.position))
+    if (antwort == platform::Answer::Yes &&
+        !dateifehlerZeigen(adresse_sofortloeschen(adressen, fund.position)))
         return;
     felder_leeren();
     adresse_laden();
@@ -250,7 +260,8 @@ void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const Adress
 void TAdressen::Button1Click()
 {
     const AdressFelder eingabe = felder();
-    if (!adresse_erfassen(adresse_aus_feldern(eingabe), eingabe.name, eingabe.vorname))
+    if (!dateifehlerZeigen(
+            adresse_erfassen(adresse_aus_feldern(eingabe), eingabe.name, eingabe.vorname)))
         return;
     felder_leeren();
     adresse_laden();
@@ -267,12 +278,12 @@ void TAdressen::Button3Click()
 {
     if (m_auswahltext.isEmpty())
         return;
-    const std::optional<QList<TAdressRec>> adressen = adressen_pruefend_lesen();
-    if (!adressen)
+    const AdressLesung lesung = adressen_pruefend_lesen();
+    if (!dateifehlerZeigen(lesung.datei))
         return;
-    const AdressFund fund = adresse_pruefen(*adressen, Edit3->text(), Edit4->text());
+    const AdressFund fund = adresse_pruefen(lesung.adressen, Edit3->text(), Edit4->text());
     if (fund.gefunden)
-        adresse_loeschen(*adressen, fund);
+        adresse_loeschen(lesung.adressen, fund);
 }
 
 void TAdressen::Button4Click()

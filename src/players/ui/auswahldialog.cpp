@@ -2,6 +2,7 @@
 
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
+#include "core/ui/hauptfensterdienste.h"
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/ziehung.h"
 #include "platform/ui/messages.h"
@@ -291,7 +292,10 @@ void TDualListDlg::daten_ansehen()
     // A participant file that exists but cannot be read is named in a message rather than
     // shown as an evening without players.
     QStringList texte;
-    for (const TAdressRec& adresse : adressen_pruefend_lesen().value_or(QList<TAdressRec>{}))
+    const AdressLesung lesung = adressen_pruefend_lesen();
+    if (!lesung)
+        platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.datei)));
+    for (const TAdressRec& adresse : lesung.adressen)
         texte.append(auswahl_teilnehmertext(adresse.Vorname.str(), adresse.Name.str()));
     listeFuellen(SrcList, texte);
     Label3->setText(QString::number(SrcList->count()));
@@ -539,7 +543,7 @@ void TDualListDlg::modusGewaehlt(int modus)
     SetButtons();
     hinweisSetzen();
     ueberschriftAktualisieren(false);
-    optionen_speichern();
+    platform::showFileError(optionen_speichern());
 }
 
 // --- keys ---------------------------------------------------------------------------------
@@ -600,14 +604,18 @@ void TDualListDlg::Button2Click()
         Optionen.Spielmodus = gewaehlterModus();
     // A selection that could not be stored must not be drawn from the files of an earlier
     // evening: the message names the file, the dialog stays open with both lists intact.
-    if (!auswahl_schreiben(auswahldatei1(), linkeEintraege()))
+    if (!platform::showFileError(auswahl_schreiben(auswahldatei1(), linkeEintraege())))
         return;
-    if (!auswahl_schreiben(auswahldatei2(), rechteEintraege()))
+    if (!platform::showFileError(auswahl_schreiben(auswahldatei2(), rechteEintraege())))
         return;
-    optionen_speichern();
+    platform::showFileError(optionen_speichern());
     // A draw that could not build its pool has told why; the dialog stays open, as it was.
-    if (const int tische = gewaehlteTische(); tische != 0 && !personen_zuweisen(tische).gezogen)
-        return;
+    if (const int tische = gewaehlteTische(); tische != 0) {
+        const Ziehungsergebnis ergebnis = personen_zuweisen(tische);
+        platform::showMessages(ergebnis.meldungen);
+        if (!ergebnis.gezogen)
+            return;
+    }
     close();
     hauptflaeche_zeigen();
 }
