@@ -232,7 +232,7 @@ void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
     const QByteArray vorher = readFileBytes(adressdatei_pfad());
     bool ok = true;
     {
-        Dateigrenze grenze(1000);
+        FileSizeLimit grenze(1000);
         ok = loeschen ? adresse_sofortloeschen(adressen_lesen(), 1)
                       : adresse_erfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");
     }
