@@ -33,14 +33,6 @@ const Teilnehmer kNeun[] = {{"Meier", "Hans"},   {"Schulz", "Anna"}, {"Müller",
                             {"Becker", "Eva"},   {"Wagner", "Karl"}, {"Hoffmann", "Paula"},
                             {"Schäfer", "Rita"}, {"Koch", "Otto"},   {"Weiß", "Lena"}};
 
-template <class T> T* control(QObject* fenster, const char* name)
-{
-    T* w = fenster->findChild<T*>(QLatin1String(name));
-    if (!w)
-        qFatal("control %s missing", name);
-    return w;
-}
-
 // Types the text key by key, as a keyboard with German keys does (umlauts and ß included).
 void tippen(QWidget* feld, const QString& text)
 {
@@ -79,23 +71,25 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     const auto haupt = programm_aufbauen();
     haupt->show();
     platform::setRandSeed(20240611);
-    auto panel5Sichtbar = [&haupt] { return !control<QWidget>(haupt.get(), "Panel5")->isHidden(); };
+    auto panel5Sichtbar = [&haupt] {
+        return !requireChild<QWidget>(haupt.get(), "Panel5")->isHidden();
+    };
 
     // 1. Nine participants, typed into the participant window and saved one by one.
-    QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton1"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton1"), Qt::LeftButton);
     TAdressen& adressen = *haupt->findChild<TAdressen*>();
     QVERIFY(adressen.isVisible());
     for (const Teilnehmer& t : kNeun) {
-        tippen(control<QLineEdit>(&adressen, "Edit3"), QString::fromUtf8(t.name));
-        tippen(control<QLineEdit>(&adressen, "Edit4"), QString::fromUtf8(t.vorname));
-        QTest::mouseClick(control<QPushButton>(&adressen, "Button1"), Qt::LeftButton);
+        tippen(requireChild<QLineEdit>(&adressen, "Edit3"), QString::fromUtf8(t.name));
+        tippen(requireChild<QLineEdit>(&adressen, "Edit4"), QString::fromUtf8(t.vorname));
+        QTest::mouseClick(requireChild<QPushButton>(&adressen, "Button1"), Qt::LeftButton);
     }
     QCOMPARE(adressen_lesen().size(), 9);
-    QCOMPARE(control<QListWidget>(&adressen, "ListBox1")->count(), 9);
-    QTest::mouseClick(control<QPushButton>(&adressen, "Button2"), Qt::LeftButton);
+    QCOMPARE(requireChild<QListWidget>(&adressen, "ListBox1")->count(), 9);
+    QTest::mouseClick(requireChild<QPushButton>(&adressen, "Button2"), Qt::LeftButton);
 
     // 2. The selection dialog lists all nine.
-    QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
     TDualListDlg& dialog = *haupt->findChild<TDualListDlg*>();
     QVERIFY(dialog.isVisible());
     QVERIFY(!panel5Sichtbar());
@@ -107,11 +101,11 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     alleSortiert = links;
 
     // 3. "2 Tische", "Doppelspiele", ">>", "Auswahl speichern".
-    QTest::mouseClick(control<QRadioButton>(&dialog, "RadioButton1"), Qt::LeftButton);
-    QTest::mouseClick(control<QRadioButton>(&dialog, "RadioButton8"), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>(&dialog, "Button5"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QRadioButton>(&dialog, "RadioButton1"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QRadioButton>(&dialog, "RadioButton8"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QPushButton>(&dialog, "Button5"), Qt::LeftButton);
     QCOMPARE(dialog.rechteEintraege(), alleSortiert);
-    QTest::mouseClick(control<QPushButton>(&dialog, "Button2"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QPushButton>(&dialog, "Button2"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QVERIFY(panel5Sichtbar());
 
@@ -144,7 +138,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
                      {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks, Platz::UntenRechts})
                     eckenTexte.append(ergebnis.namensLabel(tisch, ecke)->text().trimmed());
         });
-        QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton4"), Qt::LeftButton);
+        QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton4"), Qt::LeftButton);
         QCOMPARE(modal.shownCount(), 1);
     }
     QCOMPARE(angezeigt, gelesen.belegung);
@@ -157,12 +151,12 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
 
     // 6. Opened again the dialog starts empty on the right; "Auswahl laden" brings back both
     //    lists of the save.
-    QTest::mouseClick(control<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
     QCOMPARE(dialog.rechteEintraege().size(), 0);
-    QTest::mouseClick(control<QPushButton>(&dialog, "Button1"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QPushButton>(&dialog, "Button1"), Qt::LeftButton);
     QCOMPARE(dialog.linkeEintraege(), QStringList());
     QCOMPARE(dialog.rechteEintraege(), alleSortiert);
-    QVERIFY(control<QPushButton>(&dialog, "Button2")->isEnabled());
+    QVERIFY(requireChild<QPushButton>(&dialog, "Button2")->isEnabled());
 
     QVERIFY2(meldungen.messages().isEmpty(), qPrintable(meldungen.texts().join(QLatin1Char('|'))));
 }

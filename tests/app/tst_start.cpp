@@ -32,10 +32,7 @@ namespace
 
 QToolButton* knopf(TForm1& form, const char* name)
 {
-    auto* b = form.findChild<QToolButton*>(QLatin1String(name));
-    if (!b)
-        qFatal("tool-bar button %s missing", name);
-    return b;
+    return requireChild<QToolButton>(&form, name);
 }
 
 bool panel5Sichtbar(TForm1& form)

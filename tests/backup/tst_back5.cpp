@@ -96,13 +96,7 @@ public:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
-    template <class T> T* get(const char* name) const
-    {
-        T* child = w->findChild<T*>(QLatin1String(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
+    template <class T> T* get(const char* name) const { return requireChild<T>(w.get(), name); }
     QLineEdit* edit(const char* name) const { return get<QLineEdit>(name); }
     void click(const char* name) const
     {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <csignal>
 
 MessageRecorder::MessageRecorder()
 {
@@ -58,6 +59,22 @@ FixedClock::FixedClock(const QDateTime& when)
 FixedClock::~FixedClock()
 {
     platform::setClock(std::move(m_previous));
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
+    // Without this the kernel ends the process with SIGXFSZ instead of failing the write.
+    m_previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &m_previous);
+    rlimit limit = m_previous;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    setrlimit(RLIMIT_FSIZE, &m_previous);
+    std::signal(SIGXFSZ, m_previousSignal);
 }
 
 NonBlockingModals::NonBlockingModals(std::function<void(QDialog&)> onShown)

@@ -6,9 +6,11 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QObject>
 #include <QQueue>
 #include <QString>
 #include <QTemporaryDir>
+#include <sys/resource.h>
 
 // Records every message box and answers it from a queue; with an empty queue an OK box is
 // answered OK, a Yes/No box No and an OK/Cancel box Cancel.
@@ -65,6 +67,21 @@ private:
     platform::ClockFunction m_previous;
 };
 
+// While it lives, no file of this process can grow beyond `bytes`: a write past it fails
+// with EFBIG, as on a full disk, also for root (who ignores permission bits).
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_previous{};
+    void (*m_previousSignal)(int) = nullptr;
+};
+
 // Replaces the modal runner while it lives: modal windows are shown without a nested loop
 // and `onShown` (if given) drives them; the runner returns `result`.
 class NonBlockingModals
@@ -81,6 +98,16 @@ private:
     platform::ModalRunner m_previous;
     int m_shown = 0;
 };
+
+// The child of `parent` with this objectName. A missing control ends the test program at
+// once: every later step would only fail on a null pointer.
+template <class T> T* requireChild(const QObject* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    if (!child)
+        qFatal("control %s missing", name);
+    return child;
+}
 
 QByteArray readFileBytes(const QString& path);
 bool writeFileBytes(const QString& path, const QByteArray& bytes);

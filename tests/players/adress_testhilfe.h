@@ -6,8 +6,6 @@
 
 #include <QStringList>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 // Helpers of the participant tests. File contents are written as one "Name|Vorname|Strasse"
 // line per record.
@@ -50,28 +48,3 @@ inline QString langerText(int laenge, QChar zeichen = QLatin1Char('x'))
 {
     return QString(laenge, zeichen);
 }
-
-// While it lives, no file can grow beyond `bytes`: a write that would fails as on a full disk.
-class Dateigrenze
-{
-public:
-    explicit Dateigrenze(rlim_t bytes)
-    {
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_vorher);
-        rlimit grenze = m_vorher;
-        grenze.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &grenze);
-    }
-    ~Dateigrenze()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_vorher);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    Dateigrenze(const Dateigrenze&) = delete;
-    Dateigrenze& operator=(const Dateigrenze&) = delete;
-
-private:
-    rlimit m_vorher{};
-    void (*m_signal)(int) = nullptr;
-};

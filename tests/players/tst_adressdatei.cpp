@@ -231,7 +231,7 @@ void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
     const QByteArray vorher = readFileBytes(adressdatei_pfad());
     platform::FileResult ergebnis;
     {
-        Dateigrenze grenze(1000);
+        FileSizeLimit grenze(1000);
         ergebnis = loeschen
                        ? adresse_sofortloeschen(adressen_lesen(), 1)
                        : adresse_erfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");

@@ -427,7 +427,7 @@ void TestAdressen::failureKeepsWhatWasTyped()
     tippen("Edit5", "Neue Strasse 1");
     const AdressFelder getippt = m_fenster->felder();
     {
-        Dateigrenze grenze(1000);
+        FileSizeLimit grenze(1000);
         m_meldungen->answerNext(platform::Answer::Yes);
         QTest::mouseClick(button(loeschen ? "Button3" : "Button1"), Qt::LeftButton);
     }

@@ -114,13 +114,7 @@ private Q_SLOTS:
     void beendenShowsPanel();
 
 private:
-    template <class T> T* ctl(const char* name) const
-    {
-        T* w = m_dlg->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("control %s missing", name);
-        return w;
-    }
+    template <class T> T* ctl(const char* name) const { return requireChild<T>(m_dlg.get(), name); }
     QListWidget* links() const { return ctl<QListWidget>("SrcList"); }
     QListWidget* rechts() const { return ctl<QListWidget>("DstList"); }
     QRadioButton* tischknopf(int tische) const;

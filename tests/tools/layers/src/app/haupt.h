@@ -1,0 +1,3 @@
+#pragma once
+
+#include "players/ui/dialog.h"

@@ -1,0 +1,3 @@
+#pragma once
+
+#include "core/base/werte.h"

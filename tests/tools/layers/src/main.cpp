@@ -1,0 +1,6 @@
+#include "app/haupt.h"
+
+int main()
+{
+    return 0;
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+#include "platform/base/text.h"
+#include <QMessageBox>

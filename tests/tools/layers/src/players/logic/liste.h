@@ -1,0 +1,3 @@
+#pragma once
+
+#include "draw/logic/ziehung.h"

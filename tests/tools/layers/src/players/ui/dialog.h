@@ -1,0 +1,4 @@
+#pragma once
+
+#include "draw/ui/fenster.h"
+#include "players/logic/liste.h"
