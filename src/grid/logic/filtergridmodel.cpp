@@ -94,8 +94,9 @@ QVariant TFilterGridModel::data(const QModelIndex& index, int role) const
         return Cells(col, row);
     case Qt::TextAlignmentRole: {
         const int align = ci ? (fixedRow ? ci->TitAlign : ci->DatAlign) : 36;
+        // Qt::TextSingleLine shares its bit with Qt::AlignBaseline: keep only real alignment.
         return int(TextFlagsFromAlignment(align) &
-                   (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask));
+                   (Qt::AlignHorizontal_Mask | Qt::AlignTop | Qt::AlignBottom | Qt::AlignVCenter));
     }
     case Qt::BackgroundRole: {
         int color = fixedCell ? FixedColor() : Color();
