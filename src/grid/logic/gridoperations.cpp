@@ -33,9 +33,13 @@ void TFilterGridModel::removeDataRows(const std::vector<int>& doomed)
         gone[size_t(r)] = true;
     // Heights belong to positions: only the cells move up.
     size_t to = size_t(FixedRows());
-    for (size_t from = to; from < all.size(); ++from)
-        if (!gone[from])
-            all[to++] = std::move(all[from]);
+    for (size_t from = to; from < all.size(); ++from) {
+        if (gone[from])
+            continue;
+        if (from != to)
+            all[to] = std::move(all[from]);
+        ++to;
+    }
     const int remaining = int(to);
     for (size_t r = to; r < all.size(); ++r)
         all[r] = emptyRow();
