@@ -60,6 +60,22 @@ void TestTextHelpers::numbers_data()
                                   << "-42" << -42.0;
     QTest::newRow("int overflow") << "int"
                                   << "99999999999" << 0.0;
+    QTest::newRow("int plus") << "int"
+                              << "+7" << 7.0;
+    QTest::newRow("int sign twice") << "int"
+                                    << "--1" << 0.0;
+    QTest::newRow("int sign alone") << "int"
+                                    << "-" << 0.0;
+    QTest::newRow("int largest") << "int"
+                                 << "2147483647" << 2147483647.0;
+    QTest::newRow("thousands only") << "float"
+                                    << "1.234" << 1234.0;
+    QTest::newRow("plus sign") << "float"
+                               << "+2,5" << 2.5;
+    QTest::newRow("negative zero point") << "float"
+                                         << "-0,5" << -0.5;
+    QTest::newRow("many digits") << "float"
+                                 << "12345678901234567,5" << 12345678901234567.5;
     QTest::newRow("curr euro") << "curr"
                                << "1.234,50 €" << 1234.5;
     QTest::newRow("curr text") << "curr"

@@ -225,8 +225,9 @@ void TFilterGridModel::filterApply()
                 if (!RowMatchesFilter(r))
                     doomed.push_back(r);
             // Stored bottom-up, the way they were visited.
+            m_hidden.reserve(doomed.size());
             for (auto it = doomed.rbegin(); it != doomed.rend(); ++it)
-                m_hidden.push_back(rows()[size_t(*it)]);
+                m_hidden.push_back(std::move(rows()[size_t(*it)]));
             if (!doomed.empty()) {
                 m_changeMode = false;
                 removeDataRows(doomed);
