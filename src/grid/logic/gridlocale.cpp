@@ -1,5 +1,7 @@
 #include "grid/logic/gridlocale.h"
 
+#include <optional>
+
 namespace grid
 {
 
@@ -9,6 +11,13 @@ LocaleConventions& current()
 {
     static LocaleConventions conventions;
     return conventions;
+}
+
+// Opening a collator costs more than ordering a thousand texts: keep the one made last.
+std::optional<QCollator>& cachedCollator()
+{
+    static std::optional<QCollator> collator;
+    return collator;
 }
 } // namespace
 
@@ -21,15 +30,19 @@ LocaleConventions setLocaleConventions(const LocaleConventions& conventions)
 {
     LocaleConventions before = current();
     current() = conventions;
+    cachedCollator().reset();
     return before;
 }
 
 QCollator textCollator()
 {
-    QCollator collator(current().locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
-    return collator;
+    std::optional<QCollator>& cached = cachedCollator();
+    if (!cached) {
+        cached.emplace(current().locale);
+        cached->setCaseSensitivity(Qt::CaseInsensitive);
+        cached->setNumericMode(false);
+    }
+    return *cached;
 }
 
 QString weekdayName(int dayOfWeek)
