@@ -1,0 +1,327 @@
+#pragma once
+
+#include "grid/logic/colinfo.h"
+#include "grid/logic/stringgrid.h"
+#include "grid/logic/texthelpers.h"
+#include "platform/base/message.h"
+
+#include <QEvent>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+class QPainter;
+
+namespace grid
+{
+
+enum class TSortDirection { sdAbsteigend, sdAufsteigend };
+enum class TSortIconSize { siSize_S, siSize_M, siSize_L };
+enum class TSortIconStyle { siStyle_Line, siStyle_Fill };
+
+struct TSortIcon {
+    bool Show = true;
+    TSortIconSize Size = TSortIconSize::siSize_M;
+    TSortIconStyle Style = TSortIconStyle::siStyle_Line;
+};
+
+enum class TFiltOp {
+    cOpNot,
+    cOpUngleich,
+    cOpGrGleich,
+    cOpKlGleich,
+    cOpGleich,
+    cOpPos,
+    cOpGroesser,
+    cOpKleiner
+};
+
+// A cell's value as its column's type reads it.
+struct TColValue {
+    enum class Kind { Text, Number, DateTime };
+    Kind kind = Kind::Text;
+    double number = 0;
+    QString text;
+
+    static TColValue ofText(const QString& t) { return {Kind::Text, 0, t}; }
+    static TColValue ofNumber(double v) { return {Kind::Number, v, {}}; }
+    static TColValue ofDateTime(double v) { return {Kind::DateTime, v, {}}; }
+    bool isText() const { return kind == Kind::Text; }
+    QString toText() const;
+};
+
+struct TFiltRec {
+    int c = -1;
+    TFiltOp op = TFiltOp::cOpNot;
+    bool NotOp = false;
+    TColValue w;
+};
+
+struct TSortFdRec {
+    int col = 0;
+    QChar typ = QLatin1Char(' ');
+    bool ascending = true;
+};
+
+enum TGridDrawStateFlag : unsigned { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
+using TGridDrawState = unsigned;
+
+using TNotifyEvent = std::function<void(QObject* sender)>;
+using TOnSort = std::function<void(QObject* sender, QString& colNrStr)>;
+using TRowColorProc = std::function<void(QObject* sender, int& ausr, QPainter* can, int aCol,
+                                         int aRow, TGridDrawState state)>;
+using TTypObjectProc =
+    std::function<void(QObject* sender, int& ausr, QPainter* can, int aCol, int aRow, QRect& aRect,
+                       const QString& s, TGridDrawState state)>;
+
+// A progress message of a long grid operation: phase 0 start (value = rows), 1 step
+// (value = running count), 2 end (value 0).
+class TWaitEvent : public QEvent
+{
+public:
+    TWaitEvent(int msg, int phase, int value);
+    static QEvent::Type eventType();
+    int msg;
+    int phase;
+    int value;
+};
+
+// The window that receives the progress messages (the program's main window); none = none
+// are posted. Returns the receiver before.
+QObject* setWaitMessageReceiver(QObject* receiver);
+
+// The data and behaviour of the program's table component: a string grid with column
+// information, typed cells, row and column operations, a filter that hides rows and a typed
+// multi-column sort. The view (TFilterGrid) shows it.
+class TFilterGridModel : public TStringGrid
+{
+    Q_OBJECT
+public:
+    explicit TFilterGridModel(QObject* parent = nullptr);
+    ~TFilterGridModel() override;
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    void SetColCount(int n) override;
+
+    // --- properties ---
+    int Distance() const { return m_distance; }
+    void SetDistance(int d) { m_distance = d; }
+    QString ColFeatures() const;
+    void SetColFeatures(const QString& text);
+    QString FixedColsText() const;
+    void SetFixedColsText(const QString& text);
+    QString ColNamen() const;
+    void SetColNamen(const QString& text);
+    QString FileName() const { return m_fileName; }
+    void SetFileName(const QString& name) { m_fileName = name; }
+    int FileSollVersion() const { return m_fileVersSoll; }
+    void SetFileSollVersion(int v) { m_fileVersSoll = v; }
+    int FileIstVersion() const { return m_fileVersIst; }
+    QStringList& FileParam() { return m_fnParam; }
+    QChar ParamTz() const { return m_pTz; }
+    void SetParamTz(QChar c) { m_pTz = c; }
+    QChar ColTz() const { return m_cTz; }
+    void SetColTz(QChar c) { m_cTz = c; }
+    QChar RowTz() const { return m_rTz; }
+    void SetRowTz(QChar c) { m_rTz = c; }
+    bool ModifiedDaten() const { return m_modiDaten; }
+    void SetModifiedDaten(bool on) { m_modiDaten = on; }
+    void ModiDaten_True() { m_modiDaten = true; }
+    void ModiDaten_False() { m_modiDaten = false; }
+    bool NoInherited() const { return m_noInherited; }
+    void SetNoInherited(bool on) { m_noInherited = on; }
+    int WM_USER_Wait() const { return m_wmUserWait; }
+    void SetWM_USER_Wait(int msg) { m_wmUserWait = msg; }
+    int WaitStep() const { return m_waitStep; }
+    void SetWaitStep(int step) { m_waitStep = step; }
+    bool RowAddAuto() const { return m_rowAddAuto; }
+    void SetRowAddAuto(bool on) { m_rowAddAuto = on; }
+    int SelectRowColor() const { return m_selectRowColor; }
+    void SetSelectRowColor(int color);
+    bool GradientToAllCells() const { return m_gradientToAllCells; }
+    void SetGradientToAllCells(bool on);
+    TSortIcon& ShowSortIcon() { return m_sortIcon; }
+    bool SortMouseEd() const { return m_sortMEd; }
+    void SetSortMouseEd(bool on) { m_sortMEd = on; }
+    bool SortierenEd() const { return m_sortEd; }
+    void SetSortierenEd(bool on);
+    QString SortierCols() const { return m_sortCols; }
+    void SetSortierCols(const QString& cols);
+    TSortDirection SortDirection() const { return m_sortDirection; }
+    void SetSortDirection(TSortDirection d) { m_sortDirection = d; }
+    bool SortNewFocus() const { return m_sortNewFocus; }
+    void SetSortNewFocus(bool on) { m_sortNewFocus = on; }
+    QString Filter() const { return m_filt; }
+    void SetFilter(const QString& text);
+    bool FilterEd() const { return m_filtEd; }
+    void SetFilterEd(bool on);
+    bool ChangeMode() const { return m_changeMode; }
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnRowAddAuto;
+    TOnSort OnSort;
+    TOnSort OnSortEnd;
+    TRowColorProc RowColorProc;
+    TTypObjectProc TypObjectProc;
+
+    // --- column information ---
+    TColInfo* ColInfo_Create(int aCol);
+    TColInfo* GetColInfo(int aCol) const;
+    void SetColInfo(int aCol, std::unique_ptr<TColInfo> value);
+    TColInfo* GetColInfoC(int aCol);
+    void ColInfo_Set(int aCol);
+    void ColInfo_Swap(int vonPos, int nachPos);
+    void ColInfo_Insert(int aCol, std::unique_ptr<TColInfo> ci);
+    void ColInfo_Delete(int aCol);
+    void ColInfo_Clear();
+    int ColInfoCount() const { return int(m_colInfos.size()); }
+    // Fills column aCol from a parameter string; a field that does not read ends the reading
+    // and `error` (when given) tells which.
+    TColInfo* ParamStrToColInfo(int aCol, const QString& param, QString* error = nullptr);
+    QString ColInfoToParamStr(int aCol) const;
+    void SetParamArrayToColInfo(const QStringList& pa);
+    // The typed value of a text for column aCol; `ok` is false when a time or date-time
+    // column's text does not read.
+    TColValue StrToColFormat(int aCol, const QString& s, bool* ok = nullptr) const;
+    int ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch);
+
+    // --- change notification and progress ---
+    void DoChange();
+    void WaitMessage(int msg, int phase, int value);
+
+    // --- rows ---
+    bool RowEmpty(int aRow) const;
+    int RowDeleteEmpty(const std::set<int>& cols);
+    int RowAdd(int pos, const QString& txt);
+    bool RowDelete(int aRow);
+    int RowMarkCount() const;
+    int RowMarkDelete();
+    int RowFind(const QString& filterStr, int start);
+    bool RowNext();
+    bool RowPred();
+    int RowFirst();
+    int RowLast();
+    void RowScrollLast();
+    void RowSwap(int aRow1, int aRow2);
+
+    // --- columns ---
+    bool ColEmpty(int aCol) const;
+    int ColDeleteEmpty();
+    int ColAdd(int aCol, const QString& txt);
+    bool ColDelete(int aCol);
+    void ColClear(int aCol);
+    void ColSwap(int vonPos, int nachPos);
+    bool ColClearEt(int aCol);
+    bool ColInsertEt(int aCol);
+
+    // --- clearing and selection ---
+    void ClearGrid(bool aResetRowCount);
+    void CleanBlueCell();
+    bool EmptyGrid() const;
+    void SelectCells(int aCol, int aRow);
+    void SelectRows(int aRowVon, int aRowBis);
+    int SelectColsCount() const;
+    int SelectRowsCount() const;
+
+    // --- typed cells ---
+    TDateTime GetAsDateTime(int aCol, int aRow) const;
+    void SetAsDateTime(int aCol, int aRow, TDateTime v);
+    TDateTime GetAsDate(int aCol, int aRow) const;
+    void SetAsDate(int aCol, int aRow, TDateTime v);
+    TDateTime GetAsTime(int aCol, int aRow) const;
+    void SetAsTime(int aCol, int aRow, TDateTime v);
+    bool GetAsBoolean(int aCol, int aRow) const;
+    void SetAsBoolean(int aCol, int aRow, bool v);
+    int GetAsInteger(int aCol, int aRow) const;
+    void SetAsInteger(int aCol, int aRow, int v);
+    double GetAsFloat(int aCol, int aRow) const;
+    void SetAsFloat(int aCol, int aRow, double v);
+    double GetAsCurr(int aCol, int aRow) const;
+    void SetAsCurr(int aCol, int aRow, double v);
+
+    // --- bound edit controls ---
+    void ColInfo_AddComp(int aCol, QObject* aComp, TGetCompProperty compToCell,
+                         TSetCompProperty cellToComp);
+    void ColInfo_ClearComp(int aCol);
+    void CellsToComp(int aRow);
+    bool CompToCells(QObject* aComp = nullptr);
+
+    // --- filter and sort ---
+    const std::vector<TFiltRec>& FilterConditions() const { return m_filtLst; }
+    bool RowMatchesFilter(int row) const;
+    // Rows the filter keeps out of the table at the moment.
+    int HiddenRowCount() const { return int(m_hidden.size()); }
+    // Forgets the hidden rows (after a load or a copy replaced the data).
+    void FilterStoreDiscard();
+    void Sortiere(const QString& colNrStr, bool toRow, int wmWait, bool sortAufw);
+    void SortiereIndex();
+    bool SortByMouse(int x, int y);
+    const std::vector<TSortFdRec>& SortFields() const { return m_sortFdLst; }
+    const TSortFdRec* SortFieldFind(int col) const;
+    bool SortFieldRemove(int col);
+    void SortFieldsClear();
+    int MousSortCol() const { return m_mousSortCol; }
+    // True while a sort or a filter runs; such an operation does not start again meanwhile.
+    bool Busy() const { return m_sorting || m_filtering; }
+
+Q_SIGNALS:
+    // The change notification of the control.
+    void changed();
+    // A message for the user (a filter or column string that cannot be read); the view shows it.
+    void meldung(const platform::Message& message);
+
+private:
+    struct SortKeyColumn;
+
+    void ColInfoApply(int aCol);
+    void sortierIndex(bool keepCurrent);
+    void filterApply();
+    void filterRestoreRows();
+    void filterClear() { m_filtLst.clear(); }
+    bool filterParse(const QString& text);
+    void sortFieldsParse(const QString& colNrStr, bool ascending);
+    SortKeyColumn sortKeyColumn(const TSortFdRec& field) const;
+    void waitStep(int msg, int value);
+    // Removes the given data rows (ascending) at once, keeping one emptied row when all go.
+    void removeDataRows(const std::vector<int>& doomed);
+    int titleColumn(const QString& title) const;
+    void cellToStoreCols(int col, bool insert);
+
+    QChar m_pTz = QLatin1Char(';');
+    QChar m_cTz = QChar(0x00AC);
+    QChar m_rTz = QChar(0x00AB);
+    QString m_fileName;
+    QStringList m_fnParam;
+    int m_fileVersIst = -1;
+    int m_fileVersSoll = 1;
+    bool m_changeMode = true;
+    QString m_filt;
+    bool m_filtEd = false;
+    std::vector<TFiltRec> m_filtLst;
+    // The rows the filter hides, last hidden first; empty when none is hidden.
+    std::vector<RowCells> m_hidden;
+    bool m_sortMEd = false;
+    bool m_sortEd = false;
+    bool m_sortNewFocus = true;
+    TSortIcon m_sortIcon;
+    std::vector<TSortFdRec> m_sortFdLst;
+    QString m_sortCols;
+    TSortDirection m_sortDirection = TSortDirection::sdAufsteigend;
+    int m_mousSortCol = -1;
+    bool m_rowAddAuto = false;
+    int m_waitStep = 10;
+    int m_wmUserWait = 0;
+    bool m_noInherited = false;
+    bool m_modiDaten = false;
+    int m_selectRowColor = -16777203; // clHighlight
+    bool m_gradientToAllCells = false;
+    std::vector<std::unique_ptr<TColInfo>> m_colInfos;
+    int m_distance = 1;
+    bool m_sorting = false;
+    bool m_filtering = false;
+};
+
+} // namespace grid
