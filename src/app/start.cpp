@@ -14,6 +14,7 @@
 #include "draw/ziehung.h"
 #include "players/adressen.h"
 #include "players/auswahldialog.h"
+#include "printing/ui/druckfenster.h"
 
 #include <QListWidget>
 
@@ -38,6 +39,7 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
                               [anzahl] { tische_anzeigen(anzahl); });
     Form1.befehlVerbinden(Befehl::Sicherung, [] { sicherung_oeffnen(); });
     Form1.befehlVerbinden(Befehl::Farben, [Farbe] { Farbe->anzeigen(); });
+    Form1.befehlVerbinden(Befehl::Drucken, [&Form1] { druckfenster_oeffnen(&Form1); });
     Form1.style_lesen = [] { style_lesen(); };
     Form1.automatischeSicherung = [Datensicherung] { return Datensicherung->ausfuehren(); };
 
