@@ -131,27 +131,57 @@ QStringList adressliste_ueberschriften()
             QStringLiteral("Mobil"), QStringLiteral("E-Mail")};
 }
 
-Kopflayout kopflayout(const Seitenziel& ziel, const Druckschrift& schrift)
+Kopflayout kopflayout(const Seitenziel& ziel, const Druckschrift& schrift, const QDate& datum,
+                      int seite)
 {
     QPicture messflaeche; // measures as the recorded pages do
-    const QFontMetrics titel(schrift.titel(), &messflaeche);
     const QFontMetrics normal(schrift.normal(), &messflaeche);
     const int links = ziel.MarginLeft();
     const int oben = ziel.MarginTop();
+    const int breite = ziel.PageWidth();
     const int leer = normal.horizontalAdvance(QLatin1Char(' '));
+    const int hoehe = normal.height();
 
     Kopflayout k;
+    k.titelschrift = schrift.titel();
+    // A title wider than the page is made smaller until it fits between the left positions.
+    const int titelPlatz = breite - 2 * (links - 88);
+    for (int w = QFontMetrics(k.titelschrift, &messflaeche).horizontalAdvance(kAdresslistenTitel);
+         w > titelPlatz && k.titelschrift.pixelSize() > 1;
+         w = QFontMetrics(k.titelschrift, &messflaeche).horizontalAdvance(kAdresslistenTitel))
+        k.titelschrift.setPixelSize(
+            std::max(1, std::min(k.titelschrift.pixelSize() - 1,
+                                 k.titelschrift.pixelSize() * titelPlatz / w)));
+    const QFontMetrics titel(k.titelschrift, &messflaeche);
     k.H = titel.height();
-    k.titelX = (ziel.PageWidth() - titel.horizontalAdvance(kAdresslistenTitel)) / 2;
+    k.zeilenabstand = std::max(k.H, hoehe);
+    k.titelX = (breite - titel.horizontalAdvance(kAdresslistenTitel)) / 2;
     k.titelY = oben - 70;
-    k.datumszeileY = std::max(oben - 41, k.titelY + k.H);
+
+    const int zeileY = std::max(oben - 41, k.titelY + k.H);
     k.erstelltX = links - 88;
+    k.erstelltY = zeileY;
+    const int datumBreite = normal.horizontalAdvance(datum.toString(QStringLiteral("dd.MM.yyyy")));
     k.datumX = std::max(links - 6, k.erstelltX + normal.horizontalAdvance(erstelltText()) + leer);
-    k.seiteX = links + 624;
-    k.bandOben = std::max(oben - 21, k.datumszeileY + normal.height() + 1);
+    k.datumY = zeileY;
+    if (k.datumX + datumBreite > breite) {
+        k.datumX = k.erstelltX;
+        k.datumY += hoehe;
+    }
+    const int datumEnde = k.datumX + datumBreite + leer;
+    const int seiteBreite = normal.horizontalAdvance(seitenText(seite));
+    k.seiteX = std::max(links + 624, datumEnde);
+    k.seiteY = k.datumY;
+    if (k.seiteX + seiteBreite > breite) {
+        k.seiteX = std::max(0, breite - seiteBreite);
+        if (k.seiteX < datumEnde)
+            k.seiteY += hoehe;
+    }
+
+    k.bandOben = std::max(oben - 21, std::max(k.datumY, k.seiteY) + hoehe + 1);
     k.ueberschriftY = std::max(k.titelY + k.H + 40, k.bandOben + 1);
-    k.bandUnten = std::max(oben + 9, k.ueberschriftY + normal.height() + 1);
-    k.listeY = k.ueberschriftY + 10;
+    k.bandUnten = std::max(oben + 9, k.ueberschriftY + hoehe + 1);
+    k.listeY = std::max(k.ueberschriftY + 10, k.bandUnten - k.zeilenabstand);
     return k;
 }
 
@@ -162,37 +192,29 @@ QStringList adresszeile_texte(const TAdressRec& adresse)
             adresse.Mobil.str(),          adresse.Email.str()};
 }
 
-int zeilen_pro_seite(const Seitenziel& ziel, const Druckschrift& schrift)
+int zeilen_pro_seite(const Seitenziel& ziel, const Kopflayout& kopf)
 {
-    const Kopflayout k = kopflayout(ziel, schrift);
     const int unten = ziel.PageHeight() - ziel.MarginBottom();
-    return std::max(1, (unten - k.listeY) / std::max(k.H, 1) - 1);
+    return std::max(1, (unten - kopf.listeY) / std::max(kopf.zeilenabstand, 1) - 1);
 }
 
-int kopf_zeile_drucken_adressen(QPainter& painter, const Seitenziel& ziel,
-                                const Druckschrift& schrift, const QDate& datum, int seite)
+Kopflayout kopf_zeile_drucken_adressen(QPainter& painter, const Seitenziel& ziel,
+                                       const Druckschrift& schrift, const QDate& datum, int seite)
 {
-    const Kopflayout k = kopflayout(ziel, schrift);
+    const Kopflayout k = kopflayout(ziel, schrift, datum, seite);
     const int breite = ziel.PageWidth();
     painter.setPen(Qt::black);
 
-    painter.setFont(schrift.titel());
-    const QFontMetrics titel = painter.fontMetrics();
-    painter.drawText(QPoint(k.titelX, k.titelY + titel.ascent()), kAdresslistenTitel);
+    painter.setFont(k.titelschrift);
+    painter.drawText(QPoint(k.titelX, k.titelY + painter.fontMetrics().ascent()),
+                     kAdresslistenTitel);
 
     painter.setFont(schrift.normal());
     const QFontMetrics fm = painter.fontMetrics();
-    const QString datumText = datum.toString(QStringLiteral("dd.MM.yyyy"));
-    const QString seiteText = seitenText(seite);
-    const int leer = fm.horizontalAdvance(QLatin1Char(' '));
-    const int datumEnde = k.datumX + fm.horizontalAdvance(datumText);
-    int seiteX = k.seiteX;
-    if (seiteX + fm.horizontalAdvance(seiteText) > breite)
-        seiteX = breite - fm.horizontalAdvance(seiteText);
-    seiteX = std::max(seiteX, datumEnde + leer);
-    textZeichnen(painter, fm, k.erstelltX, k.datumszeileY, k.datumX, erstelltText());
-    textZeichnen(painter, fm, k.datumX, k.datumszeileY, seiteX, datumText);
-    textZeichnen(painter, fm, seiteX, k.datumszeileY, breite, seiteText);
+    textZeichnen(painter, fm, k.erstelltX, k.erstelltY, breite, erstelltText());
+    textZeichnen(painter, fm, k.datumX, k.datumY, breite,
+                 datum.toString(QStringLiteral("dd.MM.yyyy")));
+    textZeichnen(painter, fm, k.seiteX, k.seiteY, breite, seitenText(seite));
 
     painter.setBrush(kBandfarbe);
     painter.setPen(QPen(Qt::black, 1));
@@ -203,15 +225,13 @@ int kopf_zeile_drucken_adressen(QPainter& painter, const Seitenziel& ziel,
         textZeichnen(painter, fm, ziel.MarginLeft() + kUeberschriftspalten[i], k.ueberschriftY,
                      spaltenende(kUeberschriftspalten, i, ziel), ueberschriften.at(qsizetype(i)));
     painter.setBrush(Qt::white);
-    return k.listeY;
+    return k;
 }
 
 void drucken_adressen(Seitenziel& ziel, const QList<TAdressRec>& adressen,
                       const Druckschrift& schrift, const QDate& datum)
 {
     ziel.Clear();
-    const int proSeite = zeilen_pro_seite(ziel, schrift);
-    const int H = kopflayout(ziel, schrift).H;
     std::array<int, 8> links{};
     std::array<int, 8> rechts{};
     for (size_t i = 0; i < links.size(); ++i) {
@@ -221,18 +241,22 @@ void drucken_adressen(Seitenziel& ziel, const QList<TAdressRec>& adressen,
 
     int seite = 1;
     QPainter* painter = ziel.BeginPage();
-    int y = kopf_zeile_drucken_adressen(*painter, ziel, schrift, datum, seite);
+    Kopflayout kopf = kopf_zeile_drucken_adressen(*painter, ziel, schrift, datum, seite);
+    int proSeite = zeilen_pro_seite(ziel, kopf);
+    int y = kopf.listeY;
     QFontMetrics fm = painter->fontMetrics();
     int aufDerSeite = 0;
     for (const TAdressRec& adresse : adressen) {
         if (aufDerSeite == proSeite) {
             ziel.EndPage();
             painter = ziel.BeginPage();
-            y = kopf_zeile_drucken_adressen(*painter, ziel, schrift, datum, ++seite);
+            kopf = kopf_zeile_drucken_adressen(*painter, ziel, schrift, datum, ++seite);
+            proSeite = zeilen_pro_seite(ziel, kopf);
+            y = kopf.listeY;
             fm = painter->fontMetrics();
             aufDerSeite = 0;
         }
-        y += H;
+        y += kopf.zeilenabstand;
         const QStringList texte = adresszeile_texte(adresse);
         for (size_t i = 0; i < links.size(); ++i)
             textZeichnen(*painter, fm, links[i], y, rechts[i], texte.at(qsizetype(i)));

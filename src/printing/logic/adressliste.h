@@ -49,19 +49,24 @@ struct Druckschrift {
     QFont normal() const;
 };
 
-// Where the header puts its parts, measured for a font (page units, tops of texts).
+// Where the header of a page puts its parts, measured for a font (page units, tops of texts).
 struct Kopflayout {
+    QFont titelschrift; // the bold title font, made smaller only when the title is wider than the
+                        // page
     int titelX = 0;
     int titelY = 0;
-    int H = 0; // height of the title text: also the line spacing of the list
-    int datumszeileY = 0;
+    int H = 0;             // height of the title text
+    int zeilenabstand = 0; // distance of the list lines: H, or the line height when that is more
     int erstelltX = 0;
+    int erstelltY = 0;
     int datumX = 0;
+    int datumY = 0;
     int seiteX = 0;
+    int seiteY = 0;
     int bandOben = 0;
     int bandUnten = 0; // exclusive
     int ueberschriftY = 0;
-    int listeY = 0; // y after the header; line k is drawn at listeY + (k + 1) * H
+    int listeY = 0; // y after the header; line k is drawn at listeY + (k + 1) * zeilenabstand
 };
 
 // The column positions relative to the left margin: the line texts and their headings.
@@ -69,21 +74,23 @@ inline constexpr std::array<int, 8> kZeilenspalten{-90, -10, 50, 180, 320, 410, 
 inline constexpr std::array<int, 8> kUeberschriftspalten{-80, -10, 80, 220, 330, 440, 510, 610};
 QStringList adressliste_ueberschriften();
 
-// The header layout on a page of `ziel`: the positions of the design, an item moved or the
-// band grown only where the measured text would overlap.
-Kopflayout kopflayout(const Seitenziel& ziel, const Druckschrift& schrift);
+// The header layout of page `seite` of `ziel`: the positions of the design, an item moved (to
+// the right, or onto a row of its own) or the band grown only where the measured text would
+// overlap.
+Kopflayout kopflayout(const Seitenziel& ziel, const Druckschrift& schrift, const QDate& datum,
+                      int seite);
 
 // The texts of one line, in column order: surname without leading and trailing blanks, then
 // first name, street, town, phone, fax, mobile, e-mail.
 QStringList adresszeile_texte(const TAdressRec& adresse);
 
-// How many lines of the list fit on one page (at least one).
-int zeilen_pro_seite(const Seitenziel& ziel, const Druckschrift& schrift);
+// How many lines of the list fit below the header of `kopf` (at least one).
+int zeilen_pro_seite(const Seitenziel& ziel, const Kopflayout& kopf);
 
 // Draws the header of page `seite`: title, creation date, page number, grey band with the
-// headings. Returns the y after the header.
-int kopf_zeile_drucken_adressen(QPainter& painter, const Seitenziel& ziel,
-                                const Druckschrift& schrift, const QDate& datum, int seite);
+// headings. Returns its layout.
+Kopflayout kopf_zeile_drucken_adressen(QPainter& painter, const Seitenziel& ziel,
+                                       const Druckschrift& schrift, const QDate& datum, int seite);
 
 // Lays the participants out on as many pages of `ziel` as they need (at least one), each page
 // with the full header. `ziel` is cleared first.

@@ -6,6 +6,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextItem>
 #include <cmath>
 #include <limits>
@@ -37,8 +38,18 @@ public:
     bool end() override { return true; }
     Type type() const override { return QPaintEngine::User; }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawPath(const QPainterPath&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+
+    // A recorded page replays its rectangles as paths.
+    void drawPath(const QPainterPath& pfad) override
+    {
+        const QRectF rechteck = pfad.boundingRect();
+        for (const QPointF& p : pfad.toFillPolygon())
+            if ((p.x() != rechteck.left() && p.x() != rechteck.right()) ||
+                (p.y() != rechteck.top() && p.y() != rechteck.bottom()))
+                return;
+        drawRects(&rechteck, 1);
+    }
 
     void updateState(const QPaintEngineState& zustand) override
     {
