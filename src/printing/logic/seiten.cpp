@@ -58,6 +58,12 @@ void seite_abspielen(QPainter& painter, const QPicture& seite, QSize seitengroes
     painter.save();
     painter.translate(ziel.topLeft());
     painter.scale(ziel.width() / seitengroesse.width(), ziel.height() / seitengroesse.height());
+    // A picture replays itself enlarged by the device's resolution over its own; undone here,
+    // so that one page unit stays one page unit on every device.
+    const QPaintDevice* geraet = painter.device();
+    if (geraet && geraet->logicalDpiX() > 0 && geraet->logicalDpiY() > 0)
+        painter.scale(qreal(seite.logicalDpiX()) / geraet->logicalDpiX(),
+                      qreal(seite.logicalDpiY()) / geraet->logicalDpiY());
     painter.drawPicture(0, 0, seite);
     painter.restore();
 }
