@@ -261,8 +261,6 @@ void TNicePreview::DrawPages(QPainter& painter)
 {
     const QRect client(QPoint(0, 0), Buffer.size());
     painter.fillRect(client, m_farbe);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform);
     const QSize seite(m.FPageWidth, m.FPageHeight);
     for (int i = 0; i < m_seiten.PageCount(); ++i) {
         const QRect r = m.GetPageRect(i);
@@ -278,6 +276,8 @@ void TNicePreview::DrawPages(QPainter& painter)
         painter.fillRect(QRect(r.left() + 4, unten, r.width() - 4, 4), Qt::black);
         painter.save();
         painter.setClipRect(r);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                               QPainter::SmoothPixmapTransform);
         seite_abspielen(painter, m_seiten.page(i), seite, QRectF(r));
         painter.restore();
     }
