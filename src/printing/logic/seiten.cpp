@@ -56,6 +56,11 @@ void seite_abspielen(QPainter& painter, const QPicture& seite, QSize seitengroes
     if (seitengroesse.width() <= 0 || seitengroesse.height() <= 0)
         return;
     painter.save();
+    // What the page does not set itself is drawn as on a fresh page, not in the colours the
+    // caller left behind.
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(QFont());
     painter.translate(ziel.topLeft());
     painter.scale(ziel.width() / seitengroesse.width(), ziel.height() / seitengroesse.height());
     // A picture replays itself enlarged by the device's resolution over its own; undone here,
