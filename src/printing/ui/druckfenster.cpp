@@ -217,6 +217,10 @@ void TForm14::knoepfePlatzieren()
     Button2->move(mitte - Button2->width() / 2 - 10, kKnopfY);
     Button3->move(mitte + Button3->width() / 2 - 5, kKnopfY);
 
+    // On a narrow screen the font box gives way to the buttons.
+    const int linksFrei = std::min(Button1->x(), Button4->x()) - 10 - ComboBox1->x();
+    ComboBox1->resize(std::clamp(linksFrei, 100, 190), kKnopfhoehe);
+
     const QRect eigener(QPoint(kButton6Links, kKnopfY), Button6->size());
     int rechtsAussen = 0;
     bool ueberlappt = false;
