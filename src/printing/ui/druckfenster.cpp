@@ -22,6 +22,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -150,6 +151,9 @@ void TForm14::fensterAufbauen()
 void TForm14::oeffnen()
 {
     schriftenFuellen();
+    // Fills the work area also where no window manager maximises it.
+    if (const QScreen* bildschirm = screen())
+        setGeometry(bildschirm->availableGeometry());
     drucken_adressen();
     showMaximized();
 }
