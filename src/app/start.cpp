@@ -15,6 +15,7 @@
 #include "draw/ui/ergebnisfenster.h"
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
+#include "printing/ui/druckfenster.h"
 
 #include <QListWidget>
 
@@ -39,6 +40,7 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
                               [anzahl] { tische_anzeigen(anzahl); });
     Form1.befehlVerbinden(Befehl::Sicherung, [] { sicherung_oeffnen(); });
     Form1.befehlVerbinden(Befehl::Farben, [Farbe] { Farbe->anzeigen(); });
+    Form1.befehlVerbinden(Befehl::Drucken, [&Form1] { druckfenster_oeffnen(&Form1); });
     Form1.style_lesen = [] { style_lesen(); };
     Form1.automatischeSicherung = [Datensicherung] { return Datensicherung->ausfuehren(); };
 

@@ -1,0 +1,96 @@
+#include "printing/ui/drucker.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <memory>
+
+namespace
+{
+
+std::unique_ptr<QPrinter>& druckerSpeicher()
+{
+    static std::unique_ptr<QPrinter> drucker;
+    return drucker;
+}
+
+void druckerFreigeben()
+{
+    druckerSpeicher().reset();
+}
+
+PdfDateiFrage& pdfFrage()
+{
+    static PdfDateiFrage frage;
+    return frage;
+}
+
+} // namespace
+
+QPrinter& drucker_des_laufs()
+{
+    std::unique_ptr<QPrinter>& drucker = druckerSpeicher();
+    if (!drucker) {
+        drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Freed with the application, before the printing system goes.
+        qAddPostRoutine(druckerFreigeben);
+    }
+    return *drucker;
+}
+
+bool kein_drucker_eingerichtet(const QPrinter& drucker)
+{
+    return drucker.outputFileName().isEmpty() && (drucker.outputFormat() == QPrinter::PdfFormat ||
+                                                  QPrinterInfo::availablePrinterNames().isEmpty());
+}
+
+PdfDateiFrage setPdfDateiFrage(PdfDateiFrage frage)
+{
+    PdfDateiFrage vorher = std::move(pdfFrage());
+    pdfFrage() = std::move(frage);
+    return vorher;
+}
+
+QString pdf_datei_erfragen(QWidget* parent, const QString& vorschlag)
+{
+    if (pdfFrage())
+        return pdfFrage()(parent, vorschlag);
+    return QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Kein Drucker eingerichtet – als PDF-Datei speichern"), vorschlag,
+        QStringLiteral("PDF-Dateien (*.pdf)"));
+}
+
+QString druckziel(const QPrinter& drucker)
+{
+    if (!drucker.outputFileName().isEmpty())
+        return QDir::toNativeSeparators(drucker.outputFileName());
+    return drucker.printerName();
+}
+
+QString druckfehler_text(DruckUrsache ursache, const QString& ziel)
+{
+    switch (ursache) {
+    case DruckUrsache::Gedruckt:
+        return {};
+    case DruckUrsache::KeineSeiten:
+        return QStringLiteral("Es gibt keine Seite zu drucken.");
+    case DruckUrsache::SeiteFehlt:
+        return QStringLiteral("Diese Seite gibt es nicht.");
+    case DruckUrsache::StartFehlgeschlagen:
+        return QStringLiteral("Der Druck auf \"%1\" konnte nicht beginnen.\n\n"
+                              "Bitte prüfen Sie den Drucker oder wählen Sie mit "
+                              "\"Anderen Drucker wählen\" einen anderen.")
+            .arg(ziel);
+    case DruckUrsache::NeueSeiteFehlgeschlagen:
+        return QStringLiteral("Der Druck auf \"%1\" wurde abgebrochen: eine neue Seite konnte "
+                              "nicht begonnen werden.\n\nDer Ausdruck ist unvollständig.")
+            .arg(ziel);
+    case DruckUrsache::AbschlussFehlgeschlagen:
+        return QStringLiteral("Der Druck auf \"%1\" konnte nicht abgeschlossen werden.\n\n"
+                              "Der Ausdruck ist möglicherweise unvollständig.")
+            .arg(ziel);
+    }
+    return {};
+}
