@@ -37,7 +37,7 @@ QList<TAdressRec> teilnehmer()
         f.plzOrt = QStringLiteral("12345 Großstadt");
         f.telefon = QStringLiteral("0123 %1").arg(i);
         f.email = QStringLiteral("spieler%1@example.org").arg(i);
-        adressen.append(adresse_aus_feldern(f));
+        adressen.append(adresseAusFeldern(f));
     }
     return adressen;
 }
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTemporaryDir ordner;
     platform::setDataFolder(ordner.path());
-    const QString pfad = adressdatei_pfad();
+    const QString pfad = adressdateiPfad();
     const QList<TAdressRec> adressen = teilnehmer();
     const QByteArray bytes = platform::recordsToBytes(adressen);
     if (!platform::writeFileAtomic(pfad, bytes).ok)
@@ -80,9 +80,9 @@ int main(int argc, char* argv[])
         kDurchlaeufe, [&] { fenster.Button1Click(); },
         [&] {
             const TAdressRec& a = adressen.at(kAnzahl / 2 + laufende++);
-            AdressFelder f = adresse_felder(a);
+            AdressFelder f = adresseFelder(a);
             f.strasse = QStringLiteral("Neue Straße 1");
-            fenster.felder_setzen(f);
+            fenster.felderSetzen(f);
         });
 
     std::printf("Teilnehmerdatei: %d Datensätze, %lld Bytes; Median aus %d Läufen\n", kAnzahl,
@@ -93,8 +93,8 @@ int main(int argc, char* argv[])
     std::printf("Datei lesen und schreiben:     %8.2f ms\n", lesenSchreiben);
     std::printf("Ein \"Speichern >>\":            %8.2f ms  = %6.1f x Lesen+Schreiben\n", speichern,
                 speichern / lesenSchreiben);
-    const bool listeVoll = liste != nullptr && adressen_lesen().size() == kAnzahl;
-    std::printf("Datei danach: %lld Datensätze%s\n",
-                static_cast<long long>(adressen_lesen().size()), listeVoll ? "" : " (FEHLER)");
+    const bool listeVoll = liste != nullptr && adressenLesen().size() == kAnzahl;
+    std::printf("Datei danach: %lld Datensätze%s\n", static_cast<long long>(adressenLesen().size()),
+                listeVoll ? "" : " (FEHLER)");
     return listeVoll ? 0 : 1;
 }

@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
         return platform::Answer::Ok;
     });
-    optionen_standardwerte(Optionen);
+    optionenStandardwerte(Optionen);
     Optionen.Spielmodus = kDoppel;
     platform::setRandSeed(20240601u);
 
@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
         namen.reserve(n);
         for (int i = 0; i < n; ++i)
             namen << QStringLiteral("Spielerin Nummer %1").arg(i);
-        auswahl_schreiben(auswahldatei2(), namen);
+        auswahlSchreiben(auswahldatei2(), namen);
         const int runs = n >= 100000 ? 5 : 21;
 
         std::uint32_t vorher = platform::randSeed();
@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
         }
         const double lesen = medianMs(runs, [] {
             QStringList zeilen;
-            pool_laden(zeilen);
+            poolLaden(zeilen);
         });
         std::printf("%10d %14.3f %14.3f %8.1f %16llu\n", n, ziehen, lesen, ziehen / lesen,
                     static_cast<unsigned long long>(aufrufe));

@@ -33,7 +33,7 @@ QList<TAdressRec> teilnehmer(int anzahl)
         f.telefon = QStringLiteral("0123 %1").arg(i);
         f.mobil = QStringLiteral("0170 %1").arg(i);
         f.email = QStringLiteral("spieler%1@example.org").arg(i);
-        adressen.append(adresse_aus_feldern(f));
+        adressen.append(adresseAusFeldern(f));
     }
     return adressen;
 }
@@ -54,22 +54,21 @@ int main(int argc, char* argv[])
     std::printf("%-8s %6s %12s %12s %12s %10s %10s %12s\n", "Spieler", "Seiten", "lesen ms",
                 "Seiten ms", "PDF ms", "Seiten/L", "PDF/L", "ms/200 S.");
     for (int anzahl : {2000, 5000, 10000}) {
-        if (!platform::writeFileAtomic(adressdatei_pfad(),
+        if (!platform::writeFileAtomic(adressdateiPfad(),
                                        platform::recordsToBytes(teilnehmer(anzahl)))
                  .ok)
             return 1;
         QList<TAdressRec> gelesen;
-        const double lesen = medianMs(kDurchlaeufe, [&] { gelesen = adressen_lesen(); });
+        const double lesen = medianMs(kDurchlaeufe, [&] { gelesen = adressenLesen(); });
 
         Seitenstapel seiten;
         const double bauen = medianMs(
-            kDurchlaeufe, [&] { drucken_adressen(seiten, adressen_lesen(), schrift, datum); });
+            kDurchlaeufe, [&] { drucken_adressen(seiten, adressenLesen(), schrift, datum); });
         const double drucken = medianMs(kDurchlaeufe, [&] {
             QPrinter drucker(QPrinter::HighResolution);
             drucker.setOutputFormat(QPrinter::PdfFormat);
             drucker.setOutputFileName(pdf);
-            if (seiten_drucken(drucker, seiten, 0, seiten.PageCount() - 1) !=
-                DruckUrsache::Gedruckt)
+            if (seitenDrucken(drucker, seiten, 0, seiten.PageCount() - 1) != DruckUrsache::Gedruckt)
                 std::printf("printing failed\n");
         });
         std::printf("%-8d %6d %12.2f %12.2f %12.2f %10.1f %10.1f %12.1f\n", anzahl,

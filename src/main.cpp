@@ -6,5 +6,5 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorbel-Master"));
-    return programm_starten();
+    return programmStarten();
 }

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-QByteArray bild_svg(const QString& name)
+QByteArray bildSvg(const QString& name)
 {
     QFile datei(QStringLiteral(":/bilder/") + name + QStringLiteral(".svg"));
     if (!datei.open(QIODevice::ReadOnly))

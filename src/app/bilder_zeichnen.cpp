@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-QPixmap bild_pixmap(const QString& name, const QSize& groesse, qreal pixelRatio)
+QPixmap bildPixmap(const QString& name, const QSize& groesse, qreal pixelRatio)
 {
-    QSvgRenderer renderer(bild_svg(name));
+    QSvgRenderer renderer(bildSvg(name));
     QPixmap pixmap(groesse * pixelRatio);
     pixmap.fill(Qt::transparent);
     if (renderer.isValid()) {
@@ -17,10 +17,10 @@ QPixmap bild_pixmap(const QString& name, const QSize& groesse, qreal pixelRatio)
     return pixmap;
 }
 
-QIcon bild_icon(const QString& name)
+QIcon bildIcon(const QString& name)
 {
     QIcon icon;
-    icon.addPixmap(bild_pixmap(name, QSize(32, 32), 1.0));
-    icon.addPixmap(bild_pixmap(name, QSize(32, 32), 2.0));
+    icon.addPixmap(bildPixmap(name, QSize(32, 32), 1.0));
+    icon.addPixmap(bildPixmap(name, QSize(32, 32), 2.0));
     return icon;
 }

@@ -66,7 +66,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setAccessibleName(QStringLiteral("Zorbel-Master Hauptfenster"));
-    setWindowIcon(bild_icon(QStringLiteral("zorbel-master")));
+    setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));
     resize(1069, 729);
 
     auto* hauptbereich = new QWidget(this);
@@ -125,7 +125,7 @@ QToolButton* TForm1::speedButton(const char* name, const QString& caption, const
     knopf->setToolTip(hint);
     knopf->setAccessibleName(caption.trimmed());
     knopf->setAccessibleDescription(hint);
-    knopf->setIcon(bild_icon(bild));
+    knopf->setIcon(bildIcon(bild));
     knopf->setIconSize(QSize(32, 32));
     knopf->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     knopf->setAutoRaise(true);
@@ -301,7 +301,7 @@ void TForm1::hauptflaecheBauen()
     Image1->setAccessibleName(QStringLiteral("Bild: Tischfußball-Tisch von oben"));
     Image1->setGeometry(238, 60, 593, 433);
     Image1->setScaledContents(true);
-    Image1->setPixmap(bild_pixmap(QStringLiteral("tischfussball"), QSize(593, 433), 2.0));
+    Image1->setPixmap(bildPixmap(QStringLiteral("tischfussball"), QSize(593, 433), 2.0));
 
     Label1 = new QLabel(
         QStringLiteral("Zufällig ausgewählte Spieler verschiedenen Tischen zuweisen."), Panel5);
@@ -498,35 +498,35 @@ void TForm1::SpeedButton11Click()
 
 void TForm1::AufverfgbareUpdateprfen1Click()
 {
-    update_starten();
+    updateStarten();
 }
 
 void TForm1::Update1Click()
 {
-    update_starten();
+    updateStarten();
 }
 
-void TForm1::update_starten()
+void TForm1::updateStarten()
 {
     const int ergebnis =
         platform::shellExecute(Datenordner + QStringLiteral("Update.Exe"), Datenordner);
     if (ergebnis <= 32)
-        platform::showMessage(update_meldung(ergebnis), platform::Buttons::Ok,
+        platform::showMessage(updateMeldung(ergebnis), platform::Buttons::Ok,
                               platform::Icon::Error);
     close();
 }
 
 void TForm1::WeitereProgramme1Click()
 {
-    weitere_programme_zeigen();
+    weitereProgrammeZeigen();
 }
 
 void TForm1::WeitereProgramme2Click()
 {
-    weitere_programme_zeigen();
+    weitereProgrammeZeigen();
 }
 
-void TForm1::weitere_programme_zeigen()
+void TForm1::weitereProgrammeZeigen()
 {
     Panel5->hide();
     WeitereProgramme->adjustSize();
@@ -540,11 +540,11 @@ void TForm1::Websitebesuchen1Click()
 {
     Panel5->hide();
     const platform::Answer antwort =
-        platform::showMessage(website_frage(), platform::Buttons::YesNo, platform::Icon::Question);
+        platform::showMessage(websiteFrage(), platform::Buttons::YesNo, platform::Icon::Question);
     if (antwort == platform::Answer::Yes) {
-        const QString adresse = website_adresse();
+        const QString adresse = websiteAdresse();
         if (!platform::openUrl(QUrl(adresse)))
-            platform::showMessage(website_fehler(adresse), platform::Buttons::Ok,
+            platform::showMessage(websiteFehler(adresse), platform::Buttons::Ok,
                                   platform::Icon::Warning);
     }
     Panel5->show();
@@ -552,7 +552,7 @@ void TForm1::Websitebesuchen1Click()
 
 void TForm1::Hilfe1Click()
 {
-    hilfe_zeigen(kHilfeProgramm);
+    hilfeZeigen(kHilfeProgramm);
 }
 
 // --- Set-up, title, clock ------------------------------------------------------------------
@@ -572,7 +572,7 @@ void TForm1::FormCreate()
 
     Hilfedatei = Datenordner + QStringLiteral("Zorbeln-Hilfe.html");
     if (!QFileInfo(Hilfedatei).isFile())
-        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok,
+        platform::showMessage(hilfeFehltMeldung(Hilfedatei), platform::Buttons::Ok,
                               platform::Icon::Warning);
 
     const platform::Taskbar leiste = platform::taskbar(bildschirm);
@@ -586,7 +586,7 @@ void TForm1::FormCreate()
                      std::trunc(hoehe / 2.0 - (Image1->height() / 2.0 + kWerkzeugleisteHoehe))));
 
     TaskleistenHoehe =
-        taskleisten_hoehe(hoehe, leiste.left, leiste.top, leiste.right, leiste.bottom);
+        taskleistenHoehe(hoehe, leiste.left, leiste.top, leiste.right, leiste.bottom);
     TaskleisteFest = IsTaskbarAutoHideOn() ? 0 : 1;
 
     StatusPanel->setFixedWidth(breite / 2);
@@ -620,8 +620,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 void TForm1::titelZeigen()
 {
     const QDate heute = platform::today();
-    setWindowTitle(titel_text(heute, Programmversion));
-    StatusPanel->setText(status_text(heute, Programmversion));
+    setWindowTitle(titelText(heute, Programmversion));
+    StatusPanel->setText(statusText(heute, Programmversion));
 }
 
 void TForm1::uhrStellen()

@@ -106,8 +106,8 @@ private:
     QAction* menuePunkt(QMenu* menue, const char* name, const QString& text);
     void befehlZuordnen(Befehl befehl, QToolButton* knopf, QAction* punkt);
     void ausfuehren(Befehl befehl);
-    void update_starten();
-    void weitere_programme_zeigen();
+    void updateStarten();
+    void weitereProgrammeZeigen();
     void uhrStellen();
     void hauptflaecheAnordnen();
 

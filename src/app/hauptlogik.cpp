@@ -2,7 +2,7 @@
 
 #include <array>
 
-QString deutscher_wochentag(const QDate& datum)
+QString deutscherWochentag(const QDate& datum)
 {
     static const std::array<const char*, 7> namen = {
         "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
@@ -12,15 +12,15 @@ QString deutscher_wochentag(const QDate& datum)
     return QString::fromUtf8(namen[static_cast<std::size_t>(tag - 1)]);
 }
 
-QString titel_text(const QDate& heute, const QString& version)
+QString titelText(const QDate& heute, const QString& version)
 {
     return QStringLiteral("Zorbel-Master V") + QStringLiteral("  ") + version +
            QStringLiteral("      -      ") + QStringLiteral("Heute ist ") + QStringLiteral(" ") +
-           deutscher_wochentag(heute) + QStringLiteral(" ") + QStringLiteral("der") +
+           deutscherWochentag(heute) + QStringLiteral(" ") + QStringLiteral("der") +
            QStringLiteral("  ") + heute.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-QString status_text(const QDate& heute, const QString& version)
+QString statusText(const QDate& heute, const QString& version)
 {
     return QStringLiteral(
                "Zorbel-Master %1  \u00b7  Spieler zuf\u00e4llig an die Tische verteilen  "
@@ -29,7 +29,7 @@ QString status_text(const QDate& heute, const QString& version)
         .arg(heute.year(), 4, 10, QLatin1Char('0'));
 }
 
-int taskleiste_zahl(int left, int top, int right, int bottom)
+int taskleisteZahl(int left, int top, int right, int bottom)
 {
     const QString rechteck =
         QStringLiteral(" (%1, %2);(%3, %4) ").arg(left).arg(top).arg(right).arg(bottom);
@@ -45,12 +45,12 @@ int taskleiste_zahl(int left, int top, int right, int bottom)
     return zahl;
 }
 
-int taskleisten_hoehe(int bildschirmHoehe, int left, int top, int right, int bottom)
+int taskleistenHoehe(int bildschirmHoehe, int left, int top, int right, int bottom)
 {
-    return bildschirmHoehe - taskleiste_zahl(left, top, right, bottom);
+    return bildschirmHoehe - taskleisteZahl(left, top, right, bottom);
 }
 
-QString update_meldung(int ergebnis)
+QString updateMeldung(int ergebnis)
 {
     switch (ergebnis) {
     case 0:
@@ -102,7 +102,7 @@ QString update_meldung(int ergebnis)
     }
 }
 
-QString website_frage()
+QString websiteFrage()
 {
     return QStringLiteral("  Im Internet finden Sie immer die neusten Versionen  \n"
                           "  all unserer Programme zum sofortigen Download.       \n"
@@ -112,12 +112,12 @@ QString website_frage()
                           "  Möchten Sie jetzt unsere Website aufrufen?         \n");
 }
 
-QString website_adresse()
+QString websiteAdresse()
 {
     return QStringLiteral("https://www.zorbel-master.de/");
 }
 
-QString website_fehler(const QString& adresse)
+QString websiteFehler(const QString& adresse)
 {
     return QStringLiteral(
                "Die Website konnte nicht geöffnet werden, weil kein Browser gestartet werden "

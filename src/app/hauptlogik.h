@@ -6,31 +6,31 @@
 // What the main window shows and measures, without any window: tested on its own.
 
 // The weekday written out in German, whatever language the system speaks.
-QString deutscher_wochentag(const QDate& datum);
+QString deutscherWochentag(const QDate& datum);
 
 // "Zorbel-Master V  1.06      -      Heute ist  Dienstag der  21.02.2023"
-QString titel_text(const QDate& heute, const QString& version);
+QString titelText(const QDate& heute, const QString& version);
 
 // The status line's notice; it carries the year of `heute`.
-QString status_text(const QDate& heute, const QString& version);
+QString statusText(const QDate& heute, const QString& version);
 
 // The taskbar height as the start-up measures it from the taskbar rectangle (right and
 // bottom exclusive): the rectangle is written as " (left, top);(right, bottom) ", the
 // number is read from the four characters from the sixth on, and the height is the screen
 // height less that number. Only a taskbar along the bottom edge gives a true height; one
 // along the top or a side gives the screen height or near it.
-int taskleiste_zahl(int left, int top, int right, int bottom);
-int taskleisten_hoehe(int bildschirmHoehe, int left, int top, int right, int bottom);
+int taskleisteZahl(int left, int top, int right, int bottom);
+int taskleistenHoehe(int bildschirmHoehe, int left, int top, int right, int bottom);
 
 // The message for a program that could not be started (result 32 or less): empty for a
 // result the table does not name.
-QString update_meldung(int ergebnis);
+QString updateMeldung(int ergebnis);
 
 // The confirmation of "Website besuchen".
-QString website_frage();
+QString websiteFrage();
 
 // The web site that "Website besuchen" and the window of further programs open.
-QString website_adresse();
+QString websiteAdresse();
 
 // Shown when no browser could be started for `adresse`.
-QString website_fehler(const QString& adresse);
+QString websiteFehler(const QString& adresse);

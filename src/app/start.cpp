@@ -30,17 +30,17 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
     auto* Adressen = new TAdressen(&Form1);
     auto* DualListDlg = new TDualListDlg(&Form1);
     auto* Farbe = new TFarbe(&Form1);
-    ergebnisfenster_anlegen(&Form1);
+    ergebnisfensterAnlegen(&Form1);
     auto* Datensicherung = new TDatensicherung(&Form1);
 
     Form1.befehlVerbinden(Befehl::Erfassen, [Adressen] { Adressen->oeffnen(); });
     Form1.befehlVerbinden(Befehl::Auswahl, [DualListDlg] { DualListDlg->oeffnen(); });
     for (int anzahl = 2; anzahl <= 6; ++anzahl)
         Form1.befehlVerbinden(Befehl(int(Befehl::Tische2) + anzahl - 2),
-                              [anzahl] { tische_anzeigen(anzahl); });
-    Form1.befehlVerbinden(Befehl::Sicherung, [] { sicherung_oeffnen(); });
+                              [anzahl] { tischeAnzeigen(anzahl); });
+    Form1.befehlVerbinden(Befehl::Sicherung, [] { sicherungOeffnen(); });
     Form1.befehlVerbinden(Befehl::Farben, [Farbe] { Farbe->anzeigen(); });
-    Form1.befehlVerbinden(Befehl::Drucken, [&Form1] { druckfenster_oeffnen(&Form1); });
+    Form1.befehlVerbinden(Befehl::Drucken, [&Form1] { druckfensterOeffnen(&Form1); });
     Form1.style_lesen = [] { style_lesen(); };
     Form1.automatischeSicherung = [Datensicherung] { return Datensicherung->ausfuehren(); };
 
@@ -55,7 +55,7 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
 
 } // namespace
 
-std::unique_ptr<TForm1> programm_aufbauen()
+std::unique_ptr<TForm1> programmAufbauen()
 {
     appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
 
@@ -65,13 +65,13 @@ std::unique_ptr<TForm1> programm_aufbauen()
     return Form1;
 }
 
-int programm_starten()
+int programmStarten()
 {
-    platform::showFileError(programm_initialisieren());
+    platform::showFileError(programmInitialisieren());
     platform::randomize();
-    QApplication::setWindowIcon(bild_icon(QStringLiteral("zorbel-master")));
+    QApplication::setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));
 
-    const std::unique_ptr<TForm1> Form1 = programm_aufbauen();
+    const std::unique_ptr<TForm1> Form1 = programmAufbauen();
     QObject::connect(Form1.get(), &TForm1::programmEnde, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     Form1->show();

@@ -8,8 +8,8 @@ class TForm1;
 // The program's start: settings before any window, the random generator seeded once, the
 // start-up style, every window created once, the main window set up and shown; then the
 // message loop until the main window closes. Returns the program's exit code.
-int programm_starten();
+int programmStarten();
 
 // Everything of the start after the settings are loaded: the start-up style, the main window
 // with every other window created once and wired to its commands, FormCreate. Not shown.
-std::unique_ptr<TForm1> programm_aufbauen();
+std::unique_ptr<TForm1> programmAufbauen();

@@ -34,9 +34,9 @@ const Programm programme[] = {
 
 void adresseOeffnen()
 {
-    const QString adresse = website_adresse();
+    const QString adresse = websiteAdresse();
     if (!platform::openUrl(QUrl(adresse)))
-        platform::showMessage(website_fehler(adresse), platform::Buttons::Ok,
+        platform::showMessage(websiteFehler(adresse), platform::Buttons::Ok,
                               platform::Icon::Warning);
 }
 
@@ -68,7 +68,7 @@ TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QWidget(parent, Qt::Wind
     for (const Programm& programm : programme) {
         auto* bild = new QLabel(this);
         bild->setPixmap(
-            bild_pixmap(QStringLiteral("zorbel-master"), QSize(40, 40), devicePixelRatioF()));
+            bildPixmap(QStringLiteral("zorbel-master"), QSize(40, 40), devicePixelRatioF()));
         bild->setAccessibleName(QString::fromUtf8(programm.name));
         auto* text = new QLabel(QStringLiteral("<b>%1</b><br>%2")
                                     .arg(QString::fromUtf8(programm.name).toHtmlEscaped(),
@@ -106,6 +106,6 @@ TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QWidget(parent, Qt::Wind
 void TWeitereProgramme::closeEvent(QCloseEvent* event)
 {
     if (Optionen.HauptflaecheZeigen == 1)
-        hauptflaeche_zeigen();
+        hauptflaecheZeigen();
     event->accept();
 }

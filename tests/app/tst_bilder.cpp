@@ -27,18 +27,18 @@ void TestBilder::pictureIsBuiltIn_data()
 void TestBilder::pictureIsBuiltIn()
 {
     QFETCH(QString, name);
-    const QByteArray svg = bild_svg(name);
+    const QByteArray svg = bildSvg(name);
     QVERIFY(!svg.isEmpty());
     QSvgRenderer renderer(svg);
     QVERIFY(renderer.isValid());
-    const QPixmap pixmap = bild_pixmap(name, QSize(32, 32));
+    const QPixmap pixmap = bildPixmap(name, QSize(32, 32));
     QCOMPARE(pixmap.size(), QSize(32, 32));
     QVERIFY(!pixmap.toImage().allGray()); // drawn in colour, not an empty square
 }
 
 void TestBilder::unknownPictureIsEmpty()
 {
-    QVERIFY(bild_svg(QStringLiteral("gibt-es-nicht")).isEmpty());
+    QVERIFY(bildSvg(QStringLiteral("gibt-es-nicht")).isEmpty());
 }
 
 void TestBilder::tablePictureIsBuiltIn()

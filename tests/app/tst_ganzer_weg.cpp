@@ -68,7 +68,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QVERIFY(writeFileBytes(ordner.file(QStringLiteral("Zorbeln-Hilfe.html")), "<html></html>"));
     MessageRecorder meldungen;
     optionen_lesen(); // a first start: the settings file is created with the defaults
-    const auto haupt = programm_aufbauen();
+    const auto haupt = programmAufbauen();
     haupt->show();
     platform::setRandSeed(20240611);
     auto panel5Sichtbar = [&haupt] {
@@ -84,7 +84,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
         tippen(requireChild<QLineEdit>(&adressen, "Edit4"), QString::fromUtf8(t.vorname));
         QTest::mouseClick(requireChild<QPushButton>(&adressen, "Button1"), Qt::LeftButton);
     }
-    QCOMPARE(adressen_lesen().size(), 9);
+    QCOMPARE(adressenLesen().size(), 9);
     QCOMPARE(requireChild<QListWidget>(&adressen, "ListBox1")->count(), 9);
     QTest::mouseClick(requireChild<QPushButton>(&adressen, "Button2"), Qt::LeftButton);
 
@@ -110,7 +110,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QVERIFY(panel5Sichtbar());
 
     // 4. "Tisch2.ti2" holds eight of the nine, each once, in the corner places of doubles.
-    const Tischlesung gelesen = tisch_lesen(2);
+    const Tischlesung gelesen = tischLesen(2);
     QVERIFY(gelesen.gelesen);
     QStringList gesetzt;
     for (int tisch = 1; tisch <= 2; ++tisch) {

@@ -112,7 +112,7 @@ private Q_SLOTS:
         services = std::make_unique<FakeServices>();
         clock = std::make_unique<FixedClock>(QDateTime(QDate(2023, 2, 21), QTime(19, 30, 5)));
         Programmversion = QStringLiteral("1.06");
-        optionen_standardwerte(Optionen);
+        optionenStandardwerte(Optionen);
     }
     void cleanup()
     {
@@ -559,7 +559,7 @@ private Q_SLOTS:
         QVERIFY(!panel5(form)->isHidden());
         QCOMPARE(services->openedUrls.size(), opened);
         if (opened)
-            QCOMPARE(services->openedUrls.first(), QUrl(website_adresse()));
+            QCOMPARE(services->openedUrls.first(), QUrl(websiteAdresse()));
     }
 
     void websiteWithoutBrowserSaysSo()
@@ -569,13 +569,13 @@ private Q_SLOTS:
         TForm1 form;
         menuItem(form, QStringLiteral("Websitebesuchen1"))->trigger();
         QCOMPARE(messages->texts().size(), 2);
-        QVERIFY(messages->lastText().contains(website_adresse()));
+        QVERIFY(messages->lastText().contains(websiteAdresse()));
     }
 
     void weitereProgramme_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("hauptflaecheZeigen");
+        QTest::addColumn<int>("panelZeigen");
         QTest::addColumn<bool>("byTitleBar");
         QTest::addColumn<bool>("panelShownAfter");
         QTest::newRow("Sonstiges, Schließen") << "WeitereProgramme1" << 1 << false << true;
@@ -586,10 +586,10 @@ private Q_SLOTS:
     void weitereProgramme()
     {
         QFETCH(QString, item);
-        QFETCH(int, hauptflaecheZeigen);
+        QFETCH(int, panelZeigen);
         QFETCH(bool, byTitleBar);
         QFETCH(bool, panelShownAfter);
-        Optionen.HauptflaecheZeigen = hauptflaecheZeigen;
+        Optionen.HauptflaecheZeigen = panelZeigen;
         TForm1 form;
         form.show();
         menuItem(form, item)->trigger();
@@ -602,7 +602,7 @@ private Q_SLOTS:
         auto* open = window->findChild<QPushButton*>(QStringLiteral("ProgrammButton1"));
         QVERIFY(open);
         QTest::mouseClick(open, Qt::LeftButton);
-        QCOMPARE(services->openedUrls, QList<QUrl>{QUrl(website_adresse())});
+        QCOMPARE(services->openedUrls, QList<QUrl>{QUrl(websiteAdresse())});
 
         if (byTitleBar)
             window->close();
@@ -634,11 +634,11 @@ private Q_SLOTS:
             QCOMPARE(hauptfenster(), &form);
             QWidget* panel1 = form.findChild<QFrame*>(QStringLiteral("Panel1"));
             const QRect toolBar = panel1->geometry();
-            hauptflaeche_verbergen();
+            hauptflaecheVerbergen();
             QVERIFY(panel5(form)->isHidden());
             QApplication::processEvents();
             QCOMPARE(panel1->geometry(), toolBar); // the tool bar stays at the top
-            hauptflaeche_zeigen();
+            hauptflaecheZeigen();
             QVERIFY(!panel5(form)->isHidden());
             titel_zeigen();
             QVERIFY(form.windowTitle().endsWith(QStringLiteral("Dienstag der  21.02.2023")));
@@ -647,7 +647,7 @@ private Q_SLOTS:
             QVERIFY(!form.ListBox1->isVisible());
         }
         QVERIFY(!hauptfenster());
-        hauptflaeche_verbergen(); // no main window: nothing happens
+        hauptflaecheVerbergen(); // no main window: nothing happens
     }
 
     void everyNamedControlHasAnAccessibleName()

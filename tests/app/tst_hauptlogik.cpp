@@ -13,7 +13,7 @@ private Q_SLOTS:
     {
         const QLocale before;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        const QString title = titel_text(QDate(2023, 2, 21), QStringLiteral("1.06"));
+        const QString title = titelText(QDate(2023, 2, 21), QStringLiteral("1.06"));
         QLocale::setDefault(before);
         QCOMPARE(title,
                  QStringLiteral(
@@ -37,20 +37,19 @@ private Q_SLOTS:
     {
         QFETCH(QDate, date);
         QFETCH(QString, weekday);
-        QCOMPARE(deutscher_wochentag(date), weekday);
-        QVERIFY(titel_text(date, QStringLiteral("1.06"))
+        QCOMPARE(deutscherWochentag(date), weekday);
+        QVERIFY(titelText(date, QStringLiteral("1.06"))
                     .endsWith(weekday + QStringLiteral(" der  ") +
                               date.toString(QStringLiteral("dd.MM.yyyy"))));
     }
 
     void statusLineCarriesTheYear()
     {
-        QVERIFY(status_text(QDate(2023, 2, 21), QStringLiteral("1.06"))
+        QVERIFY(statusText(QDate(2023, 2, 21), QStringLiteral("1.06"))
                     .contains(QStringLiteral("2023")));
-        QVERIFY(status_text(QDate(2031, 1, 1), QStringLiteral("1.06"))
-                    .contains(QStringLiteral("2031")));
         QVERIFY(
-            !status_text(QDate(2031, 1, 1), QStringLiteral("1.06")).contains(QLatin1Char('\n')));
+            statusText(QDate(2031, 1, 1), QStringLiteral("1.06")).contains(QStringLiteral("2031")));
+        QVERIFY(!statusText(QDate(2031, 1, 1), QStringLiteral("1.06")).contains(QLatin1Char('\n')));
     }
 
     void taskbarHeight_data()
@@ -73,8 +72,8 @@ private Q_SLOTS:
         QFETCH(QRect, bar);
         QFETCH(int, number);
         QFETCH(int, height);
-        QCOMPARE(taskleiste_zahl(bar.x(), bar.y(), bar.width(), bar.height()), number);
-        QCOMPARE(taskleisten_hoehe(screenHeight, bar.x(), bar.y(), bar.width(), bar.height()),
+        QCOMPARE(taskleisteZahl(bar.x(), bar.y(), bar.width(), bar.height()), number);
+        QCOMPARE(taskleistenHoehe(screenHeight, bar.x(), bar.y(), bar.width(), bar.height()),
                  height);
     }
 
@@ -114,7 +113,7 @@ private Q_SLOTS:
     {
         const platform::Taskbar t =
             platform::taskbarFromScreen(QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040));
-        QCOMPARE(taskleisten_hoehe(1080, t.left, t.top, t.right, t.bottom), 40);
+        QCOMPARE(taskleistenHoehe(1080, t.left, t.top, t.right, t.bottom), 40);
     }
 
     void updateMessages_data()
@@ -145,12 +144,12 @@ private Q_SLOTS:
     {
         QFETCH(int, result);
         QFETCH(QString, message);
-        QCOMPARE(update_meldung(result), message);
+        QCOMPARE(updateMeldung(result), message);
     }
 
     void helpMissingMessage()
     {
-        QCOMPARE(hilfe_fehlt_meldung(QStringLiteral("/opt/zm/Zorbeln-Hilfe.html")),
+        QCOMPARE(hilfeFehltMeldung(QStringLiteral("/opt/zm/Zorbeln-Hilfe.html")),
                  QStringLiteral("Hilfe-Datei nicht gefunden\r\n/opt/zm/Zorbeln-Hilfe.html"));
     }
 };

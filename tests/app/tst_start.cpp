@@ -80,7 +80,7 @@ void TestStart::commandsWithAWindowAreEnabled()
     TempDataFolder folder;
     MessageRecorder messages;
     optionen_lesen();
-    const auto form = programm_aufbauen();
+    const auto form = programmAufbauen();
     QCOMPARE(knopf(*form, button.toLatin1().constData())->isEnabled(), enabled);
 }
 
@@ -89,7 +89,7 @@ void TestStart::toolBarButtonsOpenTheirWindows()
     TempDataFolder folder;
     MessageRecorder messages;
     optionen_lesen();
-    const auto form = programm_aufbauen();
+    const auto form = programmAufbauen();
     form->show();
 
     knopf(*form, "SpeedButton1")->click(); // Erfassen
@@ -112,9 +112,9 @@ void TestStart::tablesCommandShowsTheStoredSeating()
     MessageRecorder messages;
     optionen_lesen();
     Optionen.Spielmodus = kEinzel;
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("Anna"), QStringLiteral("Bert"),
-                                                QStringLiteral("Carl"), QStringLiteral("Dora")}));
-    const auto form = programm_aufbauen();
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("Anna"), QStringLiteral("Bert"),
+                                               QStringLiteral("Carl"), QStringLiteral("Dora")}));
+    const auto form = programmAufbauen();
     platform::setRandSeed(7);
     const Ziehungsergebnis gezogen = personen_zuweisen(2);
     QVERIFY(gezogen.gespeichert);
@@ -155,7 +155,7 @@ void TestStart::storedStyleIsAppliedAtStart()
     if (!stored.isEmpty())
         QVERIFY(writeFileBytes(folder.file(QStringLiteral("Styledat.txt")), stored));
     optionen_lesen();
-    const auto form = programm_aufbauen();
+    const auto form = programmAufbauen();
     QCOMPARE(appearance::StyleManager::activeStyleName(), active);
     const bool reported =
         messages.texts().contains(QStringLiteral("Stil '%1' nicht gefunden").arg(QString(stored)));
@@ -168,10 +168,10 @@ void TestStart::drawnNumbersAreMirroredInListBox1()
     MessageRecorder messages;
     optionen_lesen();
     Optionen.Spielmodus = kDoppel;
-    QVERIFY(auswahl_schreiben(auswahldatei2(),
-                              {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                               QStringLiteral("D"), QStringLiteral("E")}));
-    const auto form = programm_aufbauen();
+    QVERIFY(auswahlSchreiben(auswahldatei2(),
+                             {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                              QStringLiteral("D"), QStringLiteral("E")}));
+    const auto form = programmAufbauen();
     const Ziehungsergebnis gezogen = personen_zuweisen(2);
     QCOMPARE(gezogen.nummern.size(), 5);
     QCOMPARE(form->ListBox1->count(), 5);
@@ -189,7 +189,7 @@ void TestStart::beendenMakesTheAutomaticBackup()
     Optionen.AutoSicherung = 1;
     Optionen.SicherungsPfad.set(ziel.path());
     QVERIFY(optionen_speichern());
-    const auto form = programm_aufbauen();
+    const auto form = programmAufbauen();
     form->show();
     knopf(*form, "SpeedButton11")->click(); // Beenden
 
@@ -240,7 +240,7 @@ void TestStart::helpNamesTheControlsByTheirCaptions()
     TempDataFolder folder;
     MessageRecorder messages;
     optionen_lesen();
-    const auto form = programm_aufbauen();
+    const auto form = programmAufbauen();
     form->show();
     QStringList beschriftungen = sichtbareBeschriftungen();
     NonBlockingModals modals([&beschriftungen](QDialog& fenster) {

@@ -66,7 +66,7 @@ void TestZugaenglichkeit::everyControlHasAName()
     TempDataFolder folder;
     MessageRecorder messages;
     optionen_lesen();
-    const auto form = programm_aufbauen();
+    const auto form = programmAufbauen();
     TBack5 back5; // created anew by its command each time
 
     QStringList ohne = controlsWithoutName(*form); // the main window and all it owns

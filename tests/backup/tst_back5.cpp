@@ -63,7 +63,7 @@ public:
     {
         TBack5::zustandZuruecksetzen();
         Optionen = TOptionenRec{};
-        QDir(standard_sicherungsordner()).removeRecursively();
+        QDir(standardSicherungsordner()).removeRecursively();
         optionen_lesen(); // creates the settings file with the defaults
         for (const QString& name : kDataFiles.mid(1))
             writeFileBytes(data.file(name), name.toLatin1() + QByteArray(300, char(name.size())));
@@ -176,11 +176,11 @@ void TestBack5::controlsAndCaptions()
     QCOMPARE(win.edit("Edit1")->text(), Datenordner);
     QVERIFY(win.edit("Edit1")->isReadOnly());
     QVERIFY(!win.edit("Edit2")->isReadOnly());
-    QCOMPARE(win.edit("Edit2")->text(), standard_sicherungsordner());
+    QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
     QCOMPARE(win.get<TDirectoryListBox>("DirectoryListBox1")->directory() + '/', Datenordner);
     // Enter in the target field neither appends a date nor starts the backup.
     QTest::keyClick(win.edit("Edit2"), Qt::Key_Return);
-    QCOMPARE(win.edit("Edit2")->text(), standard_sicherungsordner());
+    QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
     QVERIFY(win.isOpen());
     QVERIFY(win.get<TDriveComboBox>("DriveComboBox1")->count() > 0);
 
@@ -243,13 +243,13 @@ void TestBack5::openingFromTheMainWindow()
         QCOMPARE(window->windowTitle(), QStringLiteral("Zorbel-Master Datensicherung"));
         QTest::mouseClick(window->findChild<QPushButton*>("Button2"), Qt::LeftButton);
     });
-    sicherung_oeffnen();
+    sicherungOeffnen();
     QCOMPARE(modals.shownCount(), 1);
     QCOMPARE(run.panel, (QList<bool>{false, true}));
     QCOMPARE(run.titles, 1);
     // "Beenden" on the backup page stores the target field.
-    QCOMPARE(storedSettings().SicherungsPfad.str(), standard_sicherungsordner());
-    sicherung_oeffnen();
+    QCOMPARE(storedSettings().SicherungsPfad.str(), standardSicherungsordner());
+    sicherungOeffnen();
     QCOMPARE(modals.shownCount(), 2);
     QCOMPARE(seen.size(), 2);
 }
@@ -267,7 +267,7 @@ void TestBack5::backupIntoEmptyTargetCopiesTheDataFilesAndStoresTheTarget()
     Run run;
     QTemporaryDir elsewhere;
     const QString target =
-        defaultFolder ? standard_sicherungsordner() : elsewhere.filePath("Verein/Sicherung");
+        defaultFolder ? standardSicherungsordner() : elsewhere.filePath("Verein/Sicherung");
     Window win;
     win.edit("Edit2")->setText(target);
     win.click("Button1");
@@ -309,7 +309,7 @@ void TestBack5::dateSuffix()
     QFETCH(int, clicks);
     QFETCH(QString, expected);
     QFETCH(bool, emptied);
-    expected.replace('~', standard_sicherungsordner());
+    expected.replace('~', standardSicherungsordner());
     Run run;
     run.storeBackupFolder(stored);
     Window win;
@@ -689,8 +689,8 @@ void TestBack5::whenFolderAndFlagAreStored()
     // A tick takes effect in memory at once; the file keeps the flag off until a save.
     win.click("CheckBox1");
     QCOMPARE(Optionen.AutoSicherung, 1);
-    QCOMPARE(win.edit("Edit2")->text(), standard_sicherungsordner());
-    QCOMPARE(Optionen.SicherungsPfad.str(), standard_sicherungsordner());
+    QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
+    QCOMPARE(Optionen.SicherungsPfad.str(), standardSicherungsordner());
     QCOMPARE(storedSettings().AutoSicherung, 0);
 
     // After a drive box reported a change, a tick or untick is saved at once.

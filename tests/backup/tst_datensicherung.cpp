@@ -38,7 +38,7 @@ public:
     Run() : clock(QDateTime(QDate(2023, 12, 9), QTime(23, 59)))
     {
         Optionen = TOptionenRec{};
-        QDir(standard_sicherungsordner()).removeRecursively();
+        QDir(standardSicherungsordner()).removeRecursively();
         optionen_lesen();
         for (const QString& name : kDataFiles.mid(1))
             writeFileBytes(data.file(name), name.toLatin1() + QByteArray(500, char(name.size())));
@@ -89,7 +89,7 @@ void TestDatensicherung::backupOnLeaving()
     Run run;
     QTemporaryDir elsewhere;
     stored.replace('~', elsewhere.path());
-    dated.replace('~', elsewhere.path()).replace('=', standard_sicherungsordner());
+    dated.replace('~', elsewhere.path()).replace('=', standardSicherungsordner());
     Optionen.SicherungsPfad.set(stored);
     Optionen.AutoSicherung = flag; // in memory only: the flag in memory counts
     const QByteArray settingsBefore = readFileBytes(optionenDatei());
@@ -101,7 +101,7 @@ void TestDatensicherung::backupOnLeaving()
     QCOMPARE(readFileBytes(optionenDatei()), settingsBefore);
     if (dated.isEmpty()) {
         QCOMPARE(filesIn(elsewhere.path()), QStringList{});
-        QVERIFY(!QFileInfo::exists(standard_sicherungsordner()));
+        QVERIFY(!QFileInfo::exists(standardSicherungsordner()));
         return;
     }
     QCOMPARE(sicherung.zielordner(), dated + '/');

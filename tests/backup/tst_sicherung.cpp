@@ -77,8 +77,8 @@ private Q_SLOTS:
 
 void TestSicherung::masksInOrder()
 {
-    QCOMPARE(datendatei_masken(), (QStringList{"*.opt", "*.frb", "*.adr", "*.akt", "*.dat", "*.ti2",
-                                               "*.ti3", "*.ti4", "*.ti5", "*.ti6", "*.txt"}));
+    QCOMPARE(datendateiMasken(), (QStringList{"*.opt", "*.frb", "*.adr", "*.akt", "*.dat", "*.ti2",
+                                              "*.ti3", "*.ti4", "*.ti5", "*.ti6", "*.txt"}));
 }
 
 void TestSicherung::dateSuffix_data()
@@ -144,12 +144,12 @@ void TestSicherung::maskMatching()
     QFETCH(QString, name);
     QFETCH(QString, mask);
     QFETCH(bool, matches);
-    QCOMPARE(passt_zur_maske(name, mask), matches);
+    QCOMPARE(passtZurMaske(name, mask), matches);
 }
 
 void TestSicherung::defaultFolderIsInHome()
 {
-    QCOMPARE(standard_sicherungsordner(),
+    QCOMPARE(standardSicherungsordner(),
              QString::fromLocal8Bit(qgetenv("HOME")) + QStringLiteral("/Zorbel_Master_Backup"));
 }
 
@@ -270,7 +270,7 @@ void TestSicherung::driveProbe()
         QVERIFY(writeFileBytes(root + "/.opt", "x"));
     if (situation == QLatin1String("folder"))
         QVERIFY(QDir().mkdir(root + "/backup"));
-    QCOMPARE(laufwerk_pruefen(root + "/"), code);
+    QCOMPARE(laufwerkPruefen(root + "/"), code);
 }
 
 void TestSicherung::driveMessages_data()
@@ -313,7 +313,7 @@ void TestSicherung::whichFoldersAreProbed()
 {
     QFETCH(QString, folder);
     QFETCH(bool, probed);
-    QCOMPARE(braucht_laufwerkspruefung(folder), probed);
+    QCOMPARE(brauchtLaufwerkspruefung(folder), probed);
 }
 
 void TestSicherung::folderListShowsPathAndSubfolders()
@@ -323,7 +323,7 @@ void TestSicherung::folderListShowsPathAndSubfolders()
     for (const char* sub : {"b", "A", "c/tiefer", ".versteckt"})
         QVERIFY(base.mkpath(sub));
     QVERIFY(writeFileBytes(dir.filePath("datei.txt"), "x"));
-    const QList<Ordnereintrag> entries = ordnerliste_eintraege(dir.path());
+    const QList<Ordnereintrag> entries = ordnerlisteEintraege(dir.path());
 
     const QStringList parts = dir.path().split('/', Qt::SkipEmptyParts);
     QCOMPARE(entries.size(), 1 + parts.size() + 3);

@@ -71,10 +71,10 @@ int main(int argc, char* argv[])
     QStringList namen;
     for (int i = 0; i < spieler; ++i)
         namen << QString::fromUtf8(kNamen[i % int(std::size(kNamen))]);
-    auswahl_schreiben(auswahldatei2(), namen);
+    auswahlSchreiben(auswahldatei2(), namen);
     personen_zuweisen(tische);
 
-    ergebnisfenster_anlegen(nullptr);
+    ergebnisfensterAnlegen(nullptr);
     int ergebnis = 1;
     platform::setModalRunner([&](QDialog& fenster) {
         fenster.show();
@@ -86,6 +86,6 @@ int main(int argc, char* argv[])
         });
         return app.exec();
     });
-    tische_anzeigen(tische);
+    tischeAnzeigen(tische);
     return ergebnis;
 }

@@ -76,10 +76,10 @@ void TestAuswahlPool::writerFillsOnlyNameAndZeroesTheRest()
     QFETCH(QByteArray, gespeichert);
     TempDataFolder folder;
     MessageRecorder messages;
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {eintrag, QStringLiteral("B")}));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {eintrag, QStringLiteral("B")}));
     const QByteArray bytes = readFileBytes(folder.file(QStringLiteral("aktuelle_Liste2.akt")));
     QCOMPARE(bytes, record({}, gespeichert, {}) + record({}, "B", {}));
-    QCOMPARE(auswahl_namen_lesen(auswahldatei2()),
+    QCOMPARE(auswahlNamenLesen(auswahldatei2()),
              QStringList({QString::fromLatin1(gespeichert), QStringLiteral("B")}));
     QVERIFY(messages.texts().isEmpty());
 }
@@ -88,7 +88,7 @@ void TestAuswahlPool::emptySelectionWritesAnEmptyFile()
 {
     TempDataFolder folder;
     QVERIFY(writeFileBytes(auswahldatei1(), record({}, "alt", {})));
-    QVERIFY(auswahl_schreiben(auswahldatei1(), {}));
+    QVERIFY(auswahlSchreiben(auswahldatei1(), {}));
     QVERIFY(QFile::exists(folder.file(QStringLiteral("aktuelle_Liste1.akt"))));
     QCOMPARE(readFileBytes(auswahldatei1()).size(), 0);
 }
@@ -100,7 +100,7 @@ void TestAuswahlPool::readerIgnoresPartialRecordAndDamagedLength()
     damaged[51] = char(200); // length byte beyond the capacity of 50
     QVERIFY(writeFileBytes(auswahldatei2(),
                            record("1", "Erster", {}) + damaged + QByteArray(100, 'q')));
-    const QList<TAuswahlRec> records = auswahl_lesen(auswahldatei2());
+    const QList<TAuswahlRec> records = auswahlLesen(auswahldatei2());
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[0].Nummer.str(), QStringLiteral("1"));
     QCOMPARE(records[1].Name.str().size(), 50);
@@ -113,7 +113,7 @@ void TestAuswahlPool::selectionWriteFailureKeepsTheOldFile()
     TempDataFolder folder;
     platform::setDataFolder(folder.file(QStringLiteral("fehlt")));
     const platform::WriteResult geschrieben =
-        auswahl_schreiben(auswahldatei2(), {QStringLiteral("A")});
+        auswahlSchreiben(auswahldatei2(), {QStringLiteral("A")});
     QVERIFY(!geschrieben);
     QVERIFY(platform::fileErrorMessage(geschrieben)
                 .contains(QStringLiteral("konnte nicht gespeichert werden")));
@@ -123,14 +123,14 @@ void TestAuswahlPool::poolFromDialogSelection()
 {
     TempDataFolder folder;
     QList<platform::Message> meldungen;
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("Zander"), QStringLiteral("Ägidius"),
-                                                QStringLiteral("Bauer")}));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("Zander"), QStringLiteral("Ägidius"),
+                                               QStringLiteral("Bauer")}));
     QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     QCOMPARE(poolDatei(), QByteArray(" Zander\r\n \xc4gidius\r\n Bauer\r\n"));
     QCOMPARE(Auswahlanzahl, 3);
     QCOMPARE(Poolanzahl, 3);
     QStringList zeilen;
-    QVERIFY(pool_laden(zeilen, meldungen));
+    QVERIFY(poolLaden(zeilen, meldungen));
     QCOMPARE(zeilen, QStringList({QStringLiteral(" Zander"), QStringLiteral(" Ägidius"),
                                   QStringLiteral(" Bauer")}));
 }
@@ -164,7 +164,7 @@ void TestAuswahlPool::missingSelectionKeepsOldPoolAndCounts()
 {
     TempDataFolder folder;
     QList<platform::Message> meldungen;
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
     QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     const QByteArray vorher = poolDatei();
     QVERIFY(QFile::remove(auswahldatei2()));
@@ -179,7 +179,7 @@ void TestAuswahlPool::poolThatCannotBeWrittenTellsAndKeepsCounts()
     TempDataFolder folder;
     QList<platform::Message> meldungen;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Str_list.txt"))); // a folder in its way
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A")}));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("A")}));
     QCOMPARE(StrList(meldungen), PoolStatus::Schreibfehler);
     QCOMPARE(Auswahlanzahl, 0);
     QCOMPARE(Poolanzahl, 0);
@@ -193,7 +193,7 @@ void TestAuswahlPool::selectionThatCannotBeReadTellsAndKeepsPoolAndCounts()
 {
     TempDataFolder folder;
     QList<platform::Message> meldungen;
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
     QCOMPARE(StrList(meldungen), PoolStatus::Neu);
     const QByteArray vorher = poolDatei();
     QVERIFY(QFile::remove(auswahldatei2()));
@@ -213,7 +213,7 @@ void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()
     QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " A\r\n B\n C\r\r D"));
     QStringList zeilen;
-    QVERIFY(pool_laden(zeilen, meldungen));
+    QVERIFY(poolLaden(zeilen, meldungen));
     QCOMPARE(zeilen, QStringList({QStringLiteral(" A"), QStringLiteral(" B"), QStringLiteral(" C"),
                                   QString(), QStringLiteral(" D")}));
 }
@@ -223,7 +223,7 @@ void TestAuswahlPool::missingPoolTellsTheUser()
     TempDataFolder folder;
     QList<platform::Message> meldungen;
     QStringList zeilen;
-    QVERIFY(!pool_laden(zeilen, meldungen));
+    QVERIFY(!poolLaden(zeilen, meldungen));
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.last().text.startsWith(QStringLiteral("Die Datei \"")));
     QVERIFY(meldungen.last().text.contains(

@@ -42,7 +42,7 @@ std::unique_ptr<Ergebnisfenster> fensterFuer(int tische)
 
 void auswahlVon(const QStringList& namen)
 {
-    QVERIFY(auswahl_schreiben(auswahldatei2(), namen));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), namen));
 }
 
 QStringList spieler(int n, int laenge = 0)
@@ -59,7 +59,7 @@ QStringList spieler(int n, int laenge = 0)
 
 void vorbereiten(std::int32_t spielmodus)
 {
-    optionen_standardwerte(Optionen);
+    optionenStandardwerte(Optionen);
     Optionen.Spielmodus = spielmodus;
     Auswahlanzahl = Poolanzahl = 0;
     for (int t = kMinTische; t <= kMaxTische; ++t)
@@ -362,7 +362,7 @@ void TestErgebnisfenster::reshuffleChangesLabelsAndFileTogether()
     QVERIFY(!(nachher == vorher));
     QVERIFY(readFileBytes(tischdateiPfad(6)) != dateiVorher);
     tischRecordLeeren(6);
-    QCOMPARE(tisch_lesen(6).belegung, nachher);
+    QCOMPARE(tischLesen(6).belegung, nachher);
     QVERIFY(fenster.isVisible()); // the window stays open
     QCOMPARE(fenster.result(), 0);
 }

@@ -98,7 +98,7 @@ void TestTischdatei::slotOfEveryPlace()
     QCOMPARE(tischdateiName(tische), dateiname);
 
     alleSlotsNachPlatzBenennen(tische);
-    QVERIFY(tisch_speichern(tische));
+    QVERIFY(tischSpeichern(tische));
     const QByteArray bytes = readFileBytes(folder.file(dateiname));
     QCOMPARE(bytes.size(), 306 * tische);
     QCOMPARE(bytes, dateiAusSlots(slots));
@@ -106,7 +106,7 @@ void TestTischdatei::slotOfEveryPlace()
     // And back: a file laid out by hand shows every slot at its place.
     tischRecordLeeren(tische);
     QVERIFY(writeFileBytes(folder.file(dateiname), dateiAusSlots(slots)));
-    const Tischlesung lesung = tisch_lesen(tische);
+    const Tischlesung lesung = tischLesen(tische);
     QVERIFY(lesung.gelesen);
     for (int tisch = 1; tisch <= tische; ++tisch)
         for (int p = 0; p < kPlaetzeJeTisch; ++p)
@@ -169,9 +169,9 @@ void TestTischdatei::deletingAMissingFileIsNoFailure()
     TempDataFolder folder;
     QVERIFY(tisch4_speichern());
     QVERIFY(QFile::exists(folder.file(QStringLiteral("Tisch4.ti4"))));
-    QVERIFY(tisch_loeschen(4));
+    QVERIFY(tischLoeschen(4));
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("Tisch4.ti4"))));
-    QVERIFY(tisch_loeschen(4));
+    QVERIFY(tischLoeschen(4));
 }
 
 void TestTischdatei::fileThatCannotBeDeletedTells()
@@ -179,7 +179,7 @@ void TestTischdatei::fileThatCannotBeDeletedTells()
     TempDataFolder folder;
     // A folder in the file's place cannot be removed as a file.
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Tisch2.ti2/inhalt")));
-    const platform::FileResult geloescht = tisch_loeschen(2);
+    const platform::FileResult geloescht = tischLoeschen(2);
     QVERIFY(!geloescht);
     QVERIFY(QFileInfo(folder.file(QStringLiteral("Tisch2.ti2"))).isDir());
     QVERIFY(tischLoeschMeldung(geloescht).contains(

@@ -25,7 +25,7 @@ void auswahlVon(int n)
     QStringList namen;
     for (int i = 1; i <= n; ++i)
         namen << spielerName(i);
-    QVERIFY(auswahl_schreiben(auswahldatei2(), namen));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), namen));
 }
 
 // "1:TL TR BL BR|2:TC BC": the filled places of every table.
@@ -67,7 +67,7 @@ QByteArray poolZeile(int index)
 void vorbereiten(std::int32_t spielmodus)
 {
     Optionen = TOptionenRec{};
-    optionen_standardwerte(Optionen);
+    optionenStandardwerte(Optionen);
     Optionen.Spielmodus = spielmodus;
     Auswahlanzahl = 0;
     Poolanzahl = 0;
@@ -172,7 +172,7 @@ void TestZiehung::seatsFollowTheRules()
     if (sitzend == 0)
         QCOMPARE(datei, QByteArray(306 * tische, '\0'));
     tischRecordLeeren(tische);
-    QCOMPARE(tisch_lesen(tische).belegung, ergebnis.belegung);
+    QCOMPARE(tischLesen(tische).belegung, ergebnis.belegung);
     QVERIFY(ergebnis.meldungen.isEmpty());
 }
 
@@ -267,7 +267,7 @@ void TestZiehung::longNameLosesItsLastCharacter()
     const QString ohneLetztes = QStringLiteral("Maximilian-Alexander von und zu Kickerhausen-Weiß");
     QCOMPARE(ohneLetztes.size(), 49);
     const QString name = ohneLetztes + QLatin1Char('X'); // 50 characters
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {name}));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {name}));
     const Ziehungsergebnis ergebnis = personen_zuweisen2t();
     QCOMPARE(ergebnis.belegung.name(1, Platz::ObenMitte), QLatin1Char(' ') + ohneLetztes);
     const QByteArray datei = readFileBytes(tischdateiPfad(2));
@@ -302,7 +302,7 @@ void TestZiehung::missingSelectionDrawsFromTheOldPool()
     TempDataFolder folder;
     MessageRecorder messages;
     vorbereiten(kEinzel);
-    QVERIFY(auswahl_schreiben(auswahldatei2(), {QStringLiteral("Anna"), QStringLiteral("Berta")}));
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("Anna"), QStringLiteral("Berta")}));
     personen_zuweisen2t();
     QVERIFY(QFile::remove(auswahldatei2()));
     const QByteArray pool = readFileBytes(QStringLiteral("Str_list.txt"));

@@ -17,7 +17,7 @@ inline TAdressRec testadresse(const QString& name, const QString& vorname,
     felder.name = name;
     felder.vorname = vorname;
     felder.strasse = strasse;
-    return adresse_aus_feldern(felder);
+    return adresseAusFeldern(felder);
 }
 
 inline QList<TAdressRec> ausZeilen(const QStringList& zeilen)
@@ -33,7 +33,7 @@ inline QList<TAdressRec> ausZeilen(const QStringList& zeilen)
 inline QStringList dateiZeilen()
 {
     QStringList zeilen;
-    for (const TAdressRec& a : adressen_lesen())
+    for (const TAdressRec& a : adressenLesen())
         zeilen.append(a.Name.str() + QLatin1Char('|') + a.Vorname.str() + QLatin1Char('|') +
                       a.Strasse.str());
     return zeilen;
@@ -41,7 +41,7 @@ inline QStringList dateiZeilen()
 
 inline bool dateiAnlegen(const QStringList& zeilen)
 {
-    return writeFileBytes(adressdatei_pfad(), platform::recordsToBytes(ausZeilen(zeilen)));
+    return writeFileBytes(adressdateiPfad(), platform::recordsToBytes(ausZeilen(zeilen)));
 }
 
 inline QString langerText(int laenge, QChar zeichen = QLatin1Char('x'))

@@ -30,10 +30,10 @@ private Q_SLOTS:
 void TestAdressdatei::readsWholeRecordsAndIgnoresAPartialTail()
 {
     TempDataFolder folder;
-    QVERIFY(adressen_lesen().isEmpty());
+    QVERIFY(adressenLesen().isEmpty());
     QByteArray bytes = platform::recordsToBytes(ausZeilen({"Meier|Hans|A", "Schulz|Eva|B"}));
     bytes.append(QByteArray(959, 'z'));
-    QVERIFY(writeFileBytes(adressdatei_pfad(), bytes));
+    QVERIFY(writeFileBytes(adressdateiPfad(), bytes));
     QCOMPARE(dateiZeilen(), (QStringList{"Meier|Hans|A", "Schulz|Eva|B"}));
 }
 
@@ -64,14 +64,14 @@ void TestAdressdatei::listentext()
     QFETCH(QString, name);
     QFETCH(QString, vorname);
     QFETCH(QString, eintrag);
-    QCOMPARE(adresse_listentext(testadresse(name, vorname)), eintrag);
+    QCOMPARE(adresseListentext(testadresse(name, vorname)), eintrag);
 }
 
 void TestAdressdatei::sortingIgnoresCaseAndKeepsDuplicates()
 {
     QStringList texte{"meier, b", "Zander, a", "Adler, x", "Özdemir, a",
                       "Meier, a", "adler, x",  "Adler, x", ", Hans"};
-    adress_listentexte_sortieren(texte);
+    adressListentexteSortieren(texte);
     QCOMPARE(texte, (QStringList{", Hans", "Adler, x", "adler, x", "Adler, x", "Meier, a",
                                  "meier, b", "Özdemir, a", "Zander, a"}));
 }
@@ -92,7 +92,7 @@ void TestAdressdatei::vergleichsform()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, form);
-    QCOMPARE(adresse_vergleichsform(text), form);
+    QCOMPARE(adresseVergleichsform(text), form);
 }
 
 void TestAdressdatei::pruefen_data()
@@ -142,10 +142,10 @@ void TestAdressdatei::zumListentextTakesTheLastMatch()
 {
     const QList<TAdressRec> adressen =
         ausZeilen({"Meier|Hans|erste", "Schulz|Eva|x", "MEIER|hans|letzte", "Meier|Hansi|y"});
-    const TAdressRec* treffer = adresse_zum_listentext(adressen, QStringLiteral("Meier, Hans"));
+    const TAdressRec* treffer = adresseZumListentext(adressen, QStringLiteral("Meier, Hans"));
     QVERIFY(treffer != nullptr);
     QCOMPARE(treffer->Strasse.str(), QStringLiteral("letzte"));
-    QVERIFY(adresse_zum_listentext(adressen, QStringLiteral("Niemand, Nie")) == nullptr);
+    QVERIFY(adresseZumListentext(adressen, QStringLiteral("Niemand, Nie")) == nullptr);
 }
 
 void TestAdressdatei::erfassen_data()
@@ -186,7 +186,7 @@ void TestAdressdatei::erfassen()
     if (dateiDa)
         QVERIFY(dateiAnlegen(vorher));
     const QStringList teil = neu.split(QLatin1Char('|'));
-    QVERIFY(adresse_erfassen(testadresse(teil[0], teil[1], teil[2]), teil[0], teil[1]));
+    QVERIFY(adresseErfassen(testadresse(teil[0], teil[1], teil[2]), teil[0], teil[1]));
     QCOMPARE(dateiZeilen(), nachher);
     QVERIFY(messages.messages().isEmpty());
 }
@@ -210,10 +210,10 @@ void TestAdressdatei::sofortloeschen()
     QFETCH(QStringList, nachher);
     TempDataFolder folder;
     QVERIFY(dateiAnlegen(vorher));
-    QVERIFY(adresse_sofortloeschen(adressen_lesen(), position));
+    QVERIFY(adresse_sofortloeschen(adressenLesen(), position));
     QCOMPARE(dateiZeilen(), nachher);
-    QCOMPARE(QFileInfo(adressdatei_pfad()).size(), qint64(nachher.size()) * 960);
-    QVERIFY(QFileInfo::exists(adressdatei_pfad()));
+    QCOMPARE(QFileInfo(adressdateiPfad()).size(), qint64(nachher.size()) * 960);
+    QVERIFY(QFileInfo::exists(adressdateiPfad()));
 }
 
 void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy_data()
@@ -228,16 +228,15 @@ void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
     QFETCH(bool, loeschen);
     TempDataFolder folder;
     QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B", "Kurz|Karl|C"}));
-    const QByteArray vorher = readFileBytes(adressdatei_pfad());
+    const QByteArray vorher = readFileBytes(adressdateiPfad());
     platform::FileResult ergebnis;
     {
         FileSizeLimit grenze(1000);
-        ergebnis = loeschen
-                       ? adresse_sofortloeschen(adressen_lesen(), 1)
-                       : adresse_erfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");
+        ergebnis = loeschen ? adresse_sofortloeschen(adressenLesen(), 1)
+                            : adresseErfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");
     }
     QVERIFY(!ergebnis);
-    QCOMPARE(readFileBytes(adressdatei_pfad()), vorher);
+    QCOMPARE(readFileBytes(adressdateiPfad()), vorher);
     const QString meldung = adressFehlermeldung(ergebnis);
     QVERIFY(meldung.contains(QStringLiteral("konnte nicht gespeichert werden")));
     QVERIFY(meldung.contains(QStringLiteral("Adressen.adr")));
@@ -246,12 +245,12 @@ void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
 void TestAdressdatei::unreadableFileIsNeverOverwritten()
 {
     TempDataFolder folder;
-    QVERIFY(QDir().mkdir(adressdatei_pfad()));
+    QVERIFY(QDir().mkdir(adressdateiPfad()));
     const platform::FileResult ergebnis =
-        adresse_erfassen(testadresse("Meier", "Hans"), "Meier", "Hans");
+        adresseErfassen(testadresse("Meier", "Hans"), "Meier", "Hans");
     QVERIFY(!ergebnis);
     QVERIFY(adressFehlermeldung(ergebnis).contains(QStringLiteral("konnte nicht gelesen werden")));
-    QVERIFY(QFileInfo(adressdatei_pfad()).isDir());
+    QVERIFY(QFileInfo(adressdateiPfad()).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestAdressdatei)

@@ -249,7 +249,7 @@ void TestAdressen::writtenFileMatchesAHandLaidFixture()
     feld(erwartet, 560, "0170 1234567");
     feld(erwartet, 960 + 0, "Eva");
     feld(erwartet, 960 + 61, QByteArray(60, 'N'));
-    QCOMPARE(readFileBytes(adressdatei_pfad()), erwartet);
+    QCOMPARE(readFileBytes(adressdateiPfad()), erwartet);
     QVERIFY(m_meldungen->messages().isEmpty());
 }
 
@@ -402,7 +402,7 @@ void TestAdressen::loeschen()
         QVERIFY(m_meldungen->messages().isEmpty());
     }
     QCOMPARE(dateiZeilen(), nachher);
-    QCOMPARE(QFileInfo(adressdatei_pfad()).size(), qint64(nachher.size()) * 960);
+    QCOMPARE(QFileInfo(adressdateiPfad()).size(), qint64(nachher.size()) * 960);
     if (geleert)
         QVERIFY(alleFelderLeer());
     else
@@ -421,7 +421,7 @@ void TestAdressen::failureKeepsWhatWasTyped()
 {
     QFETCH(bool, loeschen);
     QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B", "Kurz|Karl|C"}));
-    const QByteArray vorher = readFileBytes(adressdatei_pfad());
+    const QByteArray vorher = readFileBytes(adressdateiPfad());
     m_fenster->oeffnen();
     eintragKlicken("Schulz, Eva");
     tippen("Edit5", "Neue Strasse 1");
@@ -431,7 +431,7 @@ void TestAdressen::failureKeepsWhatWasTyped()
         m_meldungen->answerNext(platform::Answer::Yes);
         QTest::mouseClick(button(loeschen ? "Button3" : "Button1"), Qt::LeftButton);
     }
-    QCOMPARE(readFileBytes(adressdatei_pfad()), vorher);
+    QCOMPARE(readFileBytes(adressdateiPfad()), vorher);
     QCOMPARE(m_fenster->felder(), getippt);
     QVERIFY(m_meldungen->lastText().contains(QStringLiteral("konnte nicht gespeichert werden")));
     QVERIFY(m_meldungen->lastText().contains(QStringLiteral("Adressen.adr")));

@@ -26,12 +26,12 @@ void teilnehmerSchreiben(const QList<QPair<QString, QString>>& vornameName)
 {
     QList<TAdressRec> adressen;
     for (const auto& [vorname, name] : vornameName) {
-        TAdressRec rec = leere_adresse();
+        TAdressRec rec = leereAdresse();
         rec.Vorname.set(vorname);
         rec.Name.set(name);
         adressen.append(rec);
     }
-    QVERIFY(writeFileBytes(adressdatei_pfad(), platform::recordsToBytes(adressen)));
+    QVERIFY(writeFileBytes(adressdateiPfad(), platform::recordsToBytes(adressen)));
 }
 
 // n participants "Spieler 01" ... with an empty first name, so the list shows "Spieler 01".
@@ -51,10 +51,10 @@ void teilnehmerSchreiben(const QStringList& namen)
     teilnehmerSchreiben(paare);
 }
 
-void auswahlSchreiben(const QStringList& links, const QStringList& rechts)
+void auswahlDateienSchreiben(const QStringList& links, const QStringList& rechts)
 {
-    QVERIFY(writeFileBytes(auswahldatei1(), auswahl_bytes(links)));
-    QVERIFY(writeFileBytes(auswahldatei2(), auswahl_bytes(rechts)));
+    QVERIFY(writeFileBytes(auswahldatei1(), auswahlBytes(links)));
+    QVERIFY(writeFileBytes(auswahldatei2(), auswahlBytes(rechts)));
 }
 
 qint32 gespeicherterSpielmodus()
@@ -138,7 +138,7 @@ void TestAuswahldialog::init()
     m_meldungen = std::make_unique<MessageRecorder>();
     m_haupt = std::make_unique<Hauptflaeche>();
     Optionen = TOptionenRec{};
-    optionen_standardwerte(Optionen);
+    optionenStandardwerte(Optionen);
     m_dlg = std::make_unique<TDualListDlg>();
 }
 
@@ -178,7 +178,7 @@ void TestAuswahldialog::oeffnenMit(const QStringList& namen)
 
 void TestAuswahldialog::ladenMit(const QStringList& linksNamen, const QStringList& rechtsNamen)
 {
-    auswahlSchreiben(linksNamen, rechtsNamen);
+    auswahlDateienSchreiben(linksNamen, rechtsNamen);
     QTest::mouseClick(ctl<QPushButton>("Button1"), Qt::LeftButton);
     QCOMPARE(links()->count(), linksNamen.size());
     QCOMPARE(rechts()->count(), rechtsNamen.size());
@@ -723,9 +723,9 @@ void TestAuswahldialog::saveWritesBothFilesAndDraws()
 
     QTest::mouseClick(ctl<QPushButton>("Button2"), Qt::LeftButton);
 
-    QCOMPARE(auswahl_namen_lesen(auswahldatei1()), alle.mid(4));
-    QCOMPARE(auswahl_namen_lesen(auswahldatei2()), alle.mid(0, 4));
-    for (const TAuswahlRec& rec : auswahl_lesen(auswahldatei2())) {
+    QCOMPARE(auswahlNamenLesen(auswahldatei1()), alle.mid(4));
+    QCOMPARE(auswahlNamenLesen(auswahldatei2()), alle.mid(0, 4));
+    for (const TAuswahlRec& rec : auswahlLesen(auswahldatei2())) {
         QVERIFY(rec.Nummer.isEmpty());
         QVERIFY(rec.Vorname.isEmpty());
     }
@@ -738,7 +738,7 @@ void TestAuswahldialog::saveWritesBothFilesAndDraws()
         QCOMPARE(QFile::exists(tischdateiPfad(t)), t == tische);
     if (spielmodusGezogen < 0)
         return;
-    const Tischbelegung belegung = tisch_lesen(tische).belegung;
+    const Tischbelegung belegung = tischLesen(tische).belegung;
     QStringList gesetzt;
     const QList<Platz> plaetze = spielmodusGezogen == 0
                                      ? QList<Platz>{Platz::ObenMitte, Platz::UntenMitte}
@@ -762,7 +762,7 @@ void TestAuswahldialog::saveCutsNamesToFiftyBytes()
     QTest::mouseClick(ctl<QPushButton>("Button5"), Qt::LeftButton);
     QTest::mouseClick(ctl<QPushButton>("Button2"), Qt::LeftButton);
 
-    const QList<TAuswahlRec> recs = auswahl_lesen(auswahldatei2());
+    const QList<TAuswahlRec> recs = auswahlLesen(auswahldatei2());
     QCOMPARE(recs.size(), 2);
     QCOMPARE(recs[1].Name.bytes(), platform::toCp1252(voll).left(50));
     QCOMPARE(readFileBytes(auswahldatei2()).size(), 2 * 153);
@@ -802,7 +802,7 @@ void TestAuswahldialog::drawThatCannotBuildItsPoolKeepsDialogOpen()
 
     QTest::mouseClick(ctl<QPushButton>("Button2"), Qt::LeftButton);
 
-    QCOMPARE(auswahl_namen_lesen(auswahldatei2()), alle); // the selection itself is stored
+    QCOMPARE(auswahlNamenLesen(auswahldatei2()), alle); // the selection itself is stored
     QCOMPARE(m_meldungen->messages().size(), 1);
     QVERIFY(m_meldungen->lastText().contains(QStringLiteral("Str_list.txt")));
     QVERIFY(!QFile::exists(tischdateiPfad(2)));
@@ -814,7 +814,7 @@ void TestAuswahldialog::loadBringsBackBothLists()
 {
     oeffnenMit(spielerNamen(3));
     // A file written by hand, out of order and with duplicates: the lists sort it.
-    auswahlSchreiben({"zora", "Anton", "Anton"}, {"Eva", "bert"});
+    auswahlDateienSchreiben({"zora", "Anton", "Anton"}, {"Eva", "bert"});
     QTest::mouseClick(ctl<QPushButton>("Button1"), Qt::LeftButton);
     QCOMPARE(m_dlg->linkeEintraege(), (QStringList{"Anton", "Anton", "zora"}));
     QCOMPARE(m_dlg->rechteEintraege(), (QStringList{"bert", "Eva"}));

@@ -50,7 +50,7 @@ void TestAuswahlregeln::limitAndHintPerTableCountAndMode()
     QFETCH(int, modus);
     QFETCH(int, grenze);
     QFETCH(QString, hinweis);
-    const auto regel = auswahl_regel(tische, modus);
+    const auto regel = auswahlRegel(tische, modus);
     QVERIFY(regel.has_value());
     QCOMPARE(regel->tische, tische);
     QCOMPARE(regel->grenze, grenze);
@@ -73,14 +73,14 @@ void TestAuswahlregeln::noRuleWithoutTableCountOrMode()
 {
     QFETCH(int, tische);
     QFETCH(int, modus);
-    QVERIFY(!auswahl_regel(tische, modus).has_value());
+    QVERIFY(!auswahlRegel(tische, modus).has_value());
 }
 
 void TestAuswahlregeln::captionNamesTheLimit()
 {
-    QCOMPARE(auswahl_grenzueberschrift(12), QStringLiteral("Sie können nur 12 Spieler auswählen"));
-    QCOMPARE(auswahl_grenzueberschrift(4), QStringLiteral("Sie können nur 4 Spieler auswählen"));
-    QCOMPARE(auswahl_standardueberschrift(), QStringLiteral("Gruppen zusammenstellen"));
+    QCOMPARE(auswahlGrenzueberschrift(12), QStringLiteral("Sie können nur 12 Spieler auswählen"));
+    QCOMPARE(auswahlGrenzueberschrift(4), QStringLiteral("Sie können nur 4 Spieler auswählen"));
+    QCOMPARE(auswahlStandardueberschrift(), QStringLiteral("Gruppen zusammenstellen"));
 }
 
 void TestAuswahlregeln::participantText_data()
@@ -118,7 +118,7 @@ void TestAuswahlregeln::participantText()
     QFETCH(QString, vorname);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    QCOMPARE(auswahl_teilnehmertext(vorname, name), text);
+    QCOMPARE(auswahlTeilnehmertext(vorname, name), text);
 }
 
 void TestAuswahlregeln::sortedInsertIgnoresCaseAndKeepsDuplicates_data()
@@ -142,7 +142,7 @@ void TestAuswahlregeln::sortedInsertIgnoresCaseAndKeepsDuplicates()
     QFETCH(QStringList, sortiert);
     QStringList liste;
     for (const QString& eintrag : eingang)
-        liste.insert(auswahl_einfuegestelle(liste, eintrag), eintrag);
+        liste.insert(auswahlEinfuegestelle(liste, eintrag), eintrag);
     QCOMPARE(liste, sortiert);
 }
 

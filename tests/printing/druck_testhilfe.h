@@ -22,12 +22,12 @@ inline QList<TAdressRec> teilnehmer(int anzahl)
         f.fax = QStringLiteral("0305678");
         f.mobil = QStringLiteral("0170111");
         f.email = QStringLiteral("s%1@ex.de").arg(i);
-        adressen.append(adresse_aus_feldern(f));
+        adressen.append(adresseAusFeldern(f));
     }
     return adressen;
 }
 
 inline bool teilnehmerdateiSchreiben(const QList<TAdressRec>& adressen)
 {
-    return writeFileBytes(adressdatei_pfad(), platform::recordsToBytes(adressen));
+    return writeFileBytes(adressdateiPfad(), platform::recordsToBytes(adressen));
 }

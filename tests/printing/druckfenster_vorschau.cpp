@@ -41,7 +41,7 @@ QList<TAdressRec> teilnehmer(int anzahl)
         f.mobil = QStringLiteral("0170 %1").arg(1234500 + i * 29);
         f.email = f.vorname.toLower() + QLatin1Char('.') + f.name.toLower() +
                   QStringLiteral("@beispiel-verein.de");
-        adressen.append(adresse_aus_feldern(f));
+        adressen.append(adresseAusFeldern(f));
     }
     return adressen;
 }
@@ -65,10 +65,10 @@ int main(int argc, char* argv[])
     optionen_lesen();
     Optionen.DruckSchrift.set(QStringLiteral("DejaVu Sans"));
     Optionen.DruckGroesse = 10;
-    if (!platform::writeFileAtomic(adressdatei_pfad(), platform::recordsToBytes(teilnehmer(60))).ok)
+    if (!platform::writeFileAtomic(adressdateiPfad(), platform::recordsToBytes(teilnehmer(60))).ok)
         return 1;
 
-    TForm14* fenster = druckfenster_oeffnen(nullptr);
+    TForm14* fenster = druckfensterOeffnen(nullptr);
     if (zwei)
         fenster->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
     else
@@ -79,7 +79,7 @@ int main(int argc, char* argv[])
         std::printf("%s %s\n", gespeichert ? "saved" : "FAILED", qPrintable(bild));
         ergebnis = gespeichert ? 0 : 1;
         if (!pdf.isEmpty()) {
-            QPrinter& drucker = drucker_des_laufs();
+            QPrinter& drucker = druckerDesLaufs();
             drucker.setOutputFormat(QPrinter::PdfFormat);
             drucker.setOutputFileName(pdf);
             fenster->findChild<QPushButton*>(QStringLiteral("Button2"))->click();

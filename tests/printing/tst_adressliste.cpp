@@ -32,7 +32,7 @@ std::unique_ptr<Seitenstapel> seitenBauen(const QList<TAdressRec>& adressen, int
 
 TAdressRec adresse(const AdressFelder& f)
 {
-    return adresse_aus_feldern(f);
+    return adresseAusFeldern(f);
 }
 
 } // namespace
@@ -117,7 +117,7 @@ void TestAdressliste::linesAtTheirColumnsSpacedByTheTitleHeight()
     QVERIFY(H > QFontMetrics(schrift(punkte).normal()).height());
     const QList<int> xs{6, 86, 146, 276, 416, 506, 586, 666};
     for (int k = 0; k < 3; ++k) {
-        const QStringList texte = adresszeile_texte(teilnehmer(3).at(k));
+        const QStringList texte = adresszeileTexte(teilnehmer(3).at(k));
         for (int i = 0; i < texte.size(); ++i) {
             const AufgenommenerText* t = seite.text(texte[i]);
             if (i == 1 || i >= 3) // the same first name, town and phones on every line
@@ -155,7 +155,7 @@ void TestAdressliste::twoHundredParticipantsContinueOnNumberedPages()
 {
     const QList<TAdressRec> adressen = teilnehmer(200);
     const auto stapel = seitenBauen(adressen);
-    const int proSeite = zeilen_pro_seite(*stapel, kopflayout(*stapel, schrift(10), kDatum, 1));
+    const int proSeite = zeilenProSeite(*stapel, kopflayout(*stapel, schrift(10), kDatum, 1));
     const int H = titelhoehe(10);
     QVERIFY(proSeite > 30);
     QCOMPARE(stapel->PageCount(), (200 + proSeite - 1) / proSeite);
@@ -293,7 +293,7 @@ void TestAdressliste::headerItemsDoNotOverlap()
     const QRectF band = seite.rechtecke().first().rechteck.adjusted(-0.5, -0.5, 0.5, 0.5);
     for (const QRect& r : kopf)
         QVERIFY(r.bottom() < band.top());
-    for (const QString& u : adressliste_ueberschriften()) {
+    for (const QString& u : adresslisteUeberschriften()) {
         // A heading may be cut at large sizes; it starts as the heading does.
         const AufgenommenerText* t = nullptr;
         for (const AufgenommenerText& kandidat : seite.texte())
@@ -355,17 +355,17 @@ void TestAdressliste::cutFontNamesFindTheirFont()
     QFETCH(QString, gespeichert);
     QFETCH(QStringList, installiert);
     QFETCH(QString, schrift);
-    QCOMPARE(druckschrift_aufloesen(gespeichert, installiert), schrift);
+    QCOMPARE(druckschriftAufloesen(gespeichert, installiert), schrift);
 }
 
 void TestAdressliste::fullFontNameIsKeptForTheRun()
 {
-    druckschrift_merken(QStringLiteral("Liberation Sans Narrow"));
+    druckschriftMerken(QStringLiteral("Liberation Sans Narrow"));
     QCOMPARE(Optionen.DruckSchrift.str(), QStringLiteral("Liberation Sans Narr"));
-    QCOMPARE(druckschrift_name({}), QStringLiteral("Liberation Sans Narrow"));
+    QCOMPARE(druckschriftName({}), QStringLiteral("Liberation Sans Narrow"));
     // Settings that name another font again (read anew) win over the name kept.
     Optionen.DruckSchrift.set(QStringLiteral("DejaVu Sans"));
-    QCOMPARE(druckschrift_name({QStringLiteral("DejaVu Sans")}), QStringLiteral("DejaVu Sans"));
+    QCOMPARE(druckschriftName({QStringLiteral("DejaVu Sans")}), QStringLiteral("DejaVu Sans"));
 }
 
 QTEST_MAIN(TestAdressliste)

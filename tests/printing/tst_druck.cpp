@@ -118,7 +118,7 @@ void TestDruck::printedPdfHoldsEveryParticipant()
     QPrinter drucker(QPrinter::HighResolution);
     const QString pdf = m_ordner.filePath(QStringLiteral("liste.pdf"));
     pdfDrucker(drucker, pdf);
-    QCOMPARE(seiten_drucken(drucker, seiten, 0, 1), DruckUrsache::Gedruckt);
+    QCOMPARE(seitenDrucken(drucker, seiten, 0, 1), DruckUrsache::Gedruckt);
 
     const QString text =
         QString::fromUtf8(ausgabe(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}));
@@ -147,7 +147,7 @@ void TestDruck::printedTextIsAsWideRelativeToThePageAsInThePreview()
     QPrinter drucker{QPrinter::PrinterMode(aufloesung)};
     const QString pdf = m_ordner.filePath(QStringLiteral("breite.pdf"));
     pdfDrucker(drucker, pdf);
-    QCOMPARE(seiten_drucken(drucker, seiten, 0, 0), DruckUrsache::Gedruckt);
+    QCOMPARE(seitenDrucken(drucker, seiten, 0, 0), DruckUrsache::Gedruckt);
     const QList<Wort> liste = woerter(pdf);
     const Wort* name = wort(liste, QStringLiteral("Name"));
     const Wort* email = wort(liste, QStringLiteral("E-Mail"));
@@ -187,7 +187,7 @@ void TestDruck::pageKeepsItsShapeOnThePrintableArea()
     QPrinter drucker(QPrinter::HighResolution);
     const QString pdf = m_ordner.filePath(QStringLiteral("lage.pdf"));
     pdfDrucker(drucker, pdf, QPageLayout::Orientation(lage));
-    QCOMPARE(seiten_drucken(drucker, seiten, 0, 0), DruckUrsache::Gedruckt);
+    QCOMPARE(seitenDrucken(drucker, seiten, 0, 0), DruckUrsache::Gedruckt);
     const QList<Wort> liste = woerter(pdf);
     const Wort* name = wort(liste, QStringLiteral("Name"));
     const Wort* email = wort(liste, QStringLiteral("E-Mail"));
@@ -210,23 +210,23 @@ void TestDruck::failedPrintsAreReported()
     const QString unmoeglich = m_ordner.filePath(QStringLiteral("fehlt/liste.pdf"));
     pdfDrucker(drucker, unmoeglich);
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QCOMPARE(seiten_drucken(drucker, seiten, 0, 1), DruckUrsache::StartFehlgeschlagen);
-    const QString text = druckfehler_text(DruckUrsache::StartFehlgeschlagen, druckziel(drucker));
+    QCOMPARE(seitenDrucken(drucker, seiten, 0, 1), DruckUrsache::StartFehlgeschlagen);
+    const QString text = druckfehlerText(DruckUrsache::StartFehlgeschlagen, druckziel(drucker));
     QVERIFY(text.contains(QDir::toNativeSeparators(unmoeglich)));
     QVERIFY(text.contains(QStringLiteral("konnte nicht beginnen")));
 
     OhneNeueSeite schreiber(m_ordner.filePath(QStringLiteral("neu.pdf")));
-    QCOMPARE(seiten_drucken(schreiber, seiten, 0, 1), DruckUrsache::NeueSeiteFehlgeschlagen);
+    QCOMPARE(seitenDrucken(schreiber, seiten, 0, 1), DruckUrsache::NeueSeiteFehlgeschlagen);
     // With a single page no new sheet is needed.
     OhneNeueSeite einzeln(m_ordner.filePath(QStringLiteral("einzeln.pdf")));
-    QCOMPARE(seiten_drucken(einzeln, seiten, 1, 1), DruckUrsache::Gedruckt);
+    QCOMPARE(seitenDrucken(einzeln, seiten, 1, 1), DruckUrsache::Gedruckt);
 
     Seitenstapel leer;
-    QCOMPARE(seiten_drucken(einzeln, leer, 0, 0), DruckUrsache::KeineSeiten);
+    QCOMPARE(seitenDrucken(einzeln, leer, 0, 0), DruckUrsache::KeineSeiten);
     for (DruckUrsache u :
          {DruckUrsache::KeineSeiten, DruckUrsache::SeiteFehlt,
           DruckUrsache::NeueSeiteFehlgeschlagen, DruckUrsache::AbschlussFehlgeschlagen})
-        QVERIFY(!druckfehler_text(u, QStringLiteral("X")).isEmpty());
+        QVERIFY(!druckfehlerText(u, QStringLiteral("X")).isEmpty());
 }
 
 void TestDruck::printPageChecksTheIndexAndNamesTheJob()

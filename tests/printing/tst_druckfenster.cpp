@@ -112,7 +112,7 @@ void TestDruckfenster::cleanup()
 void TestDruckfenster::menuItemOpensANewWindowEachTimeFreedHoweverClosed()
 {
     QVERIFY(teilnehmerdateiSchreiben(teilnehmer(5)));
-    const auto form = programm_aufbauen();
+    const auto form = programmAufbauen();
     form->show();
     m_meldungen->clear(); // the start's own messages (no help file here)
     QAction* punkt = form->findChild<QAction*>(QStringLiteral("Adressendrucken1"));
@@ -261,7 +261,7 @@ void TestDruckfenster::pickedFontIsStoredAndUsed()
 
 void TestDruckfenster::unreadableParticipantFileIsReported()
 {
-    QVERIFY(QDir().mkdir(adressdatei_pfad()));
+    QVERIFY(QDir().mkdir(adressdateiPfad()));
     TForm14 fenster;
     fenster.oeffnen();
     QCOMPARE(m_meldungen->messages().size(), 1);
@@ -288,7 +288,7 @@ void TestDruckfenster::changedParticipantFileIsRebuiltOnActivation()
     QCOMPARE(neu.count(), 0); // unchanged file: nothing rebuilt
 
     QVERIFY(teilnehmerdateiSchreiben(teilnehmer(130)));
-    QFile datei(adressdatei_pfad());
+    QFile datei(adressdateiPfad());
     QVERIFY(datei.open(QIODevice::ReadWrite));
     QVERIFY(datei.setFileTime(QDateTime::currentDateTime().addSecs(5),
                               QFileDevice::FileModificationTime));
@@ -419,7 +419,7 @@ void TestDruckfenster::otherPrinterIsThePrinterThatPrints()
     QCOMPARE(m_meldungen->messages().size(), 1);
     QVERIFY(m_meldungen->lastText().contains(QStringLiteral("konnte nicht beginnen")));
     QVERIFY(m_meldungen->lastText().contains(QStringLiteral("x.pdf")));
-    drucker_des_laufs().setOutputFileName(QString());
+    druckerDesLaufs().setOutputFileName(QString());
 }
 
 QTEST_MAIN(TestDruckfenster)

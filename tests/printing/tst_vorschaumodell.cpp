@@ -275,7 +275,7 @@ void TestVorschaumodell::pageSizeFromThePrinter()
     QFETCH(int, breite);
     QFETCH(int, hoehe);
     QFETCH(QSize, seite);
-    QCOMPARE(seitengroesse_vom_drucker(dpi, dpi, breite, hoehe, 96, 96), seite);
+    QCOMPARE(seitengroesseVomDrucker(dpi, dpi, breite, hoehe, 96, 96), seite);
 }
 
 QTEST_APPLESS_MAIN(TestVorschaumodell)

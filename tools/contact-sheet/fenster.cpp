@@ -36,8 +36,7 @@ std::unique_ptr<QWidget> messageBox()
 {
     auto box = std::make_unique<QMessageBox>(
         QMessageBox::Warning, QStringLiteral("Zorbel-Master"),
-        hilfe_fehlt_meldung(QStringLiteral("/opt/zorbel/Zorbeln-Hilfe.html")),
-        QMessageBox::NoButton);
+        hilfeFehltMeldung(QStringLiteral("/opt/zorbel/Zorbeln-Hilfe.html")), QMessageBox::NoButton);
     box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     return box;
 }
@@ -118,7 +117,7 @@ std::unique_ptr<QWidget> mainWindow()
 {
     // As the program builds it: every command wired to its window.
     optionen_lesen();
-    return programm_aufbauen();
+    return programmAufbauen();
 }
 
 } // namespace

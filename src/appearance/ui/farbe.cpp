@@ -136,12 +136,12 @@ void TFarbe::ListBox1Click(QListWidgetItem* item)
 void TFarbe::ListBox1DblClick(QListWidgetItem* item)
 {
     ListBox1Click(item);
-    stil_aktivieren_und_speichern();
+    stilAktivierenUndSpeichern();
 }
 
 void TFarbe::Style_ButtonClick()
 {
-    stil_aktivieren_und_speichern();
+    stilAktivierenUndSpeichern();
     close();
 }
 

@@ -64,7 +64,7 @@ bool style_speichern()
     return platform::saveDataFile(platform::dataFile(kStyleFile), platform::toCp1252(Stilname));
 }
 
-bool stil_aktivieren_und_speichern()
+bool stilAktivierenUndSpeichern()
 {
     if (!appearance::StyleManager::setStyle(Stilname))
         return false;

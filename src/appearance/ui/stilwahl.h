@@ -21,4 +21,4 @@ bool style_speichern();
 
 // Activates Stilname for all windows and stores it (the list's double click and
 // "Style aktivieren"). Returns false when the name is unknown (nothing stored then).
-bool stil_aktivieren_und_speichern();
+bool stilAktivierenUndSpeichern();

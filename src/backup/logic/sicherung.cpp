@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <dirent.h>
 
-const QStringList& datendatei_masken()
+const QStringList& datendateiMasken()
 {
     static const QStringList masken = {
         QStringLiteral("*.opt"), QStringLiteral("*.frb"), QStringLiteral("*.adr"),
@@ -18,7 +18,7 @@ const QStringList& datendatei_masken()
     return masken;
 }
 
-QString standard_sicherungsordner()
+QString standardSicherungsordner()
 {
     return QDir::homePath() + QStringLiteral("/Zorbel_Master_Backup");
 }
@@ -31,14 +31,14 @@ QString datumsanhang(const QDate& datum)
         .arg(datum.year(), 4, 10, QLatin1Char('0'));
 }
 
-QString mit_trenner(const QString& ordner)
+QString mitTrenner(const QString& ordner)
 {
     if (ordner.isEmpty() || ordner.endsWith(QLatin1Char('/')))
         return ordner;
     return ordner + QLatin1Char('/');
 }
 
-bool gleicher_ordner(const QString& a, const QString& b)
+bool gleicherOrdner(const QString& a, const QString& b)
 {
     const QFileInfo erster(a);
     const QFileInfo zweiter(b);
@@ -75,7 +75,7 @@ QRegularExpression maskenausdruck(const QString& maske)
 
 } // namespace
 
-bool passt_zur_maske(const QString& name, const QString& maske)
+bool passtZurMaske(const QString& name, const QString& maske)
 {
     if (maskenausdruck(maske).match(name).hasMatch())
         return true;
@@ -85,14 +85,14 @@ bool passt_zur_maske(const QString& name, const QString& maske)
     return false;
 }
 
-QStringList dateien_der_maske(const QString& ordner, const QString& maske)
+QStringList dateienDerMaske(const QString& ordner, const QString& maske)
 {
     const QDir dir(ordner);
     QStringList treffer;
     const QStringList alle =
         dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : alle) {
-        if (passt_zur_maske(name, maske) && !QFileInfo(dir.filePath(name)).isDir())
+        if (passtZurMaske(name, maske) && !QFileInfo(dir.filePath(name)).isDir())
             treffer.append(name);
     }
     return treffer;
@@ -114,9 +114,9 @@ bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
 bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordner,
                             const QString& maske)
 {
-    const QString von = mit_trenner(quellordner);
-    const QString nach = mit_trenner(zielordner);
-    for (const QString& name : dateien_der_maske(von, maske)) {
+    const QString von = mitTrenner(quellordner);
+    const QString nach = mitTrenner(zielordner);
+    for (const QString& name : dateienDerMaske(von, maske)) {
         if (m_fortschritt)
             m_fortschritt(von + name, nach + name);
         if (!KopiereDatei(von + name, nach + name))
@@ -127,14 +127,14 @@ bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordne
 
 bool TKopierlauf::verz_lesen(const QString& quellordner, const QString& zielordner)
 {
-    for (const QString& maske : datendatei_masken()) {
+    for (const QString& maske : datendateiMasken()) {
         if (!Dir_lesen(quellordner, zielordner, maske))
             return false;
     }
     return true;
 }
 
-int laufwerk_pruefen(const QString& wurzel)
+int laufwerkPruefen(const QString& wurzel)
 {
     DIR* dir = ::opendir(QFile::encodeName(wurzel).constData());
     if (!dir)
@@ -175,7 +175,7 @@ Laufwerksmeldung laufwerksmeldung(QChar lw, int befund)
     }
 }
 
-bool braucht_laufwerkspruefung(const QString& sicherungsordner)
+bool brauchtLaufwerkspruefung(const QString& sicherungsordner)
 {
     return sicherungsordner.size() >= 2 && sicherungsordner.at(0).toUpper() == QLatin1Char('A') &&
            sicherungsordner.at(1) == QLatin1Char(':');

@@ -13,30 +13,30 @@
 // through a callback.
 
 // The masks of the data-file set, in the order they are copied.
-const QStringList& datendatei_masken();
+const QStringList& datendateiMasken();
 
 // "Zorbel_Master_Backup" in the user's home folder: the backup folder whenever none is stored.
-QString standard_sicherungsordner();
+QString standardSicherungsordner();
 
 // The folder name a backup of `datum` gets: dd_mm_yyyy, whatever the system's date format.
 QString datumsanhang(const QDate& datum);
 
 // `ordner` with a trailing "/" (an empty text stays empty).
-QString mit_trenner(const QString& ordner);
+QString mitTrenner(const QString& ordner);
 
 // Whether `a` and `b` name the same existing folder (links and "/" at the end do not count).
-bool gleicher_ordner(const QString& a, const QString& b);
+bool gleicherOrdner(const QString& a, const QString& b);
 
 // Creates `ordner` with every missing parent folder; true when it exists afterwards.
 bool verz_anl(const QString& ordner);
 
 // Whether `name` matches `maske` the way the file system's wildcard search does: "*" and "?"
 // are wildcards, letter case does not count, and "name.*" also matches "name" itself.
-bool passt_zur_maske(const QString& name, const QString& maske);
+bool passtZurMaske(const QString& name, const QString& maske);
 
 // The names of the files in `ordner` that match `maske`, hidden and read-only files included,
 // sorted by name. Folders are never listed.
-QStringList dateien_der_maske(const QString& ordner, const QString& maske);
+QStringList dateienDerMaske(const QString& ordner, const QString& maske);
 
 // A copy run: copies file after file and stops at the first failure, whose report (file, code
 // and the system's reason) the run keeps for the window to show. Copies already made stay.
@@ -71,7 +71,7 @@ private:
 
 // Probes the root folder `wurzel`: 0 a file is there, 18 no file, 3 no such folder; any other
 // value is the system's error number.
-int laufwerk_pruefen(const QString& wurzel);
+int laufwerkPruefen(const QString& wurzel);
 
 // The root a drive letter stands for on this platform ("A:/", which exists only where the
 // program was started beside such a folder: there are no drive letters here).
@@ -86,4 +86,4 @@ struct Laufwerksmeldung {
 Laufwerksmeldung laufwerksmeldung(QChar lw, int befund);
 
 // Whether a stored backup folder names drive A: (or a:), the only drive that gets probed.
-bool braucht_laufwerkspruefung(const QString& sicherungsordner);
+bool brauchtLaufwerkspruefung(const QString& sicherungsordner);

@@ -106,9 +106,9 @@ QLabel* neueKopfzeile(const QString& name, QWidget* parent)
 
 } // namespace
 
-void sicherung_oeffnen()
+void sicherungOeffnen()
 {
-    hauptflaeche_verbergen();
+    hauptflaecheVerbergen();
     TBack5 fenster(hauptfenster());
     fenster.DatensichernWiederherstellen1Click();
     platform::runModal(fenster);
@@ -386,7 +386,7 @@ void TBack5::DatensichernWiederherstellen1Click()
 
     setWindowTitle(QStringLiteral("Zorbel-Master Datensicherung"));
     Edit1->setText(z.quellordner);
-    Edit2->setText(z.zielordner.isEmpty() ? standard_sicherungsordner() : z.zielordner);
+    Edit2->setText(z.zielordner.isEmpty() ? standardSicherungsordner() : z.zielordner);
     Panel4->setText(QStringLiteral("Wählen Sie bei Bedarf ein anderes Zielverzeichnis."));
 
     FileListBox1->clear();
@@ -472,15 +472,15 @@ void TBack5::Button4Click()
     z.zielNichtSpeichern = true;
     // An emptied field stands for the default folder, never for a folder relative to wherever
     // the program was started.
-    const QString basis = Edit2->text().isEmpty() ? standard_sicherungsordner() : Edit2->text();
-    Edit2->setText(mit_trenner(basis) + datumsanhang(platform::today()));
+    const QString basis = Edit2->text().isEmpty() ? standardSicherungsordner() : Edit2->text();
+    Edit2->setText(mitTrenner(basis) + datumsanhang(platform::today()));
 }
 
 void TBack5::CheckBox1Click()
 {
     if (CheckBox1->isChecked()) {
         if (Edit2->text().isEmpty())
-            Edit2->setText(standard_sicherungsordner());
+            Edit2->setText(standardSicherungsordner());
         sicherungsordnerMerken(Edit2->text());
         Optionen.AutoSicherung = 1;
         Button1->setEnabled(true);
@@ -549,11 +549,11 @@ void TBack5::FileListBox1Click()
     const QString name = QFileInfo(datei).fileName();
     z.dateiGewaehlt = true;
     z.quelldatei = datei;
-    z.zieldatei = mit_trenner(z.zielordner) + name;
+    z.zieldatei = mitTrenner(z.zielordner) + name;
     Edit3->setText(z.quelldatei);
     Edit4->setText(z.zieldatei);
     if (z.modus == 2) {
-        z.quellordner = mit_trenner(DirectoryListBox2->directory());
+        z.quellordner = mitTrenner(DirectoryListBox2->directory());
         z.namensmaske = name.chopped(std::min<qsizetype>(4, name.size())) + QStringLiteral(".*");
     }
 }
@@ -601,7 +601,7 @@ void TBack5::sichern()
         return;
     }
     // Copying the data files onto themselves would close the window as if a backup existed.
-    if (gleicher_ordner(Edit2->text(), z.quellordner)) {
+    if (gleicherOrdner(Edit2->text(), z.quellordner)) {
         platform::showMessage(kZielIstDatenordner, platform::Buttons::Ok,
                               platform::Icon::Information);
         Edit2->setFocus();
@@ -612,7 +612,7 @@ void TBack5::sichern()
     platform::showFileError(optionen_speichern());
 
     sanduhr(true);
-    z.zielordner = mit_trenner(Edit2->text());
+    z.zielordner = mitTrenner(Edit2->text());
     if (!verz_anl(z.zielordner)) {
         sanduhr(false);
         platform::showMessage(QStringLiteral("Beim Anlegen von ") + z.zielordner +
@@ -620,7 +620,7 @@ void TBack5::sichern()
         laufBeenden();
         return;
     }
-    z.quellordner = mit_trenner(z.quellordner);
+    z.quellordner = mitTrenner(z.quellordner);
     if (!z.zielNichtSpeichern) {
         sicherungsordnerMerken(z.zielordner);
         platform::showFileError(optionen_speichern());
@@ -722,8 +722,8 @@ bool TBack5::selektierteDateienWiederherstellen(TKopierlauf& lauf)
         return true;
     setzeBeschriftung(Label5, Edit3, QStringLiteral("Kopiere Dateien von:"));
     setzeBeschriftung(Label6, Edit4, QStringLiteral("Kopiere Dateien nach:"));
-    z.quellordner = mit_trenner(DirectoryListBox2->directory());
-    const QString ziel = mit_trenner(z.zielordner);
+    z.quellordner = mitTrenner(DirectoryListBox2->directory());
+    const QString ziel = mitTrenner(z.zielordner);
     for (const QString& name : namen) {
         Edit3->setText(z.quellordner + name);
         Edit4->setText(ziel + name);
@@ -757,7 +757,7 @@ void TBack5::laufBeenden()
 {
     sanduhr(false);
     accept();
-    hauptflaeche_zeigen();
+    hauptflaecheZeigen();
 }
 
 void TBack5::Button2Click()
@@ -771,7 +771,7 @@ void TBack5::Button2Click()
         platform::showFileError(optionen_speichern());
     }
     accept();
-    hauptflaeche_zeigen();
+    hauptflaecheZeigen();
 }
 
 void TBack5::done(int result)

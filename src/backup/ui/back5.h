@@ -18,7 +18,7 @@ class TKopierlauf;
 // Opens the backup and restore window from the main window ("Backup", "Daten
 // sichern/Wiederherstellen"): hides the main-screen panel, creates the window anew and runs it
 // modally on the backup page.
-void sicherung_oeffnen();
+void sicherungOeffnen();
 
 // The backup and restore window. Page "Datensicherung" copies the data files into a backup
 // folder, page "Datenwiederherstellung" copies files of a backup folder back into the data

@@ -105,7 +105,7 @@ void TDatensicherung::platzieren()
 bool TDatensicherung::Lesen()
 {
     const QString gespeichert = Optionen.SicherungsPfad.str();
-    if (braucht_laufwerkspruefung(gespeichert) && !DiskInDrive(QLatin1Char('A'), true))
+    if (brauchtLaufwerkspruefung(gespeichert) && !DiskInDrive(QLatin1Char('A'), true))
         return true;
 
     platzieren();
@@ -114,7 +114,7 @@ bool TDatensicherung::Lesen()
 
     m_quellordner = Datenordner;
     // Without a stored folder the backup goes where the backup window would put it.
-    m_zielordner = mit_trenner(gespeichert.isEmpty() ? standard_sicherungsordner() : gespeichert);
+    m_zielordner = mitTrenner(gespeichert.isEmpty() ? standardSicherungsordner() : gespeichert);
     bool fertig = true;
     if (!verz_anl(m_zielordner)) {
         platform::showMessage(QStringLiteral("Beim Anlegen von ") + m_zielordner +
@@ -131,7 +131,7 @@ bool TDatensicherung::Lesen()
                                                      "Datensicherung.\n"),
                                   platform::Buttons::Ok, platform::Icon::Information);
         } else {
-            for (const QString& maske : datendatei_masken()) {
+            for (const QString& maske : datendateiMasken()) {
                 if (!Dir_lesen(maske)) {
                     fertig = false;
                     break;
@@ -157,7 +157,7 @@ bool TDatensicherung::Dir_lesen(const QString& maske)
 
 bool TDatensicherung::DiskInDrive(QChar lw, bool Statusanzeige)
 {
-    const Laufwerksmeldung befund = laufwerksmeldung(lw, laufwerk_pruefen(laufwerkswurzel(lw)));
+    const Laufwerksmeldung befund = laufwerksmeldung(lw, laufwerkPruefen(laufwerkswurzel(lw)));
     if (Statusanzeige && !befund.text.isEmpty())
         platform::showMessage(befund.text);
     return befund.brauchbar;

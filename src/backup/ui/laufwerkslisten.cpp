@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 
-QList<Ordnereintrag> ordnerliste_eintraege(const QString& offenerOrdner)
+QList<Ordnereintrag> ordnerlisteEintraege(const QString& offenerOrdner)
 {
     QList<Ordnereintrag> eintraege;
     const QString ordner = QDir::cleanPath(QDir(offenerOrdner).absolutePath());
@@ -16,14 +16,14 @@ QList<Ordnereintrag> ordnerliste_eintraege(const QString& offenerOrdner)
     eintraege.append({pfad, pfad, 0, true});
     const QStringList teile = ordner.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (const QString& teil : teile) {
-        pfad = mit_trenner(pfad) + teil;
+        pfad = mitTrenner(pfad) + teil;
         eintraege.append({pfad, teil, int(eintraege.size()), true});
     }
     const int tiefe = int(eintraege.size());
     const QStringList unterordner = QDir(ordner).entryList(
         QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     for (const QString& name : unterordner)
-        eintraege.append({mit_trenner(ordner) + name, name, tiefe, false});
+        eintraege.append({mitTrenner(ordner) + name, name, tiefe, false});
     return eintraege;
 }
 
@@ -101,7 +101,7 @@ void TDirectoryListBox::fuellen()
     clear();
     const QIcon offen = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon zu = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    for (const Ordnereintrag& eintrag : ordnerliste_eintraege(m_ordner)) {
+    for (const Ordnereintrag& eintrag : ordnerlisteEintraege(m_ordner)) {
         auto* zeile = new QListWidgetItem(
             eintrag.offen ? offen : zu,
             QString(eintrag.tiefe * 3, QLatin1Char(' ')) + eintrag.anzeige, this);
@@ -151,7 +151,7 @@ void TFileListBox::aktualisieren()
     if (m_ordner.isEmpty())
         return;
     const QIcon symbol = style()->standardIcon(QStyle::SP_FileIcon);
-    for (const QString& name : dateien_der_maske(m_ordner, m_maske))
+    for (const QString& name : dateienDerMaske(m_ordner, m_maske))
         new QListWidgetItem(symbol, name, this);
 }
 
@@ -173,7 +173,7 @@ QString TFileListBox::fileName() const
     const QListWidgetItem* aktuell = currentItem();
     if (!aktuell || m_ordner.isEmpty())
         return {};
-    return mit_trenner(m_ordner) + aktuell->text();
+    return mitTrenner(m_ordner) + aktuell->text();
 }
 
 QString TFileListBox::gewaehlteDatei() const
@@ -181,7 +181,7 @@ QString TFileListBox::gewaehlteDatei() const
     const QList<QListWidgetItem*> gewaehlt = selectedItems();
     if (gewaehlt.isEmpty() || m_ordner.isEmpty())
         return fileName();
-    return mit_trenner(m_ordner) + gewaehlt.first()->text();
+    return mitTrenner(m_ordner) + gewaehlt.first()->text();
 }
 
 QStringList TFileListBox::selectedNames() const

@@ -17,7 +17,7 @@ struct Ordnereintrag {
     int tiefe = 0;
     bool offen = false; // on the path to the open folder (the open folder included)
 };
-QList<Ordnereintrag> ordnerliste_eintraege(const QString& offenerOrdner);
+QList<Ordnereintrag> ordnerlisteEintraege(const QString& offenerOrdner);
 
 // The drive box: the home folder and this machine's mounted volumes.
 class TDriveComboBox : public QComboBox

@@ -13,7 +13,7 @@ QString optionenDatei()
     return platform::dataFile(QStringLiteral("Zorbeln.opt"));
 }
 
-void optionen_standardwerte(TOptionenRec& rec)
+void optionenStandardwerte(TOptionenRec& rec)
 {
     rec.HauptflaecheZeigen = 1;
     rec.Frei4 = 0;
@@ -53,7 +53,7 @@ platform::WriteResult schreiben()
 
 platform::WriteResult optionen_anlegen()
 {
-    optionen_standardwerte(Optionen);
+    optionenStandardwerte(Optionen);
     return schreiben();
 }
 
@@ -64,11 +64,11 @@ platform::WriteResult optionen_lesen()
     // A short or damaged file must never leave the record with zeros where the program
     // expects its defaults, so the bytes present are laid over the defaults.
     TOptionenRec gelesen = Optionen;
-    optionen_standardwerte(gelesen);
+    optionenStandardwerte(gelesen);
     if (!platform::readFirstRecordOver(optionenDatei(), gelesen)) {
         // Unreadable (a folder in its place, no permission): run with the defaults and leave
         // the file alone until the next save.
-        optionen_standardwerte(Optionen);
+        optionenStandardwerte(Optionen);
         return {};
     }
     Optionen = gelesen;

@@ -95,4 +95,4 @@ platform::WriteResult optionen_speichern();
 platform::WriteResult optionen_anlegen();
 
 // The defaults without writing them (Frei566, AuswahlKennung and the padding keep their bytes).
-void optionen_standardwerte(TOptionenRec& rec);
+void optionenStandardwerte(TOptionenRec& rec);

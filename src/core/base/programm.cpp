@@ -8,13 +8,13 @@ QString Hilfedatei;
 std::int32_t TaskleistenHoehe = 0;
 std::int32_t TaskleisteFest = 1;
 
-platform::WriteResult programm_initialisieren()
+platform::WriteResult programmInitialisieren()
 {
     platform::setDataFolderFromProgram();
     return optionen_lesen();
 }
 
-QString hilfe_fehlt_meldung(const QString& hilfedatei)
+QString hilfeFehltMeldung(const QString& hilfedatei)
 {
     // A message box on this platform breaks a line only at a line feed: the carriage return
     // alone would glue the path to the text.

@@ -13,8 +13,8 @@ extern std::int32_t TaskleisteFest;   // 1 when the taskbar is always shown, 0 w
 
 // Start-up before any window exists: fixes the data folder and the version, loads the
 // settings. The result tells whether a missing settings file could be created.
-platform::WriteResult programm_initialisieren();
+platform::WriteResult programmInitialisieren();
 
 // The message when the help file is missing: the text, a line break (carriage return and line
 // feed), the path on a line of its own.
-QString hilfe_fehlt_meldung(const QString& hilfedatei);
+QString hilfeFehltMeldung(const QString& hilfedatei);

@@ -13,10 +13,10 @@ HauptfensterDienste& dienste()
 }
 } // namespace
 
-void hilfe_zeigen(int kontext)
+void hilfeZeigen(int kontext)
 {
     if (!platform::showHelp(Hilfedatei, kontext))
-        platform::showMessage(hilfe_fehlt_meldung(Hilfedatei), platform::Buttons::Ok,
+        platform::showMessage(hilfeFehltMeldung(Hilfedatei), platform::Buttons::Ok,
                               platform::Icon::Warning);
 }
 
@@ -25,13 +25,13 @@ void hauptfensterDiensteSetzen(HauptfensterDienste d)
     dienste() = std::move(d);
 }
 
-void hauptflaeche_zeigen()
+void hauptflaecheZeigen()
 {
     if (dienste().hauptflaecheSichtbar)
         dienste().hauptflaecheSichtbar(true);
 }
 
-void hauptflaeche_verbergen()
+void hauptflaecheVerbergen()
 {
     if (dienste().hauptflaecheSichtbar)
         dienste().hauptflaecheSichtbar(false);

@@ -13,9 +13,9 @@ struct HauptfensterDienste {
 void hauptfensterDiensteSetzen(HauptfensterDienste dienste);
 
 // Opens the help file at a context number; a missing help file shows the message instead.
-void hilfe_zeigen(int kontext);
+void hilfeZeigen(int kontext);
 
-void hauptflaeche_zeigen();
-void hauptflaeche_verbergen();
+void hauptflaecheZeigen();
+void hauptflaecheVerbergen();
 void titel_zeigen();
 QWidget* hauptfenster();

@@ -33,18 +33,18 @@ QString auswahldatei1();
 QString auswahldatei2();
 
 // Every whole record of the file in file order; empty when the file is missing or unreadable.
-QList<TAuswahlRec> auswahl_lesen(const QString& pfad);
+QList<TAuswahlRec> auswahlLesen(const QString& pfad);
 
 // The Name field of every record, in file order (what the selection dialog shows).
-QStringList auswahl_namen_lesen(const QString& pfad);
+QStringList auswahlNamenLesen(const QString& pfad);
 
 // The record the selection dialog writes for one list entry: the entry cut to its first
 // 50 bytes of Windows-1252 in Name, Nummer and Vorname empty, every unused byte zero.
-TAuswahlRec auswahl_eintrag(const QString& eintrag);
+TAuswahlRec auswahlEintrag(const QString& eintrag);
 
 // The file content for the entries, one record per entry in the given order.
-QByteArray auswahl_bytes(const QStringList& eintraege);
+QByteArray auswahlBytes(const QStringList& eintraege);
 
 // Replaces the file atomically with one record per entry. On failure the earlier file stays
 // as it was and the result carries the cause.
-platform::WriteResult auswahl_schreiben(const QString& pfad, const QStringList& eintraege);
+platform::WriteResult auswahlSchreiben(const QString& pfad, const QStringList& eintraege);

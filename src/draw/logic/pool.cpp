@@ -14,12 +14,12 @@
 std::int32_t Auswahlanzahl = 0;
 std::int32_t Poolanzahl = 0;
 
-QString pool_eintrag(const QString& vorname, const QString& name)
+QString poolEintrag(const QString& vorname, const QString& name)
 {
     return vorname + QLatin1Char(' ') + name;
 }
 
-QByteArray pool_bytes(const QStringList& eintraege)
+QByteArray poolBytes(const QStringList& eintraege)
 {
     QByteArray bytes;
     for (const QString& eintrag : eintraege) {
@@ -56,11 +56,11 @@ PoolStatus StrList(QList<platform::Message>& meldungen)
     QStringList eintraege;
     eintraege.reserve(records.size());
     for (const TAuswahlRec& rec : records)
-        eintraege.append(pool_eintrag(rec.Vorname.str(), rec.Name.str()));
+        eintraege.append(poolEintrag(rec.Vorname.str(), rec.Name.str()));
 
     const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
     const platform::WriteResult geschrieben =
-        platform::writeFileAtomic(poolPfad, pool_bytes(eintraege));
+        platform::writeFileAtomic(poolPfad, poolBytes(eintraege));
     if (!geschrieben.ok) {
         meldungen.append(
             platform::errorMessage(platform::fileErrorMessage(geschrieben, kNichtsGezogen)));
@@ -96,7 +96,7 @@ QStringList zeilenTrennen(const QString& text)
 
 } // namespace
 
-bool pool_laden(QStringList& zeilen, QList<platform::Message>& meldungen)
+bool poolLaden(QStringList& zeilen, QList<platform::Message>& meldungen)
 {
     const platform::ReadResult pool =
         platform::readFile(QDir::current().absoluteFilePath(kPoolDatei));

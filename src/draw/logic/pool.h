@@ -18,10 +18,10 @@ extern std::int32_t Auswahlanzahl;
 extern std::int32_t Poolanzahl;
 
 // The pool line of one selection record: Vorname, one blank, Name.
-QString pool_eintrag(const QString& vorname, const QString& name);
+QString poolEintrag(const QString& vorname, const QString& name);
 
 // The pool file content: each entry in Windows-1252 followed by CR LF, the last one included.
-QByteArray pool_bytes(const QStringList& eintraege);
+QByteArray poolBytes(const QStringList& eintraege);
 
 enum class PoolStatus {
     Neu,           // rebuilt from "aktuelle_Liste2.akt"
@@ -36,4 +36,4 @@ PoolStatus StrList(QList<platform::Message>& meldungen);
 
 // Loads the lines of the pool file (CR LF or LF ends a line). When the file is missing or
 // cannot be read, appends a German message to `meldungen` and returns false.
-bool pool_laden(QStringList& zeilen, QList<platform::Message>& meldungen);
+bool poolLaden(QStringList& zeilen, QList<platform::Message>& meldungen);

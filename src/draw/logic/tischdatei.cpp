@@ -208,7 +208,7 @@ QByteArray recordBytes(int tische)
 
 } // namespace
 
-platform::WriteResult tisch_speichern(int tische)
+platform::WriteResult tischSpeichern(int tische)
 {
     if (!tischanzahlGueltig(tische)) {
         platform::WriteResult ungueltig;
@@ -225,7 +225,7 @@ QString tischSpeicherMeldung(const platform::WriteResult& geschrieben)
                                       QStringLiteral("Die neue Tischbelegung wird nur angezeigt."));
 }
 
-Tischlesung tisch_lesen(int tische)
+Tischlesung tischLesen(int tische)
 {
     Tischlesung lesung;
     if (!tischanzahlGueltig(tische))
@@ -246,7 +246,7 @@ Tischlesung tisch_lesen(int tische)
     return lesung;
 }
 
-platform::FileResult tisch_loeschen(int tische)
+platform::FileResult tischLoeschen(int tische)
 {
     platform::FileResult geloescht;
     geloescht.action = platform::FileAction::Delete;
@@ -279,41 +279,41 @@ QString tischLoeschMeldung(const platform::FileResult& geloescht)
 
 platform::WriteResult tisch2_speichern()
 {
-    return tisch_speichern(2);
+    return tischSpeichern(2);
 }
 platform::WriteResult tisch3_speichern()
 {
-    return tisch_speichern(3);
+    return tischSpeichern(3);
 }
 platform::WriteResult tisch4_speichern()
 {
-    return tisch_speichern(4);
+    return tischSpeichern(4);
 }
 platform::WriteResult tisch5_speichern()
 {
-    return tisch_speichern(5);
+    return tischSpeichern(5);
 }
 platform::WriteResult tisch6_speichern()
 {
-    return tisch_speichern(6);
+    return tischSpeichern(6);
 }
 Tischlesung tisch2_lesen()
 {
-    return tisch_lesen(2);
+    return tischLesen(2);
 }
 Tischlesung tisch3_lesen()
 {
-    return tisch_lesen(3);
+    return tischLesen(3);
 }
 Tischlesung tisch4_lesen()
 {
-    return tisch_lesen(4);
+    return tischLesen(4);
 }
 Tischlesung tisch5_lesen()
 {
-    return tisch_lesen(5);
+    return tischLesen(5);
 }
 Tischlesung tisch6_lesen()
 {
-    return tisch_lesen(6);
+    return tischLesen(6);
 }

@@ -106,7 +106,7 @@ Tischbelegung tischbelegungAusRecord(int tische);
 
 // Writes the in-memory record of `tische` tables to its file (atomic). On failure the
 // earlier file stays and the result carries the cause.
-platform::WriteResult tisch_speichern(int tische);
+platform::WriteResult tischSpeichern(int tische);
 // The German message of a failed save of the table file.
 QString tischSpeicherMeldung(const platform::WriteResult& geschrieben);
 // Lays the file over the in-memory record (a short file replaces only its first bytes) and
@@ -118,10 +118,10 @@ struct Tischlesung {
     Tischbelegung belegung;
     QList<platform::Message> meldungen;
 };
-Tischlesung tisch_lesen(int tische);
+Tischlesung tischLesen(int tische);
 // Deletes the table file; a missing file is no failure. When an existing file cannot be
 // deleted, the result carries the cause (the seating stays stored).
-platform::FileResult tisch_loeschen(int tische);
+platform::FileResult tischLoeschen(int tische);
 // The German message of a table file that could not be deleted.
 QString tischLoeschMeldung(const platform::FileResult& geloescht);
 

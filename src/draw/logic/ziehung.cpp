@@ -80,8 +80,8 @@ Sitzplatz sitzplatz(int k, std::int32_t spielmodus)
     return {k / 4 + 1, kDoppelPlaetze[k % 4]};
 }
 
-Ziehungsergebnis ziehung_berechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                   std::int32_t poolanzahl, const QStringList& pool)
+Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
+                                  std::int32_t poolanzahl, const QStringList& pool)
 {
     Ziehungsergebnis ergebnis;
     ergebnis.tische = tische;
@@ -139,21 +139,21 @@ Ziehungsergebnis personen_zuweisen(int tische)
     QList<platform::Message> meldungen;
     const PoolStatus status = StrList(meldungen);
     if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
-        !pool_laden(pool, meldungen)) {
+        !poolLaden(pool, meldungen)) {
         Ziehungsergebnis ende = abgebrochen(tische);
         ende.meldungen = meldungen;
         return melden(ende);
     }
 
     Ziehungsergebnis ergebnis =
-        ziehung_berechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
+        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);
-    const platform::WriteResult gespeichert = tisch_speichern(tische);
+    const platform::WriteResult gespeichert = tischSpeichern(tische);
     ergebnis.gespeichert = gespeichert.ok;
     if (gespeichert.ok)
-        meldungen.append(tisch_lesen(tische).meldungen);
+        meldungen.append(tischLesen(tische).meldungen);
     else
         meldungen.append(platform::errorMessage(tischSpeicherMeldung(gespeichert)));
     ergebnis.belegung = tischbelegungAusRecord(tische);

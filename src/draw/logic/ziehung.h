@@ -42,8 +42,8 @@ struct Ziehungsergebnis {
 
 // The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the
 // random numbers, `poolanzahl` the number of passes. Fills `belegung` and `nummern`.
-Ziehungsergebnis ziehung_berechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                   std::int32_t poolanzahl, const QStringList& pool);
+Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
+                                  std::int32_t poolanzahl, const QStringList& pool);
 
 // The whole draw for `tische` tables (2 ... 6) with Optionen.Spielmodus. After
 // "Auswahl speichern" the selection dialog calls this (or the named operation below).

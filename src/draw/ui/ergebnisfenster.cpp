@@ -563,9 +563,9 @@ void Ergebnisfenster::ziehungBeendet(const Ziehungsergebnis& ergebnis)
 
 void Ergebnisfenster::zeigen()
 {
-    hauptflaeche_verbergen();
+    hauptflaecheVerbergen();
     namenLeeren();
-    const Tischlesung lesung = tisch_lesen(tische());
+    const Tischlesung lesung = tischLesen(tische());
     platform::showMessages(lesung.meldungen);
     if (lesung.gelesen)
         namenZeigen(lesung.belegung);
@@ -582,7 +582,7 @@ void Ergebnisfenster::zeigen()
 void Ergebnisfenster::Button1Click()
 {
     accept();
-    hauptflaeche_zeigen();
+    hauptflaecheZeigen();
 }
 
 void Ergebnisfenster::Button2Click()
@@ -593,7 +593,7 @@ void Ergebnisfenster::Button2Click()
 void Ergebnisfenster::Button3Click()
 {
     // A file that stays on disk would come back at the next opening: keep showing it.
-    if (const platform::FileResult geloescht = tisch_loeschen(tische()); !geloescht) {
+    if (const platform::FileResult geloescht = tischLoeschen(tische()); !geloescht) {
         platform::showMessage(platform::errorMessage(tischLoeschMeldung(geloescht)));
         return;
     }
@@ -608,7 +608,7 @@ TForm5::TForm5(QWidget* parent) : Ergebnisfenster(kEntwurf5, parent) {}
 TForm55::TForm55(QWidget* parent) : Ergebnisfenster(kEntwurf55, parent) {}
 TForm66::TForm66(QWidget* parent) : Ergebnisfenster(kEntwurf66, parent) {}
 
-void ergebnisfenster_anlegen(QWidget* eltern)
+void ergebnisfensterAnlegen(QWidget* eltern)
 {
     auto& liste = fensterListe();
     if (!liste[2])
@@ -628,11 +628,11 @@ Ergebnisfenster* ergebnisfenster(int tische)
     return tischanzahlGueltig(tische) ? fensterListe()[size_t(tische)].data() : nullptr;
 }
 
-void tische_anzeigen(int tische)
+void tischeAnzeigen(int tische)
 {
     if (!tischanzahlGueltig(tische))
         return;
     if (!ergebnisfenster(tische))
-        ergebnisfenster_anlegen(hauptfenster());
+        ergebnisfensterAnlegen(hauptfenster());
     ergebnisfenster(tische)->zeigen();
 }

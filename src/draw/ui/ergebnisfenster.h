@@ -149,9 +149,9 @@ public:
 };
 
 // Creates the five result windows once at start, owned by `eltern` (the main window).
-void ergebnisfenster_anlegen(QWidget* eltern);
-// The result window of `tische` tables; nullptr before ergebnisfenster_anlegen.
+void ergebnisfensterAnlegen(QWidget* eltern);
+// The result window of `tische` tables; nullptr before ergebnisfensterAnlegen.
 Ergebnisfenster* ergebnisfenster(int tische);
 // The main window's commands "2 Tische" ... "6 Tische": shows the stored seating of that table
 // count in its window (modal). Creates the windows first if start-up has not.
-void tische_anzeigen(int tische);
+void tischeAnzeigen(int tische);

@@ -10,38 +10,38 @@
 #include <numeric>
 #include <vector>
 
-TAdressRec leere_adresse()
+TAdressRec leereAdresse()
 {
     TAdressRec adresse;
     std::memset(static_cast<void*>(&adresse), 0, sizeof adresse);
     return adresse;
 }
 
-QString adressdatei_pfad()
+QString adressdateiPfad()
 {
     return platform::dataFile(QStringLiteral("Adressen.adr"));
 }
 
-QList<TAdressRec> adressen_lesen()
+QList<TAdressRec> adressenLesen()
 {
-    return platform::readRecords<TAdressRec>(adressdatei_pfad());
+    return platform::readRecords<TAdressRec>(adressdateiPfad());
 }
 
-QString adresse_listentext(const TAdressRec& adresse)
+QString adresseListentext(const TAdressRec& adresse)
 {
     return adresse.Name.str() + QStringLiteral(", ") + adresse.Vorname.str();
 }
 
-QStringList adresse_listentexte(const QList<TAdressRec>& adressen)
+QStringList adresseListentexte(const QList<TAdressRec>& adressen)
 {
     QStringList texte;
     texte.reserve(adressen.size());
     for (const TAdressRec& adresse : adressen)
-        texte.append(adresse_listentext(adresse));
+        texte.append(adresseListentext(adresse));
     return texte;
 }
 
-void adress_listentexte_sortieren(QStringList& texte)
+void adressListentexteSortieren(QStringList& texte)
 {
     // German collation, case ignored, the way the sorted list boxes of Windows order names.
     // Sort keys are built once per entry: a list of ten thousand names sorts in a blink.

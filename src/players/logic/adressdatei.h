@@ -41,20 +41,20 @@ static_assert(offsetof(TAdressRec, Mobil) == 560);
 static_assert(offsetof(TAdressRec, Reserve4) == 591);
 
 // A record with every byte zero.
-TAdressRec leere_adresse();
+TAdressRec leereAdresse();
 
 // Datenordner + "Adressen.adr".
-QString adressdatei_pfad();
+QString adressdateiPfad();
 
 // Every record of the participant file in file order. A missing or unreadable file gives no
 // records; a trailing partial record is ignored.
-QList<TAdressRec> adressen_lesen();
+QList<TAdressRec> adressenLesen();
 
 // The entry of the list of names: Name, a comma and a blank, then Vorname, exactly as stored.
-QString adresse_listentext(const TAdressRec& adresse);
+QString adresseListentext(const TAdressRec& adresse);
 
 // The list entries of all records, in file order.
-QStringList adresse_listentexte(const QList<TAdressRec>& adressen);
+QStringList adresseListentexte(const QList<TAdressRec>& adressen);
 
 // Sorts list entries alphabetically without regard to case; equal entries keep their order.
-void adress_listentexte_sortieren(QStringList& texte);
+void adressListentexteSortieren(QStringList& texte);

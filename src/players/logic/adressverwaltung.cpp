@@ -27,9 +27,9 @@ bool istRandzeichen(char c)
 
 } // namespace
 
-TAdressRec adresse_aus_feldern(const AdressFelder& felder)
+TAdressRec adresseAusFeldern(const AdressFelder& felder)
 {
-    TAdressRec adresse = leere_adresse();
+    TAdressRec adresse = leereAdresse();
     adresse.Name.set(felder.name);
     adresse.Vorname.set(felder.vorname);
     adresse.Strasse.set(felder.strasse);
@@ -41,14 +41,14 @@ TAdressRec adresse_aus_feldern(const AdressFelder& felder)
     return adresse;
 }
 
-AdressFelder adresse_felder(const TAdressRec& adresse)
+AdressFelder adresseFelder(const TAdressRec& adresse)
 {
     return {adresse.Name.str(),   adresse.Vorname.str(), adresse.Strasse.str(),
             adresse.PlzOrt.str(), adresse.Telefon.str(), adresse.Fax.str(),
             adresse.Mobil.str(),  adresse.Email.str()};
 }
 
-QByteArray adresse_vergleichsform(const QByteArray& text)
+QByteArray adresseVergleichsform(const QByteArray& text)
 {
     qsizetype anfang = 0;
     qsizetype ende = text.size();
@@ -66,34 +66,33 @@ QByteArray adresse_vergleichsform(const QByteArray& text)
 AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& name,
                            const QString& vorname)
 {
-    const QByteArray gesuchterName = adresse_vergleichsform(alsGespeichert<60>(name));
-    const QByteArray gesuchterVorname = adresse_vergleichsform(alsGespeichert<60>(vorname));
+    const QByteArray gesuchterName = adresseVergleichsform(alsGespeichert<60>(name));
+    const QByteArray gesuchterVorname = adresseVergleichsform(alsGespeichert<60>(vorname));
     for (qsizetype i = 0; i < adressen.size(); ++i) {
         const TAdressRec& adresse = adressen.at(i);
-        if (adresse_vergleichsform(adresse.Name.bytes()) == gesuchterName &&
-            adresse_vergleichsform(adresse.Vorname.bytes()) == gesuchterVorname)
+        if (adresseVergleichsform(adresse.Name.bytes()) == gesuchterName &&
+            adresseVergleichsform(adresse.Vorname.bytes()) == gesuchterVorname)
             return {true, int(i) + 1};
     }
     return {};
 }
 
-const TAdressRec* adresse_zum_listentext(const QList<TAdressRec>& adressen,
-                                         const QString& listentext)
+const TAdressRec* adresseZumListentext(const QList<TAdressRec>& adressen, const QString& listentext)
 {
-    const QByteArray gesucht = adresse_vergleichsform(platform::toCp1252(listentext));
+    const QByteArray gesucht = adresseVergleichsform(platform::toCp1252(listentext));
     const TAdressRec* treffer = nullptr;
     for (const TAdressRec& adresse : adressen) {
         const QByteArray eintrag = adresse.Name.bytes() + ", " + adresse.Vorname.bytes();
-        if (adresse_vergleichsform(eintrag) == gesucht)
+        if (adresseVergleichsform(eintrag) == gesucht)
             treffer = &adresse;
     }
     return treffer;
 }
 
-AdressLesung adressen_pruefend_lesen()
+AdressLesung adressenPruefendLesen()
 {
     AdressLesung lesung;
-    lesung.datei = platform::readFile(adressdatei_pfad());
+    lesung.datei = platform::readFile(adressdateiPfad());
     if (lesung.datei.ok)
         lesung.adressen = platform::recordsFromBytes<TAdressRec>(lesung.datei.bytes);
     lesung.datei.bytes.clear();
@@ -107,25 +106,25 @@ QString adressFehlermeldung(const platform::FileResult& fehler)
     return platform::fileErrorMessage(fehler);
 }
 
-platform::WriteResult adressen_schreiben(const QList<TAdressRec>& adressen)
+platform::WriteResult adressenSchreiben(const QList<TAdressRec>& adressen)
 {
-    return platform::saveRecords(adressdatei_pfad(), adressen);
+    return platform::saveRecords(adressdateiPfad(), adressen);
 }
 
 platform::WriteResult adresse_anlegen(const TAdressRec& erste)
 {
-    return adressen_schreiben({erste});
+    return adressenSchreiben({erste});
 }
 
 platform::WriteResult adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu,
                                         const AdressFund& ersetzt)
 {
-    if (adressen.isEmpty() && !QFileInfo::exists(adressdatei_pfad()))
+    if (adressen.isEmpty() && !QFileInfo::exists(adressdateiPfad()))
         return adresse_anlegen(neu);
     if (ersetzt.gefunden && ersetzt.position >= 1 && ersetzt.position <= adressen.size())
         adressen.removeAt(ersetzt.position - 1);
     adressen.append(neu);
-    return adressen_schreiben(adressen);
+    return adressenSchreiben(adressen);
 }
 
 platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int position)
@@ -133,13 +132,13 @@ platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int pos
     if (position < 1 || position > adressen.size())
         return {};
     adressen.removeAt(position - 1);
-    return adressen_schreiben(adressen);
+    return adressenSchreiben(adressen);
 }
 
-platform::FileResult adresse_erfassen(const TAdressRec& neu, const QString& name,
-                                      const QString& vorname)
+platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
+                                     const QString& vorname)
 {
-    const AdressLesung lesung = adressen_pruefend_lesen();
+    const AdressLesung lesung = adressenPruefendLesen();
     if (!lesung)
         return lesung.datei;
     return adresse_speichern(lesung.adressen, neu, adresse_pruefen(lesung.adressen, name, vorname));

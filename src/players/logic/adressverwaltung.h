@@ -24,12 +24,12 @@ struct AdressFelder {
 
 // A record built from the entry fields: every text in Windows-1252, cut to its field's
 // capacity; reserved ranges and unused bytes are zero.
-TAdressRec adresse_aus_feldern(const AdressFelder& felder);
-AdressFelder adresse_felder(const TAdressRec& adresse);
+TAdressRec adresseAusFeldern(const AdressFelder& felder);
+AdressFelder adresseFelder(const TAdressRec& adresse);
 
 // The form in which names are compared: leading and trailing blanks and control characters
 // removed, a to z turned into A to Z; every other byte (umlauts too) stays as it is.
-QByteArray adresse_vergleichsform(const QByteArray& text);
+QByteArray adresseVergleichsform(const QByteArray& text);
 
 // Where a participant stands in the file: `position` counts from 1.
 struct AdressFund {
@@ -43,8 +43,8 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
                            const QString& vorname);
 
 // The last record whose list entry matches `listentext`; nullptr when none does.
-const TAdressRec* adresse_zum_listentext(const QList<TAdressRec>& adressen,
-                                         const QString& listentext);
+const TAdressRec* adresseZumListentext(const QList<TAdressRec>& adressen,
+                                       const QString& listentext);
 
 // Reads the file for showing or changing it. A missing file gives no records; one that exists
 // but cannot be read gives none and a failed `datei`, so that no change overwrites it.
@@ -53,13 +53,13 @@ struct AdressLesung {
     QList<TAdressRec> adressen;
     explicit operator bool() const { return datei.ok; }
 };
-AdressLesung adressen_pruefend_lesen();
+AdressLesung adressenPruefendLesen();
 
 // The German message of a participant file that could not be read or written.
 QString adressFehlermeldung(const platform::FileResult& fehler);
 
 // Rewrites the whole file in one atomic step; on failure the file keeps its earlier content.
-platform::WriteResult adressen_schreiben(const QList<TAdressRec>& adressen);
+platform::WriteResult adressenSchreiben(const QList<TAdressRec>& adressen);
 
 // Creates the participant file holding `erste` as its only record.
 platform::WriteResult adresse_anlegen(const TAdressRec& erste);
@@ -76,5 +76,5 @@ platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int pos
 // "Speichern >>": the participant with these names (as typed) is replaced by `neu`, which
 // moves to the end of the file; an unknown participant is appended. A file that cannot be
 // read is left alone: the result is then that read's failure.
-platform::FileResult adresse_erfassen(const TAdressRec& neu, const QString& name,
-                                      const QString& vorname);
+platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
+                                     const QString& vorname);

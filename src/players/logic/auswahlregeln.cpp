@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 
-std::optional<TAuswahlRegel> auswahl_regel(int tische, int modus)
+std::optional<TAuswahlRegel> auswahlRegel(int tische, int modus)
 {
     if (tische < 2 || tische > 6)
         return std::nullopt;
@@ -17,23 +17,23 @@ std::optional<TAuswahlRegel> auswahl_regel(int tische, int modus)
                              .arg(grenze)};
 }
 
-QString auswahl_grenzueberschrift(int grenze)
+QString auswahlGrenzueberschrift(int grenze)
 {
     return QStringLiteral("Sie können nur ") + QString::number(grenze) +
            QStringLiteral(" Spieler auswählen");
 }
 
-QString auswahl_standardueberschrift()
+QString auswahlStandardueberschrift()
 {
     return QStringLiteral("Gruppen zusammenstellen");
 }
 
-QString auswahl_tastenhinweis()
+QString auswahlTastenhinweis()
 {
     return QStringLiteral("Für 2 Tische können nur 4 Spieler ausgewählt werden.");
 }
 
-QString auswahl_trimmen(const QString& text)
+QString auswahlTrimmen(const QString& text)
 {
     qsizetype anfang = 0;
     qsizetype ende = text.size();
@@ -44,9 +44,9 @@ QString auswahl_trimmen(const QString& text)
     return text.mid(anfang, ende - anfang);
 }
 
-QString auswahl_teilnehmertext(const QString& vorname, const QString& name)
+QString auswahlTeilnehmertext(const QString& vorname, const QString& name)
 {
-    return auswahl_trimmen(vorname + QLatin1Char(' ') + auswahl_trimmen(name));
+    return auswahlTrimmen(vorname + QLatin1Char(' ') + auswahlTrimmen(name));
 }
 
 namespace
@@ -64,13 +64,13 @@ const QCollator& listenfolge()
 }
 } // namespace
 
-bool auswahl_vor(const QString& a, const QString& b)
+bool auswahlVor(const QString& a, const QString& b)
 {
     return listenfolge().compare(a, b) < 0;
 }
 
-qsizetype auswahl_einfuegestelle(const QStringList& sortiert, const QString& eintrag)
+qsizetype auswahlEinfuegestelle(const QStringList& sortiert, const QString& eintrag)
 {
-    const auto stelle = std::upper_bound(sortiert.cbegin(), sortiert.cend(), eintrag, auswahl_vor);
+    const auto stelle = std::upper_bound(sortiert.cbegin(), sortiert.cend(), eintrag, auswahlVor);
     return stelle - sortiert.cbegin();
 }

@@ -19,25 +19,25 @@ struct TAuswahlRegel {
 
 // The one rule for the table count and mode; none when the table count is not 2 to 6 or the
 // mode is neither singles nor doubles (nothing chosen yet).
-std::optional<TAuswahlRegel> auswahl_regel(int tische, int modus);
+std::optional<TAuswahlRegel> auswahlRegel(int tische, int modus);
 
 // The dialog's caption once the right list has reached the limit of the chosen rule.
-QString auswahl_grenzueberschrift(int grenze);
-QString auswahl_standardueberschrift(); // "Gruppen zusammenstellen"
+QString auswahlGrenzueberschrift(int grenze);
+QString auswahlStandardueberschrift(); // "Gruppen zusammenstellen"
 
 // The message shown when the window itself gets a key while "2 Tische" and singles are chosen.
-QString auswahl_tastenhinweis();
+QString auswahlTastenhinweis();
 
 // Removes leading and trailing blanks and control characters (everything up to U+0020).
-QString auswahl_trimmen(const QString& text);
+QString auswahlTrimmen(const QString& text);
 
 // The left list's text for a participant: first name, a blank, the trimmed surname, the whole
 // trimmed again. An empty first name gives the surname alone.
-QString auswahl_teilnehmertext(const QString& vorname, const QString& name);
+QString auswahlTeilnehmertext(const QString& vorname, const QString& name);
 
 // The order of the dialog's lists: alphabetical without regard to case.
-bool auswahl_vor(const QString& a, const QString& b);
+bool auswahlVor(const QString& a, const QString& b);
 
 // Where a new entry goes in a sorted list: after every entry that does not sort after it, so
 // equal entries keep the order in which they came.
-qsizetype auswahl_einfuegestelle(const QStringList& sortiert, const QString& eintrag);
+qsizetype auswahlEinfuegestelle(const QStringList& sortiert, const QString& eintrag);

@@ -197,7 +197,7 @@ void TAdressen::resizeEvent(QResizeEvent* event)
 
 void TAdressen::oeffnen()
 {
-    felder_leeren();
+    felderLeeren();
     adresse_laden();
     show();
     raise();
@@ -211,7 +211,7 @@ AdressFelder TAdressen::felder() const
             Edit7->text(), Edit8->text(), Edit9->text(), Edit10->text()};
 }
 
-void TAdressen::felder_setzen(const AdressFelder& f)
+void TAdressen::felderSetzen(const AdressFelder& f)
 {
     Edit3->setText(f.name);
     Edit4->setText(f.vorname);
@@ -223,27 +223,27 @@ void TAdressen::felder_setzen(const AdressFelder& f)
     Edit10->setText(f.email);
 }
 
-void TAdressen::felder_leeren()
+void TAdressen::felderLeeren()
 {
-    felder_setzen({});
+    felderSetzen({});
 }
 
 void TAdressen::adresse_laden()
 {
     ListBox1->clear();
-    const AdressLesung lesung = adressen_pruefend_lesen();
+    const AdressLesung lesung = adressenPruefendLesen();
     if (!dateifehlerZeigen(lesung.datei))
         return;
-    QStringList texte = adresse_listentexte(lesung.adressen);
-    adress_listentexte_sortieren(texte);
+    QStringList texte = adresseListentexte(lesung.adressen);
+    adressListentexteSortieren(texte);
     ListBox1->addItems(texte);
 }
 
 void TAdressen::adresse_einfuegen()
 {
-    const QList<TAdressRec> adressen = adressen_lesen();
-    if (const TAdressRec* adresse = adresse_zum_listentext(adressen, m_auswahltext))
-        felder_setzen(adresse_felder(*adresse));
+    const QList<TAdressRec> adressen = adressenLesen();
+    if (const TAdressRec* adresse = adresseZumListentext(adressen, m_auswahltext))
+        felderSetzen(adresseFelder(*adresse));
 }
 
 void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const AdressFund& fund)
@@ -253,7 +253,7 @@ void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const Adress
     if (antwort == platform::Answer::Yes &&
         !dateifehlerZeigen(adresse_sofortloeschen(adressen, fund.position)))
         return;
-    felder_leeren();
+    felderLeeren();
     adresse_laden();
 }
 
@@ -261,15 +261,15 @@ void TAdressen::Button1Click()
 {
     const AdressFelder eingabe = felder();
     if (!dateifehlerZeigen(
-            adresse_erfassen(adresse_aus_feldern(eingabe), eingabe.name, eingabe.vorname)))
+            adresseErfassen(adresseAusFeldern(eingabe), eingabe.name, eingabe.vorname)))
         return;
-    felder_leeren();
+    felderLeeren();
     adresse_laden();
 }
 
 void TAdressen::Button2Click()
 {
-    hauptflaeche_zeigen();
+    hauptflaecheZeigen();
     platform::closeHelp();
     close();
 }
@@ -278,7 +278,7 @@ void TAdressen::Button3Click()
 {
     if (m_auswahltext.isEmpty())
         return;
-    const AdressLesung lesung = adressen_pruefend_lesen();
+    const AdressLesung lesung = adressenPruefendLesen();
     if (!dateifehlerZeigen(lesung.datei))
         return;
     const AdressFund fund = adresse_pruefen(lesung.adressen, Edit3->text(), Edit4->text());
@@ -288,7 +288,7 @@ void TAdressen::Button3Click()
 
 void TAdressen::Button4Click()
 {
-    hilfe_zeigen(kHilfeKontext);
+    hilfeZeigen(kHilfeKontext);
 }
 
 void TAdressen::ListBox1Click()

@@ -38,8 +38,8 @@ public:
     void adresse_loeschen(const QList<TAdressRec>& adressen, const AdressFund& fund);
 
     AdressFelder felder() const;
-    void felder_setzen(const AdressFelder& felder);
-    void felder_leeren();
+    void felderSetzen(const AdressFelder& felder);
+    void felderLeeren();
 
     // The text of the list entry picked last during this run (empty until the first pick).
     QString auswahltext() const { return m_auswahltext; }

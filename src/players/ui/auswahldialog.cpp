@@ -109,8 +109,8 @@ QFrame* neueLeiste(QWidget* parent, const char* name, const QString& zugang, con
 TDualListDlg::TDualListDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DualListDlg"));
-    setWindowTitle(auswahl_standardueberschrift());
-    setAccessibleName(auswahl_standardueberschrift());
+    setWindowTitle(auswahlStandardueberschrift());
+    setAccessibleName(auswahlStandardueberschrift());
     setFixedSize(kBreite, kHoehe);
     steuerelementeAnlegen();
     FormCreate();
@@ -256,7 +256,7 @@ void TDualListDlg::platzieren()
 void TDualListDlg::oeffnen()
 {
     Optionen.Auswahlquelle = 1;
-    hauptflaeche_verbergen();
+    hauptflaecheVerbergen();
     SrcList->clear();
     DstList->clear();
     Button2->setEnabled(false);
@@ -292,11 +292,11 @@ void TDualListDlg::daten_ansehen()
     // A participant file that exists but cannot be read is named in a message rather than
     // shown as an evening without players.
     QStringList texte;
-    const AdressLesung lesung = adressen_pruefend_lesen();
+    const AdressLesung lesung = adressenPruefendLesen();
     if (!lesung)
         platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.datei)));
     for (const TAdressRec& adresse : lesung.adressen)
-        texte.append(auswahl_teilnehmertext(adresse.Vorname.str(), adresse.Name.str()));
+        texte.append(auswahlTeilnehmertext(adresse.Vorname.str(), adresse.Name.str()));
     listeFuellen(SrcList, texte);
     Label3->setText(QString::number(SrcList->count()));
 }
@@ -305,7 +305,7 @@ void TDualListDlg::daten_ansehen()
 
 void TDualListDlg::sortiertEinfuegen(QListWidget* list, const QString& eintrag)
 {
-    list->insertItem(static_cast<int>(auswahl_einfuegestelle(eintraege(list), eintrag)), eintrag);
+    list->insertItem(static_cast<int>(auswahlEinfuegestelle(eintraege(list), eintrag)), eintrag);
 }
 
 // Adds every entry of `von`, in its order, to the sorted list `nach`. A stable sort of the
@@ -327,7 +327,7 @@ QStringList TDualListDlg::eintraege(const QListWidget* list)
 void TDualListDlg::listeFuellen(QListWidget* list, const QStringList& texte)
 {
     QStringList sortiert = texte;
-    std::stable_sort(sortiert.begin(), sortiert.end(), auswahl_vor);
+    std::stable_sort(sortiert.begin(), sortiert.end(), auswahlVor);
     list->clear();
     list->addItems(sortiert);
 }
@@ -409,19 +409,19 @@ int TDualListDlg::gewaehlterModus() const
 // "Gruppen zusammenstellen" again as soon as the right list is below the limit in force.
 void TDualListDlg::ueberschriftAktualisieren(bool nachRechts)
 {
-    const auto regel = auswahl_regel(gewaehlteTische(), gewaehlterModus());
+    const auto regel = auswahlRegel(gewaehlteTische(), gewaehlterModus());
     const bool erreicht = regel && DstList->count() >= regel->grenze;
     if (!erreicht)
         m_grenzeGezeigt = false;
     else if (nachRechts)
         m_grenzeGezeigt = true;
-    setWindowTitle(m_grenzeGezeigt ? auswahl_grenzueberschrift(regel->grenze)
-                                   : auswahl_standardueberschrift());
+    setWindowTitle(m_grenzeGezeigt ? auswahlGrenzueberschrift(regel->grenze)
+                                   : auswahlStandardueberschrift());
 }
 
 void TDualListDlg::hinweisSetzen()
 {
-    if (const auto regel = auswahl_regel(gewaehlteTische(), gewaehlterModus()))
+    if (const auto regel = auswahlRegel(gewaehlteTische(), gewaehlterModus()))
         Label1->setText(regel->hinweis);
 }
 
@@ -430,7 +430,7 @@ void TDualListDlg::hinweisSetzen()
 void TDualListDlg::Button4Click()
 {
     const int erster = GetFirstSelection(SrcList);
-    const auto regel = auswahl_regel(gewaehlteTische(), gewaehlterModus());
+    const auto regel = auswahlRegel(gewaehlteTische(), gewaehlterModus());
     const int vorher = DstList->count();
     if (regel && vorher < regel->grenze) {
         MoveSelected(SrcList, DstList);
@@ -557,7 +557,7 @@ bool TDualListDlg::fensterHatSelbstDenFokus() const
 void TDualListDlg::tastenhinweisZeigen()
 {
     if (gewaehlteTische() == 2 && gewaehlterModus() == kEinzelspiele)
-        platform::showMessage(auswahl_tastenhinweis());
+        platform::showMessage(auswahlTastenhinweis());
 }
 
 void TDualListDlg::FormKeyPress()
@@ -589,8 +589,8 @@ void TDualListDlg::keyReleaseEvent(QKeyEvent* event)
 
 void TDualListDlg::Button1Click()
 {
-    listeFuellen(SrcList, auswahl_namen_lesen(auswahldatei1()));
-    listeFuellen(DstList, auswahl_namen_lesen(auswahldatei2()));
+    listeFuellen(SrcList, auswahlNamenLesen(auswahldatei1()));
+    listeFuellen(DstList, auswahlNamenLesen(auswahldatei2()));
     // Both lists are new, so the move buttons follow them as after every other change.
     SetButtons();
     ueberschriftAktualisieren(false);
@@ -604,9 +604,9 @@ void TDualListDlg::Button2Click()
         Optionen.Spielmodus = gewaehlterModus();
     // A selection that could not be stored must not be drawn from the files of an earlier
     // evening: the message names the file, the dialog stays open with both lists intact.
-    if (!platform::showFileError(auswahl_schreiben(auswahldatei1(), linkeEintraege())))
+    if (!platform::showFileError(auswahlSchreiben(auswahldatei1(), linkeEintraege())))
         return;
-    if (!platform::showFileError(auswahl_schreiben(auswahldatei2(), rechteEintraege())))
+    if (!platform::showFileError(auswahlSchreiben(auswahldatei2(), rechteEintraege())))
         return;
     platform::showFileError(optionen_speichern());
     // A draw that could not build its pool has told why; the dialog stays open, as it was.
@@ -617,11 +617,11 @@ void TDualListDlg::Button2Click()
             return;
     }
     close();
-    hauptflaeche_zeigen();
+    hauptflaecheZeigen();
 }
 
 void TDualListDlg::Button3Click()
 {
     close();
-    hauptflaeche_zeigen();
+    hauptflaecheZeigen();
 }

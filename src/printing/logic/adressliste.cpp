@@ -69,7 +69,7 @@ int pixelgroesse(int punkte)
     return std::max(1, int(std::lround(punkte * 96.0 / 72.0)));
 }
 
-QString druckschrift_aufloesen(const QString& gespeichert, const QStringList& installiert)
+QString druckschriftAufloesen(const QString& gespeichert, const QStringList& installiert)
 {
     if (gespeichert.isEmpty() || installiert.contains(gespeichert, Qt::CaseInsensitive))
         return gespeichert;
@@ -88,7 +88,7 @@ QString druckschrift_aufloesen(const QString& gespeichert, const QStringList& in
     return passend.first();
 }
 
-QString druckschrift_name(const QStringList& installiert)
+QString druckschriftName(const QStringList& installiert)
 {
     const QString& voll = gewaehlteSchrift();
     if (!voll.isEmpty()) {
@@ -97,10 +97,10 @@ QString druckschrift_name(const QStringList& installiert)
         if (feld.bytes() == Optionen.DruckSchrift.bytes())
             return voll;
     }
-    return druckschrift_aufloesen(Optionen.DruckSchrift.str(), installiert);
+    return druckschriftAufloesen(Optionen.DruckSchrift.str(), installiert);
 }
 
-void druckschrift_merken(const QString& name)
+void druckschriftMerken(const QString& name)
 {
     Optionen.DruckSchrift.set(name);
     gewaehlteSchrift() = name;
@@ -124,7 +124,7 @@ QFont Druckschrift::normal() const
     return schrift;
 }
 
-QStringList adressliste_ueberschriften()
+QStringList adresslisteUeberschriften()
 {
     return {QStringLiteral("Name"),  QStringLiteral("Vorname"), QStringLiteral("Strasse"),
             QStringLiteral("Ort"),   QStringLiteral("Telefon"), QStringLiteral("Fax"),
@@ -185,14 +185,14 @@ Kopflayout kopflayout(const Seitenziel& ziel, const Druckschrift& schrift, const
     return k;
 }
 
-QStringList adresszeile_texte(const TAdressRec& adresse)
+QStringList adresszeileTexte(const TAdressRec& adresse)
 {
     return {adresse.Name.str().trimmed(), adresse.Vorname.str(), adresse.Strasse.str(),
             adresse.PlzOrt.str(),         adresse.Telefon.str(), adresse.Fax.str(),
             adresse.Mobil.str(),          adresse.Email.str()};
 }
 
-int zeilen_pro_seite(const Seitenziel& ziel, const Kopflayout& kopf)
+int zeilenProSeite(const Seitenziel& ziel, const Kopflayout& kopf)
 {
     const int unten = ziel.PageHeight() - ziel.MarginBottom();
     return std::max(1, (unten - kopf.listeY) / std::max(kopf.zeilenabstand, 1) - 1);
@@ -220,7 +220,7 @@ Kopflayout kopf_zeile_drucken_adressen(QPainter& painter, const Seitenziel& ziel
     painter.setPen(QPen(Qt::black, 1));
     painter.drawRect(QRectF(0.5, k.bandOben + 0.5, breite - 1, k.bandUnten - k.bandOben - 1));
 
-    const QStringList ueberschriften = adressliste_ueberschriften();
+    const QStringList ueberschriften = adresslisteUeberschriften();
     for (size_t i = 0; i < kUeberschriftspalten.size(); ++i)
         textZeichnen(painter, fm, ziel.MarginLeft() + kUeberschriftspalten[i], k.ueberschriftY,
                      spaltenende(kUeberschriftspalten, i, ziel), ueberschriften.at(qsizetype(i)));
@@ -242,7 +242,7 @@ void drucken_adressen(Seitenziel& ziel, const QList<TAdressRec>& adressen,
     int seite = 1;
     QPainter* painter = ziel.BeginPage();
     Kopflayout kopf = kopf_zeile_drucken_adressen(*painter, ziel, schrift, datum, seite);
-    int proSeite = zeilen_pro_seite(ziel, kopf);
+    int proSeite = zeilenProSeite(ziel, kopf);
     int y = kopf.listeY;
     QFontMetrics fm = painter->fontMetrics();
     int aufDerSeite = 0;
@@ -251,13 +251,13 @@ void drucken_adressen(Seitenziel& ziel, const QList<TAdressRec>& adressen,
             ziel.EndPage();
             painter = ziel.BeginPage();
             kopf = kopf_zeile_drucken_adressen(*painter, ziel, schrift, datum, ++seite);
-            proSeite = zeilen_pro_seite(ziel, kopf);
+            proSeite = zeilenProSeite(ziel, kopf);
             y = kopf.listeY;
             fm = painter->fontMetrics();
             aufDerSeite = 0;
         }
         y += kopf.zeilenabstand;
-        const QStringList texte = adresszeile_texte(adresse);
+        const QStringList texte = adresszeileTexte(adresse);
         for (size_t i = 0; i < links.size(); ++i)
             textZeichnen(*painter, fm, links[i], y, rechts[i], texte.at(qsizetype(i)));
         ++aufDerSeite;

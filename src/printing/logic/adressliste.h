@@ -30,15 +30,15 @@ int pixelgroesse(int punkte);
 // The installed font for a stored name: the name itself when installed (or empty); a name of
 // exactly 20 bytes (the capacity of the settings field) that matches no installed font
 // is a cut name, and the alphabetically first installed font that starts with it is used.
-QString druckschrift_aufloesen(const QString& gespeichert, const QStringList& installiert);
+QString druckschriftAufloesen(const QString& gespeichert, const QStringList& installiert);
 
 // The print font of this run: the full name picked earlier in the run when the stored name is
 // its cut form; otherwise the stored name resolved among the installed fonts.
-QString druckschrift_name(const QStringList& installiert);
+QString druckschriftName(const QStringList& installiert);
 
 // Stores a picked font name in the settings (cut to 20 bytes) and keeps the full name for the
 // rest of the run. Does not save the settings.
-void druckschrift_merken(const QString& name);
+void druckschriftMerken(const QString& name);
 
 // Font and size of a printout.
 struct Druckschrift {
@@ -72,7 +72,7 @@ struct Kopflayout {
 // The column positions relative to the left margin: the line texts and their headings.
 inline constexpr std::array<int, 8> kZeilenspalten{-90, -10, 50, 180, 320, 410, 490, 570};
 inline constexpr std::array<int, 8> kUeberschriftspalten{-80, -10, 80, 220, 330, 440, 510, 610};
-QStringList adressliste_ueberschriften();
+QStringList adresslisteUeberschriften();
 
 // The header layout of page `seite` of `ziel`: the positions of the design, an item moved (to
 // the right, or onto a row of its own) or the band grown only where the measured text would
@@ -82,10 +82,10 @@ Kopflayout kopflayout(const Seitenziel& ziel, const Druckschrift& schrift, const
 
 // The texts of one line, in column order: surname without leading and trailing blanks, then
 // first name, street, town, phone, fax, mobile, e-mail.
-QStringList adresszeile_texte(const TAdressRec& adresse);
+QStringList adresszeileTexte(const TAdressRec& adresse);
 
 // How many lines of the list fit below the header of `kopf` (at least one).
-int zeilen_pro_seite(const Seitenziel& ziel, const Kopflayout& kopf);
+int zeilenProSeite(const Seitenziel& ziel, const Kopflayout& kopf);
 
 // Draws the header of page `seite`: title, creation date, page number, grey band with the
 // headings. Returns its layout.

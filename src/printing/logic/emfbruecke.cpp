@@ -151,8 +151,8 @@ private:
 
 } // namespace
 
-platform::WriteResult seite_als_emf_speichern(const QPicture& seite, QSize groesse,
-                                              const QString& pfad)
+platform::WriteResult seiteAlsEmfSpeichern(const QPicture& seite, QSize groesse,
+                                           const QString& pfad)
 {
     Aufnahmegeraet geraet(groesse);
     {

@@ -8,5 +8,5 @@
 
 // Writes a recorded page of `groesse` page units (96 per inch) to `pfad` as an Enhanced
 // Metafile: its texts and rectangles, replayed into the metafile library's drawing calls.
-platform::WriteResult seite_als_emf_speichern(const QPicture& seite, QSize groesse,
-                                              const QString& pfad);
+platform::WriteResult seiteAlsEmfSpeichern(const QPicture& seite, QSize groesse,
+                                           const QString& pfad);

@@ -50,8 +50,8 @@ const QPicture& Seitenstapel::page(int index) const
     return *m_seiten.at(size_t(index));
 }
 
-void seite_abspielen(QPainter& painter, const QPicture& seite, QSize seitengroesse,
-                     const QRectF& ziel)
+void seiteAbspielen(QPainter& painter, const QPicture& seite, QSize seitengroesse,
+                    const QRectF& ziel)
 {
     if (seitengroesse.width() <= 0 || seitengroesse.height() <= 0)
         return;
@@ -82,8 +82,8 @@ QRectF druckrechteck(QSize seitengroesse, QSizeF druckbar)
     return {0, 0, seitengroesse.width() * faktor, seitengroesse.height() * faktor};
 }
 
-DruckUrsache seiten_drucken(QPagedPaintDevice& geraet, const Seitenstapel& seiten, int erste,
-                            int letzte)
+DruckUrsache seitenDrucken(QPagedPaintDevice& geraet, const Seitenstapel& seiten, int erste,
+                           int letzte)
 {
     if (seiten.PageCount() == 0)
         return DruckUrsache::KeineSeiten;
@@ -98,7 +98,7 @@ DruckUrsache seiten_drucken(QPagedPaintDevice& geraet, const Seitenstapel& seite
             painter.end();
             return DruckUrsache::NeueSeiteFehlgeschlagen;
         }
-        seite_abspielen(painter, seiten.page(i), seiten.pageSize(), ziel);
+        seiteAbspielen(painter, seiten.page(i), seiten.pageSize(), ziel);
     }
     return painter.end() ? DruckUrsache::Gedruckt : DruckUrsache::AbschlussFehlgeschlagen;
 }

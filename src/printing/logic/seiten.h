@@ -61,8 +61,8 @@ private:
 };
 
 // Replays a page of `seitengroesse` page units into `ziel` (device coordinates of `painter`).
-void seite_abspielen(QPainter& painter, const QPicture& seite, QSize seitengroesse,
-                     const QRectF& ziel);
+void seiteAbspielen(QPainter& painter, const QPicture& seite, QSize seitengroesse,
+                    const QRectF& ziel);
 
 // Where a page goes on the printable area: scaled by one factor (the smaller of width and
 // height) so that it keeps its shape, at the top left.
@@ -80,5 +80,5 @@ enum class DruckUrsache {
 
 // Prints pages `erste` to `letzte` (from 0) of `seiten` on `geraet`, one sheet each. The device
 // must be set up (document name, output) by the caller.
-DruckUrsache seiten_drucken(QPagedPaintDevice& geraet, const Seitenstapel& seiten, int erste,
-                            int letzte);
+DruckUrsache seitenDrucken(QPagedPaintDevice& geraet, const Seitenstapel& seiten, int erste,
+                           int letzte);

@@ -174,8 +174,8 @@ bool VorschauModell::ScrollVert(int offset)
     return true;
 }
 
-QSize seitengroesse_vom_drucker(int druckerDpiX, int druckerDpiY, int breitePunkte, int hoehePunkte,
-                                double bildschirmDpiX, double bildschirmDpiY)
+QSize seitengroesseVomDrucker(int druckerDpiX, int druckerDpiY, int breitePunkte, int hoehePunkte,
+                              double bildschirmDpiX, double bildschirmDpiY)
 {
     if (druckerDpiX <= 0 || druckerDpiY <= 0 || breitePunkte <= 0 || hoehePunkte <= 0) {
         druckerDpiX = druckerDpiY = 360;

@@ -88,5 +88,5 @@ public:
 // The page size in page units (one screen pixel at magnification 1) from the printer's
 // resolution and physical page size in dots; a failed or meaningless query (any value <= 0)
 // gives the 360-dpi letter-size fallback.
-QSize seitengroesse_vom_drucker(int druckerDpiX, int druckerDpiY, int breitePunkte, int hoehePunkte,
-                                double bildschirmDpiX, double bildschirmDpiY);
+QSize seitengroesseVomDrucker(int druckerDpiX, int druckerDpiY, int breitePunkte, int hoehePunkte,
+                              double bildschirmDpiX, double bildschirmDpiY);

@@ -29,7 +29,7 @@ PdfDateiFrage& pdfFrage()
 
 } // namespace
 
-QPrinter& drucker_des_laufs()
+QPrinter& druckerDesLaufs()
 {
     std::unique_ptr<QPrinter>& drucker = druckerSpeicher();
     if (!drucker) {
@@ -40,7 +40,7 @@ QPrinter& drucker_des_laufs()
     return *drucker;
 }
 
-bool kein_drucker_eingerichtet(const QPrinter& drucker)
+bool keinDruckerEingerichtet(const QPrinter& drucker)
 {
     return drucker.outputFileName().isEmpty() && (drucker.outputFormat() == QPrinter::PdfFormat ||
                                                   QPrinterInfo::availablePrinterNames().isEmpty());
@@ -53,7 +53,7 @@ PdfDateiFrage setPdfDateiFrage(PdfDateiFrage frage)
     return vorher;
 }
 
-QString pdf_datei_erfragen(QWidget* parent, const QString& vorschlag)
+QString pdfDateiErfragen(QWidget* parent, const QString& vorschlag)
 {
     if (pdfFrage())
         return pdfFrage()(parent, vorschlag);
@@ -69,7 +69,7 @@ QString druckziel(const QPrinter& drucker)
     return drucker.printerName();
 }
 
-QString druckfehler_text(DruckUrsache ursache, const QString& ziel)
+QString druckfehlerText(DruckUrsache ursache, const QString& ziel)
 {
     switch (ursache) {
     case DruckUrsache::Gedruckt:

@@ -9,20 +9,20 @@ class QPrinter;
 class QWidget;
 
 // The one printer of the run: "Anderen Drucker wählen" sets it up, "Drucken" prints on it.
-QPrinter& drucker_des_laufs();
+QPrinter& druckerDesLaufs();
 
 // True when there is nothing to print on: no printer installed and no file chosen as output.
-bool kein_drucker_eingerichtet(const QPrinter& drucker);
+bool keinDruckerEingerichtet(const QPrinter& drucker);
 
 // Asks for the PDF file to print into when no printer is installed. Replaceable, so tests
 // give the answer; an empty name means the organiser cancelled.
 using PdfDateiFrage = std::function<QString(QWidget* parent, const QString& vorschlag)>;
 PdfDateiFrage setPdfDateiFrage(PdfDateiFrage frage);
-QString pdf_datei_erfragen(QWidget* parent, const QString& vorschlag);
+QString pdfDateiErfragen(QWidget* parent, const QString& vorschlag);
 
 // The German message for a print job that did not come through; `ziel` names the printer or
 // the file.
-QString druckfehler_text(DruckUrsache ursache, const QString& ziel);
+QString druckfehlerText(DruckUrsache ursache, const QString& ziel);
 
 // The printer's name, or the output file when it prints into one.
 QString druckziel(const QPrinter& drucker);

@@ -174,7 +174,7 @@ void TForm14::bedienelementeFuellen()
         schriften.append(ComboBox1->itemText(i));
     if (schriften.isEmpty())
         schriften = installierteSchriften();
-    m_schrift = druckschrift_name(schriften);
+    m_schrift = druckschriftName(schriften);
 
     const QSignalBlocker spin(RxSpinEdit1);
     const QSignalBlocker box(ComboBox1);
@@ -185,7 +185,7 @@ void TForm14::bedienelementeFuellen()
 
 TForm14::Dateistand TForm14::dateistand()
 {
-    const QFileInfo info(adressdatei_pfad());
+    const QFileInfo info(adressdateiPfad());
     if (!info.exists())
         return {};
     return {true, info.size(), info.lastModified()};
@@ -197,7 +197,7 @@ void TForm14::drucken_adressen()
     setWindowTitle(kAdresslistenTitel);
     m_stand = dateistand();
     // A file that exists but cannot be read is reported; the pages then show the header alone.
-    const AdressLesung lesung = adressen_pruefend_lesen();
+    const AdressLesung lesung = adressenPruefendLesen();
     if (!lesung)
         platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.datei)));
     ::drucken_adressen(*NicePreview1, lesung.adressen, Druckschrift{m_schrift, druckgroesse()},
@@ -241,7 +241,7 @@ void TForm14::ComboBox1Change(const QString& name)
     const QString gewaehlt = name.trimmed();
     if (gewaehlt.isEmpty() || gewaehlt == m_schrift)
         return;
-    druckschrift_merken(gewaehlt);
+    druckschriftMerken(gewaehlt);
     platform::showFileError(optionen_speichern());
     drucken_adressen();
 }
@@ -269,13 +269,13 @@ void TForm14::Button4Click()
 
 void TForm14::Button2Click()
 {
-    QPrinter& drucker = drucker_des_laufs();
+    QPrinter& drucker = druckerDesLaufs();
     const QString vorherDatei = drucker.outputFileName();
     const QPrinter::OutputFormat vorherFormat = drucker.outputFormat();
-    const bool inDatei = kein_drucker_eingerichtet(drucker);
+    const bool inDatei = keinDruckerEingerichtet(drucker);
     if (inDatei) {
         const QString ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString datei = pdf_datei_erfragen(
+        const QString datei = pdfDateiErfragen(
             this, QDir(ordner).filePath(kAdresslistenTitel + QStringLiteral(".pdf")));
         if (datei.isEmpty())
             return;
@@ -290,13 +290,13 @@ void TForm14::Button2Click()
         drucker.setOutputFormat(vorherFormat);
     }
     if (ursache != DruckUrsache::Gedruckt)
-        platform::showMessage(druckfehler_text(ursache, ziel), platform::Buttons::Ok,
+        platform::showMessage(druckfehlerText(ursache, ziel), platform::Buttons::Ok,
                               platform::Icon::Error);
 }
 
 void TForm14::Button6Click()
 {
-    QPrintDialog dialog(&drucker_des_laufs(), this);
+    QPrintDialog dialog(&druckerDesLaufs(), this);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     platform::runModal(dialog);
 }
@@ -320,7 +320,7 @@ void TForm14::resizeEvent(QResizeEvent* e)
     knoepfePlatzieren();
 }
 
-TForm14* druckfenster_oeffnen(QWidget* parent)
+TForm14* druckfensterOeffnen(QWidget* parent)
 {
     auto* fenster = new TForm14(parent);
     fenster->setAttribute(Qt::WA_DeleteOnClose);

@@ -80,4 +80,4 @@ private:
 
 // The main window's "Erfasste Spieler drucken": a new print window each time, shown without
 // blocking and deleted when it closes.
-TForm14* druckfenster_oeffnen(QWidget* parent);
+TForm14* druckfensterOeffnen(QWidget* parent);

@@ -278,7 +278,7 @@ void TNicePreview::DrawPages(QPainter& painter)
         painter.setClipRect(r);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                                QPainter::SmoothPixmapTransform);
-        seite_abspielen(painter, m_seiten.page(i), seite, QRectF(r));
+        seiteAbspielen(painter, m_seiten.page(i), seite, QRectF(r));
         painter.restore();
     }
 }
@@ -375,7 +375,7 @@ void TNicePreview::ReadPrinterConfig(QPrinter& drucker)
 {
     const QRect papier = drucker.paperRect(QPrinter::DevicePixel).toRect();
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
-    const QSize groesse = seitengroesse_vom_drucker(
+    const QSize groesse = seitengroesseVomDrucker(
         drucker.logicalDpiX(), drucker.logicalDpiY(), papier.width(), papier.height(),
         bildschirm ? bildschirm->logicalDotsPerInchX() : 96.0,
         bildschirm ? bildschirm->logicalDotsPerInchY() : 96.0);
@@ -388,7 +388,7 @@ DruckUrsache TNicePreview::PrintAll(QPrinter& drucker)
     if (m_seiten.PageCount() == 0)
         return DruckUrsache::KeineSeiten;
     drucker.setDocName(m_titel);
-    return seiten_drucken(drucker, m_seiten, 0, m_seiten.PageCount() - 1);
+    return seitenDrucken(drucker, m_seiten, 0, m_seiten.PageCount() - 1);
 }
 
 DruckUrsache TNicePreview::PrintPage(QPrinter& drucker, int page)
@@ -396,7 +396,7 @@ DruckUrsache TNicePreview::PrintPage(QPrinter& drucker, int page)
     if (page < 0 || page >= m_seiten.PageCount())
         return DruckUrsache::SeiteFehlt;
     drucker.setDocName(m_titel + QStringLiteral(" - Page ") + QString::number(page + 1));
-    return seiten_drucken(drucker, m_seiten, page, page);
+    return seitenDrucken(drucker, m_seiten, page, page);
 }
 
 platform::WriteResult TNicePreview::SaveToMetafile(const QString& dateiname, int page)
@@ -409,7 +409,7 @@ platform::WriteResult TNicePreview::SaveToMetafile(const QString& dateiname, int
         fehlt.reason = QStringLiteral("Die Seite %1 gibt es nicht.").arg(page + 1);
         return fehlt;
     }
-    return seite_als_emf_speichern(m_seiten.page(page), m_seiten.pageSize(), dateiname);
+    return seiteAlsEmfSpeichern(m_seiten.page(page), m_seiten.pageSize(), dateiname);
 }
 
 TNicePreview::Ansicht TNicePreview::ansicht() const
