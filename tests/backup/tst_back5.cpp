@@ -672,7 +672,7 @@ void TestBack5::restoreSelection()
     QCOMPARE(win.isOpen(), selected.isEmpty());
     QCOMPARE(run.messages.texts().size(), 1);
     if (selected.isEmpty())
-        QVERIFY2(run.messages.lastText().contains("Es wurde keine Datei wiederhergestellt."),
+        QVERIFY2(run.messages.lastText().contains("Es wurde keine Datei wieder hergestellt."),
                  qPrintable(run.messages.lastText()));
     else
         QCOMPARE(run.messages.lastText(), mehrere());
@@ -1019,7 +1019,7 @@ void TestBack5::restoreThatCopiedNothingSaysSoAndStaysOpen()
     const QString text = run.messages.lastText();
     QVERIFY2(text.contains(message), qPrintable(text));
     if (mode != "RadioButton1")
-        QVERIFY2(text.contains("Es wurde keine Datei wiederhergestellt."), qPrintable(text));
+        QVERIFY2(text.contains("Es wurde keine Datei wieder hergestellt."), qPrintable(text));
     QVERIFY(!text.contains("wurden wieder hergestellt"));
     QVERIFY(win.isOpen());
     QCOMPARE(contentsOf(Datenordner), before);

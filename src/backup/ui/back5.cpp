@@ -47,13 +47,13 @@ const QString kZielIstDatenordner =
 const QString kQuelleIstDatenordner =
     QStringLiteral("Das Quellverzeichnis ist das Datenverzeichnis des Programms selbst.\n"
                    "Bitte wählen Sie das Verzeichnis der Datensicherung, aus dem die Dateien "
-                   "wiederhergestellt werden sollen.\nEs wurde keine Datei wiederhergestellt.");
+                   "wieder hergestellt werden sollen.\nEs wurde keine Datei wieder hergestellt.");
 const QString kKeineDateiPasst =
     QStringLiteral("Im Verzeichnis „%1“ gibt es keine Datei, die zu „%2“ passt.\n"
-                   "Es wurde keine Datei wiederhergestellt.");
+                   "Es wurde keine Datei wieder hergestellt.");
 const QString kNichtsMarkiert =
     QStringLiteral("Markieren Sie bitte die Dateien, die wieder hergestellt werden sollen.\n"
-                   "Es wurde keine Datei wiederhergestellt.");
+                   "Es wurde keine Datei wieder hergestellt.");
 const QString kBisherigerOrdner =
     QStringLiteral("\n\nGespeichert bleibt der bisherige Sicherungsordner „%1“.");
 const QString kGewaehlterOrdnerNichtGemerkt =
