@@ -3,6 +3,7 @@
 #include "app/bilder.h"
 #include "app/hauptfenster.h"
 #include "core/base/programm.h"
+#include "platform/base/datafolder.h"
 #include "platform/base/random.h"
 #include "platform/ui/messages.h"
 
@@ -65,8 +66,20 @@ std::unique_ptr<TForm1> programmAufbauen()
     return Form1;
 }
 
+bool startFreigeben()
+{
+    if (datenordnerSperren() != platform::InstanceLockState::HeldElsewhere)
+        return true;
+    platform::showMessage(zweiterStartMeldung(), platform::Buttons::Ok, platform::Icon::Warning);
+    return false;
+}
+
 int programmStarten()
 {
+    // Two copies on one data folder would each save their whole settings over the other's.
+    platform::setDataFolderFromProgram();
+    if (!startFreigeben())
+        return 1;
     platform::showFileError(programmInitialisieren());
     platform::randomize();
     QApplication::setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));

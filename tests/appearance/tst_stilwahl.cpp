@@ -95,6 +95,9 @@ private Q_SLOTS:
     void startUpReadsTheFirstLine_data();
     void startUpReadsTheFirstLine();
     void unknownStoredNameIsReportedAndTheStartGoesOn();
+    void damagedStyleFileIsShownShort_data();
+    void damagedStyleFileIsShownShort();
+    void styleWindowNeverCoversAModalWindow();
     void startUpWithoutMainWindow();
     void windowShowsSortedUniqueNamesAndActiveStyle();
     void windowIsPlacedLikeEveryDialog();
@@ -164,6 +167,68 @@ void TestStilwahl::unknownStoredNameIsReportedAndTheStartGoesOn()
     ShownWindow w;
     QVERIFY(w.complete());
     QCOMPARE(w.panel1->text(), QStringLiteral("Aktiver Style > Emerald Light Slate"));
+}
+
+void TestStilwahl::damagedStyleFileIsShownShort_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("NUL bytes after a power loss") << QByteArray(4096, '\0') << QString(40, '?');
+    QTest::newRow("a name with control characters") << QByteArray("Car\x01"
+                                                                  "bon\tX")
+                                                    << QStringLiteral("Car?bon?X");
+    QTest::newRow("a known name followed by NUL bytes")
+        << QByteArray("Carbon") + QByteArray(100, '\0') << "Carbon" + QString(34, '?');
+    QTest::newRow("longer than any style name")
+        << QByteArray("Metropolis UI Black Metropolis UI Black")
+        << QStringLiteral("Metropolis UI Black Metropolis UI Black");
+    QTest::newRow("far too long") << QByteArray(300, 'x') << QString(40, 'x');
+}
+
+// A damaged file counts as an unknown name: the style in force stays, the message stays short.
+void TestStilwahl::damagedStyleFileIsShownShort()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, shown);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    MainWindowHook mainWindow;
+    QVERIFY(writeFileBytes(folder.file(kStyleFile), content));
+    QVERIFY(!style_lesen());
+    QCOMPARE(messages.texts(), QStringList{"Stil '" + shown + "' nicht gefunden"});
+    QCOMPARE(StyleManager::activeStyleName(), QStringLiteral("Emerald Light Slate"));
+    QCOMPARE(Stilname, QStringLiteral("Emerald Light Slate"));
+    QVERIFY(!mainWindow.maximised());
+    QCOMPARE(readFileBytes(folder.file(kStyleFile)), content);
+}
+
+// The style window stays on top of the other windows, but never over a modal window of the
+// program (the backup window, a message box): that one could then not be used.
+void TestStilwahl::styleWindowNeverCoversAModalWindow()
+{
+    TempDataFolder folder;
+    QWidget mainWindow;
+    mainWindow.show();
+    auto* farbe = new TFarbe(&mainWindow);
+    farbe->anzeigen();
+    QVERIFY(QTest::qWaitForWindowExposed(farbe));
+    const auto onTop = [farbe] {
+        return farbe->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+               farbe->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+    };
+    QVERIFY(onTop());
+
+    QDialog modal(&mainWindow);
+    modal.setWindowModality(Qt::ApplicationModal);
+    modal.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&modal));
+    QVERIFY(!onTop());
+    QVERIFY(!farbe->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(farbe->isVisible());
+
+    modal.hide();
+    QTRY_VERIFY(onTop());
+    QVERIFY(farbe->isVisible());
 }
 
 void TestStilwahl::startUpWithoutMainWindow()

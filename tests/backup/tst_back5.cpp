@@ -1,5 +1,6 @@
 #include "backup/logic/sicherung.h"
 #include "backup/ui/back5.h"
+#include "backup/ui/datensicherung.h"
 #include "backup/ui/laufwerkslisten.h"
 #include "common/testsupport.h"
 #include "core/base/optionen.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
@@ -42,6 +44,24 @@ QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                                   QDir::Name);
+}
+
+// Every file of a folder with its content and time of last change.
+QMap<QString, QPair<QByteArray, QDateTime>> contentsOf(const QString& folder)
+{
+    QMap<QString, QPair<QByteArray, QDateTime>> files;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
+        files.insert(info.fileName(),
+                     {readFileBytes(info.filePath()), info.fileTime(QFile::FileModificationTime)});
+    return files;
+}
+
+// A folder of `length` characters below /srv.
+QString folderOfLength(int length,
+                       const QString& end = QStringLiteral("/Zorbel-Master Datensicherung"))
+{
+    const QString start = QStringLiteral("/srv/Verein/");
+    return start + QString(length - start.size() - end.size(), QLatin1Char('v')) + end;
 }
 
 // The settings as they are in the file, not in memory.
@@ -150,7 +170,29 @@ private Q_SLOTS:
     void keepTargetUnstoredAfterLeavingTheRestorePage();
     void whenFolderAndFlagAreStored();
     void closingByTheFrameOnlyRefreshesTheTitle();
+    void folderTheSettingsCannotHoldIsRefused_data();
+    void folderTheSettingsCannotHoldIsRefused();
+    void manualBackupIntoAFolderTheSettingsCannotHold();
+    void foldersThatMeanAnotherFolderLater_data();
+    void foldersThatMeanAnotherFolderLater();
+    void folderFromAWindowsSettingsFile();
+    void restoreNeverReadsFromTheDataFolder_data();
+    void restoreNeverReadsFromTheDataFolder();
+    void restoreThatCopiedNothingSaysSoAndStaysOpen_data();
+    void restoreThatCopiedNothingSaysSoAndStaysOpen();
+    void tickIsKeptAfterClosingByTheFrame_data();
+    void tickIsKeptAfterClosingByTheFrame();
+    void automaticBackupAfterDateSuffixAndTick();
+    void windowNeverWiderThanTheWorkArea();
 };
+
+// The next program run: the settings come from the file again, the window forgets its state.
+void restart()
+{
+    Optionen = TOptionenRec{};
+    TBack5::zustandZuruecksetzen();
+    optionen_lesen();
+}
 
 void TestBack5::controlsAndCaptions()
 {
@@ -475,8 +517,11 @@ void TestBack5::restoreSingleFile()
     QFETCH(QString, editedTarget);
     Run run;
     QTemporaryDir backup;
-    for (const char* name : {"Adressen.adr", "Tisch2.ti2"})
+    for (const char* name : {"Adressen.adr", "Tisch2.ti2"}) {
         QVERIFY(writeFileBytes(backup.filePath(name), QByteArray("backup of ") + name));
+        // As on a CD or a write-protected stick.
+        QVERIFY(QFile::setPermissions(backup.filePath(name), QFile::ReadOwner | QFile::ReadUser));
+    }
     run.storeBackupFolder(backup.path());
     const QByteArray current = readFileBytes(run.data.file("Adressen.adr"));
     Window win;
@@ -491,7 +536,8 @@ void TestBack5::restoreSingleFile()
     if (!editedTarget.isEmpty())
         win.edit("Edit4")->setText(Datenordner + editedTarget);
     win.click("Button1");
-    QVERIFY(!win.isOpen());
+    // Without a pick nothing is copied: the window stays open for the pick.
+    QCOMPARE(win.isOpen(), pick.isEmpty());
 
     if (pick.isEmpty()) {
         QCOMPARE(run.messages.texts(), QStringList{kMarkieren});
@@ -501,6 +547,8 @@ void TestBack5::restoreSingleFile()
     QCOMPARE(run.messages.texts(), QStringList{einzeln()});
     const QString written = editedTarget.isEmpty() ? pick : editedTarget;
     QCOMPARE(readFileBytes(run.data.file(written)), "backup of " + pick.toLatin1());
+    // A file restored from read-only media can be saved again.
+    QVERIFY(QFileInfo(run.data.file(written)).permissions().testFlag(QFile::WriteOwner));
     QCOMPARE(win.get<QLabel>("Label5")->text(), QStringLiteral("Kopiere Dateien von:"));
     QCOMPARE(win.get<QLabel>("Label6")->text(), QStringLiteral("Kopiere Dateien nach:"));
     QCOMPARE(storedSettings().SicherungsPfad.str(), backup.path());
@@ -621,8 +669,13 @@ void TestBack5::restoreSelection()
         win.clickFile(name, Qt::ControlModifier);
     QCOMPARE(win.files()->selectedNames(), selected);
     win.click("Button1");
-    QVERIFY(!win.isOpen());
-    QCOMPARE(run.messages.texts(), selected.isEmpty() ? QStringList{} : QStringList{mehrere()});
+    QCOMPARE(win.isOpen(), selected.isEmpty());
+    QCOMPARE(run.messages.texts().size(), 1);
+    if (selected.isEmpty())
+        QVERIFY2(run.messages.lastText().contains("Es wurde keine Datei wieder hergestellt."),
+                 qPrintable(run.messages.lastText()));
+    else
+        QCOMPARE(run.messages.lastText(), mehrere());
     for (const QString& name : all) {
         const bool restored = selected.contains(name);
         QCOMPARE(readFileBytes(run.data.file(name)) == "backup of " + name.toLatin1(), restored);
@@ -686,18 +739,18 @@ void TestBack5::whenFolderAndFlagAreStored()
     Window win;
     win.edit("Edit2")->clear();
 
-    // A tick takes effect in memory at once; the file keeps the flag off until a save.
+    // A tick is stored at once, with the default folder for the emptied field.
     win.click("CheckBox1");
     QCOMPARE(Optionen.AutoSicherung, 1);
     QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
-    QCOMPARE(Optionen.SicherungsPfad.str(), standardSicherungsordner());
-    QCOMPARE(storedSettings().AutoSicherung, 0);
+    QCOMPARE(storedSettings().SicherungsPfad.str(), standardSicherungsordner());
+    QCOMPARE(storedSettings().AutoSicherung, 1);
 
-    // After a drive box reported a change, a tick or untick is saved at once.
-    win.w->DriveComboBox1Change(elsewhere.path());
+    // So is an untick, with or without a drive box change.
     win.click("CheckBox1");
     QCOMPARE(Optionen.AutoSicherung, 0);
     QCOMPARE(storedSettings().AutoSicherung, 0);
+    win.w->DriveComboBox1Change(elsewhere.path());
     win.click("CheckBox1");
     QCOMPARE(storedSettings().AutoSicherung, 1);
 
@@ -730,6 +783,323 @@ void TestBack5::closingByTheFrameOnlyRefreshesTheTitle()
     QCOMPARE(run.titles, 1);
     QCOMPARE(run.panel, QList<bool>{});
     QCOMPARE(storedSettings().SicherungsPfad.str(), QStringLiteral("/srv/erst"));
+}
+
+void TestBack5::folderTheSettingsCannotHoldIsRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("folder"); // for "picked": the name of a new folder
+    QTest::addColumn<QString>("reason");
+    const QString lang = folderOfLength(97);
+    const QString lodz = QStringLiteral("/media/Łódź/Sicherung");
+    const QString zuLang = QStringLiteral("zu lang");
+    const QString zeichen = QStringLiteral("das Zeichen „Ł“");
+    QTest::newRow("typed, too long, Beenden") << "typed" << lang << zuLang;
+    QTest::newRow("typed, Polish letter, Beenden") << "typed" << lodz << zeichen;
+    QTest::newRow("tick, too long") << "tick" << lang << zuLang;
+    QTest::newRow("tick, Polish letter") << "tick" << lodz << zeichen;
+    QTest::newRow("date appended makes it too long") << "date" << folderOfLength(75) << zuLang;
+    QTest::newRow("date appended to a Polish letter") << "date" << lodz << zeichen;
+    QTest::newRow("picked, too long") << "picked" << QString(90, QLatin1Char('d')) << zuLang;
+    QTest::newRow("picked, Polish letter") << "picked" << QStringLiteral("Łódź") << zeichen;
+}
+
+// Stored cut to 80 bytes or with "?" for a letter, the folder would name another folder that
+// the next automatic backup creates and fills without a word.
+void TestBack5::folderTheSettingsCannotHoldIsRefused()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, folder);
+    QFETCH(QString, reason);
+    Run run;
+    run.storeBackupFolder("/srv/erst");
+    const QByteArray settings = readFileBytes(optionenDatei());
+    QTemporaryDir elsewhere;
+    Window win;
+    if (how == "picked") {
+        folder = elsewhere.filePath(folder);
+        QVERIFY(QDir().mkpath(folder));
+        auto* folders = win.get<TDirectoryListBox>("DirectoryListBox1");
+        QVERIFY(folders->setDirectory(folder));
+        win.w->DirectoryListBox1Click();
+        // The folder can still be used for a backup now.
+        QCOMPARE(win.edit("Edit2")->text(), folder);
+    } else {
+        win.edit("Edit2")->setText(folder);
+        if (how == "typed")
+            win.click("Button2");
+        if (how == "tick")
+            win.click("CheckBox1");
+        if (how == "date") {
+            win.click("Button4");
+            QCOMPARE(win.edit("Edit2")->text(), folder);
+            QVERIFY(!TBack5::zielNichtSpeichern());
+        }
+    }
+    QCOMPARE(run.messages.texts().size(), 1);
+    const QString text = run.messages.lastText();
+    QVERIFY2(text.contains(reason) && text.contains("/srv/erst"), qPrintable(text));
+    QCOMPARE(Optionen.SicherungsPfad.str(), QStringLiteral("/srv/erst"));
+    QCOMPARE(Optionen.AutoSicherung, 0);
+    QCOMPARE(readFileBytes(optionenDatei()), settings);
+    QVERIFY(!win.get<QCheckBox>("CheckBox1")->isChecked());
+}
+
+void TestBack5::manualBackupIntoAFolderTheSettingsCannotHold()
+{
+    Run run;
+    run.storeBackupFolder("/srv/erst");
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("Łódź");
+    Window win;
+    win.edit("Edit2")->setText(target);
+    win.click("Button1");
+    QVERIFY(!win.isOpen());
+    QCOMPARE(filesIn(target).size(), kDataFiles.size());
+    QCOMPARE(run.messages.texts().size(), 1);
+    QVERIFY2(run.messages.lastText().contains("nicht als Sicherungsordner gespeichert"),
+             qPrintable(run.messages.lastText()));
+    QCOMPARE(storedSettings().SicherungsPfad.str(), QStringLiteral("/srv/erst"));
+}
+
+void TestBack5::foldersThatMeanAnotherFolderLater_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("meant"); // "=" stands for the home folder; empty: refused
+    QTest::newRow("relative folder") << "backup"
+                                     << "Sicherung"
+                                     << "";
+    QTest::newRow("Windows folder") << "backup"
+                                    << "C:\\Zorbel_Master_Backup\\"
+                                    << "";
+    QTest::newRow("~ for the home folder") << "backup"
+                                           << "~/Sicherung"
+                                           << "=/Sicherung";
+    QTest::newRow("relative folder, tick") << "tick"
+                                           << "Sicherung"
+                                           << "";
+    QTest::newRow("~ for the home folder, tick") << "tick"
+                                                 << "~/Sicherung"
+                                                 << "=/Sicherung";
+}
+
+void TestBack5::foldersThatMeanAnotherFolderLater()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, typed);
+    QFETCH(QString, meant);
+    meant.replace('=', QDir::homePath());
+    Run run;
+    run.storeBackupFolder("/srv/erst");
+    const QStringList dataFolder = filesIn(Datenordner);
+    QCOMPARE(QDir::currentPath() + '/', Datenordner);
+    Window win;
+    win.edit("Edit2")->setText(typed);
+    win.click(how == "backup" ? "Button1" : "CheckBox1");
+
+    // Nothing appears below the working folder, whatever the answer.
+    QCOMPARE(filesIn(Datenordner), dataFolder);
+    if (meant.isEmpty()) {
+        QCOMPARE(run.messages.texts().size(), 1);
+        QVERIFY2(run.messages.lastText().contains("kein vollständiger Ordnerpfad"),
+                 qPrintable(run.messages.lastText()));
+        QVERIFY(win.isOpen());
+        QCOMPARE(storedSettings().SicherungsPfad.str(), QStringLiteral("/srv/erst"));
+        QCOMPARE(storedSettings().AutoSicherung, 0);
+        return;
+    }
+    QVERIFY(run.messages.texts().isEmpty());
+    if (how == "backup") {
+        QCOMPARE(filesIn(meant).size(), kDataFiles.size());
+        QCOMPARE(storedSettings().SicherungsPfad.str(), meant + '/');
+    } else {
+        QCOMPARE(win.edit("Edit2")->text(), meant);
+        QCOMPARE(storedSettings().SicherungsPfad.str(), meant);
+        QCOMPARE(storedSettings().AutoSicherung, 1);
+    }
+}
+
+// A settings file carried over from Windows names a folder that is not chosen on this machine.
+void TestBack5::folderFromAWindowsSettingsFile()
+{
+    Run run;
+    run.storeBackupFolder("C:\\Zorbel_Master_Backup\\", 1);
+    const QStringList dataFolder = filesIn(Datenordner);
+    {
+        Window win;
+        QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
+        win.restorePage();
+        QCOMPARE(win.get<TDirectoryListBox>("DirectoryListBox2")->directory(), QDir::homePath());
+        win.backupPage();
+        win.click("Button2");
+    }
+    QCOMPARE(storedSettings().SicherungsPfad.str(), standardSicherungsordner());
+
+    // The automatic backup, too, goes into the default folder until then.
+    run.storeBackupFolder("C:\\Zorbel_Master_Backup\\", 1);
+    TDatensicherung sicherung;
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(sicherung.zielordner(), standardSicherungsordner() + "/09_12_2023/");
+    QCOMPARE(filesIn(sicherung.zielordner()).size(), kDataFiles.size());
+    QCOMPARE(filesIn(Datenordner), dataFolder);
+    QVERIFY(run.messages.texts().isEmpty());
+}
+
+void TestBack5::restoreNeverReadsFromTheDataFolder_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("single file") << "RadioButton1";
+    QTest::newRow("all files of one name") << "RadioButton2";
+    QTest::newRow("selected files") << "RadioButton3";
+}
+
+void TestBack5::restoreNeverReadsFromTheDataFolder()
+{
+    QFETCH(QString, mode);
+    Run run;
+    QTemporaryDir elsewhere;
+    // The USB stick that holds the backup folder is not plugged in.
+    run.storeBackupFolder(elsewhere.filePath("USB-Stick/Sicherung"));
+    Window win;
+    win.restorePage();
+    auto* folders = win.get<TDirectoryListBox>("DirectoryListBox2");
+    QCOMPARE(folders->directory(), QDir::homePath());
+    QCOMPARE(win.edit("Edit3")->text(), QDir::homePath());
+
+    // The user opens the data folder in the list and restores from it.
+    const auto before = contentsOf(Datenordner);
+    QVERIFY(folders->setDirectory(Datenordner));
+    win.click(mode.toLatin1().constData());
+    win.clickFile("Adressen.adr", mode == "RadioButton3" ? Qt::ControlModifier : Qt::NoModifier);
+    win.click("Button1");
+    QCOMPARE(run.messages.texts().size(), 1);
+    QVERIFY2(run.messages.lastText().startsWith(
+                 "Das Quellverzeichnis ist das Datenverzeichnis des Programms selbst."),
+             qPrintable(run.messages.lastText()));
+    QVERIFY(win.isOpen());
+    QCOMPARE(contentsOf(Datenordner), before);
+    QCOMPARE(run.panel, QList<bool>{});
+}
+
+void TestBack5::restoreThatCopiedNothingSaysSoAndStaysOpen_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("pick");
+    QTest::addColumn<QString>("message"); // a part of the message
+    QTest::newRow("all files of a name with a four-letter extension") << "RadioButton2"
+                                                                      << "Spielerliste.xlsx"
+                                                                      << "„Spielerliste..*“";
+    QTest::newRow("selected files, none selected") << "RadioButton3"
+                                                   << ""
+                                                   << "Markieren Sie";
+    QTest::newRow("single file, none picked") << "RadioButton1"
+                                              << ""
+                                              << "Markieren Sie";
+}
+
+void TestBack5::restoreThatCopiedNothingSaysSoAndStaysOpen()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, pick);
+    QFETCH(QString, message);
+    Run run;
+    QTemporaryDir backup;
+    for (const char* name : {"Spielerliste.xlsx", "Tisch2.ti2"})
+        QVERIFY(writeFileBytes(backup.filePath(name), QByteArray("backup of ") + name));
+    run.storeBackupFolder(backup.path());
+    const auto before = contentsOf(Datenordner);
+    Window win;
+    win.restorePage();
+    win.click(mode.toLatin1().constData());
+    if (!pick.isEmpty())
+        win.clickFile(pick);
+    win.click("Button1");
+    QCOMPARE(run.messages.texts().size(), 1);
+    const QString text = run.messages.lastText();
+    QVERIFY2(text.contains(message), qPrintable(text));
+    if (mode != "RadioButton1")
+        QVERIFY2(text.contains("Es wurde keine Datei wieder hergestellt."), qPrintable(text));
+    QVERIFY(!text.contains("wurden wieder hergestellt"));
+    QVERIFY(win.isOpen());
+    QCOMPARE(contentsOf(Datenordner), before);
+    QCOMPARE(run.panel, QList<bool>{});
+}
+
+void TestBack5::tickIsKeptAfterClosingByTheFrame_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::newRow("ticked") << 0;
+    QTest::newRow("unticked") << 1;
+}
+
+void TestBack5::tickIsKeptAfterClosingByTheFrame()
+{
+    QFETCH(int, before);
+    Run run;
+    QTemporaryDir elsewhere;
+    run.storeBackupFolder("/srv/erst", before);
+    const QString chosen = elsewhere.filePath("Ziel");
+    {
+        Window win;
+        win.edit("Edit2")->setText(chosen);
+        win.click("CheckBox1");
+        win.w->close();
+        QVERIFY(!win.isOpen());
+    }
+    restart();
+    QCOMPARE(Optionen.AutoSicherung, 1 - before);
+    QCOMPARE(Optionen.SicherungsPfad.str(), before == 0 ? chosen : QStringLiteral("/srv/erst"));
+    Window again;
+    QCOMPARE(again.get<QCheckBox>("CheckBox1")->isChecked(), before == 0);
+    QVERIFY(run.messages.texts().isEmpty());
+}
+
+void TestBack5::automaticBackupAfterDateSuffixAndTick()
+{
+    Run run;
+    QTemporaryDir elsewhere;
+    const QString base = elsewhere.filePath("Sicherung");
+    run.storeBackupFolder(base);
+    {
+        Window win;
+        win.click("Button4");
+        win.click("CheckBox1");
+        win.w->close();
+    }
+    restart();
+    const QString dated = base + "/09_12_2023";
+    QCOMPARE(Optionen.SicherungsPfad.str(), dated);
+    QCOMPARE(Optionen.AutoSicherung, 1);
+    TDatensicherung sicherung;
+    QVERIFY(sicherung.ausfuehren());
+    QCOMPARE(sicherung.zielordner(), dated + '/');
+    QCOMPARE(filesIn(dated).size(), kDataFiles.size());
+    QVERIFY(!QFileInfo::exists(dated + "/09_12_2023"));
+    QVERIFY(run.messages.texts().isEmpty());
+}
+
+void TestBack5::windowNeverWiderThanTheWorkArea()
+{
+    Run run;
+    TBack5 w;
+    const QString home = QStringLiteral("/home/") + QString(161, QLatin1Char('h'));
+    const QList<platform::Volume> volumes = {{home, home, {}}, {"/", "/", "ext4"}};
+    for (const char* name : {"DriveComboBox1", "DriveComboBox2"})
+        requireChild<TDriveComboBox>(&w, name)->laufwerkeSetzen(volumes);
+    w.DatensichernWiederherstellen1Click();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect area = w.screen()->availableGeometry();
+    QVERIFY2(w.frameGeometry().width() <= area.width(), qPrintable(QString::number(w.width())));
+    QVERIFY(area.contains(w.geometry().topLeft()));
+    auto* drives = requireChild<TDriveComboBox>(&w, "DriveComboBox1");
+    QVERIFY(drives->width() < area.width() / 2);
+    // The middle of a long entry is left out; the whole entry is its tool tip.
+    const QString shown = drives->itemText(0);
+    QVERIFY2(shown.startsWith("/home/hh") && shown.endsWith("hh") && shown.contains(QChar(0x2026)),
+             qPrintable(shown));
+    QCOMPARE(drives->itemData(0, Qt::ToolTipRole).toString(), home);
 }
 
 int main(int argc, char** argv)

@@ -36,7 +36,8 @@ class TestDateikopie : public QObject
 private Q_SLOTS:
     void copiesByteForByte_data();
     void copiesByteForByte();
-    void keepsPermissionsAndTime();
+    void readOnlySourceGivesAWritableCopyWithItsTime_data();
+    void readOnlySourceGivesAWritableCopyWithItsTime();
     void failuresKeepTheTargetAndTellWhy_data();
     void failuresKeepTheTargetAndTellWhy();
     void reportNamesCodeReasonAndFile();
@@ -76,28 +77,43 @@ void TestDateikopie::copiesByteForByte()
              QStringList{QStringLiteral("Adressen.adr")});
 }
 
-void TestDateikopie::keepsPermissionsAndTime()
+void TestDateikopie::readOnlySourceGivesAWritableCopyWithItsTime_data()
 {
+    QTest::addColumn<int>("sourceMode");
+    QTest::addColumn<int>("umask");
+    QTest::newRow("read-only source, usual umask") << 0440 << 022;
+    QTest::newRow("read-only for all, strict umask") << 0444 << 077;
+    QTest::newRow("executable source") << 0755 << 022;
+}
+
+// A file restored from read-only media must not stay read-only, or every later save fails.
+void TestDateikopie::readOnlySourceGivesAWritableCopyWithItsTime()
+{
+    QFETCH(int, sourceMode);
+    QFETCH(int, umask);
     QTemporaryDir dir;
     const QString source = dir.filePath(QStringLiteral("Zorbeln.opt"));
     const QString target = dir.filePath(QStringLiteral("kopie.opt"));
     QVERIFY(writeFileBytes(source, "abc"));
     QVERIFY(writeFileBytes(target, "earlier, read-only"));
     QVERIFY(::chmod(QFile::encodeName(target).constData(), 0444) == 0);
-    QVERIFY(::chmod(QFile::encodeName(source).constData(), 0440) == 0);
     const QDateTime changed(QDate(2023, 12, 9), QTime(18, 30, 5));
     {
         QFile file(source);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(changed, QFileDevice::FileModificationTime));
     }
+    QVERIFY(::chmod(QFile::encodeName(source).constData(), mode_t(sourceMode)) == 0);
 
-    QVERIFY(platform::copyFileReplacing(source, target).ok);
+    const mode_t previous = ::umask(mode_t(umask));
+    const bool ok = platform::copyFileReplacing(source, target).ok;
+    ::umask(previous);
+    QVERIFY(ok);
     QCOMPARE(readFileBytes(target), QByteArray("abc"));
     struct stat info {
     };
     QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
-    QCOMPARE(int(info.st_mode & 07777), 0440);
+    QCOMPARE(int(info.st_mode & 07777), 0666 & ~umask);
     QCOMPARE(QFileInfo(target).lastModified(), changed);
 }
 

@@ -59,8 +59,8 @@ private Q_SLOTS:
     void backupFolderThatCannotBeCreated();
     void datedFolderThatCannotBeCreated();
     void failedCopyKeepsTheProgramOpen();
-    void driveA_data();
-    void driveA();
+    void folderFromAnotherSystemMeansTheDefaultFolder_data();
+    void folderFromAnotherSystemMeansTheDefaultFolder();
     void window();
 };
 
@@ -77,6 +77,11 @@ void TestDatensicherung::backupOnLeaving_data()
                                                       << "~/a/b/09_12_2023";
     QTest::newRow("empty folder: the default folder") << 1 << ""
                                                       << "=/09_12_2023";
+    QTest::newRow("stored folder already is today's date folder") << 1 << "~/Sicherung/09_12_2023"
+                                                                  << "~/Sicherung/09_12_2023";
+    QTest::newRow("stored folder is another day's date folder")
+        << 1 << "~/Sicherung/08_12_2023/"
+        << "~/Sicherung/08_12_2023/09_12_2023";
     QTest::newRow("flag off") << 0 << "~/Sicherung"
                               << "";
 }
@@ -180,46 +185,32 @@ void TestDatensicherung::failedCopyKeepsTheProgramOpen()
     QCOMPARE(filesIn(elsewhere.filePath("09_12_2023")), sorted(kDataFiles));
 }
 
-void TestDatensicherung::driveA_data()
+void TestDatensicherung::folderFromAnotherSystemMeansTheDefaultFolder_data()
 {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("drive"); // "" none, "empty", "file"
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("backedUp");
-    QTest::newRow("A: without a disk") << "A:\\Sicherung"
-                                       << ""
-                                       << "Keine Diskette im Laufwerk A" << false;
-    QTest::newRow("a: lower case, without a disk") << "a:/Sicherung"
-                                                   << ""
-                                                   << "Keine Diskette im Laufwerk A" << false;
-    QTest::newRow("A: with an empty disk") << "A:/Sicherung"
-                                           << "empty"
-                                           << "Diskette im Laufwerk A ist leer !" << true;
-    QTest::newRow("A: with a file on the disk") << "A:/Sicherung"
-                                                << "file"
-                                                << "" << true;
+    QTest::newRow("Windows folder") << "C:\\Zorbel_Master_Backup\\";
+    QTest::newRow("floppy drive A:") << "A:\\Sicherung";
+    QTest::newRow("drive letter with slashes") << "a:/Sicherung";
+    QTest::newRow("relative folder") << "Sicherung";
 }
 
-void TestDatensicherung::driveA()
+// Such a folder names no folder here: taken as it stands it would be created below the working
+// folder (the data folder), under a name like "C:\Zorbel_Master_Backup\".
+void TestDatensicherung::folderFromAnotherSystemMeansTheDefaultFolder()
 {
     QFETCH(QString, stored);
-    QFETCH(QString, drive);
-    QFETCH(QString, message);
-    QFETCH(bool, backedUp);
     Run run;
-    // Drive letters exist here only as folders beside the working folder.
-    if (!drive.isEmpty())
-        QVERIFY(QDir().mkdir("A:"));
-    if (drive == QLatin1String("file"))
-        QVERIFY(writeFileBytes("A:/datei", "x"));
+    const QStringList dataFolder = filesIn(Datenordner);
+    QCOMPARE(QDir::currentPath() + '/', Datenordner);
     Optionen.SicherungsPfad.set(stored);
     Optionen.AutoSicherung = 1;
     TDatensicherung sicherung;
     QVERIFY(sicherung.ausfuehren());
-    QCOMPARE(run.messages.texts(), message.isEmpty() ? QStringList{} : QStringList{message});
-    QCOMPARE(sicherung.zielordner().endsWith("/09_12_2023/"), backedUp);
-    if (backedUp)
-        QVERIFY(QFileInfo::exists(sicherung.zielordner() + "Adressen.adr"));
+    QVERIFY(run.messages.texts().isEmpty());
+    QCOMPARE(sicherung.zielordner(), standardSicherungsordner() + "/09_12_2023/");
+    QCOMPARE(filesIn(sicherung.zielordner()), sorted(kDataFiles));
+    QCOMPARE(filesIn(Datenordner), dataFolder);
+    QCOMPARE(Optionen.SicherungsPfad.str(), stored);
 }
 
 void TestDatensicherung::window()

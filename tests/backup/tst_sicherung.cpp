@@ -1,6 +1,7 @@
 #include "backup/logic/sicherung.h"
 #include "backup/ui/laufwerkslisten.h"
 #include "common/testsupport.h"
+#include "platform/base/cp1252.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,6 +59,12 @@ private Q_SLOTS:
     void masksInOrder();
     void dateSuffix_data();
     void dateSuffix();
+    void folderCheck_data();
+    void folderCheck();
+    void storedFolder_data();
+    void storedFolder();
+    void dateFolderOfTheAutomaticBackup_data();
+    void dateFolderOfTheAutomaticBackup();
     void maskMatching_data();
     void maskMatching();
     void defaultFolderIsInHome();
@@ -106,6 +113,118 @@ void TestSicherung::dateSuffix()
     const QString result = datumsanhang(date);
     QLocale::setDefault(before);
     QCOMPARE(result, suffix);
+}
+
+void TestSicherung::folderCheck_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("folder"); // "=" stands for the home folder
+    QTest::addColumn<bool>("usable");
+    QTest::addColumn<bool>("storable");
+    QTest::addColumn<QString>("reason"); // a part of the reason; empty: none
+    const QString e80 = "/srv/" + QString(75, 'e');
+    QTest::newRow("full path") << "/srv/Sicherung"
+                               << "/srv/Sicherung" << true << true << "";
+    QTest::newRow("80 characters") << e80 << e80 << true << true << "";
+    QTest::newRow("80 characters and a slash") << e80 + '/' << e80 + '/' << true << true << "";
+    QTest::newRow("81 characters") << e80 + 'x' << e80 + 'x' << true << false << "81 Zeichen";
+    QTest::newRow("Windows-1252 letters") << "/srv/Müller €"
+                                          << "/srv/Müller €" << true << true << "";
+    QTest::newRow("a letter Windows-1252 lacks")
+        << "/media/Łódź"
+        << "/media/Łódź" << true << false << "das Zeichen „Ł“";
+    QTest::newRow("a character beyond 16 bits")
+        << "/srv/\U0001F3C6"
+        << "/srv/\U0001F3C6" << true << false << "„\U0001F3C6“";
+    QTest::newRow("home folder") << "~"
+                                 << "=" << true << true << "";
+    QTest::newRow("below the home folder") << "~/Sicherung"
+                                           << "=/Sicherung" << true << true << "";
+    QTest::newRow("another user's home")
+        << "~anna/x"
+        << "~anna/x" << false << false << "kein vollständiger Ordnerpfad";
+    QTest::newRow("relative") << "Sicherung"
+                              << "Sicherung" << false << false << "kein vollständiger Ordnerpfad";
+    QTest::newRow("Windows drive")
+        << "C:\\Zorbel_Master_Backup\\"
+        << "C:\\Zorbel_Master_Backup\\" << false << false << "kein vollständiger Ordnerpfad";
+    QTest::newRow("backslashes") << "/srv\\Sicherung"
+                                 << "/srv\\Sicherung" << false << false
+                                 << "kein vollständiger Ordnerpfad";
+}
+
+void TestSicherung::folderCheck()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, folder);
+    QFETCH(bool, usable);
+    QFETCH(bool, storable);
+    QFETCH(QString, reason);
+    folder.replace('=', QDir::homePath());
+    const Ordnerpruefung pruefung = ordnerPruefen(input);
+    QCOMPARE(pruefung.ordner, folder);
+    QCOMPARE(pruefung.brauchbar, usable);
+    QCOMPARE(pruefung.speicherbar, storable);
+    QCOMPARE(pruefung.grund.isEmpty(), reason.isEmpty());
+    QVERIFY2(pruefung.grund.contains(reason), qPrintable(pruefung.grund));
+    if (!storable)
+        return;
+    // What is stored comes back from the settings file as the same folder.
+    const QString stored = speicherform(pruefung.ordner);
+    QVERIFY(platform::toCp1252(stored).size() <= kOrdnerSpeicherBytes);
+    QCOMPARE(platform::fromCp1252(platform::toCp1252(stored)), stored);
+    QCOMPARE(QDir::cleanPath(stored), QDir::cleanPath(pruefung.ordner));
+}
+
+void TestSicherung::storedFolder_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("used"); // "=" stands for the home folder; empty: the default
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("full path") << "/srv/Sicherung/"
+                               << "/srv/Sicherung/";
+    QTest::newRow("~") << "~/Sicherung"
+                       << "=/Sicherung";
+    QTest::newRow("Windows folder") << "C:\\Zorbel_Master_Backup\\"
+                                    << "";
+    QTest::newRow("drive letter") << "a:/Sicherung"
+                                  << "";
+    QTest::newRow("relative") << "Sicherung"
+                              << "";
+}
+
+void TestSicherung::storedFolder()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, used);
+    used.replace('=', QDir::homePath());
+    QCOMPARE(gespeicherterSicherungsordner(stored), used);
+}
+
+void TestSicherung::dateFolderOfTheAutomaticBackup_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("plain") << "/srv/S"
+                           << "/srv/S/09_12_2023/";
+    QTest::newRow("with slash") << "/srv/S/"
+                                << "/srv/S/09_12_2023/";
+    QTest::newRow("today's date folder") << "/srv/S/09_12_2023"
+                                         << "/srv/S/09_12_2023/";
+    QTest::newRow("today's date folder, slash") << "/srv/S/09_12_2023/"
+                                                << "/srv/S/09_12_2023/";
+    QTest::newRow("another day's") << "/srv/S/08_12_2023"
+                                   << "/srv/S/08_12_2023/09_12_2023/";
+    QTest::newRow("date in the middle") << "/srv/09_12_2023/S"
+                                        << "/srv/09_12_2023/S/09_12_2023/";
+}
+
+void TestSicherung::dateFolderOfTheAutomaticBackup()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, target);
+    QCOMPARE(datumsordner(folder, QDate(2023, 12, 9)), target);
 }
 
 void TestSicherung::maskMatching_data()

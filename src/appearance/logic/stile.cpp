@@ -226,4 +226,29 @@ QStringList programStyleNames()
     return names;
 }
 
+namespace
+{
+
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control;
+}
+
+} // namespace
+
+bool isDamagedStyleName(const QString& name, const QStringList& names)
+{
+    qsizetype longest = 0;
+    for (const QString& known : names)
+        longest = std::max(longest, known.size());
+    return name.size() > longest || std::any_of(name.cbegin(), name.cend(), isControl);
+}
+
+QString styleNameForMessage(const QString& name)
+{
+    QString shown = name.left(40);
+    std::replace_if(shown.begin(), shown.end(), isControl, QLatin1Char('?'));
+    return shown;
+}
+
 } // namespace appearance

@@ -21,4 +21,11 @@ StyleLook platformLook(const QString& startStyleKey, const QPalette& startPalett
 // The 35 names in list order (alphabetical, ignoring case), "Windows" included.
 QStringList programStyleNames();
 
+// A stored style name that no style can have: control characters (a file full of NUL bytes
+// after a power loss) or longer than the longest of `names`.
+bool isDamagedStyleName(const QString& name, const QStringList& names);
+
+// How a message shows a style name: control characters as "?", at most 40 characters.
+QString styleNameForMessage(const QString& name);
+
 } // namespace appearance

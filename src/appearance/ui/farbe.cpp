@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -116,6 +117,28 @@ void TFarbe::FormCreate()
 void TFarbe::platzieren()
 {
     platform::placeDialog(*this);
+}
+
+bool TFarbe::event(QEvent* event)
+{
+    // Qt tells a window when a modal window blocks it and when that one has closed.
+    if (event->type() == QEvent::WindowBlocked)
+        obenBleiben(false);
+    else if (event->type() == QEvent::WindowUnblocked)
+        obenBleiben(true);
+    return QDialog::event(event);
+}
+
+// The flag goes to the native window directly: setWindowFlags() would hide the window.
+void TFarbe::obenBleiben(bool oben)
+{
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, oben);
+    if (flags == windowFlags())
+        return;
+    overrideWindowFlags(flags);
+    if (QWindow* fenster = windowHandle())
+        fenster->setFlags(flags);
 }
 
 void TFarbe::anzeigen()

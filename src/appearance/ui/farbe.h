@@ -10,7 +10,8 @@ class QFrame;
 
 // The style window "Farbwahl": lists every registered style; a double click or
 // "Style aktivieren" puts the picked style in force for all windows and stores it.
-// Created once at start-up, shown without blocking (not modal), stays on top.
+// Created once at start-up, shown without blocking (not modal), stays on top -- except while a
+// modal window of the program is open: that one must never be covered.
 class TFarbe : public QDialog
 {
     Q_OBJECT
@@ -26,8 +27,12 @@ public:
     void Style_ButtonClick();
     void Button22Click();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void FormCreate();
+    void obenBleiben(bool oben);
     void buildControls();
     void platzieren();
     void panel1Aktualisieren(const QString& name);

@@ -151,7 +151,7 @@ QString StyleManager::activeStyleName()
 
 QString StyleManager::notFoundMessage(const QString& name)
 {
-    return QStringLiteral("Stil '%1' nicht gefunden").arg(name);
+    return QStringLiteral("Stil '%1' nicht gefunden").arg(styleNameForMessage(name));
 }
 
 } // namespace appearance

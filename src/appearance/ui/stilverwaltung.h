@@ -37,7 +37,7 @@ public:
     // The name of the look in force ("Windows" before any activation).
     static QString activeStyleName();
 
-    // "Stil '<name>' nicht gefunden"
+    // "Stil '<name>' nicht gefunden", the name as styleNameForMessage shows it
     static QString notFoundMessage(const QString& name);
 
 Q_SIGNALS:

@@ -49,7 +49,11 @@ bool style_lesen()
     QString name = firstLineOfStyleFile();
     if (name.isEmpty())
         name = appearance::kPlatformStyleName;
-    if (!appearance::StyleManager::setStyle(name)) {
+    const bool damaged =
+        appearance::isDamagedStyleName(name, appearance::StyleManager::styleNames());
+    if (damaged)
+        platform::reportError(appearance::StyleManager::notFoundMessage(name));
+    if (damaged || !appearance::StyleManager::setStyle(name)) {
         // The list and Panel1 go on with the style actually in force.
         Stilname = appearance::StyleManager::activeStyleName();
         return false;

@@ -1,5 +1,6 @@
 #include "backup/logic/sicherung.h"
 
+#include "platform/base/cp1252.h"
 #include "platform/base/filecopy.h"
 
 #include <QDir>
@@ -36,6 +37,104 @@ QString mitTrenner(const QString& ordner)
     if (ordner.isEmpty() || ordner.endsWith(QLatin1Char('/')))
         return ordner;
     return ordner + QLatin1Char('/');
+}
+
+namespace
+{
+
+QString tildeErweitert(const QString& eingabe)
+{
+    if (eingabe == QLatin1String("~") || eingabe.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + eingabe.mid(1);
+    return eingabe;
+}
+
+QString ohneTrennerAmEnde(QString ordner)
+{
+    while (ordner.size() > 1 && ordner.endsWith(QLatin1Char('/')))
+        ordner.chop(1);
+    return ordner;
+}
+
+// The first character (a whole code point) that Windows-1252 cannot hold; empty when none.
+QString ersterFremderBuchstabe(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype laenge = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString zeichen = text.mid(i, laenge);
+        if (platform::fromCp1252(platform::toCp1252(zeichen)) != zeichen)
+            return zeichen;
+        i += laenge - 1;
+    }
+    return {};
+}
+
+} // namespace
+
+bool fremderOrdner(const QString& gespeichert)
+{
+    static const QRegularExpression laufwerksbuchstabe(QStringLiteral("^[A-Za-z]:"));
+    return gespeichert.contains(QLatin1Char('\\')) ||
+           laufwerksbuchstabe.match(gespeichert).hasMatch();
+}
+
+Ordnerpruefung ordnerPruefen(const QString& eingabe)
+{
+    Ordnerpruefung pruefung;
+    pruefung.ordner = tildeErweitert(eingabe);
+    if (fremderOrdner(pruefung.ordner) || QDir::isRelativePath(pruefung.ordner)) {
+        pruefung.grund =
+            QStringLiteral("„%1“ ist kein vollständiger Ordnerpfad auf diesem "
+                           "Rechner.\nBitte geben Sie den Ordner mit seinem ganzen Pfad an: er "
+                           "beginnt mit „/“ oder „~/“.")
+                .arg(eingabe);
+        return pruefung;
+    }
+    pruefung.brauchbar = true;
+    const QString gespeichert = ohneTrennerAmEnde(pruefung.ordner);
+    if (const QString zeichen = ersterFremderBuchstabe(gespeichert); !zeichen.isEmpty()) {
+        pruefung.grund = QStringLiteral("Der Ordner „%1“ enthält das Zeichen "
+                                        "„%2“, das die Einstellungsdatei nicht "
+                                        "speichern kann.")
+                             .arg(pruefung.ordner, zeichen);
+        return pruefung;
+    }
+    const qsizetype laenge = platform::toCp1252(gespeichert).size();
+    if (laenge > kOrdnerSpeicherBytes) {
+        pruefung.grund = QStringLiteral("Der Ordner „%1“ ist zu lang für die "
+                                        "Einstellungsdatei: er hat %2 Zeichen, gespeichert werden "
+                                        "höchstens %3.")
+                             .arg(pruefung.ordner, QString::number(laenge),
+                                  QString::number(kOrdnerSpeicherBytes));
+        return pruefung;
+    }
+    pruefung.speicherbar = true;
+    return pruefung;
+}
+
+QString speicherform(const QString& ordner)
+{
+    const QString mit = mitTrenner(ordner);
+    if (platform::toCp1252(mit).size() <= kOrdnerSpeicherBytes)
+        return mit;
+    return ohneTrennerAmEnde(ordner);
+}
+
+QString gespeicherterSicherungsordner(const QString& gespeichert)
+{
+    if (gespeichert.isEmpty() || fremderOrdner(gespeichert))
+        return {};
+    const QString ordner = tildeErweitert(gespeichert);
+    return QDir::isRelativePath(ordner) ? QString() : ordner;
+}
+
+QString datumsordner(const QString& ordner, const QDate& datum)
+{
+    const QString anhang = datumsanhang(datum);
+    const QString basis = ohneTrennerAmEnde(ordner);
+    if (QFileInfo(basis).fileName() == anhang)
+        return mitTrenner(basis);
+    return mitTrenner(ordner) + anhang + QLatin1Char('/');
 }
 
 bool gleicherOrdner(const QString& a, const QString& b)

@@ -24,6 +24,33 @@ QString datumsanhang(const QDate& datum);
 // `ordner` with a trailing "/" (an empty text stays empty).
 QString mitTrenner(const QString& ordner);
 
+// The settings file keeps the backup folder in 80 bytes of Windows-1252.
+inline constexpr int kOrdnerSpeicherBytes = 80;
+
+// What a folder the user typed or picked is worth before it is used or stored.
+struct Ordnerpruefung {
+    QString ordner;           // with a leading "~" expanded to the home folder
+    bool brauchbar = false;   // a full path on this machine
+    bool speicherbar = false; // comes back unchanged from the settings file
+    QString grund;            // German reason when it is not usable or not storable
+};
+Ordnerpruefung ordnerPruefen(const QString& eingabe);
+
+// The form of a usable, storable folder that goes into the settings file: with its "/" at the
+// end when that still fits, else without it (the same folder either way).
+QString speicherform(const QString& ordner);
+
+// Whether a stored folder was written on another system (drive letter or backslashes).
+bool fremderOrdner(const QString& gespeichert);
+
+// The stored backup folder as this machine uses it: "~" expanded; empty (so the default folder
+// counts) when it names no folder here: written on another system, or not a full path.
+QString gespeicherterSicherungsordner(const QString& gespeichert);
+
+// The folder the automatic backup of `datum` copies into: the date folder below `ordner`, or
+// `ordner` itself when its last part already is that date folder. Ends in "/".
+QString datumsordner(const QString& ordner, const QDate& datum);
+
 // Whether `a` and `b` name the same existing folder (links and "/" at the end do not count).
 bool gleicherOrdner(const QString& a, const QString& b);
 

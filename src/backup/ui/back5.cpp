@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,24 @@ const QString kZielFehlt =
 const QString kZielIstDatenordner =
     QStringLiteral("Das Zielverzeichnis ist das Datenverzeichnis des Programms selbst.\n"
                    "Bitte wählen Sie ein anderes Zielverzeichnis für die Datensicherung.");
+const QString kQuelleIstDatenordner =
+    QStringLiteral("Das Quellverzeichnis ist das Datenverzeichnis des Programms selbst.\n"
+                   "Bitte wählen Sie das Verzeichnis der Datensicherung, aus dem die Dateien "
+                   "wieder hergestellt werden sollen.\nEs wurde keine Datei wieder hergestellt.");
+const QString kKeineDateiPasst =
+    QStringLiteral("Im Verzeichnis „%1“ gibt es keine Datei, die zu „%2“ passt.\n"
+                   "Es wurde keine Datei wieder hergestellt.");
+const QString kNichtsMarkiert =
+    QStringLiteral("Markieren Sie bitte die Dateien, die wieder hergestellt werden sollen.\n"
+                   "Es wurde keine Datei wieder hergestellt.");
+const QString kBisherigerOrdner =
+    QStringLiteral("\n\nGespeichert bleibt der bisherige Sicherungsordner „%1“.");
+const QString kGewaehlterOrdnerNichtGemerkt =
+    QStringLiteral("\n\nEine Datensicherung in diesen Ordner ist trotzdem möglich; gespeichert "
+                   "bleibt der bisherige Sicherungsordner „%1“.");
+const QString kGesichertNichtGemerkt =
+    QStringLiteral("\n\nDie Daten wurden in diesen Ordner gesichert, er wird aber nicht als "
+                   "Sicherungsordner gespeichert. Gespeichert bleibt „%1“.");
 
 // What the window remembers for the whole program run, across its openings.
 struct Zustand {
@@ -56,9 +75,6 @@ struct Zustand {
     bool dateiGewaehlt = false;
     bool kopiert = false;
     bool zielNichtSpeichern = false;
-    // A drive box reported a change and the restore page has not been entered since: a tick
-    // of the automatic backup is then saved at once.
-    bool laufwerkGemeldet = false;
 };
 
 Zustand& zustand()
@@ -72,9 +88,47 @@ QString sicherungsordner()
     return Optionen.SicherungsPfad.str();
 }
 
+// The stored backup folder as this machine uses it; empty when none is chosen here.
+QString gespeicherterOrdner()
+{
+    return gespeicherterSicherungsordner(sicherungsordner());
+}
+
+// The folder the settings hold for the user: the stored one or the default folder.
+QString bisherigerOrdner()
+{
+    const QString ordner = gespeicherterOrdner();
+    return ordner.isEmpty() ? standardSicherungsordner() : ordner;
+}
+
 void sicherungsordnerMerken(const QString& ordner)
 {
     Optionen.SicherungsPfad.set(ordner);
+}
+
+// A folder about to be stored: the usable, storable form, or empty after telling the user
+// why it cannot be stored and that the earlier folder stays.
+QString ordnerZumSpeichern(const QString& eingabe)
+{
+    const Ordnerpruefung pruefung = ordnerPruefen(eingabe);
+    if (pruefung.brauchbar && pruefung.speicherbar)
+        return pruefung.ordner;
+    platform::showMessage(pruefung.grund + kBisherigerOrdner.arg(bisherigerOrdner()),
+                          platform::Buttons::Ok, platform::Icon::Warning);
+    return {};
+}
+
+// The folder of the restore page's list is stored with the next save only when the settings
+// file can hold it; otherwise the earlier folder stays.
+void quellordnerMerken(const QString& ordner)
+{
+    if (ordnerPruefen(ordner).speicherbar)
+        sicherungsordnerMerken(ordner);
+}
+
+bool istDatenordner(const QString& ordner)
+{
+    return gleicherOrdner(ordner, Datenordner);
 }
 
 QLineEdit* neuesFeld(const QString& name, QWidget* parent)
@@ -182,7 +236,8 @@ void TBack5::aufbauen()
             [this] { DriveComboBox2->zeigeLaufwerkVon(DirectoryListBox2->directory()); });
 
     DirectoryListBox1->setDirectory(Datenordner);
-    DirectoryListBox2->setDirectory(Datenordner);
+    // Restoring from the data folder would copy the files onto themselves.
+    DirectoryListBox2->setDirectory(QDir::homePath());
 }
 
 QWidget* TBack5::sicherungsseite()
@@ -339,8 +394,21 @@ void TBack5::knoepfePlatzieren()
 void TBack5::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    breiteBegrenzen();
     platform::placeDialog(*this);
     knoepfePlatzieren();
+}
+
+// Never wider than the work area, whatever the entries of the lists are.
+void TBack5::breiteBegrenzen()
+{
+    const QScreen* bildschirm = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!bildschirm)
+        return;
+    const int breite = bildschirm->availableGeometry().width();
+    setMaximumWidth(breite);
+    if (width() > breite)
+        resize(breite, height());
 }
 
 void TBack5::setzeKnopftext(QPushButton* knopf, const QString& text)
@@ -381,7 +449,7 @@ void TBack5::DatensichernWiederherstellen1Click()
     z.modus = 0;
     platform::showFileError(optionen_lesen());
     z.quellordner = Datenordner;
-    z.zielordner = sicherungsordner();
+    z.zielordner = gespeicherterOrdner();
     z.zielBeimOeffnen = z.zielordner;
 
     setWindowTitle(QStringLiteral("Zorbel-Master Datensicherung"));
@@ -406,8 +474,15 @@ void TBack5::DatensichernWiederherstellen1Click()
         const QSignalBlocker blocker(CheckBox1);
         CheckBox1->setChecked(Optionen.AutoSicherung == 1);
     }
-    if (CheckBox1->isChecked())
-        CheckBox1Click();
+    // The flag shown ticked works like a tick, but in memory only: nothing changed yet.
+    if (CheckBox1->isChecked()) {
+        if (Edit2->text().isEmpty())
+            Edit2->setText(standardSicherungsordner());
+        const Ordnerpruefung pruefung = ordnerPruefen(Edit2->text());
+        if (pruefung.brauchbar && pruefung.speicherbar)
+            sicherungsordnerMerken(pruefung.ordner);
+        Button1->setEnabled(true);
+    }
 
     seiteZeigen(0);
 }
@@ -416,7 +491,6 @@ void TBack5::Datenrcksicherung1Click()
 {
     Zustand& z = zustand();
     z.kopiert = false;
-    z.laufwerkGemeldet = false;
     z.modus = 1;
     {
         const QSignalBlocker blocker(RadioButton1);
@@ -424,8 +498,7 @@ void TBack5::Datenrcksicherung1Click()
     }
     FileListBox1->setMultiSelect(false);
 
-    z.quellordner = sicherungsordner();
-    Edit3->setText(z.quellordner);
+    z.quellordner = gespeicherterOrdner();
     z.zielordner = Datenordner;
     Edit2->setText(Datenordner);
     Edit4->setText(Datenordner);
@@ -441,7 +514,14 @@ void TBack5::Datenrcksicherung1Click()
             DirectoryListBox2->setDirectory(z.quellordner);
         else
             platform::showMessage(kEinAusgabeFehler, platform::Buttons::Ok, platform::Icon::Error);
+    } else {
+        // The backup folder is missing (a USB stick not plugged in): the list stays where it
+        // is, but never on the data folder.
+        if (istDatenordner(DirectoryListBox2->directory()))
+            DirectoryListBox2->setDirectory(QDir::homePath());
+        z.quellordner = DirectoryListBox2->directory();
     }
+    Edit3->setText(z.quellordner);
 
     Button4->setEnabled(false);
     Edit1->setReadOnly(true);
@@ -467,33 +547,38 @@ void TBack5::PageControl1Change(int seite)
 void TBack5::Button4Click()
 {
     Zustand& z = zustand();
-    sicherungsordnerMerken(z.zielBeimOeffnen);
-    platform::showFileError(optionen_speichern());
-    z.zielNichtSpeichern = true;
     // An emptied field stands for the default folder, never for a folder relative to wherever
     // the program was started.
     const QString basis = Edit2->text().isEmpty() ? standardSicherungsordner() : Edit2->text();
-    Edit2->setText(mitTrenner(basis) + datumsanhang(platform::today()));
+    // The dated folder is stored by the next backup run, so it must survive the settings file.
+    const QString datiert = ordnerZumSpeichern(mitTrenner(basis) + datumsanhang(platform::today()));
+    if (datiert.isEmpty())
+        return;
+    sicherungsordnerMerken(z.zielBeimOeffnen);
+    platform::showFileError(optionen_speichern());
+    z.zielNichtSpeichern = true;
+    Edit2->setText(datiert);
 }
 
+// A tick or untick is stored at once: closing the window by its frame must not lose it.
 void TBack5::CheckBox1Click()
 {
     if (CheckBox1->isChecked()) {
-        if (Edit2->text().isEmpty())
-            Edit2->setText(standardSicherungsordner());
-        sicherungsordnerMerken(Edit2->text());
+        const QString ordner = ordnerZumSpeichern(
+            Edit2->text().isEmpty() ? standardSicherungsordner() : Edit2->text());
+        if (ordner.isEmpty()) {
+            const QSignalBlocker blocker(CheckBox1);
+            CheckBox1->setChecked(false);
+            return;
+        }
+        Edit2->setText(ordner);
+        sicherungsordnerMerken(ordner);
         Optionen.AutoSicherung = 1;
         Button1->setEnabled(true);
     } else {
         Optionen.AutoSicherung = 0;
     }
-    autoSicherungSpeichernWennFaellig();
-}
-
-void TBack5::autoSicherungSpeichernWennFaellig()
-{
-    if (zustand().laufwerkGemeldet)
-        platform::showFileError(optionen_speichern());
+    platform::showFileError(optionen_speichern());
 }
 
 void TBack5::DirectoryListBox1Click()
@@ -501,19 +586,24 @@ void TBack5::DirectoryListBox1Click()
     const QString ordner = DirectoryListBox1->directory();
     zustand().zielordner = ordner;
     Edit2->setText(ordner);
+    const Ordnerpruefung pruefung = ordnerPruefen(ordner);
+    if (!pruefung.speicherbar) {
+        platform::showMessage(pruefung.grund +
+                                  kGewaehlterOrdnerNichtGemerkt.arg(bisherigerOrdner()),
+                              platform::Buttons::Ok, platform::Icon::Warning);
+        return;
+    }
     sicherungsordnerMerken(ordner);
     platform::showFileError(optionen_speichern());
 }
 
 void TBack5::DriveComboBox1Change(const QString& wurzel)
 {
-    zustand().laufwerkGemeldet = true;
     DirectoryListBox1->setDirectory(wurzel);
 }
 
 void TBack5::DriveComboBox2Change(const QString& wurzel)
 {
-    zustand().laufwerkGemeldet = true;
     DirectoryListBox2->setDirectory(wurzel);
 }
 
@@ -535,7 +625,7 @@ void TBack5::DirectoryListBox2Click()
 {
     FileListBox1->setDirectory(DirectoryListBox2->directory());
     if (zustand().modus == 1)
-        sicherungsordnerMerken(DirectoryListBox2->directory());
+        quellordnerMerken(DirectoryListBox2->directory());
 }
 
 void TBack5::FileListBox1Click()
@@ -600,19 +690,31 @@ void TBack5::sichern()
         Edit2->setFocus();
         return;
     }
+    // A relative path would mean a folder below wherever the program was started.
+    const Ordnerpruefung pruefung = ordnerPruefen(Edit2->text());
+    if (!pruefung.brauchbar) {
+        platform::showMessage(pruefung.grund, platform::Buttons::Ok, platform::Icon::Information);
+        Edit2->setFocus();
+        return;
+    }
     // Copying the data files onto themselves would close the window as if a backup existed.
-    if (gleicherOrdner(Edit2->text(), z.quellordner)) {
+    if (istDatenordner(pruefung.ordner)) {
         platform::showMessage(kZielIstDatenordner, platform::Buttons::Ok,
                               platform::Icon::Information);
         Edit2->setFocus();
         return;
     }
-    z.zielordner = Edit2->text();
-    sicherungsordnerMerken(z.zielordner);
-    platform::showFileError(optionen_speichern());
+    // A folder the settings file cannot hold is used for this backup but not stored: stored
+    // cut or with "?" in it, it would name another folder.
+    const bool merken = pruefung.speicherbar;
+    z.zielordner = pruefung.ordner;
+    if (merken) {
+        sicherungsordnerMerken(z.zielordner);
+        platform::showFileError(optionen_speichern());
+    }
 
     sanduhr(true);
-    z.zielordner = mitTrenner(Edit2->text());
+    z.zielordner = mitTrenner(pruefung.ordner);
     if (!verz_anl(z.zielordner)) {
         sanduhr(false);
         platform::showMessage(QStringLiteral("Beim Anlegen von ") + z.zielordner +
@@ -621,8 +723,8 @@ void TBack5::sichern()
         return;
     }
     z.quellordner = mitTrenner(z.quellordner);
-    if (!z.zielNichtSpeichern) {
-        sicherungsordnerMerken(z.zielordner);
+    if (!z.zielNichtSpeichern && merken) {
+        sicherungsordnerMerken(speicherform(z.zielordner));
         platform::showFileError(optionen_speichern());
     }
 
@@ -643,6 +745,9 @@ void TBack5::sichern()
         Edit2->setText(z.zielordner);
         return;
     }
+    if (!merken)
+        platform::showMessage(pruefung.grund + kGesichertNichtGemerkt.arg(bisherigerOrdner()),
+                              platform::Buttons::Ok, platform::Icon::Warning);
     laufBeenden();
 }
 
@@ -653,89 +758,111 @@ void TBack5::wiederherstellen()
         Edit4->setText(ziel);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
-    bool fertig = true;
+    Ausgang ausgang = Ausgang::Nichts;
     switch (zustand().modus) {
     case 1:
-        fertig = einzelneDateiWiederherstellen(lauf);
+        ausgang = einzelneDateiWiederherstellen(lauf);
         break;
     case 2:
-        fertig = namensgleicheDateienWiederherstellen(lauf);
+        ausgang = namensgleicheDateienWiederherstellen(lauf);
         break;
     case 3:
-        fertig = selektierteDateienWiederherstellen(lauf);
+        ausgang = selektierteDateienWiederherstellen(lauf);
         break;
     default:
         break;
     }
-    if (!fertig)
+    if (ausgang == Ausgang::Fehlgeschlagen)
         platform::showMessages(lauf.meldungen());
     einstellungenNachWiederherstellung(lauf);
     FileListBox1->aktualisieren();
-    if (fertig)
+    // A restore that copied nothing has said so; the window stays open for another choice.
+    if (ausgang == Ausgang::Kopiert)
         laufBeenden();
 }
 
-bool TBack5::einzelneDateiWiederherstellen(TKopierlauf& lauf)
+bool TBack5::quelleIstDatenordner(const QString& ordner)
+{
+    if (!istDatenordner(ordner))
+        return false;
+    platform::showMessage(kQuelleIstDatenordner, platform::Buttons::Ok,
+                          platform::Icon::Information);
+    return true;
+}
+
+TBack5::Ausgang TBack5::einzelneDateiWiederherstellen(TKopierlauf& lauf)
 {
     Zustand& z = zustand();
     // After another folder was opened the source field names that folder, not a file.
     if (!z.dateiGewaehlt || QFileInfo(Edit3->text()).isDir()) {
         platform::showMessage(kMarkieren, platform::Buttons::Ok, platform::Icon::Information);
-        return true;
+        return Ausgang::Nichts;
     }
+    if (quelleIstDatenordner(QFileInfo(Edit3->text()).absolutePath()))
+        return Ausgang::Nichts;
     setzeBeschriftung(Label5, Edit3, QStringLiteral("Kopiere Dateien von:"));
     setzeBeschriftung(Label6, Edit4, QStringLiteral("Kopiere Dateien nach:"));
-    sicherungsordnerMerken(DirectoryListBox2->directory());
+    quellordnerMerken(DirectoryListBox2->directory());
     platform::showFileError(optionen_speichern());
     z.quelldatei = Edit3->text();
     z.zieldatei = Edit4->text();
     if (!lauf.KopiereDatei(z.quelldatei, z.zieldatei))
-        return false;
+        return Ausgang::Fehlgeschlagen;
     z.kopiert = true;
     platform::showMessage(kDateiHergestellt, platform::Buttons::Ok, platform::Icon::Information);
-    return true;
+    return Ausgang::Kopiert;
 }
 
-bool TBack5::namensgleicheDateienWiederherstellen(TKopierlauf& lauf)
+TBack5::Ausgang TBack5::namensgleicheDateienWiederherstellen(TKopierlauf& lauf)
 {
     Zustand& z = zustand();
     // The name to restore must come from a pick in this opening, never from an earlier one.
     if (!z.dateiGewaehlt || z.namensmaske.isEmpty()) {
         platform::showMessage(kMarkieren, platform::Buttons::Ok, platform::Icon::Information);
-        return true;
+        return Ausgang::Nichts;
     }
+    if (quelleIstDatenordner(z.quellordner))
+        return Ausgang::Nichts;
     setzeBeschriftung(Label5, Edit3, QStringLiteral("Kopiere Dateien von:"));
     setzeBeschriftung(Label6, Edit4, QStringLiteral("Kopiere Dateien nach:"));
-    const bool fertig = lauf.Dir_lesen(z.quellordner, z.zielordner, z.namensmaske);
-    z.kopiert = z.kopiert || lauf.kopiert();
-    if (fertig && z.kopiert)
-        platform::showMessage(kDateienHergestellt, platform::Buttons::Ok,
-                              platform::Icon::Information);
-    return fertig;
+    if (!lauf.Dir_lesen(z.quellordner, z.zielordner, z.namensmaske))
+        return Ausgang::Fehlgeschlagen;
+    // Only what this run copied counts, not a copy made earlier on the page.
+    if (!lauf.kopiert()) {
+        platform::showMessage(
+            kKeineDateiPasst.arg(QDir::toNativeSeparators(z.quellordner), z.namensmaske),
+            platform::Buttons::Ok, platform::Icon::Information);
+        return Ausgang::Nichts;
+    }
+    z.kopiert = true;
+    platform::showMessage(kDateienHergestellt, platform::Buttons::Ok, platform::Icon::Information);
+    return Ausgang::Kopiert;
 }
 
-bool TBack5::selektierteDateienWiederherstellen(TKopierlauf& lauf)
+TBack5::Ausgang TBack5::selektierteDateienWiederherstellen(TKopierlauf& lauf)
 {
     Zustand& z = zustand();
     const QStringList namen = FileListBox1->selectedNames();
-    if (namen.isEmpty())
-        return true;
+    if (namen.isEmpty()) {
+        platform::showMessage(kNichtsMarkiert, platform::Buttons::Ok, platform::Icon::Information);
+        return Ausgang::Nichts;
+    }
+    z.quellordner = mitTrenner(DirectoryListBox2->directory());
+    if (quelleIstDatenordner(z.quellordner))
+        return Ausgang::Nichts;
     setzeBeschriftung(Label5, Edit3, QStringLiteral("Kopiere Dateien von:"));
     setzeBeschriftung(Label6, Edit4, QStringLiteral("Kopiere Dateien nach:"));
-    z.quellordner = mitTrenner(DirectoryListBox2->directory());
     const QString ziel = mitTrenner(z.zielordner);
     for (const QString& name : namen) {
         Edit3->setText(z.quellordner + name);
         Edit4->setText(ziel + name);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (!lauf.KopiereDatei(z.quellordner + name, ziel + name))
-            return false;
+            return Ausgang::Fehlgeschlagen;
         z.kopiert = true;
     }
-    if (z.kopiert)
-        platform::showMessage(kDateienHergestellt, platform::Buttons::Ok,
-                              platform::Icon::Information);
-    return true;
+    platform::showMessage(kDateienHergestellt, platform::Buttons::Ok, platform::Icon::Information);
+    return Ausgang::Kopiert;
 }
 
 // A restored settings file must become the settings in memory, or the next save of any
@@ -766,12 +893,24 @@ void TBack5::Button2Click()
     if (z.modus != 0)
         z.zielNichtSpeichern = true;
     sanduhr(false);
-    if (!z.zielNichtSpeichern) {
-        sicherungsordnerMerken(Edit2->text());
-        platform::showFileError(optionen_speichern());
-    }
+    if (!z.zielNichtSpeichern)
+        zielfeldSpeichern();
     accept();
     hauptflaecheZeigen();
+}
+
+// "Beenden" on the backup page stores the target field. An emptied field stands for the
+// default folder, as before; a folder the settings file cannot hold is refused with a message.
+void TBack5::zielfeldSpeichern()
+{
+    QString ordner;
+    if (!Edit2->text().isEmpty()) {
+        ordner = ordnerZumSpeichern(Edit2->text());
+        if (ordner.isEmpty())
+            return;
+    }
+    sicherungsordnerMerken(ordner);
+    platform::showFileError(optionen_speichern());
 }
 
 void TBack5::done(int result)

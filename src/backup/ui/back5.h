@@ -70,17 +70,21 @@ private:
     QWidget* wiederherstellungsseite();
     QWidget* knopfleiste();
     void knoepfePlatzieren();
+    void breiteBegrenzen();
     void seiteZeigen(int seite);
     void setzeKnopftext(QPushButton* knopf, const QString& text);
     void setzeBeschriftung(QLabel* label, QLineEdit* feld, const QString& text);
     void sanduhr(bool an);
-    void autoSicherungSpeichernWennFaellig();
+    void zielfeldSpeichern();
 
+    // What a restore did: copied, stopped at a failed copy, or copied nothing (said why).
+    enum class Ausgang { Kopiert, Fehlgeschlagen, Nichts };
     void sichern();
     void wiederherstellen();
-    bool einzelneDateiWiederherstellen(TKopierlauf& lauf);
-    bool namensgleicheDateienWiederherstellen(TKopierlauf& lauf);
-    bool selektierteDateienWiederherstellen(TKopierlauf& lauf);
+    bool quelleIstDatenordner(const QString& ordner);
+    Ausgang einzelneDateiWiederherstellen(TKopierlauf& lauf);
+    Ausgang namensgleicheDateienWiederherstellen(TKopierlauf& lauf);
+    Ausgang selektierteDateienWiederherstellen(TKopierlauf& lauf);
     void einstellungenNachWiederherstellung(const TKopierlauf& lauf);
     void laufBeenden();
 

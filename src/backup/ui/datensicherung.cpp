@@ -104,23 +104,24 @@ void TDatensicherung::platzieren()
 
 bool TDatensicherung::Lesen()
 {
-    const QString gespeichert = Optionen.SicherungsPfad.str();
-    if (brauchtLaufwerkspruefung(gespeichert) && !DiskInDrive(QLatin1Char('A'), true))
-        return true;
+    // A folder carried over from another system (a drive letter, backslashes) or a relative
+    // one names no folder here: the backup goes where the backup window would put it, as it
+    // does without a stored folder. Such a folder never names a floppy drive to probe either.
+    const QString gespeichert = gespeicherterSicherungsordner(Optionen.SicherungsPfad.str());
 
     platzieren();
     show();
     neuZeichnen();
 
     m_quellordner = Datenordner;
-    // Without a stored folder the backup goes where the backup window would put it.
     m_zielordner = mitTrenner(gespeichert.isEmpty() ? standardSicherungsordner() : gespeichert);
     bool fertig = true;
     if (!verz_anl(m_zielordner)) {
         platform::showMessage(QStringLiteral("Beim Anlegen von ") + m_zielordner +
                               QStringLiteral(" ist ein Fehler aufgetreten!"));
     } else {
-        m_zielordner += datumsanhang(platform::today()) + QLatin1Char('/');
+        // A stored folder that already is today's date folder gets no second one below it.
+        m_zielordner = datumsordner(m_zielordner, platform::today());
         if (!QFileInfo(m_zielordner).isDir())
             QDir().mkdir(m_zielordner);
         if (!QFileInfo(m_zielordner).isDir()) {

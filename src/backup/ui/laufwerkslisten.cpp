@@ -27,9 +27,16 @@ QList<Ordnereintrag> ordnerlisteEintraege(const QString& offenerOrdner)
     return eintraege;
 }
 
+// A drive box entry is at most this many average characters wide; longer ones (a deep home
+// folder) lose their middle, or the backup window would grow wider than the screen.
+constexpr int kLaufwerkZeichen = 40;
+
 TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent)
 {
     setAccessibleName(QStringLiteral("Laufwerk"));
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(20);
+    view()->setAccessibleName(QStringLiteral("Laufwerke"));
     laufwerkeSetzen(platform::mountedVolumes());
     connect(this, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && index < m_laufwerke.size())
@@ -45,7 +52,11 @@ void TDriveComboBox::laufwerkeSetzen(const QList<platform::Volume>& laufwerke)
     for (const platform::Volume& laufwerk : laufwerke) {
         const auto symbol =
             laufwerk.fileSystem.isEmpty() ? QStyle::SP_DirHomeIcon : QStyle::SP_DriveHDIcon;
-        addItem(style()->standardIcon(symbol), laufwerk.label);
+        const QString gekuerzt = fontMetrics().elidedText(
+            laufwerk.label, Qt::ElideMiddle, fontMetrics().averageCharWidth() * kLaufwerkZeichen);
+        addItem(style()->standardIcon(symbol), gekuerzt);
+        setItemData(count() - 1, laufwerk.label, Qt::ToolTipRole);
+        setItemData(count() - 1, laufwerk.label, Qt::AccessibleTextRole);
     }
 }
 

@@ -19,7 +19,8 @@ struct Ordnereintrag {
 };
 QList<Ordnereintrag> ordnerlisteEintraege(const QString& offenerOrdner);
 
-// The drive box: the home folder and this machine's mounted volumes.
+// The drive box: the home folder and this machine's mounted volumes. A long entry is shown
+// with its middle left out; its whole text is its tool tip.
 class TDriveComboBox : public QComboBox
 {
     Q_OBJECT

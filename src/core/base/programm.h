@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/fileresult.h"
+#include "platform/base/instancelock.h"
 
 #include <QString>
 #include <cstdint>
@@ -14,6 +15,18 @@ extern std::int32_t TaskleisteFest;   // 1 when the taskbar is always shown, 0 w
 // Start-up before any window exists: fixes the data folder and the version, loads the
 // settings. The result tells whether a missing settings file could be created.
 platform::WriteResult programmInitialisieren();
+
+// Datenordner + "Zorbeln.lock": while it is held, one running copy of the program uses the data
+// folder. Its name matches none of the masks of the data-file set.
+QString sperrdatei();
+
+// Takes the data folder for this run; the lock is held until the program ends (or
+// datenordnerFreigeben). Touches no other file.
+platform::InstanceLockState datenordnerSperren();
+void datenordnerFreigeben();
+
+// What a second start on the same data folder says before it ends.
+QString zweiterStartMeldung();
 
 // The message when the help file is missing: the text, a line break (carriage return and line
 // feed), the path on a line of its own.

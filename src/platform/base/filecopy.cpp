@@ -86,6 +86,15 @@ QByteArray temporaryNameBeside(const QString& target)
     return QFile::encodeName(folder + QStringLiteral("/.~") + name + QStringLiteral(".XXXXXX"));
 }
 
+// The permission a file the user creates gets: read and write for whom the user's umask allows.
+// A copy from read-only media must not stay read-only, or every later save of it fails.
+mode_t normalFilePermission()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 } // namespace
 
 CopyResult copyFileReplacing(const QString& source, const QString& target)
@@ -106,7 +115,7 @@ CopyResult copyFileReplacing(const QString& source, const QString& target)
         return failure(errno);
 
     int err = copyContent(in.fd(), out.fd());
-    if (err == 0 && ::fchmod(out.fd(), info.st_mode & 07777) != 0)
+    if (err == 0 && ::fchmod(out.fd(), normalFilePermission()) != 0)
         err = errno;
     if (err == 0) {
         const struct timespec times[2] = {info.st_atim, info.st_mtim};

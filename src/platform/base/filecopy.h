@@ -13,8 +13,9 @@ struct CopyResult {
 
 // Copies `source` to `target`, replacing a file already there. The copy is written beside the
 // target and moved into place at the end, so a failed copy never leaves a half-written file:
-// the target is either the earlier file or the complete copy. Permission bits and the time of
-// the last change go with the copy. Shows nothing.
+// the target is either the earlier file or the complete copy. The time of the last change goes
+// with the copy; the copy gets the user's normal read-write permission, whatever the source's
+// (a file from read-only media would otherwise stay read-only). Shows nothing.
 CopyResult copyFileReplacing(const QString& source, const QString& target);
 
 // The line that tells which copy failed.
