@@ -65,7 +65,7 @@ QFont uhrSchrift()
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setAccessibleName(QStringLiteral("Zorbel-Master Hauptfenster"));
+    // Heard by its caption, which carries the date; labels with changing text by their text.
     setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));
     resize(1069, 729);
 
@@ -90,7 +90,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     statusZeile->setSizeGripEnabled(false);
     StatusPanel = new QLabel(statusZeile);
     StatusPanel->setObjectName(QStringLiteral("StatusBar1Panel"));
-    StatusPanel->setAccessibleName(QStringLiteral("Hinweis"));
+    StatusPanel->setAccessibleDescription(QStringLiteral("Hinweis"));
     StatusPanel->setAlignment(Qt::AlignCenter);
     statusZeile->addWidget(StatusPanel);
 
@@ -306,21 +306,19 @@ void TForm1::hauptflaecheBauen()
     Label1 = new QLabel(
         QStringLiteral("Zufällig ausgewählte Spieler verschiedenen Tischen zuweisen."), Panel5);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAccessibleName(Label1->text());
     Label1->setFont(ueberschriftSchrift());
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setGeometry(0, 18, 1069, 26);
 
     Label2 = new QLabel(QStringLiteral("Hier könnte Ihre Werbung stehen."), Panel5);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setAccessibleName(Label2->text());
     Label2->setFont(ueberschriftSchrift());
     Label2->setAlignment(Qt::AlignCenter);
     Label2->setGeometry(134, 600, 800, 21);
 
     RxClock1 = new QLabel(Panel5);
     RxClock1->setObjectName(QStringLiteral("RxClock1"));
-    RxClock1->setAccessibleName(QStringLiteral("Uhrzeit"));
+    RxClock1->setAccessibleDescription(QStringLiteral("Uhrzeit"));
     RxClock1->setFont(uhrSchrift());
     RxClock1->setFrameShape(QFrame::NoFrame);
     // The clock reaches 10 pixels past the panel's right edge; its text keeps clear of it.

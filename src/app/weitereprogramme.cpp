@@ -42,11 +42,12 @@ void adresseOeffnen()
 
 } // namespace
 
-TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Dialog)
+TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("WeitereProgramme"));
     setWindowTitle(QStringLiteral("Weitere Programme"));
-    setAccessibleName(QStringLiteral("Weitere Programme"));
+    setModal(false);
+    setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 14);
@@ -54,7 +55,6 @@ TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QWidget(parent, Qt::Wind
 
     auto* kopf = new QLabel(QStringLiteral("Weitere Programme von uns"), this);
     kopf->setObjectName(QStringLiteral("Label1"));
-    kopf->setAccessibleName(kopf->text());
     QFont kopfSchrift = kopf->font();
     kopfSchrift.setPointSizeF(kopfSchrift.pointSizeF() * 1.3);
     kopfSchrift.setBold(true);
@@ -77,7 +77,6 @@ TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QWidget(parent, Qt::Wind
                                              .replace(QLatin1Char('\n'), QStringLiteral("<br>"))),
                                 this);
         text->setObjectName(QStringLiteral("ProgrammText%1").arg(zeile + 1));
-        text->setAccessibleName(QString::fromUtf8(programm.name));
         auto* knopf = new QPushButton(QStringLiteral("Webseite öffnen"), this);
         knopf->setObjectName(QStringLiteral("ProgrammButton%1").arg(zeile + 1));
         knopf->setAccessibleName(QStringLiteral("Webseite öffnen: ") +
@@ -99,8 +98,16 @@ TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QWidget(parent, Qt::Wind
     schliessen->setObjectName(QStringLiteral("Button1"));
     schliessen->setAccessibleName(QStringLiteral("Schließen"));
     schliessen->setDefault(true);
+    // Enter on a freshly opened window closes it; on a focused program button it opens that.
+    schliessen->setFocus();
     connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(schliessen, 0, Qt::AlignRight);
+}
+
+// Escape leaves as "Schließen" does, through closeEvent, so the main-screen panel follows.
+void TWeitereProgramme::reject()
+{
+    close();
 }
 
 void TWeitereProgramme::closeEvent(QCloseEvent* event)

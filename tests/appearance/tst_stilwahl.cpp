@@ -5,6 +5,7 @@
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -266,9 +267,12 @@ void TestStilwahl::windowShowsSortedUniqueNamesAndActiveStyle()
     });
     QCOMPARE(shown, sorted);
     QCOMPARE(shown, StyleManager::styleNames());
-    for (QWidget* control : {static_cast<QWidget*>(w.panel1), static_cast<QWidget*>(w.list),
-                             static_cast<QWidget*>(w.activate), static_cast<QWidget*>(w.quit)})
+    for (QWidget* control : {static_cast<QWidget*>(w.list), static_cast<QWidget*>(w.activate),
+                             static_cast<QWidget*>(w.quit)})
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    // Panel1 is heard as it reads, the style's name included.
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.panel1)->text(QAccessible::Name),
+             w.panel1->text());
 }
 
 void TestStilwahl::windowIsPlacedLikeEveryDialog()

@@ -2,9 +2,12 @@
 
 #include "platform/base/datafolder.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QTest>
 #include <csignal>
 
 MessageRecorder::MessageRecorder()
@@ -36,6 +39,28 @@ QStringList MessageRecorder::texts() const
     for (const auto& m : m_messages)
         out << m.text;
     return out;
+}
+
+KeyOnMessageBoxes::KeyOnMessageBoxes(Qt::Key key)
+    : m_previous(platform::setMessageHandler({})), m_timer(std::make_unique<QTimer>())
+{
+    m_timer->setInterval(5);
+    QObject::connect(m_timer.get(), &QTimer::timeout, [this, key] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        // A button pressed by its letter clicks a moment later; the box is answered once.
+        if (!box || !box->isVisible() || box->property("zorbelBeantwortet").toBool())
+            return;
+        box->setProperty("zorbelBeantwortet", true);
+        m_texts.append(box->text());
+        QTest::keyClick(box, key);
+    });
+    m_timer->start();
+}
+
+KeyOnMessageBoxes::~KeyOnMessageBoxes()
+{
+    m_timer.reset();
+    platform::setMessageHandler(std::move(m_previous));
 }
 
 TempDataFolder::TempDataFolder()

@@ -10,6 +10,8 @@
 #include <QQueue>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
 #include <sys/resource.h>
 
 // Records every message box and answers it from a queue; with an empty queue an OK box is
@@ -32,6 +34,25 @@ private:
     QList<platform::Message> m_messages;
     QQueue<platform::Answer> m_answers;
     platform::MessageHandler m_previous;
+};
+
+// While it lives, message boxes are the real ones, and each is answered by pressing `key` on
+// it as soon as it is shown, as a user at the keyboard would.
+class KeyOnMessageBoxes
+{
+public:
+    explicit KeyOnMessageBoxes(Qt::Key key);
+    ~KeyOnMessageBoxes();
+    KeyOnMessageBoxes(const KeyOnMessageBoxes&) = delete;
+    KeyOnMessageBoxes& operator=(const KeyOnMessageBoxes&) = delete;
+
+    // The text of every box answered so far.
+    const QStringList& texts() const { return m_texts; }
+
+private:
+    QStringList m_texts;
+    platform::MessageHandler m_previous;
+    std::unique_ptr<QTimer> m_timer;
 };
 
 // A fresh data folder for one test: Datenordner and the working folder point into it while

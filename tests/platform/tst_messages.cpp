@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
+#include <optional>
+
+Q_DECLARE_METATYPE(std::optional<platform::Answer>)
 
 class TestMessages : public QObject
 {
@@ -15,6 +18,8 @@ private Q_SLOTS:
     void systemErrorReport();
     void handlerIsRestored();
     void modalRunnerIsReplaceable();
+    void keysOnTheRealBox_data();
+    void keysOnTheRealBox();
 };
 
 void TestMessages::handlerReceivesTextButtonsAndIcon()
@@ -65,6 +70,50 @@ void TestMessages::modalRunnerIsReplaceable()
     NonBlockingModals modals([](QDialog& d) { d.done(QDialog::Accepted); });
     QCOMPARE(platform::runModal(dialog), int(QDialog::Accepted));
     QCOMPARE(modals.shownCount(), 1);
+}
+
+// Enter presses the default button, which is the first one unless the message names another;
+// Escape always gives the harmless answer.
+void TestMessages::keysOnTheRealBox_data()
+{
+    using platform::Answer;
+    using platform::Buttons;
+    QTest::addColumn<Buttons>("buttons");
+    QTest::addColumn<std::optional<Answer>>("standard");
+    QTest::addColumn<Qt::Key>("taste");
+    QTest::addColumn<Answer>("antwort");
+    QTest::newRow("Yes/No, Enter")
+        << Buttons::YesNo << std::optional<Answer>{} << Qt::Key_Return << Answer::Yes;
+    QTest::newRow("Yes/No defaulting to No, Enter")
+        << Buttons::YesNo << std::optional<Answer>{Answer::No} << Qt::Key_Return << Answer::No;
+    QTest::newRow("Yes/No defaulting to No, keypad Enter")
+        << Buttons::YesNo << std::optional<Answer>{Answer::No} << Qt::Key_Enter << Answer::No;
+    QTest::newRow("Yes/No, Escape")
+        << Buttons::YesNo << std::optional<Answer>{} << Qt::Key_Escape << Answer::No;
+    QTest::newRow("OK/Cancel, Enter")
+        << Buttons::OkCancel << std::optional<Answer>{} << Qt::Key_Return << Answer::Ok;
+    QTest::newRow("OK/Cancel defaulting to Cancel, Enter")
+        << Buttons::OkCancel << std::optional<Answer>{Answer::Cancel} << Qt::Key_Return
+        << Answer::Cancel;
+    QTest::newRow("OK/Cancel, Escape")
+        << Buttons::OkCancel << std::optional<Answer>{} << Qt::Key_Escape << Answer::Cancel;
+    QTest::newRow("OK, Enter") << Buttons::Ok << std::optional<Answer>{} << Qt::Key_Return
+                               << Answer::Ok;
+}
+
+void TestMessages::keysOnTheRealBox()
+{
+    QFETCH(platform::Buttons, buttons);
+    QFETCH(std::optional<platform::Answer>, standard);
+    QFETCH(Qt::Key, taste);
+    QFETCH(platform::Answer, antwort);
+    KeyOnMessageBoxes tastatur(taste);
+    platform::Message frage;
+    frage.text = QStringLiteral("Wirklich?");
+    frage.buttons = buttons;
+    frage.defaultAnswer = standard;
+    QCOMPARE(platform::showMessage(frage), antwort);
+    QCOMPARE(tastatur.texts(), QStringList{QStringLiteral("Wirklich?")});
 }
 
 QTEST_MAIN(TestMessages)

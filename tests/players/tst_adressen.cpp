@@ -60,6 +60,8 @@ private Q_SLOTS:
     void pickingByKeyboardAndClickingAgain();
     void loeschen_data();
     void loeschen();
+    void keysOnTheDeleteQuestion_data();
+    void keysOnTheDeleteQuestion();
     void failureKeepsWhatWasTyped_data();
     void failureKeepsWhatWasTyped();
     void saveButtonFollowsFirstName();
@@ -408,6 +410,33 @@ void TestAdressen::loeschen()
     else
         QCOMPARE(m_fenster->felder(), vorLoeschen);
     QCOMPARE(liste()->count(), nachher.size());
+}
+
+// The question that destroys data defaults to "Nein": Enter, as Escape, keeps the participant.
+void TestAdressen::keysOnTheDeleteQuestion_data()
+{
+    QTest::addColumn<Qt::Key>("taste");
+    QTest::addColumn<QStringList>("nachher");
+    const QStringList zwei{"Meier|Hans|A", "Schulz|Eva|B"};
+    QTest::newRow("Enter keeps") << Qt::Key_Return << zwei;
+    QTest::newRow("Escape keeps") << Qt::Key_Escape << zwei;
+    QTest::newRow("J deletes") << Qt::Key_J << QStringList{"Meier|Hans|A"};
+}
+
+void TestAdressen::keysOnTheDeleteQuestion()
+{
+    QFETCH(Qt::Key, taste);
+    QFETCH(QStringList, nachher);
+    QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B"}));
+    aktivieren();
+    eintragKlicken(QStringLiteral("Schulz, Eva"));
+    {
+        KeyOnMessageBoxes tastatur(taste);
+        QTest::mouseClick(button("Button3"), Qt::LeftButton);
+        QCOMPARE(tastatur.texts(),
+                 QStringList{QStringLiteral("Wollen Sie diese Adresse wirklich löschen ??")});
+    }
+    QCOMPARE(dateiZeilen(), nachher);
 }
 
 void TestAdressen::failureKeepsWhatWasTyped_data()

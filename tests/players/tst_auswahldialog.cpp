@@ -8,6 +8,7 @@
 #include "players/logic/adressdatei.h"
 #include "players/ui/auswahldialog.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -91,6 +92,7 @@ private Q_SLOTS:
     void moveAllRightIgnoresLimitAndCaption();
     void captionBackWhenBelowLimitAgain();
     void captionFollowsTheLimitInForce();
+    void moveRightDisabledAtTheLimit();
     void moveLeftAndClickInRightList();
     void moveAllLeft();
     void nothingSelectedMovesNothingAndSelectsFirst_data();
@@ -238,8 +240,13 @@ void TestAuswahldialog::everyControlWithItsNameAndAccessibleName()
     QVERIFY(!m_dlg->findChild<QRadioButton*>(QStringLiteral("RadioButton6")));
     QCOMPARE(ctl<QLabel>("ScrLabel")->text(), QStringLiteral("Noch vorhandene Spieler"));
     QCOMPARE(ctl<QLabel>("DstLabel")->text(), QStringLiteral("Ausgewählte Spieler"));
-    for (const char* name : {"Label1", "Label3", "Label6"})
-        QVERIFY2(!ctl<QLabel>(name)->accessibleName().isEmpty(), name);
+    // The counts and the hint line are heard by what they show, with what they are as their
+    // description.
+    for (const char* name : {"Label1", "Label3", "Label6"}) {
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(ctl<QLabel>(name));
+        QCOMPARE(zugang->text(QAccessible::Name), ctl<QLabel>(name)->text());
+        QVERIFY2(!zugang->text(QAccessible::Description).isEmpty(), name);
+    }
     for (QListWidget* liste : {links(), rechts()}) {
         QCOMPARE(liste->selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(!liste->accessibleName().isEmpty());
@@ -372,31 +379,32 @@ void TestAuswahldialog::moveRightWithinLimit_data()
     QTest::addColumn<int>("rechtsNachher");
     QTest::addColumn<QString>("ueberschrift");
     QTest::addColumn<QString>("kennung");
+    QTest::addColumn<bool>("weiter"); // ">" enabled afterwards
     const QString standard = QStringLiteral("Gruppen zusammenstellen");
-    QTest::newRow("nothing chosen") << 0 << -1 << 0 << 2 << 0 << standard << "";
-    QTest::newRow("table count without mode") << 3 << -1 << 0 << 2 << 0 << standard << "";
-    QTest::newRow("mode without table count") << 0 << 1 << 0 << 2 << 0 << standard << "";
+    QTest::newRow("nothing chosen") << 0 << -1 << 0 << 2 << 0 << standard << "" << true;
+    QTest::newRow("table count without mode") << 3 << -1 << 0 << 2 << 0 << standard << "" << true;
+    QTest::newRow("mode without table count") << 0 << 1 << 0 << 2 << 0 << standard << "" << true;
     QTest::newRow("3 doubles, 11 right, 5 selected")
         << 3 << 1 << 11 << 5 << 16 << "Sie können nur 12 Spieler auswählen"
-        << "";
-    QTest::newRow("3 doubles, 12 right")
-        << 3 << 1 << 12 << 5 << 12 << "Sie können nur 12 Spieler auswählen"
-        << "";
-    QTest::newRow("3 doubles, 10 right, 1 selected") << 3 << 1 << 10 << 1 << 11 << standard << "";
+        << "" << false;
+    // Already at the limit ">" is disabled: the click moves nothing and changes nothing.
+    QTest::newRow("3 doubles, 12 right") << 3 << 1 << 12 << 5 << 12 << standard << "" << false;
+    QTest::newRow("3 doubles, 10 right, 1 selected")
+        << 3 << 1 << 10 << 1 << 11 << standard << "" << true;
     QTest::newRow("2 singles, 3 right, 2 selected")
         << 2 << 0 << 3 << 2 << 5 << "Sie können nur 4 Spieler auswählen"
-        << "E2";
-    QTest::newRow("2 singles, 0 right, 1 selected") << 2 << 0 << 0 << 1 << 1 << standard << "E2";
-    QTest::newRow("2 singles, 4 right")
-        << 2 << 0 << 4 << 1 << 4 << "Sie können nur 4 Spieler auswählen"
-        << "";
+        << "E2" << false;
+    QTest::newRow("2 singles, 0 right, 1 selected")
+        << 2 << 0 << 0 << 1 << 1 << standard << "E2" << true;
+    QTest::newRow("2 singles, 4 right") << 2 << 0 << 4 << 1 << 4 << standard << "" << false;
     QTest::newRow("2 doubles, 7 right, 1 selected")
         << 2 << 1 << 7 << 1 << 8 << "Sie können nur 8 Spieler auswählen"
-        << "";
+        << "" << false;
     QTest::newRow("6 singles, 11 right, 1 selected")
         << 6 << 0 << 11 << 1 << 12 << "Sie können nur 12 Spieler auswählen"
-        << "";
-    QTest::newRow("6 doubles, 11 right, 1 selected") << 6 << 1 << 11 << 1 << 12 << standard << "";
+        << "" << false;
+    QTest::newRow("6 doubles, 11 right, 1 selected")
+        << 6 << 1 << 11 << 1 << 12 << standard << "" << true;
 }
 
 void TestAuswahldialog::moveRightWithinLimit()
@@ -408,6 +416,7 @@ void TestAuswahldialog::moveRightWithinLimit()
     QFETCH(int, rechtsNachher);
     QFETCH(QString, ueberschrift);
     QFETCH(QString, kennung);
+    QFETCH(bool, weiter);
 
     const QStringList alle = spielerNamen(30);
     oeffnenMit(alle);
@@ -430,6 +439,7 @@ void TestAuswahldialog::moveRightWithinLimit()
     QCOMPARE(m_dlg->windowTitle(), ueberschrift);
     QCOMPARE(Optionen.AuswahlKennung.str(), kennung);
     QCOMPARE(ctl<QPushButton>("Button2")->isEnabled(), rechtsNachher > 0);
+    QCOMPARE(ctl<QPushButton>("Button4")->isEnabled(), weiter);
     zaehlerPruefen();
 }
 
@@ -439,11 +449,13 @@ void TestAuswahldialog::clickInLeftListMovesWithinLimit_data()
     QTest::addColumn<int>("modus");
     QTest::addColumn<int>("rechtsVorher");
     QTest::addColumn<bool>("bewegt");
-    QTest::newRow("nothing chosen") << 0 << -1 << 0 << false;
-    QTest::newRow("table count without mode") << 2 << -1 << 0 << false;
-    QTest::newRow("2 singles below the limit") << 2 << 0 << 3 << true;
-    QTest::newRow("2 singles at the limit") << 2 << 0 << 4 << false;
-    QTest::newRow("5 doubles below the limit") << 5 << 1 << 19 << true;
+    QTest::addColumn<bool>("weiter"); // ">" enabled afterwards
+    QTest::newRow("nothing chosen") << 0 << -1 << 0 << false << true;
+    QTest::newRow("table count without mode") << 2 << -1 << 0 << false << true;
+    QTest::newRow("2 singles below the limit") << 2 << 0 << 2 << true << true;
+    QTest::newRow("2 singles reaching the limit") << 2 << 0 << 3 << true << false;
+    QTest::newRow("2 singles at the limit") << 2 << 0 << 4 << false << false;
+    QTest::newRow("5 doubles below the limit") << 5 << 1 << 19 << true << false;
 }
 
 void TestAuswahldialog::clickInLeftListMovesWithinLimit()
@@ -452,6 +464,7 @@ void TestAuswahldialog::clickInLeftListMovesWithinLimit()
     QFETCH(int, modus);
     QFETCH(int, rechtsVorher);
     QFETCH(bool, bewegt);
+    QFETCH(bool, weiter);
 
     const QStringList alle = spielerNamen(25);
     oeffnenMit(alle);
@@ -465,7 +478,7 @@ void TestAuswahldialog::clickInLeftListMovesWithinLimit()
     QCOMPARE(m_dlg->rechteEintraege().contains(geklickt), bewegt);
     QCOMPARE(m_dlg->linkeEintraege().contains(geklickt), !bewegt);
     QCOMPARE(rechts()->count(), rechtsVorher + (bewegt ? 1 : 0));
-    QVERIFY(ctl<QPushButton>("Button4")->isEnabled());
+    QCOMPARE(ctl<QPushButton>("Button4")->isEnabled(), weiter);
     zaehlerPruefen();
 }
 
@@ -520,6 +533,44 @@ void TestAuswahldialog::captionFollowsTheLimitInForce()
     QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Sie können nur 4 Spieler auswählen"));
     QTest::mouseClick(tischknopf(5), Qt::LeftButton); // 5 tables singles: limit 10
     QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Gruppen zusammenstellen"));
+}
+
+// ">" is disabled while the right list is at the limit in force, and enabled again as soon as
+// it is below it: after a move back, or a table count or mode with a higher limit.
+void TestAuswahldialog::moveRightDisabledAtTheLimit()
+{
+    const QStringList alle = spielerNamen(8);
+    oeffnenMit(alle);
+    auto* weiter = ctl<QPushButton>("Button4");
+    waehlen(2, 0);
+    QVERIFY(weiter->isEnabled());
+    waehleLinks(4);
+    QTest::mouseClick(weiter, Qt::LeftButton);
+    QCOMPARE(rechts()->count(), 4);
+    QVERIFY(!weiter->isEnabled());
+    QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Sie können nur 4 Spieler auswählen"));
+
+    const struct {
+        int tische;
+        int modus;
+        bool frei;
+    } schritte[] = {{0, 1, true}, {0, 0, false}, {3, -1, true}, {2, -1, false}};
+    for (const auto& s : schritte) {
+        waehlen(s.tische, s.modus);
+        QCOMPARE(weiter->isEnabled(), s.frei);
+    }
+
+    klickeEintrag(rechts(), 0); // one back: below the limit
+    QCOMPARE(rechts()->count(), 3);
+    QVERIFY(weiter->isEnabled());
+    klickeEintrag(links(), 0); // a click in the left list reaches it again
+    QCOMPARE(rechts()->count(), 4);
+    QVERIFY(!weiter->isEnabled());
+
+    ladenMit(alle.mid(3), alle.mid(0, 3));
+    QVERIFY(weiter->isEnabled());
+    ladenMit(alle.mid(4), alle.mid(0, 4));
+    QVERIFY(!weiter->isEnabled());
 }
 
 // --- moves to the left --------------------------------------------------------------------
@@ -652,13 +703,15 @@ void TestAuswahldialog::switchingModeRefillsLeftKeepsRight()
     QCOMPARE(m_dlg->rechteEintraege(), alle);
     QCOMPARE(Optionen.Spielmodus, 0);
     QCOMPARE(gespeicherterSpielmodus(), 0);
-    QVERIFY(ctl<QPushButton>("Button4")->isEnabled()); // the refilled list can be moved again
+    // Five picked are past the singles limit of 4: nothing more can be moved.
+    QVERIFY(!ctl<QPushButton>("Button4")->isEnabled());
     zaehlerPruefen();
 
     QTest::mouseClick(modusknopf(1), Qt::LeftButton);
     QCOMPARE(gespeicherterSpielmodus(), 1);
     QCOMPARE(links()->count(), 5);
     QCOMPARE(rechts()->count(), 5);
+    QVERIFY(ctl<QPushButton>("Button4")->isEnabled()); // the refilled list can be moved again
     QVERIFY(m_meldungen->messages().isEmpty());
 }
 

@@ -47,7 +47,8 @@ void TFarbe::buildControls()
 {
     Panel1 = new QLabel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAccessibleName(QStringLiteral("Aktiver Style"));
+    // Heard by its text, which names the style in force.
+    Panel1->setAccessibleDescription(QStringLiteral("Aktiver Style"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setMinimumHeight(33);
     Panel1->setMargin(4);

@@ -172,6 +172,7 @@ TBack5::TBack5(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Back5"));
     setWindowTitle(QStringLiteral("Daten sichern/wiederherstellen"));
+    platform::escapeDoesNothing(*this);
     aufbauen();
 }
 

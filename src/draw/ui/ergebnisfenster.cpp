@@ -270,6 +270,7 @@ Ergebnisfenster::Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent)
     setWindowTitle(QString::fromUtf8(entwurf.caption));
     setAccessibleName(windowTitle());
     setSizeGripEnabled(false);
+    platform::escapeDoesNothing(*this);
 
     QWidget* flaeche = this;
     if (entwurf.behaelter) {

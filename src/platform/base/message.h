@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace platform
 {
@@ -15,11 +16,14 @@ struct Message {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     QString title;
+    // The button Enter presses; without one it is the first (OK or Yes). A question whose Yes
+    // destroys data names No here.
+    std::optional<Answer> defaultAnswer;
 };
 
 inline Message errorMessage(const QString& text)
 {
-    return {text, Buttons::Ok, Icon::Error, {}};
+    return {text, Buttons::Ok, Icon::Error, {}, {}};
 }
 
 } // namespace platform

@@ -44,7 +44,7 @@ Answer showRealMessageBox(const Message& message)
     case Buttons::YesNo: {
         QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(message.defaultAnswer == Answer::No ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;
@@ -52,7 +52,7 @@ Answer showRealMessageBox(const Message& message)
     case Buttons::OkCancel: {
         QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-        box.setDefaultButton(ok);
+        box.setDefaultButton(message.defaultAnswer == Answer::Cancel ? cancel : ok);
         box.setEscapeButton(cancel);
         box.exec();
         return box.clickedButton() == ok ? Answer::Ok : Answer::Cancel;
@@ -78,7 +78,7 @@ MessageHandler setMessageHandler(MessageHandler handler)
 
 Answer showMessage(const QString& text, Buttons buttons, Icon icon, const QString& title)
 {
-    return showMessage(Message{text, buttons, icon, title});
+    return showMessage(Message{text, buttons, icon, title, {}});
 }
 
 Answer showMessage(const Message& message)

@@ -13,4 +13,8 @@ using ModalRunner = std::function<int(QDialog&)>;
 ModalRunner setModalRunner(ModalRunner runner);
 int runModal(QDialog& dialog);
 
+// Qt closes a dialog on Escape; in a dialog whose design gives Escape no meaning it does
+// nothing, so nothing the user picked or sees is thrown away by a stray key.
+void escapeDoesNothing(QDialog& dialog);
+
 } // namespace platform

@@ -248,8 +248,12 @@ void TAdressen::adresse_einfuegen()
 
 void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const AdressFund& fund)
 {
-    const platform::Answer antwort =
-        platform::showMessage(kLoeschFrage, platform::Buttons::YesNo, platform::Icon::Warning);
+    // Enter keeps the participant: only a deliberate "Ja" deletes.
+    const platform::Answer antwort = platform::showMessage({.text = kLoeschFrage,
+                                                            .buttons = platform::Buttons::YesNo,
+                                                            .icon = platform::Icon::Warning,
+                                                            .title = {},
+                                                            .defaultAnswer = platform::Answer::No});
     if (antwort == platform::Answer::Yes &&
         !dateifehlerZeigen(adresse_sofortloeschen(adressen, fund.position)))
         return;

@@ -109,8 +109,8 @@ QFrame* neueLeiste(QWidget* parent, const char* name, const QString& zugang, con
 TDualListDlg::TDualListDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("DualListDlg"));
+    // No fixed accessible name: the window is heard by its caption, which changes.
     setWindowTitle(auswahlStandardueberschrift());
-    setAccessibleName(auswahlStandardueberschrift());
     setFixedSize(kBreite, kHoehe);
     steuerelementeAnlegen();
     FormCreate();
@@ -122,7 +122,8 @@ void TDualListDlg::steuerelementeAnlegen()
                           QRect(8, 8, 160, 18));
     Label3 = neuesLabel(this, "Label3", QStringLiteral("0"), QRect(168, 8, 36, 18));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label3->setAccessibleName(QStringLiteral("Anzahl noch vorhandener Spieler"));
+    // The counts and the hint line are heard by their text; the description says what it is.
+    Label3->setAccessibleDescription(QStringLiteral("Anzahl noch vorhandener Spieler"));
     SrcList = neueListe(this, "SrcList", QStringLiteral("Noch vorhandene Spieler"),
                         QRect(8, 28, 196, 300));
     ScrLabel->setBuddy(SrcList);
@@ -131,7 +132,7 @@ void TDualListDlg::steuerelementeAnlegen()
         neuesLabel(this, "DstLabel", QStringLiteral("Ausgewählte Spieler"), QRect(284, 8, 160, 18));
     Label6 = neuesLabel(this, "Label6", QStringLiteral("0"), QRect(444, 8, 36, 18));
     Label6->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label6->setAccessibleName(QStringLiteral("Anzahl ausgewählter Spieler"));
+    Label6->setAccessibleDescription(QStringLiteral("Anzahl ausgewählter Spieler"));
     DstList =
         neueListe(this, "DstList", QStringLiteral("Ausgewählte Spieler"), QRect(284, 28, 196, 300));
     DstLabel->setBuddy(DstList);
@@ -148,7 +149,7 @@ void TDualListDlg::steuerelementeAnlegen()
 
     Label1 = neuesLabel(this, "Label1", QString(), QRect(0, 334, kBreite, 22));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setAccessibleName(QStringLiteral("Hinweis"));
+    Label1->setAccessibleDescription(QStringLiteral("Hinweis"));
     QFont fett = Label1->font();
     fett.setBold(true);
     Label1->setFont(fett);
@@ -377,10 +378,22 @@ void TDualListDlg::SetButtons()
 {
     const bool linksVoll = SrcList->count() > 0;
     const bool rechtsVoll = DstList->count() > 0;
-    Button4->setEnabled(linksVoll);
+    weiterFolgtGrenze();
     Button5->setEnabled(linksVoll);
     Button6->setEnabled(rechtsVoll);
     Button7->setEnabled(rechtsVoll);
+}
+
+bool TDualListDlg::grenzeErreicht() const
+{
+    const auto regel = auswahlRegel(gewaehlteTische(), gewaehlterModus());
+    return regel && DstList->count() >= regel->grenze;
+}
+
+// At the limit ">" would move nothing; disabled, it shows so where the user acts.
+void TDualListDlg::weiterFolgtGrenze()
+{
+    Button4->setEnabled(SrcList->count() > 0 && !grenzeErreicht());
 }
 
 void TDualListDlg::anzahlenZeigen()
@@ -532,6 +545,7 @@ void TDualListDlg::RadioButton8Click()
 void TDualListDlg::tischanzahlGewaehlt()
 {
     hinweisSetzen();
+    weiterFolgtGrenze();
     ueberschriftAktualisieren(false);
 }
 
@@ -575,6 +589,9 @@ void TDualListDlg::keyPressEvent(QKeyEvent* event)
 {
     if (fensterHatSelbstDenFokus() && !event->text().isEmpty())
         FormKeyPress();
+    // Escape has no meaning here: the dialog stays open with the picks as they are.
+    if (event->matches(QKeySequence::Cancel))
+        return;
     QDialog::keyPressEvent(event);
 }
 

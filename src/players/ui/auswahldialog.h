@@ -67,6 +67,8 @@ private:
     static int GetFirstSelection(const QListWidget* List);
     void SetItem(QListWidget* List, int Index);
     void SetButtons();
+    bool grenzeErreicht() const;
+    void weiterFolgtGrenze();
 
     static void sortiertEinfuegen(QListWidget* list, const QString& eintrag);
     static QStringList eintraege(const QListWidget* list);
