@@ -9,6 +9,7 @@
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -554,11 +555,11 @@ void Ergebnisfenster::namenZeigen(const Tischbelegung& belegung)
 
 void Ergebnisfenster::ziehungBeendet(const Ziehungsergebnis& ergebnis)
 {
-    if (ergebnis.tische != tische())
+    // A draw that did not happen leaves the stored seating on screen, as it stays in its file.
+    if (ergebnis.tische != tische() || !ergebnis.gezogen)
         return;
     namenZeigen(ergebnis.belegung);
-    if (ergebnis.gezogen)
-        m_loeschen->setEnabled(true);
+    m_loeschen->setEnabled(true);
 }
 
 void Ergebnisfenster::zeigen()
@@ -577,6 +578,16 @@ void Ergebnisfenster::zeigen()
     }
     setWindowState(windowState() | Qt::WindowMaximized);
     platform::runModal(*this);
+}
+
+// Escape does not close the window: only "Beenden" brings the main-screen panel back.
+void Ergebnisfenster::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Ergebnisfenster::Button1Click()

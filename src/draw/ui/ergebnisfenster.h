@@ -81,6 +81,7 @@ public Q_SLOTS:
 protected:
     Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent);
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Tisch {
