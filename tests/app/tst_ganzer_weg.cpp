@@ -9,6 +9,7 @@
 #include "draw/ui/ergebnisfenster.h"
 #include "platform/base/random.h"
 #include "players/logic/adressdatei.h"
+#include "players/logic/adressverwaltung.h"
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
 
@@ -20,6 +21,7 @@
 #include <QSet>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 namespace
 {
@@ -43,6 +45,14 @@ void tippen(QWidget* feld, const QString& text)
     }
 }
 
+TAdressRec testAdresse(const Teilnehmer& t)
+{
+    AdressFelder felder;
+    felder.name = QString::fromUtf8(t.name);
+    felder.vorname = QString::fromUtf8(t.vorname);
+    return adresseAusFeldern(felder);
+}
+
 // "Vorname Name", as the selection dialog and the seating show a participant.
 QStringList erwarteteNamen()
 {
@@ -59,6 +69,8 @@ class TestGanzerWeg : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void vomTeilnehmerZurSitzordnung();
+    void neuMischenImGezeigtenModus();
+    void nichtModaleFensterBleibenUeberDemHauptfenster();
 };
 
 void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
@@ -159,6 +171,95 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QVERIFY(requireChild<QPushButton>(&dialog, "Button2")->isEnabled());
 
     QVERIFY2(meldungen.messages().isEmpty(), qPrintable(meldungen.texts().join(QLatin1Char('|'))));
+}
+
+// After a doubles draw the dialog is opened and closed with "Beenden": "Spieler neu mischen."
+// in the "2 Tische" window seats in the mode the dialog shows, doubles. Escape closes neither.
+void TestGanzerWeg::neuMischenImGezeigtenModus()
+{
+    TempDataFolder ordner;
+    QVERIFY(writeFileBytes(ordner.file(QStringLiteral("Zorbeln-Hilfe.html")), "<html></html>"));
+    MessageRecorder meldungen;
+    optionen_lesen();
+    for (const Teilnehmer& t : kNeun)
+        QVERIFY(adresseErfassen(testAdresse(t), QString::fromUtf8(t.name),
+                                QString::fromUtf8(t.vorname)));
+    const auto haupt = programmAufbauen();
+    haupt->show();
+    platform::setRandSeed(777);
+
+    QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
+    TDualListDlg& dialog = *haupt->findChild<TDualListDlg*>();
+    QTest::mouseClick(requireChild<QRadioButton>(&dialog, "RadioButton1"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QRadioButton>(&dialog, "RadioButton8"), Qt::LeftButton);
+    QTest::mouseClick(requireChild<QPushButton>(&dialog, "Button5"), Qt::LeftButton);
+    // Escape in the dialog neither closes it nor loses a pick.
+    QTest::keyClick(requireChild<QListWidget>(&dialog, "DstList"), Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.rechteEintraege().size(), 9);
+    QTest::mouseClick(requireChild<QPushButton>(&dialog, "Button2"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+
+    // Opened and closed again: the mode on screen is still doubles.
+    QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton3"), Qt::LeftButton);
+    QVERIFY(requireChild<QRadioButton>(&dialog, "RadioButton8")->isChecked());
+    QTest::mouseClick(requireChild<QPushButton>(&dialog, "Button3"), Qt::LeftButton);
+    QCOMPARE(Optionen.Spielmodus, 1);
+
+    NonBlockingModals modal;
+    QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton4"), Qt::LeftButton);
+    Ergebnisfenster* fenster = ergebnisfenster(2);
+    QVERIFY(fenster->isVisible());
+    for (int runde = 0; runde < 5; ++runde) {
+        QTest::mouseClick(requireChild<QPushButton>(fenster, "Button2"), Qt::LeftButton);
+        const Tischbelegung gezeigt = fenster->angezeigteBelegung();
+        QSet<QString> gesetzt;
+        for (int tisch = 1; tisch <= 2; ++tisch) {
+            for (Platz ecke :
+                 {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks, Platz::UntenRechts})
+                gesetzt.insert(gezeigt.name(tisch, ecke));
+            QVERIFY(gezeigt.name(tisch, Platz::ObenMitte).isEmpty());
+            QVERIFY(gezeigt.name(tisch, Platz::UntenMitte).isEmpty());
+        }
+        gesetzt.remove(QString());
+        QCOMPARE(gesetzt.size(), 8);
+        QCOMPARE(tischLesen(2).belegung, gezeigt);
+    }
+    QTest::keyClick(fenster, Qt::Key_Escape);
+    QVERIFY(fenster->isVisible());
+    QVERIFY(meldungen.messages().isEmpty());
+}
+
+// A window that does not block the main window stays above it: a click on the maximised main
+// window must not bury it.
+void TestGanzerWeg::nichtModaleFensterBleibenUeberDemHauptfenster()
+{
+    TempDataFolder ordner;
+    QVERIFY(writeFileBytes(ordner.file(QStringLiteral("Zorbeln-Hilfe.html")), "<html></html>"));
+    MessageRecorder meldungen;
+    optionen_lesen();
+    const auto haupt = programmAufbauen();
+    haupt->show();
+    haupt->Namenerfassen1Click();
+    haupt->Personenfestlegen1Click();
+    haupt->SpeedButton10Click();
+    haupt->WeitereProgramme1Click();
+    haupt->Adressendrucken1Click();
+    QApplication::processEvents();
+
+    int geprueft = 0;
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        if (fenster == haupt.get() || !fenster->isVisible())
+            continue;
+        ++geprueft;
+        const QString name = QString::fromLatin1(fenster->metaObject()->className());
+        QVERIFY2(!fenster->isModal(), qPrintable(name));
+        QVERIFY2(fenster->windowType() == Qt::Dialog, qPrintable(name));
+        QVERIFY2(fenster->windowHandle() &&
+                     fenster->windowHandle()->transientParent() == haupt->windowHandle(),
+                 qPrintable(name));
+    }
+    QCOMPARE(geprueft, 5);
 }
 
 int main(int argc, char** argv)

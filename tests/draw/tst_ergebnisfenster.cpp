@@ -113,6 +113,9 @@ private Q_SLOTS:
     void namesThatFitAreNeverCut();
     void picturesGrowWithTheWorkArea_data();
     void picturesGrowWithTheWorkArea();
+    void escapeLeavesTheWindowOpen_data();
+    void escapeLeavesTheWindowOpen();
+    void redrawWithoutSelectionKeepsTheStoredSeating();
 };
 
 void TestErgebnisfenster::everyControlOfTheDesign_data()
@@ -573,6 +576,68 @@ void TestErgebnisfenster::picturesGrowWithTheWorkArea()
         QCOMPARE(schrift, entwurf);
     else
         QVERIFY(schrift > entwurf || schrift == 20);
+}
+
+void TestErgebnisfenster::escapeLeavesTheWindowOpen_data()
+{
+    QTest::addColumn<int>("tische");
+    for (int tische = kMinTische; tische <= kMaxTische; ++tische)
+        QTest::addRow("%d tables", tische) << tische;
+}
+
+void TestErgebnisfenster::escapeLeavesTheWindowOpen()
+{
+    QFETCH(int, tische);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    Panel5Spion panel5;
+    vorbereiten(kDoppel);
+    auswahlVon(spieler(4 * tische));
+    personen_zuweisen(tische);
+    auto fenster = fensterFuer(tische);
+    fenster->zeigen();
+    const Tischbelegung gezeigt = fenster->angezeigteBelegung();
+    QVERIFY(!gezeigt.istLeer());
+    QCOMPARE(panel5.zustand, 0);
+    for (QWidget* ziel : {static_cast<QWidget*>(knopf(*fenster, "Button2")),
+                          static_cast<QWidget*>(fenster.get())}) {
+        ziel->setFocus();
+        QTest::keyClick(ziel, Qt::Key_Escape);
+        QVERIFY(fenster->isVisible());
+        QCOMPARE(fenster->angezeigteBelegung(), gezeigt);
+        QCOMPARE(panel5.zustand, 0);
+    }
+    QVERIFY(messages.texts().isEmpty());
+}
+
+// "Spieler neu mischen." after a restart without a selection file: the stored seating stays,
+// in its file and on screen, and the user is told why nothing was drawn.
+void TestErgebnisfenster::redrawWithoutSelectionKeepsTheStoredSeating()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    vorbereiten(kEinzel);
+    auswahlVon(spieler(6));
+    QVERIFY(personen_zuweisen3t().gespeichert);
+    const QByteArray gespeichert = readFileBytes(tischdateiPfad(3));
+    vorbereiten(kEinzel);
+    QVERIFY(QFile::remove(auswahldatei2()));
+    QVERIFY(QFile::exists(kPoolDatei));
+
+    auto fenster = fensterFuer(3);
+    fenster->zeigen();
+    const Tischbelegung gezeigt = fenster->angezeigteBelegung();
+    QCOMPARE(gezeigt.tische(), 3);
+    QVERIFY(!gezeigt.istLeer());
+    QTest::mouseClick(knopf(*fenster, "Button2"), Qt::LeftButton);
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY2(messages.lastText().contains(QStringLiteral("keine Spieler ausgewählt")),
+             qPrintable(messages.lastText()));
+    QCOMPARE(readFileBytes(tischdateiPfad(3)), gespeichert);
+    QCOMPARE(fenster->angezeigteBelegung(), gezeigt);
+    QVERIFY(fenster->isVisible());
 }
 
 QTEST_MAIN(TestErgebnisfenster)

@@ -4,6 +4,7 @@
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/pool.h"
 #include "draw/logic/ziehung.h"
+#include "platform/base/cp1252.h"
 #include "platform/base/random.h"
 
 #include <QDir>
@@ -96,6 +97,9 @@ private Q_SLOTS:
     void selectionThatCannotBeReadKeepsTheStoredSeating();
     void tableFileThatCannotBeWrittenTellsAndKeepsTheSeating();
     void everyDrawIsAnnounced();
+    void namesWithLineBreaksAreSeatedOnceEach();
+    void drawThatWouldSeatNobodyKeepsTheStoredSeating_data();
+    void drawThatWouldSeatNobodyKeepsTheStoredSeating();
 };
 
 void TestZiehung::seatsFollowTheRules_data()
@@ -128,7 +132,6 @@ void TestZiehung::seatsFollowTheRules_data()
     QTest::newRow("doubles, 2 tables, 256 players") << 2 << 1 << 256 << voll2 << 8;
     QTest::newRow("doubles, 2 tables, 257 players: every seat filled")
         << 2 << 1 << 257 << voll2 << 8;
-    QTest::newRow("empty selection") << 2 << 1 << 0 << QStringLiteral("1:|2:") << 0;
     QTest::newRow("unknown game mode places nobody")
         << 4 << 2 << 16 << QStringLiteral("1:|2:|3:|4:") << 0;
 }
@@ -409,6 +412,77 @@ void TestZiehung::everyDrawIsAnnounced()
     QVERIFY(!gemeldet.at(1).gezogen);
     QVERIFY(gemeldet.at(1).belegung.istLeer());
     QVERIFY(gezogeneNummern().isEmpty());
+}
+
+// One selection record is one pool line and one seat, whatever its name holds.
+void TestZiehung::namesWithLineBreaksAreSeatedOnceEach()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(kDoppel);
+    const QStringList namen = {QStringLiteral("Anna\nMann"),   QStringLiteral("Bernd\rOtto"),
+                               QStringLiteral("Carl\r\nYork"), QStringLiteral("Dora\n"),
+                               QStringLiteral("\r\nEmil"),     QStringLiteral("Gerd\n\rHahn"),
+                               QStringLiteral("Ida\tIrre"),    QStringLiteral("Zeno")};
+    QVERIFY(auswahlSchreiben(auswahldatei2(), namen));
+    QStringList erwartet;
+    QByteArray pool;
+    for (const QString& name : namen) {
+        erwartet.append(QLatin1Char(' ') + platform::controlCharactersAsBlanks(name));
+        pool += platform::toCp1252(erwartet.last()) + "\r\n";
+    }
+    erwartet.sort();
+    QCOMPARE(erwartet.at(0), QStringLiteral("  Emil"));
+    QVERIFY(erwartet.contains(QStringLiteral(" Gerd  Hahn")));
+
+    platform::setRandSeed(30);
+    for (int runde = 1; runde <= 40; ++runde) {
+        const Ziehungsergebnis ergebnis = personen_zuweisen2t();
+        QVERIFY(ergebnis.gezogen);
+        QStringList gesetzt = alleNamen(ergebnis.belegung);
+        gesetzt.sort();
+        QVERIFY2(gesetzt == erwartet, qPrintable(QStringLiteral("draw %1: ").arg(runde) +
+                                                 gesetzt.join(QLatin1Char('|'))));
+    }
+    QCOMPARE(readFileBytes(QStringLiteral("Str_list.txt")), pool);
+    QCOMPARE(Auswahlanzahl, 8);
+    QCOMPARE(Poolanzahl, 8);
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void TestZiehung::drawThatWouldSeatNobodyKeepsTheStoredSeating_data()
+{
+    QTest::addColumn<bool>("auswahlLeer"); // an empty selection file instead of none
+    QTest::newRow("no selection file after a restart") << false;
+    QTest::newRow("empty selection file") << true;
+}
+
+void TestZiehung::drawThatWouldSeatNobodyKeepsTheStoredSeating()
+{
+    QFETCH(bool, auswahlLeer);
+    TempDataFolder folder;
+    vorbereiten(kEinzel);
+    auswahlVon(6);
+    QVERIFY(personen_zuweisen3t().gespeichert);
+    const QByteArray gespeichert = readFileBytes(tischdateiPfad(3));
+    QVERIFY(!alleNamen(tischLesen(3).belegung).isEmpty());
+    // The program starts again: the pool file of the last evening is still there.
+    vorbereiten(kEinzel);
+    if (auswahlLeer)
+        QVERIFY(auswahlSchreiben(auswahldatei2(), {}));
+    else
+        QVERIFY(QFile::remove(auswahldatei2()));
+    QVERIFY(QFile::exists(QStringLiteral("Str_list.txt")));
+
+    const Ziehungsergebnis ergebnis = personen_zuweisen3t();
+    QVERIFY(!ergebnis.gezogen);
+    QVERIFY(!ergebnis.gespeichert);
+    QCOMPARE(readFileBytes(tischdateiPfad(3)), gespeichert);
+    QCOMPARE(ergebnis.meldungen.size(), 1);
+    QCOMPARE(ergebnis.meldungen.first().icon, platform::Icon::Warning);
+    QVERIFY2(ergebnis.meldungen.first().text.contains(
+                 QStringLiteral("Die gespeicherte Tischbelegung bleibt unverändert.")),
+             qPrintable(ergebnis.meldungen.first().text));
 }
 
 QTEST_GUILESS_MAIN(TestZiehung)

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <cerrno>
 
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void shortFileIsLaidOverTheRecord();
     void failedWriteKeepsTheEarlierFile();
     void failedWriteNamesFileAndReason();
+    void failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne_data();
+    void failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne();
     void missingFolderIsNamed();
 };
 
@@ -121,10 +124,42 @@ void TestTypedFile::failedWriteNamesFileAndReason()
     QCOMPARE(messages.messages().size(), 1);
     const platform::Message m = messages.messages().first();
     QCOMPARE(m.icon, platform::Icon::Error);
+    // A folder is no earlier version of the file: nothing is said about one.
     QCOMPARE(m.text, QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n"
-                                    "Grund: An dieser Stelle steht ein Ordner.\n\n"
-                                    "Die bisher gespeicherte Fassung der Datei bleibt unverändert.")
+                                    "Grund: An dieser Stelle steht ein Ordner.")
                          .arg(blocked));
+}
+
+void TestTypedFile::failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne_data()
+{
+    QTest::addColumn<bool>("frueher");
+    QTest::newRow("first file") << false;
+    QTest::newRow("earlier file") << true;
+}
+
+void TestTypedFile::failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne()
+{
+    QFETCH(bool, frueher);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    const QString path = folder.file(QStringLiteral("Str_list.txt"));
+    if (frueher)
+        QVERIFY(writeFileBytes(path, "alt"));
+    {
+        FileSizeLimit voll(16); // the disk fills up while the file is written
+        QVERIFY(!platform::saveDataFile(path, QByteArray(64, 'x')));
+    }
+    QCOMPARE(messages.messages().size(), 1);
+    const QString text = messages.lastText();
+    QVERIFY2(text.startsWith(
+                 QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.").arg(path)),
+             qPrintable(text));
+    QCOMPARE(text.contains(QStringLiteral("Die bisher gespeicherte Fassung der Datei bleibt "
+                                          "unverändert.")),
+             frueher);
+    QCOMPARE(QFile::exists(path), frueher);
+    if (frueher)
+        QCOMPARE(readFileBytes(path), QByteArray("alt"));
 }
 
 void TestTypedFile::missingFolderIsNamed()

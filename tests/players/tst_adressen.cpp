@@ -5,6 +5,7 @@
 #include "players/ui/adressen.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 namespace
 {
@@ -72,6 +74,14 @@ private Q_SLOTS:
     void tabOrderWrapsAtBothEnds();
     void beendenShowsTheMainPanelAndCloses();
     void hilfeOpensTopic1050();
+    void pastedLineBreaksAndTabsBecomeBlanks_data();
+    void pastedLineBreaksAndTabsBecomeBlanks();
+    void doubleClickOnSaveStoresOneRecord();
+    void recordWithoutAnyNameIsNotStored_data();
+    void recordWithoutAnyNameIsNotStored();
+    void lettersTheFileLacksAreReplacedAndNamed_data();
+    void lettersTheFileLacksAreReplacedAndNamed();
+    void staysAboveTheMainWindow();
 
 private:
     QLineEdit* edit(const QString& name) const { return m_fenster->findChild<QLineEdit*>(name); }
@@ -622,6 +632,142 @@ void TestAdressen::hilfeOpensTopic1050()
     QTest::mouseClick(button("Button4"), Qt::LeftButton);
     QCOMPARE(m_meldungen->lastText(),
              QStringLiteral("Hilfe-Datei nicht gefunden\r\n/nirgends/Zorbeln-Hilfe.html"));
+}
+
+void TestAdressen::pastedLineBreaksAndTabsBecomeBlanks_data()
+{
+    QTest::addColumn<QString>("eingefuegt");
+    QTest::addColumn<QString>("feld");
+    QTest::newRow("LF") << QStringLiteral("Mann\nMeier") << QStringLiteral("Mann Meier");
+    QTest::newRow("CR") << QStringLiteral("Mann\rMeier") << QStringLiteral("Mann Meier");
+    QTest::newRow("CR LF") << QStringLiteral("Mann\r\nMeier") << QStringLiteral("Mann Meier");
+    QTest::newRow("tab") << QStringLiteral("Mann\tMeier") << QStringLiteral("Mann Meier");
+    QTest::newRow("line break at the end")
+        << QStringLiteral("Meier\r\n") << QStringLiteral("Meier ");
+}
+
+void TestAdressen::pastedLineBreaksAndTabsBecomeBlanks()
+{
+    QFETCH(QString, eingefuegt);
+    QFETCH(QString, feld);
+    aktivieren();
+    QApplication::clipboard()->setText(eingefuegt);
+    QLineEdit* name = edit(QStringLiteral("Edit3"));
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(name->text(), feld);
+    QCOMPARE(name->cursorPosition(), feld.size());
+    tippen(QStringLiteral("Edit4"), QStringLiteral("Eva"));
+    QTest::mouseClick(button(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(dateiZeilen(), QStringList{feld + QStringLiteral("|Eva|")});
+    QVERIFY(m_meldungen->messages().isEmpty());
+}
+
+void TestAdressen::doubleClickOnSaveStoresOneRecord()
+{
+    aktivieren();
+    tippen(QStringLiteral("Edit3"), QStringLiteral("Meier"));
+    tippen(QStringLiteral("Edit4"), QStringLiteral("Hans"));
+    QTest::mouseDClick(button(QStringLiteral("Button1")), Qt::LeftButton);
+    QTest::mouseClick(button(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(dateiZeilen(), QStringList{QStringLiteral("Meier|Hans|")});
+    QCOMPARE(listeneintraege(), QStringList{QStringLiteral("Meier, Hans")});
+    QVERIFY(alleFelderLeer());
+}
+
+void TestAdressen::recordWithoutAnyNameIsNotStored_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("vorname");
+    QTest::addColumn<bool>("gespeichert");
+    QTest::newRow("only a street") << QString() << QString() << false;
+    QTest::newRow("blanks") << QStringLiteral("   ") << QStringLiteral(" ") << false;
+    QTest::newRow("pasted line breaks") << QStringLiteral("\r\n") << QStringLiteral("\t") << false;
+    QTest::newRow("surname only") << QStringLiteral("Meier") << QString() << true;
+    QTest::newRow("first name only") << QString() << QStringLiteral("Hans") << true;
+}
+
+void TestAdressen::recordWithoutAnyNameIsNotStored()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, vorname);
+    QFETCH(bool, gespeichert);
+    QVERIFY(dateiAnlegen({QStringLiteral("Schulz|Eva|")}));
+    aktivieren();
+    tippen(QStringLiteral("Edit3"), name);
+    tippen(QStringLiteral("Edit4"), vorname);
+    tippen(QStringLiteral("Edit5"), QStringLiteral("Hauptstraße 1"));
+    button(QStringLiteral("Button1"))->setEnabled(true);
+    QTest::mouseClick(button(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(adressenLesen().size(), gespeichert ? 2 : 1);
+    QCOMPARE(listeneintraege().size(), gespeichert ? 2 : 1);
+    QVERIFY(m_meldungen->messages().isEmpty());
+}
+
+void TestAdressen::lettersTheFileLacksAreReplacedAndNamed_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("vorname");
+    QTest::addColumn<QString>("zeile");
+    QTest::addColumn<QStringList>("gemeldet"); // lines of the message, none when nothing changes
+    QTest::newRow("breve and stroke")
+        << QStringLiteral("Ağaoğlu") << QStringLiteral("Łukasz")
+        << QStringLiteral("Agaoglu|Lukasz|")
+        << QStringList{QStringLiteral("Name: Agaoglu"), QStringLiteral("Vorname: Lukasz")};
+    QTest::newRow("dotless i, caron, double acute")
+        << QStringLiteral("Kırıkçı") << QStringLiteral("Ondřej Erdős")
+        << QStringLiteral("Kirikçi|Ondrej Erdos|")
+        << QStringList{QStringLiteral("Name: Kirikçi"), QStringLiteral("Vorname: Ondrej Erdos")};
+    QTest::newRow("d with stroke")
+        << QStringLiteral("Đoković") << QStringLiteral("Novak") << QStringLiteral("Dokovic|Novak|")
+        << QStringList{QStringLiteral("Name: Dokovic")};
+    QTest::newRow("no letter at all")
+        << QStringLiteral("Meier ☺") << QStringLiteral("Eva") << QStringLiteral("Meier ?|Eva|")
+        << QStringList{QStringLiteral("Name: Meier ?")};
+    QTest::newRow("Windows-1252 holds them all")
+        << QStringLiteral("Müller-Lüdenscheidt") << QStringLiteral("Zoë Œuvre")
+        << QStringLiteral("Müller-Lüdenscheidt|Zoë Œuvre|") << QStringList();
+}
+
+void TestAdressen::lettersTheFileLacksAreReplacedAndNamed()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, vorname);
+    QFETCH(QString, zeile);
+    QFETCH(QStringList, gemeldet);
+    aktivieren();
+    tippen(QStringLiteral("Edit3"), name);
+    tippen(QStringLiteral("Edit4"), vorname);
+    QTest::mouseClick(button(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(dateiZeilen(), QStringList{zeile});
+    if (gemeldet.isEmpty()) {
+        QVERIFY(m_meldungen->messages().isEmpty());
+        return;
+    }
+    QCOMPARE(m_meldungen->messages().size(), 1);
+    const QStringList zeilen = m_meldungen->lastText().split(QLatin1Char('\n'));
+    for (const QString& erwartet : gemeldet)
+        QVERIFY2(zeilen.contains(erwartet), qPrintable(m_meldungen->lastText()));
+
+    // Saved again as typed, the participant is found and replaced, not added a second time.
+    tippen(QStringLiteral("Edit3"), name);
+    tippen(QStringLiteral("Edit4"), vorname);
+    QTest::mouseClick(button(QStringLiteral("Button1")), Qt::LeftButton);
+    QCOMPARE(dateiZeilen(), QStringList{zeile});
+}
+
+// Created as the program does, by the main window: a window of its own that stays above it.
+void TestAdressen::staysAboveTheMainWindow()
+{
+    QWidget haupt;
+    haupt.show();
+    auto* fenster = new TAdressen(&haupt);
+    fenster->oeffnen();
+    QVERIFY(fenster->isWindow());
+    QCOMPARE(fenster->windowType(), Qt::Dialog);
+    QVERIFY(fenster->windowHandle());
+    QCOMPARE(fenster->windowHandle()->transientParent(), haupt.windowHandle());
+    QVERIFY(!fenster->isModal());
 }
 
 QTEST_MAIN(TestAdressen)

@@ -20,6 +20,8 @@
 #include <cstring>
 #include <memory>
 
+using Namenspaare = QList<QPair<QString, QString>>; // first name, surname
+
 namespace
 {
 
@@ -82,7 +84,8 @@ private Q_SLOTS:
     void twoIndependentRadioGroupsNoneChosenAtFirst();
     void placementCentredAndFiftyBelow();
     void openingFillsLeftListSortedAndHidesPanel();
-    void openingSetsSinglesButKeepsRadioButtons();
+    void openingKeepsTheStoredModeAndShowsIt();
+    void escapeKeepsTheDialogAndItsPicks();
     void unreadableParticipantFileIsNamed();
 
     void moveRightWithinLimit_data();
@@ -101,7 +104,9 @@ private Q_SLOTS:
 
     void hintFollowsTableCountAndMode_data();
     void hintFollowsTableCountAndMode();
-    void switchingModeRefillsLeftKeepsRight();
+    void switchingModeRefillsLeftWithoutThePicked();
+    void pickedPlayerIsNeverOnBothSides_data();
+    void pickedPlayerIsNeverOnBothSides();
     void keyToTheWindowItselfWarnsForTwoTablesSingles_data();
     void keyToTheWindowItselfWarnsForTwoTablesSingles();
 
@@ -331,7 +336,7 @@ void TestAuswahldialog::openingFillsLeftListSortedAndHidesPanel()
     QCOMPARE(QApplication::focusWidget(), links());
 }
 
-void TestAuswahldialog::openingSetsSinglesButKeepsRadioButtons()
+void TestAuswahldialog::openingKeepsTheStoredModeAndShowsIt()
 {
     oeffnenMit(spielerNamen(3));
     waehlen(3, 1);
@@ -339,13 +344,46 @@ void TestAuswahldialog::openingSetsSinglesButKeepsRadioButtons()
     QTest::mouseClick(ctl<QPushButton>("Button5"), Qt::LeftButton);
     QCOMPARE(rechts()->count(), 3);
 
-    m_dlg->oeffnen(); // a second opening: right list empty again, mode buttons as they were
-    QCOMPARE(Optionen.Spielmodus, 0);
+    m_dlg->oeffnen(); // a second opening: right list empty again, the mode as it was
+    QCOMPARE(Optionen.Spielmodus, 1);
     QVERIFY(modusknopf(1)->isChecked());
     QVERIFY(tischknopf(3)->isChecked());
     QCOMPARE(links()->count(), 3);
     QCOMPARE(rechts()->count(), 0);
     zaehlerPruefen();
+
+    // After a restart no button is checked yet: the stored mode checks its own, silently.
+    for (const int gespeichert : {1, 0}) {
+        Optionen.Spielmodus = gespeichert;
+        QVERIFY(optionen_speichern());
+        m_dlg = std::make_unique<TDualListDlg>();
+        QVERIFY(!modusknopf(0)->isChecked() && !modusknopf(1)->isChecked());
+        m_dlg->oeffnen();
+        QCOMPARE(Optionen.Spielmodus, gespeichert);
+        QVERIFY(modusknopf(gespeichert)->isChecked());
+        QVERIFY(!modusknopf(1 - gespeichert)->isChecked());
+        QCOMPARE(gespeicherterSpielmodus(), gespeichert);
+        QCOMPARE(links()->count(), 3);
+    }
+    QVERIFY(m_meldungen->messages().isEmpty());
+}
+
+void TestAuswahldialog::escapeKeepsTheDialogAndItsPicks()
+{
+    oeffnenMit(spielerNamen(6));
+    waehlen(2, 1);
+    waehleLinks(3);
+    QTest::mouseClick(ctl<QPushButton>("Button4"), Qt::LeftButton);
+    QCOMPARE(rechts()->count(), 3);
+    for (QWidget* ziel : {static_cast<QWidget*>(rechts()), static_cast<QWidget*>(links()),
+                          static_cast<QWidget*>(m_dlg.get())}) {
+        ziel->setFocus();
+        QTest::keyClick(ziel, Qt::Key_Escape);
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(rechts()->count(), 3);
+        QCOMPARE(links()->count(), 3);
+    }
+    QVERIFY(!m_haupt->sichtbar());
 }
 
 void TestAuswahldialog::unreadableParticipantFileIsNamed()
@@ -419,6 +457,8 @@ void TestAuswahldialog::moveRightWithinLimit()
     QFETCH(bool, weiter);
 
     const QStringList alle = spielerNamen(30);
+    if (modus < 0)
+        Optionen.Spielmodus = -1; // settings without a known mode: no mode button is checked
     oeffnenMit(alle);
     waehlen(tische, modus);
     ladenMit(alle.mid(rechtsVorher), alle.mid(0, rechtsVorher));
@@ -467,6 +507,8 @@ void TestAuswahldialog::clickInLeftListMovesWithinLimit()
     QFETCH(bool, weiter);
 
     const QStringList alle = spielerNamen(25);
+    if (modus < 0)
+        Optionen.Spielmodus = -1; // settings without a known mode: no mode button is checked
     oeffnenMit(alle);
     waehlen(tische, modus);
     ladenMit(alle.mid(rechtsVorher), alle.mid(0, rechtsVorher));
@@ -683,13 +725,14 @@ void TestAuswahldialog::hintFollowsTableCountAndMode()
 {
     QFETCH(QList<int>, klicks);
     QFETCH(QString, hinweis);
+    Optionen.Spielmodus = -1; // no mode shown at first: only the clicks choose one
     oeffnenMit(spielerNamen(2));
     for (int klick : klicks)
         QTest::mouseClick(klick > 0 ? tischknopf(klick) : modusknopf(-klick - 10), Qt::LeftButton);
     QCOMPARE(ctl<QLabel>("Label1")->text(), hinweis);
 }
 
-void TestAuswahldialog::switchingModeRefillsLeftKeepsRight()
+void TestAuswahldialog::switchingModeRefillsLeftWithoutThePicked()
 {
     const QStringList alle = spielerNamen(5);
     oeffnenMit(alle);
@@ -699,7 +742,7 @@ void TestAuswahldialog::switchingModeRefillsLeftKeepsRight()
     QVERIFY(!ctl<QPushButton>("Button4")->isEnabled());
 
     QTest::mouseClick(modusknopf(0), Qt::LeftButton);
-    QCOMPARE(m_dlg->linkeEintraege(), alle);
+    QCOMPARE(m_dlg->linkeEintraege(), QStringList());
     QCOMPARE(m_dlg->rechteEintraege(), alle);
     QCOMPARE(Optionen.Spielmodus, 0);
     QCOMPARE(gespeicherterSpielmodus(), 0);
@@ -707,12 +750,73 @@ void TestAuswahldialog::switchingModeRefillsLeftKeepsRight()
     QVERIFY(!ctl<QPushButton>("Button4")->isEnabled());
     zaehlerPruefen();
 
+    // Taken back, the players are on the left once; a switch keeps it so.
+    QTest::mouseClick(ctl<QPushButton>("Button7"), Qt::LeftButton);
     QTest::mouseClick(modusknopf(1), Qt::LeftButton);
     QCOMPARE(gespeicherterSpielmodus(), 1);
-    QCOMPARE(links()->count(), 5);
-    QCOMPARE(rechts()->count(), 5);
-    QVERIFY(ctl<QPushButton>("Button4")->isEnabled()); // the refilled list can be moved again
+    QCOMPARE(m_dlg->linkeEintraege(), alle);
+    QCOMPARE(rechts()->count(), 0);
+    QVERIFY(ctl<QPushButton>("Button4")->isEnabled());
     QVERIFY(m_meldungen->messages().isEmpty());
+}
+
+void TestAuswahldialog::pickedPlayerIsNeverOnBothSides_data()
+{
+    QTest::addColumn<Namenspaare>("teilnehmer");
+    QTest::addColumn<int>("gepickt");
+    QTest::addColumn<bool>("geladen"); // the right list comes from "Auswahl laden"
+
+    Namenspaare zwanzig;
+    for (const QString& name : spielerNamen(20))
+        zwanzig.append({QString(), name});
+    QTest::newRow("4 of 20 in singles") << zwanzig << 4 << false;
+
+    Namenspaare gleichnamig = {{QStringLiteral("Anna"), QStringLiteral("Meier")},
+                               {QStringLiteral("Anna"), QStringLiteral("Meier")},
+                               {QStringLiteral("Bernd"), QStringLiteral("Otto")}};
+    QTest::newRow("one of two of the same name") << gleichnamig << 1 << false;
+
+    const QString lang = QStringLiteral("Maximiliane-Friederike");
+    Namenspaare langeNamen = {{lang, QStringLiteral("von Hohenzollern-Sigmaringen-Ostende")},
+                              {QStringLiteral("Zora"), QStringLiteral("Zander")}};
+    QTest::newRow("a name longer than 50 bytes, loaded") << langeNamen << 1 << true;
+}
+
+void TestAuswahldialog::pickedPlayerIsNeverOnBothSides()
+{
+    QFETCH(Namenspaare, teilnehmer);
+    QFETCH(int, gepickt);
+    QFETCH(bool, geladen);
+    teilnehmerSchreiben(teilnehmer);
+    m_dlg->oeffnen();
+    const QStringList alle = m_dlg->linkeEintraege();
+    waehlen(2, 0);
+    waehleLinks(gepickt);
+    QTest::mouseClick(ctl<QPushButton>("Button4"), Qt::LeftButton);
+    QCOMPARE(rechts()->count(), gepickt);
+    if (geladen) {
+        QTest::mouseClick(ctl<QPushButton>("Button2"), Qt::LeftButton);
+        m_dlg->oeffnen();
+        QTest::mouseClick(ctl<QPushButton>("Button1"), Qt::LeftButton);
+        QCOMPARE(rechts()->count(), gepickt);
+    }
+
+    QTest::mouseClick(modusknopf(1), Qt::LeftButton);
+    QCOMPARE(links()->count() + rechts()->count(), alle.size());
+    // Every participant once: on the left, or (in the form of the selection file) on the right.
+    QStringList rest = alle;
+    for (const QString& eintrag : m_dlg->linkeEintraege())
+        QVERIFY2(rest.removeOne(eintrag), qPrintable(eintrag));
+    QStringList rechtsGespeichert;
+    for (const QString& eintrag : m_dlg->rechteEintraege())
+        rechtsGespeichert.append(auswahlDateiform(eintrag));
+    for (const QString& eintrag : rest)
+        QVERIFY2(rechtsGespeichert.removeOne(auswahlDateiform(eintrag)), qPrintable(eintrag));
+    QVERIFY(rechtsGespeichert.isEmpty());
+
+    // Nothing on the left can be moved a second time.
+    QTest::mouseClick(ctl<QPushButton>("Button5"), Qt::LeftButton);
+    QCOMPARE(rechts()->count(), alle.size());
 }
 
 void TestAuswahldialog::keyToTheWindowItselfWarnsForTwoTablesSingles_data()

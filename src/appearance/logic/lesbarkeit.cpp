@@ -63,6 +63,28 @@ QColor withContrast(const QColor& adjusted, const QColor& fixed, double minimum)
     return colour;
 }
 
+QColor fusionTabColour(const QColor& button)
+{
+    QColor colour = button.toRgb();
+    const int grey = qGray(colour.rgb());
+    colour = colour.lighter(100 + std::max(1, (180 - grey) / 6));
+    colour.setHsv(colour.hue(), int(colour.saturation() * 0.75), colour.value());
+    return colour.lighter(104).toRgb();
+}
+
+QColor buttonForLegibleTabs(const QColor& button, const QColor& windowText)
+{
+    const QColor target =
+        relativeLuminance(windowText) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+    QColor colour = button.toRgb();
+    for (int step = 0; step < 100; ++step) {
+        if (contrastRatio(windowText, fusionTabColour(colour).lighter(105)) >= kMinimumContrast)
+            break;
+        colour = stepTowards(colour, target, 0.05);
+    }
+    return colour;
+}
+
 QPalette madeLegible(QPalette palette)
 {
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {

@@ -32,6 +32,15 @@ constexpr double kMinimumDisabledContrast = 1.5;
 // `minimum` against `fixed` (or pure black/white is reached).
 QColor withContrast(const QColor& adjusted, const QColor& fixed, double minimum);
 
+// The colour the Fusion style paints tab pages and tabs in: not the window colour but a
+// lightened, less saturated button colour. Text on tab pages is window text on this colour.
+QColor fusionTabColour(const QColor& button);
+
+// The button colour moved away from `windowText` (darker under light text, lighter under dark
+// text) until window text on the tab colour derived from it reaches kMinimumContrast, with a
+// margin for the lighter shade of a selected tab.
+QColor buttonForLegibleTabs(const QColor& button, const QColor& windowText);
+
 // The palette with every pair of legiblePairs() brought up to kMinimumContrast in the active
 // and inactive groups (the highlight is adjusted for highlighted text, the foreground otherwise).
 QPalette madeLegible(QPalette palette);

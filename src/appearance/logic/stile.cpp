@@ -133,7 +133,7 @@ QPalette paletteFrom(const LookColours& c)
     const QColor windowText(c.windowText);
     const QColor base(c.base);
     const QColor text(c.text);
-    const QColor button(c.button);
+    const QColor button = buttonForLegibleTabs(QColor(c.button), windowText);
     const QColor buttonText(c.buttonText);
     const QColor highlight(c.highlight);
     const QColor highlightedText(c.highlightedText);

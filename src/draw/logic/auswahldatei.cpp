@@ -35,6 +35,11 @@ TAuswahlRec auswahlEintrag(const QString& eintrag)
     return rec;
 }
 
+QString auswahlDateiform(const QString& eintrag)
+{
+    return auswahlEintrag(eintrag).Name.str();
+}
+
 QByteArray auswahlBytes(const QStringList& eintraege)
 {
     QList<TAuswahlRec> records;

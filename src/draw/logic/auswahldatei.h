@@ -42,6 +42,10 @@ QStringList auswahlNamenLesen(const QString& pfad);
 // 50 bytes of Windows-1252 in Name, Nummer and Vorname empty, every unused byte zero.
 TAuswahlRec auswahlEintrag(const QString& eintrag);
 
+// A list entry as the selection file gives it back (cut to 50 bytes of Windows-1252). Two
+// entries name the same player exactly when these forms are equal.
+QString auswahlDateiform(const QString& eintrag);
+
 // The file content for the entries, one record per entry in the given order.
 QByteArray auswahlBytes(const QStringList& eintraege);
 

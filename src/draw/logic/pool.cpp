@@ -16,7 +16,9 @@ std::int32_t Poolanzahl = 0;
 
 QString poolEintrag(const QString& vorname, const QString& name)
 {
-    return vorname + QLatin1Char(' ') + name;
+    // A line break inside a stored name would split one record into two pool lines and shift
+    // every later line away from its record.
+    return platform::controlCharactersAsBlanks(vorname + QLatin1Char(' ') + name);
 }
 
 QByteArray poolBytes(const QStringList& eintraege)

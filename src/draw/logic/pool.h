@@ -17,7 +17,8 @@ inline const QString kPoolDatei = QStringLiteral("Str_list.txt");
 extern std::int32_t Auswahlanzahl;
 extern std::int32_t Poolanzahl;
 
-// The pool line of one selection record: Vorname, one blank, Name.
+// The pool line of one selection record: Vorname, one blank, Name; a control character in
+// either becomes a blank, so line i is always record i.
 QString poolEintrag(const QString& vorname, const QString& name);
 
 // The pool file content: each entry in Windows-1252 followed by CR LF, the last one included.

@@ -54,6 +54,19 @@ Ziehungsergebnis abgebrochen(int tische)
     return ergebnis;
 }
 
+// A draw that would seat nobody because nobody is picked must not overwrite the stored seating
+// with empty places.
+platform::Message niemandAusgewaehlt()
+{
+    return {QStringLiteral("Es wurden keine Spieler ausgelost: es sind keine Spieler "
+                           "ausgewählt.\nBitte zuerst die Spieler auswählen und mit \"Auswahl "
+                           "speichern\" übernehmen.\nDie gespeicherte Tischbelegung bleibt "
+                           "unverändert."),
+            platform::Buttons::Ok,
+            platform::Icon::Warning,
+            {}};
+}
+
 Ziehungsergebnis melden(Ziehungsergebnis ergebnis)
 {
     Q_EMIT Ziehungsmelder::instanz().ziehungBeendet(ergebnis);
@@ -142,6 +155,14 @@ Ziehungsergebnis personen_zuweisen(int tische)
         !poolLaden(pool, meldungen)) {
         Ziehungsergebnis ende = abgebrochen(tische);
         ende.meldungen = meldungen;
+        return melden(ende);
+    }
+    // Without a selection file the counts of an earlier build in this run still seat players;
+    // none (or an empty selection file) would seat nobody.
+    if (Auswahlanzahl <= 0) {
+        Ziehungsergebnis ende = abgebrochen(tische);
+        ende.meldungen = meldungen;
+        ende.meldungen.append(niemandAusgewaehlt());
         return melden(ende);
     }
 

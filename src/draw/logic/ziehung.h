@@ -25,8 +25,9 @@ Sitzplatz sitzplatz(int k, std::int32_t spielmodus);
 
 struct Ziehungsergebnis {
     int tische = 0;
-    // false when the pool could not be written or loaded (see `meldungen`): nothing was
-    // drawn, the table file is unchanged, the in-memory record and `belegung` are empty.
+    // false when the pool could not be written or loaded, or when nobody is picked (see
+    // `meldungen`): nothing was drawn, the table file is unchanged, the in-memory record and
+    // `belegung` are empty.
     bool gezogen = false;
     // The seating as stored in the table file (names cut to 50 bytes of Windows-1252).
     Tischbelegung belegung;

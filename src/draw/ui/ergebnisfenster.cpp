@@ -1,14 +1,17 @@
 #include "draw/ui/ergebnisfenster.h"
 
+#include "appearance/logic/lesbarkeit.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
 #include "draw/logic/ziehung.h"
 #include "draw/ui/tischbild.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/modal.h"
+#include "platform/ui/placement.h"
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -337,9 +340,7 @@ void Ergebnisfenster::tischAnlegen(QWidget* flaeche, const TischEntwurf& entwurf
         tisch.titel->setAccessibleName(tischName);
         tisch.titel->setFont(titelSchrift(19));
         tisch.titel->setAlignment(Qt::AlignCenter);
-        QPalette palette = tisch.titel->palette();
-        palette.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
-        tisch.titel->setPalette(palette);
+        titelFaerben(*tisch.titel);
     }
     m_tische.append(tisch);
 }
@@ -363,7 +364,7 @@ void Ergebnisfenster::buttonsPlatzieren()
 {
     int breite = kButtonBreite;
     for (QPushButton* b : {m_beenden, m_mischen, m_loeschen})
-        breite = std::max(breite, b->sizeHint().width());
+        breite = std::max(breite, platform::captionWidth(*b));
     const int hoehe = std::max(28, m_beenden->sizeHint().height());
     const int y = (m_leiste->height() - hoehe) / 2;
     const int c = width() / 2;
@@ -555,11 +556,11 @@ void Ergebnisfenster::namenZeigen(const Tischbelegung& belegung)
 
 void Ergebnisfenster::ziehungBeendet(const Ziehungsergebnis& ergebnis)
 {
-    if (ergebnis.tische != tische())
+    // A draw that did not happen leaves the stored seating on screen, as it stays in its file.
+    if (ergebnis.tische != tische() || !ergebnis.gezogen)
         return;
     namenZeigen(ergebnis.belegung);
-    if (ergebnis.gezogen)
-        m_loeschen->setEnabled(true);
+    m_loeschen->setEnabled(true);
 }
 
 void Ergebnisfenster::zeigen()
@@ -578,6 +579,42 @@ void Ergebnisfenster::zeigen()
     }
     setWindowState(windowState() | Qt::WindowMaximized);
     platform::runModal(*this);
+}
+
+// Maroon as designed, as far as the style's window colour leaves it legible; on a dark window
+// it turns lighter until it reads.
+void Ergebnisfenster::titelFaerben(QLabel& titel) const
+{
+    QPalette farben = titel.palette();
+    farben.setColor(QPalette::WindowText,
+                    appearance::withContrast(QColor(0x80, 0x00, 0x00),
+                                             palette().color(QPalette::Window),
+                                             appearance::kMinimumContrast));
+    titel.setPalette(farben);
+}
+
+// Another style draws the button captions in another width and the window in another colour.
+void Ergebnisfenster::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    const QEvent::Type art = event->type();
+    if (art != QEvent::StyleChange && art != QEvent::FontChange && art != QEvent::PaletteChange)
+        return;
+    if (m_leiste)
+        buttonsPlatzieren();
+    for (const Tisch& tisch : std::as_const(m_tische))
+        if (tisch.titel)
+            titelFaerben(*tisch.titel);
+}
+
+// Escape does not close the window: only "Beenden" brings the main-screen panel back.
+void Ergebnisfenster::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Ergebnisfenster::Button1Click()

@@ -81,6 +81,8 @@ public Q_SLOTS:
 protected:
     Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent);
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Tisch {
@@ -97,6 +99,7 @@ private:
     void ziehungBeendet(const Ziehungsergebnis& ergebnis);
     void anordnen();
     void buttonsPlatzieren();
+    void titelFaerben(QLabel& titel) const;
     void namenszeileLegen(const Tisch& tisch, bool oben, QRect zeile);
 
     FensterEntwurf m_entwurf;

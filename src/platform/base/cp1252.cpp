@@ -1,5 +1,7 @@
 #include "platform/base/cp1252.h"
 
+#include <QList>
+
 namespace platform
 {
 
@@ -68,6 +70,108 @@ QString fromCp1252(const char* bytes, qsizetype length)
 QString fromCp1252(const QByteArray& bytes)
 {
     return fromCp1252(bytes.constData(), bytes.size());
+}
+
+} // namespace platform
+
+namespace platform
+{
+
+namespace
+{
+
+bool isControl(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+bool encodable(char32_t c)
+{
+    if (c > 0xFFFF)
+        return false;
+    const auto c16 = static_cast<char16_t>(c);
+    return encodeChar(c16) != '?' || c16 == u'?';
+}
+
+// Letters with a stroke or without a dot have no decomposition to their base letter.
+char16_t plainLetter(char32_t c)
+{
+    switch (c) {
+    case U'Ł':
+        return u'L';
+    case U'ł':
+        return u'l';
+    case U'Đ':
+        return u'D';
+    case U'đ':
+        return u'd';
+    case U'ı':
+        return u'i';
+    case U'Ħ':
+        return u'H';
+    case U'ħ':
+        return u'h';
+    case U'Ŧ':
+        return u'T';
+    case U'ŧ':
+        return u't';
+    default:
+        return 0;
+    }
+}
+
+// The decomposition without its combining marks, when every remaining character can be stored.
+QString baseLetters(char32_t c)
+{
+    const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_KD);
+    QString base;
+    for (const char32_t d : decomposed.toUcs4()) {
+        const QChar::Category category = QChar::category(d);
+        if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+            category == QChar::Mark_Enclosing)
+            continue;
+        if (!encodable(d) || isControl(d))
+            return {};
+        base.append(QChar(char16_t(d)));
+    }
+    return base;
+}
+
+} // namespace
+
+QString controlCharactersAsBlanks(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!isControl(c.unicode())) {
+            out.append(c);
+            continue;
+        }
+        out.append(QLatin1Char(' '));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+    }
+    return out;
+}
+
+QString nearestCp1252Text(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        if (encodable(c)) {
+            out.append(QChar(char16_t(c)));
+        } else if (const char16_t plain = plainLetter(c); plain != 0) {
+            out.append(QChar(plain));
+        } else if (const QString base = baseLetters(c); !base.isEmpty()) {
+            out.append(base);
+        } else {
+            out.append(QLatin1Char('?'));
+        }
+    }
+    return out;
 }
 
 } // namespace platform

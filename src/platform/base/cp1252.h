@@ -12,4 +12,13 @@ QByteArray toCp1252(const QString& text);
 QString fromCp1252(const QByteArray& bytes);
 QString fromCp1252(const char* bytes, qsizetype length);
 
+// The text with every control character (line breaks and tabs included) turned into one blank;
+// CR LF, one line break, becomes one blank as well.
+QString controlCharactersAsBlanks(const QString& text);
+
+// The text with every character that Windows-1252 lacks replaced by what comes nearest: its
+// base letter where the Unicode decomposition gives one (ğ -> g), the plain letter for
+// letters with a stroke or without a dot (Ł -> L, ı -> i), '?' where neither helps.
+QString nearestCp1252Text(const QString& text);
+
 } // namespace platform

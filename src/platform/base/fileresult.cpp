@@ -106,7 +106,7 @@ QString fileErrorMessage(const FileResult& result, const QString& consequence)
     const QString datei = QDir::toNativeSeparators(result.path);
     switch (result.action) {
     case FileAction::Write:
-        return saveFailedMessage(result.path, result.reason) +
+        return saveFailedMessage(result.path, result.reason, result.earlierFile) +
                (consequence.isEmpty() ? QString() : QStringLiteral("\n") + consequence);
     case FileAction::Read:
     case FileAction::Delete:

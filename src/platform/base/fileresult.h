@@ -14,8 +14,9 @@ struct FileResult {
     bool ok = true;
     FileAction action = FileAction::Read;
     QString path;
-    int errorCode = 0; // errno of the failing step, 0 when the system gave none
-    QString reason;    // German text of the cause when !ok
+    int errorCode = 0;        // errno of the failing step, 0 when the system gave none
+    QString reason;           // German text of the cause when !ok
+    bool earlierFile = false; // a write: a file stood at the path before and stays as it was
 
     explicit operator bool() const { return ok; }
 };

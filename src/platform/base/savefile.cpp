@@ -65,10 +65,11 @@ QString reasonFromSituation(const QString& path, int savedErrno)
     return QStringLiteral("Unbekannter Fehler beim Schreiben.");
 }
 
-WriteResult writeFailure(const QString& path, int savedErrno)
+WriteResult writeFailure(const QString& path, int savedErrno, bool earlierFile)
 {
     WriteResult result;
     result.ok = false;
+    result.earlierFile = earlierFile;
     result.action = FileAction::Write;
     result.path = path;
     result.errorCode = QFileInfo(path).isDir() ? EISDIR : savedErrno;
@@ -80,31 +81,34 @@ WriteResult writeFailure(const QString& path, int savedErrno)
 
 WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
 {
+    const bool earlierFile = QFileInfo(path).isFile();
     errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, errno);
+        return writeFailure(path, errno, earlierFile);
     // A disk that fills up part-way shows only when the buffer is flushed; QSaveFile would
     // still commit the shortened file, so the flush is checked before committing.
     if (file.write(content) != content.size() || !file.flush()) {
         const int err = errno;
         file.cancelWriting();
-        return writeFailure(path, err);
+        return writeFailure(path, err, earlierFile);
     }
     if (!file.commit())
-        return writeFailure(path, errno);
+        return writeFailure(path, errno, earlierFile);
     WriteResult done;
     done.action = FileAction::Write;
     done.path = path;
     return done;
 }
 
-QString saveFailedMessage(const QString& path, const QString& reason)
+QString saveFailedMessage(const QString& path, const QString& reason, bool earlierFile)
 {
-    return QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n"
-                          "Grund: %2\n\n"
-                          "Die bisher gespeicherte Fassung der Datei bleibt unverändert.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    QString text = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden.\n"
+                                  "Grund: %2")
+                       .arg(QDir::toNativeSeparators(path), reason);
+    if (earlierFile)
+        text += QStringLiteral("\n\nDie bisher gespeicherte Fassung der Datei bleibt unverändert.");
+    return text;
 }
 
 } // namespace platform

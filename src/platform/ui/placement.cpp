@@ -1,7 +1,10 @@
 #include "platform/ui/placement.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 #include <algorithm>
 
@@ -24,6 +27,15 @@ void placeDialog(QWidget& window)
     if (!screen)
         return;
     window.move(dialogPosition(screen->geometry(), screen->availableGeometry(), window.size()));
+}
+
+int captionWidth(const QPushButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QSize text = button.fontMetrics().size(Qt::TextShowMnemonic, button.text());
+    return button.style()->sizeFromContents(QStyle::CT_PushButton, &option, text, &button).width();
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+class QPushButton;
 class QWidget;
 
 namespace platform
@@ -16,5 +17,10 @@ QPoint dialogPosition(const QRect& screen, const QRect& workArea, const QSize& s
 
 // Moves the window there, on the screen it is on (the primary screen before it is shown).
 void placeDialog(QWidget& window);
+
+// The width a push button needs for its caption in the style in force. Asked of the style
+// itself: while a new style is announced window by window, a button's own size hint may still
+// be that of the earlier style.
+int captionWidth(const QPushButton& button);
 
 } // namespace platform

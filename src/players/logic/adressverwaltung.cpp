@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <cerrno>
 
 namespace
@@ -46,6 +47,44 @@ AdressFelder adresseFelder(const TAdressRec& adresse)
     return {adresse.Name.str(),   adresse.Vorname.str(), adresse.Strasse.str(),
             adresse.PlzOrt.str(), adresse.Telefon.str(), adresse.Fax.str(),
             adresse.Mobil.str(),  adresse.Email.str()};
+}
+
+bool adresseHatNamen(const AdressFelder& felder)
+{
+    return !platform::controlCharactersAsBlanks(felder.name).trimmed().isEmpty() ||
+           !platform::controlCharactersAsBlanks(felder.vorname).trimmed().isEmpty();
+}
+
+AdressFelder adresseSpeicherbar(const AdressFelder& felder)
+{
+    const auto speicherbar = [](const QString& text) {
+        return platform::nearestCp1252Text(platform::controlCharactersAsBlanks(text));
+    };
+    return {speicherbar(felder.name),   speicherbar(felder.vorname), speicherbar(felder.strasse),
+            speicherbar(felder.plzOrt), speicherbar(felder.telefon), speicherbar(felder.fax),
+            speicherbar(felder.mobil),  speicherbar(felder.email)};
+}
+
+QString adresseErsatzMeldung(const AdressFelder& eingabe, const AdressFelder& gespeichert)
+{
+    const struct {
+        const char* beschriftung;
+        QString AdressFelder::*feld;
+    } felder[] = {{"Name", &AdressFelder::name},       {"Vorname", &AdressFelder::vorname},
+                  {"Strasse", &AdressFelder::strasse}, {"Plz/Ort", &AdressFelder::plzOrt},
+                  {"Telefon", &AdressFelder::telefon}, {"Fax", &AdressFelder::fax},
+                  {"Mobil", &AdressFelder::mobil},     {"Email", &AdressFelder::email}};
+    QStringList zeilen;
+    for (const auto& f : felder) {
+        if (eingabe.*f.feld != gespeichert.*f.feld)
+            zeilen.append(QString::fromLatin1(f.beschriftung) + QStringLiteral(": ") +
+                          gespeichert.*f.feld);
+    }
+    if (zeilen.isEmpty())
+        return {};
+    return QStringLiteral("Einige Buchstaben kann die Teilnehmerdatei nicht speichern; sie "
+                          "werden durch die nächstliegenden ersetzt.\nGespeichert wird:\n") +
+           zeilen.join(QLatin1Char('\n'));
 }
 
 QByteArray adresseVergleichsform(const QByteArray& text)
@@ -138,6 +177,9 @@ platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int pos
 platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
                                      const QString& vorname)
 {
+    if (adresseVergleichsform(neu.Name.bytes()).isEmpty() &&
+        adresseVergleichsform(neu.Vorname.bytes()).isEmpty())
+        return {};
     const AdressLesung lesung = adressenPruefendLesen();
     if (!lesung)
         return lesung.datei;

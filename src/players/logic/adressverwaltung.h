@@ -31,6 +31,18 @@ AdressFelder adresseFelder(const TAdressRec& adresse);
 // removed, a to z turned into A to Z; every other byte (umlauts too) stays as it is.
 QByteArray adresseVergleichsform(const QByteArray& text);
 
+// True when "Name" or "Vorname" holds more than blanks and control characters: a record
+// without either is never stored.
+bool adresseHatNamen(const AdressFelder& felder);
+
+// The fields as the participant file can hold them: control characters become blanks and a
+// letter that Windows-1252 lacks becomes its nearest letter (platform::nearestCp1252Text).
+AdressFelder adresseSpeicherbar(const AdressFelder& felder);
+
+// The German message that tells how the entered fields will be stored when some of their
+// letters had to be replaced; empty when every letter is stored as entered.
+QString adresseErsatzMeldung(const AdressFelder& eingabe, const AdressFelder& gespeichert);
+
 // Where a participant stands in the file: `position` counts from 1.
 struct AdressFund {
     bool gefunden = false;
@@ -75,6 +87,7 @@ platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int pos
 
 // "Speichern >>": the participant with these names (as typed) is replaced by `neu`, which
 // moves to the end of the file; an unknown participant is appended. A file that cannot be
-// read is left alone: the result is then that read's failure.
+// read is left alone: the result is then that read's failure. A record whose Name and Vorname
+// are both empty or blank is not stored.
 platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
                                      const QString& vorname);

@@ -1,6 +1,9 @@
 #include "players/logic/auswahlregeln.h"
 
+#include "draw/logic/auswahldatei.h"
+
 #include <QCollator>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 
@@ -47,6 +50,23 @@ QString auswahlTrimmen(const QString& text)
 QString auswahlTeilnehmertext(const QString& vorname, const QString& name)
 {
     return auswahlTrimmen(vorname + QLatin1Char(' ') + auswahlTrimmen(name));
+}
+
+QStringList auswahlOhneGewaehlte(const QStringList& teilnehmer, const QStringList& gewaehlt)
+{
+    QHash<QString, int> offen;
+    for (const QString& eintrag : gewaehlt)
+        ++offen[auswahlDateiform(eintrag)];
+    QStringList uebrig;
+    for (const QString& eintrag : teilnehmer) {
+        const auto stelle = offen.find(auswahlDateiform(eintrag));
+        if (stelle != offen.end() && stelle.value() > 0) {
+            --stelle.value();
+            continue;
+        }
+        uebrig.append(eintrag);
+    }
+    return uebrig;
 }
 
 namespace

@@ -35,6 +35,11 @@ QString auswahlTrimmen(const QString& text);
 // trimmed again. An empty first name gives the surname alone.
 QString auswahlTeilnehmertext(const QString& vorname, const QString& name);
 
+// The participants that are not picked yet: `teilnehmer` without one entry for each entry of
+// `gewaehlt`, compared in the form the selection file stores them, so a name cut to 50 bytes
+// is recognised. Two participants of the same name still both appear when only one is picked.
+QStringList auswahlOhneGewaehlte(const QStringList& teilnehmer, const QStringList& gewaehlt);
+
 // The order of the dialog's lists: alphabetical without regard to case.
 bool auswahlVor(const QString& a, const QString& b);
 

@@ -2,6 +2,7 @@
 
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
+#include "platform/base/cp1252.h"
 #include "platform/ui/help.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/placement.h"
@@ -18,6 +19,7 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <algorithm>
 #include <utility>
 
@@ -50,6 +52,23 @@ public:
     }
 };
 
+// The entry fields take no control characters: a pasted line break or tab becomes one blank,
+// so a stored name never spans two lines.
+class OhneSteuerzeichen : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& stelle) const override
+    {
+        const QString sauber = platform::controlCharactersAsBlanks(text);
+        if (sauber != text) {
+            stelle = int(platform::controlCharactersAsBlanks(text.left(stelle)).size());
+            text = sauber;
+        }
+        return Acceptable;
+    }
+};
+
 const QString kLoeschFrage = QStringLiteral("Wollen Sie diese Adresse wirklich löschen ??");
 
 QPushButton* knopf(QWidget* parent, const char* name, const QString& text,
@@ -68,7 +87,8 @@ QPushButton* knopf(QWidget* parent, const char* name, const QString& text,
 
 } // namespace
 
-TAdressen::TAdressen(QWidget* parent) : QWidget(parent, Qt::Window)
+// A dialog window of the main window: it stays above it, also when the main window is clicked.
+TAdressen::TAdressen(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
     FormCreate();
 }
@@ -117,6 +137,7 @@ void TAdressen::fensterAufbauen()
         auto* edit = new QLineEdit(GroupBox1);
         edit->setObjectName(QString::fromLatin1(feld.name));
         edit->setAccessibleName(beschriftung);
+        edit->setValidator(new OhneSteuerzeichen(edit));
         label->setBuddy(edit);
         edit->installEventFilter(this);
         raster->addWidget(label, zeile, 0);
@@ -264,8 +285,16 @@ void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const Adress
 void TAdressen::Button1Click()
 {
     const AdressFelder eingabe = felder();
+    // A second click right after a save finds the fields empty: nothing to store.
+    if (!adresseHatNamen(eingabe)) {
+        Edit3->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const AdressFelder gespeichert = adresseSpeicherbar(eingabe);
+    if (const QString ersatz = adresseErsatzMeldung(eingabe, gespeichert); !ersatz.isEmpty())
+        platform::showMessage(ersatz, platform::Buttons::Ok, platform::Icon::Information);
     if (!dateifehlerZeigen(
-            adresseErfassen(adresseAusFeldern(eingabe), eingabe.name, eingabe.vorname)))
+            adresseErfassen(adresseAusFeldern(gespeichert), gespeichert.name, gespeichert.vorname)))
         return;
     felderLeeren();
     adresse_laden();

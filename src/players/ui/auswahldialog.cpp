@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
@@ -237,11 +238,26 @@ void TDualListDlg::FormCreate()
 void TDualListDlg::platzieren()
 {
     platform::placeDialog(*this);
+    knoepfeAnordnen();
+}
+
+// Another style draws the captions in another width: the bottom buttons follow it.
+void TDualListDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        knoepfeAnordnen();
+}
+
+void TDualListDlg::knoepfeAnordnen()
+{
     // The three bottom buttons share one width, wide enough for the longest caption, so the
     // placement below keeps them apart.
+    if (!Button1 || !Button2 || !Button3)
+        return;
     int knopfbreite = 110;
     for (const QPushButton* knopf : {Button1, Button2, Button3})
-        knopfbreite = std::max(knopfbreite, knopf->sizeHint().width() + 8);
+        knopfbreite = std::max(knopfbreite, platform::captionWidth(*knopf) + 8);
     for (QPushButton* knopf : {Button1, Button2, Button3})
         knopf->resize(knopfbreite, knopf->height());
     const int m = width() / 2;
@@ -265,8 +281,7 @@ void TDualListDlg::oeffnen()
     Button5->setEnabled(true);
     Button6->setEnabled(true);
     Button7->setEnabled(true);
-    // The mode buttons keep what they showed; "Auswahl speichern" takes the mode from them.
-    Optionen.Spielmodus = kEinzelspiele;
+    modusknopfZeigen();
     daten_ansehen();
     show();
     raise();
@@ -276,6 +291,24 @@ void TDualListDlg::oeffnen()
     anzahlenZeigen();
     hauptueberschriftLeeren();
     ueberschriftAktualisieren(false);
+}
+
+// The stored game mode stays and its button shows it, so a redraw from a result window uses
+// the mode on screen. Checking the button here is no choice of the user: nothing is refilled
+// or saved.
+void TDualListDlg::modusknopfZeigen()
+{
+    QAbstractButton* knopf = m_modusGruppe->button(Optionen.Spielmodus);
+    const QSignalBlocker sperreEinzel(RadioButton7);
+    const QSignalBlocker sperreDoppel(RadioButton8);
+    if (knopf) {
+        knopf->setChecked(true);
+    } else if (QAbstractButton* gewaehlt = m_modusGruppe->checkedButton()) {
+        m_modusGruppe->setExclusive(false);
+        gewaehlt->setChecked(false);
+        m_modusGruppe->setExclusive(true);
+    }
+    hinweisSetzen();
 }
 
 void TDualListDlg::hauptueberschriftLeeren()
@@ -298,7 +331,8 @@ void TDualListDlg::daten_ansehen()
         platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.datei)));
     for (const TAdressRec& adresse : lesung.adressen)
         texte.append(auswahlTeilnehmertext(adresse.Vorname.str(), adresse.Name.str()));
-    listeFuellen(SrcList, texte);
+    // A player already picked must not be picked a second time from the refilled list.
+    listeFuellen(SrcList, auswahlOhneGewaehlte(texte, rechteEintraege()));
     Label3->setText(QString::number(SrcList->count()));
 }
 
@@ -589,9 +623,11 @@ void TDualListDlg::keyPressEvent(QKeyEvent* event)
 {
     if (fensterHatSelbstDenFokus() && !event->text().isEmpty())
         FormKeyPress();
-    // Escape has no meaning here: the dialog stays open with the picks as they are.
-    if (event->matches(QKeySequence::Cancel))
+    // Escape does not close the dialog: the picks stay until "Beenden" or "Auswahl speichern".
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -22,8 +22,9 @@ public:
     // all participants on the left and nobody picked, and is shown (not modal).
     void oeffnen();
 
-    // Fills the left list anew from the participant file; the right list stays. A file that
-    // exists but cannot be read shows a German message and leaves the left list empty.
+    // Fills the left list anew from the participant file, leaving out the players already on
+    // the right; the right list stays. A file that exists but cannot be read shows a German
+    // message and leaves the left list empty.
     void daten_ansehen();
 
     // The chosen table count (2 ... 6), 0 when none is chosen.
@@ -57,11 +58,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void FormCreate();
     void steuerelementeAnlegen();
     void platzieren();
+    void knoepfeAnordnen();
 
     static void MoveSelected(QListWidget* List, QListWidget* Items);
     static int GetFirstSelection(const QListWidget* List);
@@ -83,6 +86,7 @@ private:
     bool fensterHatSelbstDenFokus() const;
     void tastenhinweisZeigen();
     void hauptueberschriftLeeren();
+    void modusknopfZeigen();
 
     QLabel* ScrLabel = nullptr;
     QLabel* Label3 = nullptr;

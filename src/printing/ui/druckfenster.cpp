@@ -5,6 +5,7 @@
 #include "platform/ui/help.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/modal.h"
+#include "platform/ui/placement.h"
 #include "players/logic/adressverwaltung.h"
 #include "printing/logic/adressliste.h"
 #include "printing/ui/drucker.h"
@@ -68,7 +69,10 @@ QStringList installierteSchriften()
 
 } // namespace
 
-TForm14::TForm14(QWidget* parent) : QWidget(parent, Qt::Window)
+// A window of the main window that stays above it; it fills the work area, so it keeps the
+// buttons to minimise and maximise it.
+TForm14::TForm14(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form14"));
     setWindowTitle(QStringLiteral("Drucken"));
@@ -312,6 +316,17 @@ bool TForm14::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         neuAufbauenWennGeaendert();
     return QWidget::event(e);
+}
+
+// Another style draws the button captions in another width.
+void TForm14::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if ((e->type() != QEvent::StyleChange && e->type() != QEvent::FontChange) || !Button6)
+        return;
+    for (QPushButton* b : {Button4, Button1, Button2, Button3, Button6})
+        b->resize(std::max(75, platform::captionWidth(*b)), kKnopfhoehe);
+    knoepfePlatzieren();
 }
 
 void TForm14::resizeEvent(QResizeEvent* e)

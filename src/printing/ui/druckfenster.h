@@ -45,6 +45,7 @@ public Q_SLOTS:
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The participant file as it was when the pages were built.
