@@ -96,6 +96,22 @@ QStringList datenzeilen(const TFilterGridModel& g)
     return rows;
 }
 
+// Records the progress messages posted to it as "phase:value".
+class WaitRecorder : public QObject
+{
+public:
+    QStringList seen;
+
+    bool event(QEvent* e) override
+    {
+        if (e->type() != TWaitEvent::eventType())
+            return QObject::event(e);
+        const auto* w = static_cast<TWaitEvent*>(e);
+        seen << QStringLiteral("%1:%2").arg(w->phase).arg(w->value);
+        return true;
+    }
+};
+
 } // namespace
 
 class TestGridFiles : public QObject
@@ -471,6 +487,32 @@ private Q_SLOTS:
         g.SetFileName(file(QStringLiteral("fehlt/x.grd")));
         QCOMPARE(g.SaveToFile(false, 0).status, GridFileResult::Status::FileError);
         QVERIFY(g.ModifiedDaten());
+    }
+
+    void fortschrittsmeldungenBeimSpeichernUndLaden()
+    {
+        WaitRecorder recorder;
+        QObject* before = setWaitMessageReceiver(&recorder);
+        TFilterGridModel g;
+        beispiel(g);
+        g.SetWaitStep(1);
+        g.SetFileName(file(QStringLiteral("fortschritt.grd")));
+        QVERIFY(g.SaveToFile(false, 7));
+        QCoreApplication::processEvents();
+        // A step per cell, with the row as value.
+        QCOMPARE(recorder.seen, (QStringList{"0:2", "1:0", "1:0", "1:1", "1:1", "2:0"}));
+
+        recorder.seen.clear();
+        QVERIFY(g.LoadFromFile(false, false, -1, 7));
+        QCoreApplication::processEvents();
+        QCOMPARE(recorder.seen, (QStringList{"0:2", "1:0", "1:1", "2:0"}));
+
+        recorder.seen.clear();
+        QVERIFY(g.SaveToFile(false, 0));
+        QVERIFY(g.LoadFromFile(false, false, -1, 0));
+        QCoreApplication::processEvents();
+        QVERIFY(recorder.seen.isEmpty());
+        setWaitMessageReceiver(before);
     }
 
     // --- the merge with the shared file ---

@@ -21,7 +21,10 @@ const QChar kLineBreakMark(0x00AF); // "¯"
 // The format has one item per line: a line break inside an item becomes "¯".
 void appendLine(QString& text, const QString& item)
 {
-    if (!item.contains(QLatin1Char('\n')) && !item.contains(QLatin1Char('\r'))) {
+    const auto isBreak = [](QChar ch) {
+        return ch == QLatin1Char('\n') || ch == QLatin1Char('\r');
+    };
+    if (std::none_of(item.begin(), item.end(), isBreak)) {
         text += item;
     } else {
         for (qsizetype i = 0; i < item.size(); ++i) {
@@ -167,6 +170,7 @@ QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
     if (wmWait != 0)
         WaitMessage(wmWait, 0, int(saved.size()));
     QString text;
+    text.reserve(qsizetype(saved.size()) * c * 8 + 64);
     appendLine(text, QString::number(m_fileVersSoll));
     appendLine(text, QString::number(c));
     appendLine(text, QString::number(saved.size()));
