@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/logic/colinfo.h"
+#include "grid/logic/gridfiles.h"
 #include "grid/logic/stringgrid.h"
 #include "grid/logic/texthelpers.h"
 #include "platform/base/message.h"
@@ -322,6 +323,41 @@ private:
     int m_distance = 1;
     bool m_sorting = false;
     bool m_filtering = false;
+
+    // --- files, import and export (gridfiles.cpp, gridexchange.cpp) ---
+public:
+    // Writes the grid file `FileName` in one piece: a failed save leaves the earlier file and
+    // `ModifiedDaten` as they were. Rows the filter hides are written too.
+    GridFileResult SaveToFile(bool save_ColInfo, int wmWait);
+    // Reads `FileName` when its version is fnVersion (−1: `FileSollVersion`). A file that
+    // cannot be read, has another version or does not fit the layout changes no cell.
+    GridFileResult LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersion, int wmWait);
+    // Merges what others saved in `FileName` since LoadTime into this grid, then saves it.
+    GridFileResult SaveToServerFile(int indexCol, int editTimeCol, TDateTime LoadTime,
+                                    bool save_ColInfo, int wmWait);
+    void ImportFromList(const QStringList& lst, int startRow, int startCol);
+    void ImportFromParamStr(const QString& ps, int startRow, int startCol);
+    void ExportToList(QStringList& lst, const QString& tz, int startRow, int startCol) const;
+    QString ExportToParamStr(int startRow, int startCol) const;
+    void ColToLst(QStringList& lst, int aCol, bool titel, bool duplicate) const;
+    QString ColToParamStr(int aCol, bool Titel) const;
+    // With Titel false the column's title is put before the entries of lst (lst changes).
+    void ColFromLst(QStringList& lst, int aCol, bool Titel);
+    void ColFromParamStr(const QString& param, int aCol, bool titel);
+    int CopyFromGrid(TFilterGridModel* grdSource, const QString& aFilterStr, bool copyFm,
+                     bool ClearColInfo);
+
+private:
+    struct GridFileContent;
+    QByteArray gridFileBytes(bool save_ColInfo, int wmWait);
+    std::vector<const RowCells*> rowsToSave() const;
+    // What does not fit the layout (empty when the content is sound).
+    QString checkGridFile(bool load_ColInfo, bool aRowSelect, GridFileContent& content) const;
+    void applyGridFile(GridFileContent& content, int wmWait);
+    void mergeFileParam(const TFilterGridModel& shared, int editTimeCol);
+    void mergeRows(const TFilterGridModel& shared, int indexCol, int editTimeCol,
+                   TDateTime loadTime, int wmWait);
+    // --- end of files, import and export ---
 };
 
 } // namespace grid

@@ -1,0 +1,117 @@
+// The grid file with 1 000, 10 000 and 100 000 rows of five columns: SaveToFile beside writing
+// the same bytes with the same atomic save, and LoadFromFile beside reading those bytes. The
+// load is measured twice: with the stored column widths (as a grid saved with its column
+// part reads) and without them, where the load fits every column to its widest cell.
+#include "grid/logic/filtergridmodel.h"
+
+#include "platform/base/cp1252.h"
+#include "platform/base/fileresult.h"
+#include "platform/base/savefile.h"
+
+#include "medianzeit.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+
+using grid::TFilterGridModel;
+
+const QStringList kNamen{"Meier", "Müller", "Schulz", "Özdemir", "adler",
+                         "Kurz",  "Zander", "Weiß",   "Becker",  "Hoffmann"};
+
+std::unique_ptr<TFilterGridModel> filledGrid(int rows)
+{
+    auto g = std::make_unique<TFilterGridModel>();
+    g->SetColCount(5);
+    g->SetRowCount(rows + 1);
+    const QStringList titles{"Nr.", "Name", "Punkte", "Ort", "Datum"};
+    for (int c = 0; c < 5; ++c)
+        g->SetCells(c, 0, titles[c]);
+    for (int i = 0; i < rows; ++i) {
+        const int r = i + 1;
+        g->SetCells(0, r, QString::number(r));
+        g->SetCells(1, r, kNamen[i % kNamen.size()] + QString::number(i * 7919 % 100003));
+        g->SetCells(2, r, QString::number((i * 104729) % 2001 - 1000));
+        g->SetCells(3, r, QStringLiteral("Ort %1").arg(i % 97));
+        g->SetCells(4, r, QStringLiteral("%1.%2.2023").arg(i % 28 + 1).arg(i % 12 + 1));
+    }
+    g->FileParam() = QStringList{QStringLiteral("Zeit=45000"), QStringLiteral("Quelle=bench")};
+    return g;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    return platform::readFile(path).bytes;
+}
+
+// The least a loader holding its cells as strings must do: read, decode, cut into lines.
+qsizetype decodedLines(const QString& path)
+{
+    return platform::fromCp1252(fileBytes(path)).split(QLatin1Char('\n')).size();
+}
+
+void measure(const QTemporaryDir& dir, int rows)
+{
+    const int runs = rows >= 100000 ? 5 : 9;
+    const std::unique_ptr<TFilterGridModel> g = filledGrid(rows);
+
+    g->SetFileName(dir.filePath(QStringLiteral("ohne.grd")));
+    const double save = medianMs(runs, [&] { g->SaveToFile(false, 0); });
+    const QByteArray bytes = fileBytes(g->FileName());
+    const QString floorPath = dir.filePath(QStringLiteral("boden.grd"));
+    const double writeFloor = medianMs(runs, [&] { platform::writeFileAtomic(floorPath, bytes); });
+
+    g->SetFileName(dir.filePath(QStringLiteral("mit.grd")));
+    g->SaveToFile(true, 0);
+    const QByteArray bytesWithWidths = fileBytes(g->FileName());
+
+    std::unique_ptr<TFilterGridModel> h;
+    bool ok = true;
+    auto fresh = [&](const QString& name) {
+        return [&, name] {
+            h = std::make_unique<TFilterGridModel>();
+            h->SetFileName(dir.filePath(name));
+        };
+    };
+    const double loadWidths = medianMs(
+        runs, [&] { ok = bool(h->LoadFromFile(true, false, -1, 0)) && ok; },
+        fresh(QStringLiteral("mit.grd")));
+    const double readWidths = medianMs(runs, [&] { fileBytes(dir.filePath("mit.grd")); });
+    const double loadFit = medianMs(
+        runs, [&] { ok = bool(h->LoadFromFile(false, false, -1, 0)) && ok; },
+        fresh(QStringLiteral("ohne.grd")));
+    const double readFloor = medianMs(runs, [&] { fileBytes(dir.filePath("ohne.grd")); });
+    qsizetype lines = 0;
+    const double decodeFloor =
+        medianMs(runs, [&] { lines = decodedLines(dir.filePath("ohne.grd")); });
+    const bool same = h->RowCount() == rows + 1 && h->Cells(1, rows) == g->Cells(1, rows);
+
+    std::printf("%7d rows, %5.1f MB | save %8.2f ms vs write %7.2f ms: %5.2fx | load with "
+                "widths %8.2f ms vs read %6.2f ms: %5.2fx | load fitting widths %8.2f ms vs "
+                "read %6.2f ms: %6.2fx | read, decode and split %7.2f ms (%lld lines): load with "
+                "widths %5.2fx of it | %s\n",
+                rows, double(bytes.size()) / 1e6, save, writeFloor, save / writeFloor, loadWidths,
+                readWidths, loadWidths / readWidths, loadFit, readFloor, loadFit / readFloor,
+                decodeFloor, static_cast<long long>(lines), loadWidths / decodeFloor,
+                ok && same && bytesWithWidths.startsWith(bytes) ? "content checked"
+                                                                : "CONTENT DIFFERS");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    for (int rows : {1000, 10000, 100000})
+        measure(dir, rows);
+    return 0;
+}
