@@ -64,6 +64,7 @@ platform::Message niemandAusgewaehlt()
                            "unverändert."),
             platform::Buttons::Ok,
             platform::Icon::Warning,
+            {},
             {}};
 }
 
