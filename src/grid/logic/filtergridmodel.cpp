@@ -128,6 +128,10 @@ void TFilterGridModel::SetColCount(int n)
 
 void TFilterGridModel::SetSelectRowColor(int color)
 {
+    // A colour handler sets this for every cell it is asked about: repainting on every call
+    // would paint for ever.
+    if (color == m_selectRowColor)
+        return;
     m_selectRowColor = color;
     Q_EMIT appearanceChanged();
 }

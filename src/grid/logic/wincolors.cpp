@@ -1,6 +1,8 @@
 #include "grid/logic/wincolors.h"
 
 #include <QHash>
+#include <algorithm>
+#include <cmath>
 
 namespace grid
 {
@@ -204,6 +206,47 @@ int TextFlagsFromAlignment(int alignment)
     else if (alignment & 16)
         flags |= Qt::TextWordWrap;
     return flags;
+}
+
+namespace
+{
+
+double luminance(const QColor& colour)
+{
+    auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+double leastContrast(const QColor& text, std::initializer_list<QColor> backgrounds)
+{
+    double least = 21;
+    for (const QColor& background : backgrounds)
+        least = std::min(least, ContrastRatio(text, background));
+    return least;
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableTextColor(std::initializer_list<QColor> candidates,
+                         std::initializer_list<QColor> backgrounds, double minimum)
+{
+    for (const QColor& candidate : candidates)
+        if (leastContrast(candidate, backgrounds) >= minimum)
+            return candidate;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return leastContrast(black, backgrounds) >= leastContrast(white, backgrounds) ? black : white;
 }
 
 } // namespace grid

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <initializer_list>
 
 namespace grid
 {
@@ -39,5 +40,13 @@ QColor ColorFromNumber(int number, const QPalette& palette);
 // Vertical placement applies to single-line text only, as with the flags' origin; an
 // ampersand is always shown as is.
 int TextFlagsFromAlignment(int alignment);
+
+// Contrast ratio of two colours as WCAG 2 defines it (1 ... 21).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// The first candidate that reaches `minimum` contrast against every background; when none
+// does, black or white, whichever stands out more from the least contrasting background.
+QColor ReadableTextColor(std::initializer_list<QColor> candidates,
+                         std::initializer_list<QColor> backgrounds, double minimum = 4.5);
 
 } // namespace grid
