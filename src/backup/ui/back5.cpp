@@ -5,6 +5,7 @@
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
+#include "draw/logic/auswahldatei.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
 #include "platform/ui/messages.h"
@@ -670,6 +671,7 @@ void TBack5::wiederherstellen()
     if (!fertig)
         platform::showMessages(lauf.meldungen());
     einstellungenNachWiederherstellung(lauf);
+    Auswahlmelder::instanz().dateienGeschrieben(lauf.kopien());
     FileListBox1->aktualisieren();
     if (fertig)
         laufBeenden();

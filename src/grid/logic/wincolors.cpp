@@ -221,14 +221,6 @@ double luminance(const QColor& colour)
            0.0722 * linear(rgb.blueF());
 }
 
-double leastContrast(const QColor& text, std::initializer_list<QColor> backgrounds)
-{
-    double least = 21;
-    for (const QColor& background : backgrounds)
-        least = std::min(least, ContrastRatio(text, background));
-    return least;
-}
-
 } // namespace
 
 double ContrastRatio(const QColor& a, const QColor& b)
@@ -238,15 +230,46 @@ double ContrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+double LeastContrast(const QColor& text, std::initializer_list<QColor> backgrounds)
+{
+    double least = 21;
+    for (const QColor& background : backgrounds)
+        least = std::min(least, ContrastRatio(text, background));
+    return least;
+}
+
 QColor ReadableTextColor(std::initializer_list<QColor> candidates,
                          std::initializer_list<QColor> backgrounds, double minimum)
 {
-    for (const QColor& candidate : candidates)
-        if (leastContrast(candidate, backgrounds) >= minimum)
+    QColor closest;
+    double best = 0;
+    for (const QColor& candidate : candidates) {
+        const double least = LeastContrast(candidate, backgrounds);
+        if (least >= minimum)
             return candidate;
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    return leastContrast(black, backgrounds) >= leastContrast(white, backgrounds) ? black : white;
+        if (least > best) {
+            best = least;
+            closest = candidate;
+        }
+    }
+    return closest;
+}
+
+QColor BackgroundForText(const QColor& text, const QColor& background,
+                         const std::function<QColor(const QColor&)>& shifted, double minimum)
+{
+    const QColor away = luminance(text) < 0.18 ? QColor(Qt::white) : QColor(Qt::black);
+    QColor moved = background;
+    for (int step = 0; step <= 20; ++step) {
+        const double share = step / 20.0;
+        moved = QColor::fromRgbF(
+            float(background.redF() + (away.redF() - background.redF()) * share),
+            float(background.greenF() + (away.greenF() - background.greenF()) * share),
+            float(background.blueF() + (away.blueF() - background.blueF()) * share));
+        if (LeastContrast(text, {moved, shifted(moved)}) >= minimum)
+            break;
+    }
+    return moved;
 }
 
 } // namespace grid
