@@ -6,6 +6,7 @@
 #include "platform/base/message.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
@@ -357,6 +358,7 @@ private:
     int titleColumn(const QString& title) const;
     void cellToStoreCols(int col, bool insert);
     void RowEntered(int aCol, int aRow);
+    QHash<QString, int>& textWidths(const std::optional<TGridFont>& own);
     void askColWidth(int aCol, int width);
     void askRowHeight(int aRow, int height);
 
@@ -398,6 +400,7 @@ private:
     QString m_editValue;
     std::map<int, int> m_pendingWidths;
     std::map<int, int> m_pendingHeights;
+    std::map<QString, QHash<QString, int>> m_textWidths;
 };
 
 } // namespace grid
