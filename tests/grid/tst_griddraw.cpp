@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void cursorDownOnTheLastRowAppendsOneRow();
     void typingRaisesOnChangePerDifferingKeystroke();
     void enteringAnotherRowNoticesAChangedRow();
+    void rowSelectDoesNotScrollSideways();
     void settersRepaintOnlyOnARealChange();
     void aColourHandlerThatSetsColoursDoesNotPaintForEver();
 
@@ -318,6 +320,24 @@ void TestGridDraw::enteringAnotherRowNoticesAChangedRow()
     QVERIFY(!g.MoveTo(1, 0));
     QCOMPARE(g.Row(), 1);
     QCOMPARE(g.Col(), 1);
+}
+
+void TestGridDraw::rowSelectDoesNotScrollSideways()
+{
+    TFilterGrid view;
+    TFilterGridModel& g = view.Grid();
+    fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b", "3|c"});
+    g.SetOptions(g.Options() | goRowSelect);
+    g.SetColWidths(0, 30);
+    g.SetColWidths(1, 600); // wider than the view
+    view.resize(200, 150);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    g.SetRow(3);
+    QTest::keyClick(&view, Qt::Key_Up);
+    QCOMPARE(g.Row(), 2);
+    QCOMPARE(view.horizontalScrollBar()->value(), 0);
+    QVERIFY(view.columnViewportPosition(0) >= 0);
 }
 
 void TestGridDraw::settersRepaintOnlyOnARealChange()

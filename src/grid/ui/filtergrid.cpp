@@ -432,6 +432,14 @@ void TFilterGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
         QTimer::singleShot(0, this, &TFilterGrid::showCurrentCell);
 }
 
+void TFilterGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    const int left = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint);
+    if (m_grid->Options() & goRowSelect)
+        horizontalScrollBar()->setValue(left);
+}
+
 void TFilterGrid::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);

@@ -56,6 +56,11 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void scrollContentsBy(int dx, int dy) override;
 
+public:
+    // With whole rows selected, bringing the current cell into sight scrolls only vertically.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+protected:
 private:
     void applyColWidths();
     void applyRowHeights();
