@@ -15,6 +15,7 @@
 #include "draw/logic/ziehung.h"
 #include "draw/ui/ergebnisfenster.h"
 #include "players/ui/adressen.h"
+#include "players/ui/ausgewaehltespieler.h"
 #include "players/ui/auswahldialog.h"
 #include "printing/ui/druckfenster.h"
 
@@ -30,12 +31,14 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
 {
     auto* Adressen = new TAdressen(&Form1);
     auto* DualListDlg = new TDualListDlg(&Form1);
+    auto* Form3 = new TForm3(&Form1);
     auto* Farbe = new TFarbe(&Form1);
     ergebnisfensterAnlegen(&Form1);
     auto* Datensicherung = new TDatensicherung(&Form1);
 
     Form1.befehlVerbinden(Befehl::Erfassen, [Adressen] { Adressen->oeffnen(); });
     Form1.befehlVerbinden(Befehl::Auswahl, [DualListDlg] { DualListDlg->oeffnen(); });
+    Form1.befehlVerbinden(Befehl::Anwesend, [Form3] { Form3->oeffnen(); });
     for (int anzahl = 2; anzahl <= 6; ++anzahl)
         Form1.befehlVerbinden(Befehl(int(Befehl::Tische2) + anzahl - 2),
                               [anzahl] { tischeAnzeigen(anzahl); });

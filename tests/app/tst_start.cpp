@@ -8,8 +8,10 @@
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/ziehung.h"
 #include "draw/ui/ergebnisfenster.h"
+#include "grid/ui/filtergrid.h"
 #include "platform/base/random.h"
 #include "players/ui/adressen.h"
+#include "players/ui/ausgewaehltespieler.h"
 #include "players/ui/auswahldialog.h"
 
 #include <QAbstractButton>
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void commandsWithAWindowAreEnabled_data();
     void commandsWithAWindowAreEnabled();
     void toolBarButtonsOpenTheirWindows();
+    void anwesendOpensTheSelectedPlayersView();
     void tablesCommandShowsTheStoredSeating();
     void storedStyleIsAppliedAtStart_data();
     void storedStyleIsAppliedAtStart();
@@ -65,12 +68,10 @@ void TestStart::commandsWithAWindowAreEnabled_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<bool>("enabled");
-    for (const char* name :
-         {"SpeedButton1", "SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton2",
-          "SpeedButton8", "SpeedButton6", "SpeedButton7", "SpeedButton10", "SpeedButton11"})
+    for (const char* name : {"SpeedButton1", "SpeedButton3", "SpeedButton12", "SpeedButton4",
+                             "SpeedButton5", "SpeedButton2", "SpeedButton8", "SpeedButton6",
+                             "SpeedButton7", "SpeedButton10", "SpeedButton11"})
         QTest::newRow(name) << QString::fromLatin1(name) << true;
-    // The selected players view has no window yet: its command stays disabled.
-    QTest::newRow("SpeedButton12") << QStringLiteral("SpeedButton12") << false;
 }
 
 void TestStart::commandsWithAWindowAreEnabled()
@@ -104,6 +105,35 @@ void TestStart::toolBarButtonsOpenTheirWindows()
     knopf(*form, "SpeedButton3")->click(); // Auswahl
     auto* auswahl = form->findChild<TDualListDlg*>();
     QVERIFY(auswahl && auswahl->isVisible());
+}
+
+void TestStart::anwesendOpensTheSelectedPlayersView()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    optionen_lesen();
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("Anna"), QStringLiteral("Bert")}));
+    const auto form = programmAufbauen();
+    form->show();
+    auto* ansicht = form->findChild<TForm3*>();
+    QVERIFY(ansicht && !ansicht->isVisible());
+
+    knopf(*form, "SpeedButton12")->click(); // Anwesend
+    QVERIFY(ansicht->isVisible());
+    QVERIFY(!panel5Sichtbar(*form));
+    const grid::TFilterGridModel& g = ansicht->FilterGrid1->Grid();
+    QCOMPARE(g.RowCount(), 3);
+    QCOMPARE(g.Cells(1, 2).trimmed(), QStringLiteral("Bert"));
+    ansicht->close();
+
+    auto* menuePunkt = form->findChild<QAction*>(QStringLiteral("Spieler1"));
+    QVERIFY(menuePunkt && menuePunkt->isEnabled());
+    QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("Carl")}));
+    menuePunkt->trigger(); // "Ausgewählte Spieler anzeigen"
+    QVERIFY(ansicht->isVisible());
+    QCOMPARE(g.RowCount(), 2);
+    QCOMPARE(g.Cells(1, 1).trimmed(), QStringLiteral("Carl"));
+    QVERIFY(!messages.texts().join(QLatin1Char('\n')).contains(kAuswahlDateiGewaehlt));
 }
 
 void TestStart::tablesCommandShowsTheStoredSeating()

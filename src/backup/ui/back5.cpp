@@ -5,6 +5,7 @@
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
+#include "draw/logic/auswahldatei.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
 #include "platform/ui/messages.h"
@@ -776,6 +777,7 @@ void TBack5::wiederherstellen()
     if (ausgang == Ausgang::Fehlgeschlagen)
         platform::showMessages(lauf.meldungen());
     einstellungenNachWiederherstellung(lauf);
+    Auswahlmelder::instanz().dateienGeschrieben(lauf.kopien());
     FileListBox1->aktualisieren();
     // A restore that copied nothing has said so; the window stays open for another choice.
     if (ausgang == Ausgang::Kopiert)

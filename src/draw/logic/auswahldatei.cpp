@@ -3,6 +3,8 @@
 #include "platform/base/datafolder.h"
 #include "platform/base/typedfile.h"
 
+#include <QFileInfo>
+
 QString auswahldatei1()
 {
     return platform::dataFile(kAuswahlDateiNichtGewaehlt);
@@ -51,5 +53,26 @@ QByteArray auswahlBytes(const QStringList& eintraege)
 
 platform::WriteResult auswahlSchreiben(const QString& pfad, const QStringList& eintraege)
 {
-    return platform::writeFileAtomic(pfad, auswahlBytes(eintraege));
+    const platform::WriteResult geschrieben =
+        platform::writeFileAtomic(pfad, auswahlBytes(eintraege));
+    if (geschrieben.ok)
+        Auswahlmelder::instanz().dateienGeschrieben({pfad});
+    return geschrieben;
+}
+
+Auswahlmelder& Auswahlmelder::instanz()
+{
+    static Auswahlmelder melder;
+    return melder;
+}
+
+void Auswahlmelder::dateienGeschrieben(const QStringList& pfade)
+{
+    for (const QString& pfad : pfade)
+        Q_EMIT auswahlGeschrieben(pfad);
+}
+
+bool Auswahlmelder::istAuswahldatei2(const QString& pfad)
+{
+    return QFileInfo(pfad).absoluteFilePath() == QFileInfo(auswahldatei2()).absoluteFilePath();
 }

@@ -4,6 +4,7 @@
 #include "platform/base/shortstring.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <cstddef>
@@ -52,3 +53,24 @@ QByteArray auswahlBytes(const QStringList& eintraege);
 // Replaces the file atomically with one record per entry. On failure the earlier file stays
 // as it was and the result carries the cause.
 platform::WriteResult auswahlSchreiben(const QString& pfad, const QStringList& eintraege);
+
+// Announces that selection files were written anew: by auswahlSchreiben ("Auswahl speichern")
+// or by a restore that copied them back. A window that shows the selection listens.
+class Auswahlmelder : public QObject
+{
+    Q_OBJECT
+public:
+    static Auswahlmelder& instanz();
+
+    // The files were written anew; announces each (the restore passes every file it copied).
+    void dateienGeschrieben(const QStringList& pfade);
+
+    // True when the path names the file of the picked players, "aktuelle_Liste2.akt".
+    static bool istAuswahldatei2(const QString& pfad);
+
+Q_SIGNALS:
+    void auswahlGeschrieben(const QString& pfad);
+
+private:
+    Auswahlmelder() = default;
+};

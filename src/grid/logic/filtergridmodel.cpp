@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPointer>
 #include <algorithm>
 #include <map>
@@ -128,6 +129,10 @@ void TFilterGridModel::SetColCount(int n)
 
 void TFilterGridModel::SetSelectRowColor(int color)
 {
+    // A colour handler sets this for every cell it is asked about: repainting on every call
+    // would paint for ever.
+    if (color == m_selectRowColor)
+        return;
     m_selectRowColor = color;
     Q_EMIT appearanceChanged();
 }
@@ -444,6 +449,16 @@ TColValue TFilterGridModel::StrToColFormat(int aCol, const QString& s, bool* ok)
     return TColValue::ofText(t);
 }
 
+QHash<QString, int>& TFilterGridModel::textWidths(const std::optional<TGridFont>& own)
+{
+    const QString key =
+        (own ? *own : Font()).toQFont().key() + QLatin1Char('|') + QString::number(m_distance);
+    QHash<QString, int>& widths = m_textWidths[key];
+    if (widths.size() > 100000)
+        widths.clear();
+    return widths;
+}
+
 int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch)
 {
     int reserve = ShowsVerticalScrollBar() ? 27 : 8;
@@ -468,10 +483,16 @@ int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool 
             continue;
         takingPart.push_back(c);
         const std::optional<TGridFont> none;
+        const QFontMetrics& titleMetrics = metricsFor(ci ? ci->TitFont : none);
+        const QFontMetrics& dataMetrics = metricsFor(ci ? ci->DatFont : none);
+        // Widths of single-line texts are remembered per font: fitting runs several times
+        // over the same cells (column information, opening, resizing).
+        QHash<QString, int>& titleWidths = textWidths(ci ? ci->TitFont : none);
+        QHash<QString, int>& dataWidths = textWidths(ci ? ci->DatFont : none);
         int widest = 0;
         for (int r = 0; r < RowCount(); ++r) {
             const bool fixedRow = r < FixedRows();
-            const QFontMetrics& fm = metricsFor(ci ? (fixedRow ? ci->TitFont : ci->DatFont) : none);
+            const QFontMetrics& fm = fixedRow ? titleMetrics : dataMetrics;
             const int align = ci ? (fixedRow ? ci->TitAlign : ci->DatAlign) : 0;
             const QString cell = Cells(c, r);
             int width = 0;
@@ -481,7 +502,14 @@ int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool 
                                         TextFlagsFromAlignment(align) | Qt::TextWordWrap, text)
                             .width();
             } else {
-                width = fm.horizontalAdvance(cell + distance);
+                QHash<QString, int>& known = fixedRow ? titleWidths : dataWidths;
+                const auto it = known.constFind(cell);
+                if (it != known.cend()) {
+                    width = *it;
+                } else {
+                    width = fm.horizontalAdvance(cell + distance);
+                    known.insert(cell, width);
+                }
             }
             widest = std::max(widest, width);
         }

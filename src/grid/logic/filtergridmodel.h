@@ -7,9 +7,11 @@
 #include "platform/base/message.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -23,10 +25,21 @@ enum class TSortDirection { sdAbsteigend, sdAufsteigend };
 enum class TSortIconSize { siSize_S, siSize_M, siSize_L };
 enum class TSortIconStyle { siStyle_Line, siStyle_Fill };
 
+class TStringGrid;
+
+// The sort arrow in the title cells of the sorted columns.
 struct TSortIcon {
     bool Show = true;
     TSortIconSize Size = TSortIconSize::siSize_M;
     TSortIconStyle Style = TSortIconStyle::siStyle_Line;
+
+    // The room kept for the arrow in a title text: one, two or three blanks.
+    QString SizeStr() const;
+    // One fifth, a quarter or a third of the title row's height.
+    int IconHeight(int titleRowHeight) const;
+    // The arrow at the top right of aRect in the canvas's font colour, tip up when ascending.
+    void PaintIcon(const TStringGrid& grd, QPainter& can, const QRect& aRect,
+                   TSortDirection sd) const;
 };
 
 enum class TFiltOp {
@@ -67,7 +80,13 @@ struct TSortFdRec {
     bool ascending = true;
 };
 
-enum TGridDrawStateFlag : unsigned { gdSelected = 1, gdFocused = 2, gdFixed = 4 };
+enum TGridDrawStateFlag : unsigned {
+    gdSelected = 1,
+    gdFocused = 2,
+    gdFixed = 4,
+    gdHotTrack = 8, // the mouse is over a fixed cell
+    gdPressed = 16, // a fixed cell being pressed
+};
 using TGridDrawState = unsigned;
 
 using TNotifyEvent = std::function<void(QObject* sender)>;
@@ -105,6 +124,10 @@ public:
     ~TFilterGridModel() override;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Data cells take the in-place editor when the options allow editing; what it stores
+    // goes through SetEditText.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     void SetColCount(int n) override;
 
     // --- properties ---
@@ -160,6 +183,8 @@ public:
     bool FilterEd() const { return m_filtEd; }
     void SetFilterEd(bool on);
     bool ChangeMode() const { return m_changeMode; }
+    // The text of the current row when it was entered.
+    QString OldRowText() const { return m_oldRowText; }
 
     TNotifyEvent OnChange;
     TNotifyEvent OnRowAddAuto;
@@ -188,6 +213,49 @@ public:
     // column's text does not read.
     TColValue StrToColFormat(int aCol, const QString& s, bool* ok = nullptr) const;
     int ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch);
+
+    // --- drawing (with DefaultDrawing off) ---
+    // The text a cell is drawn with: Distance blanks around the cell text, a single blank for
+    // a text that starts with a control character (a marked cell), and after the title of a
+    // sorted column the room for the arrow.
+    QString DrawText(int aCol, int aRow) const;
+    // The brush the base grid puts on the canvas before DrawCell: the fixed colour, the
+    // highlight for selected cells, else the grid's colour.
+    QColor BaseBrushColor(int aCol, int aRow, TGridDrawState state, const QPalette& palette) const;
+    // Paints one cell into rect (grid lines excluded). Size changes the text asks for (a title
+    // wider than its column, a row too low for its lines) wait in ApplyPendingSizes.
+    void DrawCell(QPainter& can, const QPalette& palette, int aCol, int aRow, const QRect& rect,
+                  TGridDrawState state);
+    // The background of a cell: plain, or a vertical gradient (DrawingStyle gdsGradient).
+    void DrawRect(QPainter& can, const QRect& aRect, TGridDrawState aState,
+                  const QColor& gradientStart, const QColor& gradientEnd,
+                  const QPalette& palette) const;
+    // The colour moved by the grid's own gradient step (end colour minus start colour).
+    QColor GradientShift(const QColor& color, const QPalette& palette) const;
+    // Applies the sizes the drawing asked for; true when a width or height really changed.
+    // The view calls it once painting is over, so a paint never resizes what it paints.
+    bool ApplyPendingSizes();
+    bool HasPendingSizes() const { return !m_pendingWidths.empty() || !m_pendingHeights.empty(); }
+
+    // --- mouse, keys, editor, current cell ---
+    // The cell at a point of the control; false outside every cell.
+    bool CellAt(int x, int y, int& aCol, int& aRow) const;
+    // After the base's handling of a press: remembers the row and the scroll position, and a
+    // left press in a title cell away from its borders (3 pixels) sorts by that column.
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    // Before the base's handling of a release: the pressed row becomes current, scrolling the
+    // press caused is undone.
+    void MouseUp(Qt::MouseButton button, int x, int y);
+    // Before the base's handling of a key: cursor down on the last row appends a row when
+    // RowAddAuto is on.
+    void KeyDown(int& key, Qt::KeyboardModifiers shift);
+    // Whether the current cell may move to (aCol, aRow); when it may, RowEntered runs.
+    bool SelectCell(int aCol, int aRow);
+    // Moves the current cell the way a user does: through SelectCell.
+    bool MoveTo(int aCol, int aRow);
+    QString GetEditText(int aCol, int aRow);
+    void SetEditText(int aCol, int aRow, const QString& value);
+    int ClickRow() const { return m_clickRow; }
 
     // --- change notification and progress ---
     void DoChange();
@@ -290,6 +358,10 @@ private:
     void removeDataRows(const std::vector<int>& doomed);
     int titleColumn(const QString& title) const;
     void cellToStoreCols(int col, bool insert);
+    void RowEntered(int aCol, int aRow);
+    QHash<QString, int>& textWidths(const std::optional<TGridFont>& own);
+    void askColWidth(int aCol, int width);
+    void askRowHeight(int aRow, int height);
 
     QChar m_pTz = QLatin1Char(';');
     QChar m_cTz = QChar(0x00AC);
@@ -323,6 +395,13 @@ private:
     int m_distance = 1;
     bool m_sorting = false;
     bool m_filtering = false;
+    int m_clickRow = 0;
+    int m_clickLeftCol = 1;
+    QString m_oldRowText;
+    QString m_editValue;
+    std::map<int, int> m_pendingWidths;
+    std::map<int, int> m_pendingHeights;
+    std::map<QString, QHash<QString, int>> m_textWidths;
 
     // --- files, import and export (gridfiles.cpp, gridexchange.cpp) ---
 public:

@@ -263,13 +263,19 @@ void TStringGrid::SetCol(int col)
 
 void TStringGrid::SetLeftCol(int col)
 {
-    m_leftCol = std::clamp(col, m_fixedCols, m_colCount - 1);
+    col = std::clamp(col, m_fixedCols, m_colCount - 1);
+    if (col == m_leftCol)
+        return;
+    m_leftCol = col;
     Q_EMIT appearanceChanged();
 }
 
 void TStringGrid::SetTopRow(int row)
 {
-    m_topRow = std::clamp(row, m_fixedRows, RowCount() - 1);
+    row = std::clamp(row, m_fixedRows, RowCount() - 1);
+    if (row == m_topRow)
+        return;
+    m_topRow = row;
     Q_EMIT appearanceChanged();
 }
 
@@ -305,36 +311,48 @@ void TStringGrid::SetOptions(TGridOptions options)
 
 void TStringGrid::SetDrawingStyle(TGridDrawingStyle style)
 {
+    if (style == m_drawingStyle)
+        return;
     m_drawingStyle = style;
     Q_EMIT appearanceChanged();
 }
 
 void TStringGrid::SetGradientStartColor(int color)
 {
+    if (color == m_gradientStart)
+        return;
     m_gradientStart = color;
     Q_EMIT appearanceChanged();
 }
 
 void TStringGrid::SetGradientEndColor(int color)
 {
+    if (color == m_gradientEnd)
+        return;
     m_gradientEnd = color;
     Q_EMIT appearanceChanged();
 }
 
 void TStringGrid::SetFixedColor(int color)
 {
+    if (color == m_fixedColor)
+        return;
     m_fixedColor = color;
     Q_EMIT appearanceChanged();
 }
 
 void TStringGrid::SetColor(int color)
 {
+    if (color == m_color)
+        return;
     m_color = color;
     Q_EMIT appearanceChanged();
 }
 
 void TStringGrid::SetFont(const TGridFont& font)
 {
+    if (font == m_font)
+        return;
     m_font = font;
     Q_EMIT appearanceChanged();
 }

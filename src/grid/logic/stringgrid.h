@@ -127,6 +127,11 @@ public:
     bool ShowsVerticalScrollBar() const { return m_vScrollBar; }
     void SetViewGeometry(int width, int clientHeight, bool showsVerticalScrollBar);
 
+    // Many cell changes at once: the views read the table anew at the end instead of cell by
+    // cell. Calls nest.
+    void BeginUpdate() { beginBulk(); }
+    void EndUpdate() { endBulk(); }
+
     // Where a cell is drawn in the control (empty when it is scrolled out of sight).
     QRect CellRect(int col, int row) const;
 

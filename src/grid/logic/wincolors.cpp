@@ -1,6 +1,8 @@
 #include "grid/logic/wincolors.h"
 
 #include <QHash>
+#include <algorithm>
+#include <cmath>
 
 namespace grid
 {
@@ -204,6 +206,70 @@ int TextFlagsFromAlignment(int alignment)
     else if (alignment & 16)
         flags |= Qt::TextWordWrap;
     return flags;
+}
+
+namespace
+{
+
+double luminance(const QColor& colour)
+{
+    auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+double LeastContrast(const QColor& text, std::initializer_list<QColor> backgrounds)
+{
+    double least = 21;
+    for (const QColor& background : backgrounds)
+        least = std::min(least, ContrastRatio(text, background));
+    return least;
+}
+
+QColor ReadableTextColor(std::initializer_list<QColor> candidates,
+                         std::initializer_list<QColor> backgrounds, double minimum)
+{
+    QColor closest;
+    double best = 0;
+    for (const QColor& candidate : candidates) {
+        const double least = LeastContrast(candidate, backgrounds);
+        if (least >= minimum)
+            return candidate;
+        if (least > best) {
+            best = least;
+            closest = candidate;
+        }
+    }
+    return closest;
+}
+
+QColor BackgroundForText(const QColor& text, const QColor& background,
+                         const std::function<QColor(const QColor&)>& shifted, double minimum)
+{
+    const QColor away = luminance(text) < 0.18 ? QColor(Qt::white) : QColor(Qt::black);
+    QColor moved = background;
+    for (int step = 0; step <= 20; ++step) {
+        const double share = step / 20.0;
+        moved = QColor::fromRgbF(
+            float(background.redF() + (away.redF() - background.redF()) * share),
+            float(background.greenF() + (away.greenF() - background.greenF()) * share),
+            float(background.blueF() + (away.blueF() - background.blueF()) * share));
+        if (LeastContrast(text, {moved, shifted(moved)}) >= minimum)
+            break;
+    }
+    return moved;
 }
 
 } // namespace grid

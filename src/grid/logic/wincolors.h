@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <functional>
+#include <initializer_list>
 
 namespace grid
 {
@@ -39,5 +41,22 @@ QColor ColorFromNumber(int number, const QPalette& palette);
 // Vertical placement applies to single-line text only, as with the flags' origin; an
 // ampersand is always shown as is.
 int TextFlagsFromAlignment(int alignment);
+
+// Contrast ratio of two colours as WCAG 2 defines it (1 ... 21).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// The least contrast of a text colour against any of the backgrounds.
+double LeastContrast(const QColor& text, std::initializer_list<QColor> backgrounds);
+
+// The first candidate that reaches `minimum` contrast against every background; when none
+// does, the candidate that comes closest.
+QColor ReadableTextColor(std::initializer_list<QColor> candidates,
+                         std::initializer_list<QColor> backgrounds, double minimum = 4.5);
+
+// A background for the text when the text does not reach `minimum` against it or against
+// shifted(background), the other end of a gradient: the background moved step by step away
+// from the text (lighter under dark text, darker under light text) until both ends do.
+QColor BackgroundForText(const QColor& text, const QColor& background,
+                         const std::function<QColor(const QColor&)>& shifted, double minimum = 4.5);
 
 } // namespace grid

@@ -1,0 +1,36 @@
+#include "players/logic/spieleransicht.h"
+
+#include "draw/logic/auswahldatei.h"
+#include "platform/base/typedfile.h"
+
+QString ansichtNummer(int nummer)
+{
+    return QString::number(nummer).leftJustified(3, QLatin1Char(' '));
+}
+
+QString ansichtName(const QString& name)
+{
+    return name.leftJustified(30, QLatin1Char(' '));
+}
+
+TAnsichtLesung ansichtLesen(const QString& pfad)
+{
+    TAnsichtLesung lesung;
+    const platform::ReadResult gelesen = platform::readFile(pfad);
+    if (gelesen.missing) {
+        lesung.dateiFehlt = true;
+        return lesung;
+    }
+    if (!gelesen.ok) {
+        lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(gelesen)));
+        return lesung;
+    }
+    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(gelesen.bytes);
+    lesung.zeilen.reserve(records.size());
+    int nummer = 0;
+    // The name is decoded first (its length byte capped at the capacity), then padded by
+    // characters: padding the stored bytes would count "ü" wrongly in other encodings.
+    for (const TAuswahlRec& rec : records)
+        lesung.zeilen.append({ansichtNummer(++nummer), ansichtName(rec.Name.str())});
+    return lesung;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/base/fileresult.h"
+#include "platform/base/message.h"
+
+#include <QList>
+#include <QString>
+
+// What the selected players view shows of "aktuelle_Liste2.akt": one line per record, in the
+// file's order, numbered from 1.
+struct TAnsichtZeile {
+    QString nummer; // "%-3d": the number, blanks up to 3 characters
+    QString name;   // "%-30s": the name, blanks up to 30 characters, longer names whole
+};
+
+struct TAnsichtLesung {
+    QList<TAnsichtZeile> zeilen;
+    // A missing file is no fault: the view shows its titles and one empty row, silently.
+    bool dateiFehlt = false;
+    // A file that exists but cannot be read: the German read message for the window.
+    QList<platform::Message> meldungen;
+};
+
+// The running number as the view writes it: left-justified in 3 characters.
+QString ansichtNummer(int nummer);
+// The name as the view writes it: padded with blanks to 30 characters (characters, not bytes).
+QString ansichtName(const QString& name);
+
+// Reads the selection file at `pfad` for the view.
+TAnsichtLesung ansichtLesen(const QString& pfad);

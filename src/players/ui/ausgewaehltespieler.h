@@ -1,0 +1,55 @@
+#pragma once
+
+#include "grid/logic/filtergridmodel.h"
+
+#include <QDialog>
+
+class QFrame;
+class QPainter;
+class QPushButton;
+
+namespace grid
+{
+class TFilterGrid;
+}
+
+// TForm3, the selected players view "Ausgewählte Spieler": the players of the saved
+// selection ("aktuelle_Liste2.akt"), numbered from 1, in the file's order, read-only. Created
+// once, shown without blocking the main window. While it is visible it follows every new
+// writing of the selection file ("Auswahl speichern", a restore).
+class TForm3 : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TForm3(QWidget* parent = nullptr);
+
+    // What the main window's "Anwesend" does after hiding Panel5: fill, show, and fit the
+    // column widths once the window's layout and scroll bars have settled.
+    void oeffnen();
+
+    // Fills the grid from "aktuelle_Liste2.akt"; an unreadable file is reported, a missing
+    // one leaves the titles and one empty row.
+    void daten_ansehen();
+
+    // Gives column acol of grd the value type typ and the data alignment ausr.
+    static void NewColFeatures1(grid::TFilterGridModel& grd, int acol, int ausr, QChar typ);
+
+    // The grid's colour handler: the current row's text in maroon, or where maroon does not
+    // stand out from the cell's background, in a colour of the style that does.
+    void FilterGrid1RowColorProc(QObject* Sender, int& Ausr, QPainter* Can, int ACol, int ARow,
+                                 grid::TGridDrawState State);
+
+    grid::TFilterGrid* FilterGrid1 = nullptr;
+
+public Q_SLOTS:
+    void Button2Click(); // "Beenden"
+
+private:
+    void FormCreate();
+    void gridEinrichten();
+    void breitenAnpassen();
+
+    QFrame* Panel1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    bool m_breitenOffen = false;
+};
