@@ -508,11 +508,15 @@ void TForm1::Update1Click()
 
 void TForm1::updateStarten()
 {
-    const int ergebnis =
-        platform::shellExecute(Datenordner + QStringLiteral("Update.Exe"), Datenordner);
-    if (ergebnis <= 32)
-        platform::showMessage(updateMeldung(ergebnis), platform::Buttons::Ok,
+    const QString programm = Datenordner + QStringLiteral("Update.Exe");
+    const int ergebnis = platform::shellExecute(programm, Datenordner);
+    // Only a started update program takes over; after a failed start the organiser goes on
+    // with whatever was typed but not yet saved.
+    if (ergebnis <= 32) {
+        platform::showMessage(updateMeldung(ergebnis, programm), platform::Buttons::Ok,
                               platform::Icon::Error);
+        return;
+    }
     close();
 }
 

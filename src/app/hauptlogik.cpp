@@ -1,5 +1,9 @@
 #include "app/hauptlogik.h"
 
+#include "platform/base/shell.h"
+
+#include <QDir>
+
 #include <array>
 
 QString deutscherWochentag(const QDate& datum)
@@ -48,6 +52,15 @@ int taskleisteZahl(int left, int top, int right, int bottom)
 int taskleistenHoehe(int bildschirmHoehe, int left, int top, int right, int bottom)
 {
     return bildschirmHoehe - taskleisteZahl(left, top, right, bottom);
+}
+
+QString updateMeldung(int ergebnis, const QString& programm)
+{
+    if (ergebnis == platform::kShellZugriffVerweigert)
+        return QStringLiteral("Die Datei \"%1\" kann nicht gestartet werden: Sie ist nicht als "
+                              "ausführbares Programm gekennzeichnet.")
+            .arg(QDir::toNativeSeparators(programm));
+    return updateMeldung(ergebnis);
 }
 
 QString updateMeldung(int ergebnis)

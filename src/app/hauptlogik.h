@@ -25,6 +25,9 @@ int taskleistenHoehe(int bildschirmHoehe, int left, int top, int right, int bott
 // The message for a program that could not be started (result 32 or less): empty for a
 // result the table does not name.
 QString updateMeldung(int ergebnis);
+// The message of a failed start of the update program `programm`: the table above, except for a
+// file that may not be executed, which on this system is named and said to be no runnable program.
+QString updateMeldung(int ergebnis, const QString& programm);
 
 // The confirmation of "Website besuchen".
 QString websiteFrage();

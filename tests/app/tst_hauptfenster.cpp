@@ -435,20 +435,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("result");
         QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("ends");
         QTest::newRow("missing, top-level item")
-            << "Update1" << 2 << QStringList{"Datei wurde nicht gefunden."};
+            << "Update1" << 2 << QStringList{"Datei wurde nicht gefunden."} << false;
         QTest::newRow("missing, Sonstiges item")
-            << "AufverfgbareUpdateprfen1" << 2 << QStringList{"Datei wurde nicht gefunden."};
+            << "AufverfgbareUpdateprfen1" << 2 << QStringList{"Datei wurde nicht gefunden."}
+            << false;
         QTest::newRow("folder missing")
-            << "Update1" << 3 << QStringList{"Verzeichnis wurde nicht gefunden."};
-        QTest::newRow("code outside the table") << "Update1" << 7 << QStringList{QString()};
-        QTest::newRow("started") << "Update1" << 33 << QStringList{};
+            << "Update1" << 3 << QStringList{"Verzeichnis wurde nicht gefunden."} << false;
+        QTest::newRow("code outside the table")
+            << "Update1" << 7 << QStringList{QString()} << false;
+        QTest::newRow("started") << "Update1" << 33 << QStringList{} << true;
     }
     void update()
     {
         QFETCH(QString, item);
         QFETCH(int, result);
         QFETCH(QStringList, shown);
+        QFETCH(bool, ends);
         services->shellResult = result;
         TForm1 form;
         form.show();
@@ -457,8 +461,9 @@ private Q_SLOTS:
         QCOMPARE(services->startedProgram, Datenordner + QStringLiteral("Update.Exe"));
         QCOMPARE(services->startedFolder, Datenordner);
         QCOMPARE(messages->texts(), shown);
-        QCOMPARE(ende.count(), 1);
-        QVERIFY(!form.isVisible());
+        // A failed start keeps the program, and with it what was typed but not yet saved.
+        QCOMPARE(ende.count(), ends ? 1 : 0);
+        QCOMPARE(form.isVisible(), !ends);
     }
 
     void updateWithTheRealShellWhenTheFileIsMissing()
@@ -469,7 +474,25 @@ private Q_SLOTS:
         QSignalSpy ende(&form, &TForm1::programmEnde);
         menuItem(form, QStringLiteral("Update1"))->trigger();
         QCOMPARE(messages->texts(), QStringList{QStringLiteral("Datei wurde nicht gefunden.")});
-        QCOMPARE(ende.count(), 1);
+        QCOMPARE(ende.count(), 0);
+    }
+
+    void updateThatMayNotBeExecutedIsNamed()
+    {
+        platform::setShellExecutor({});
+        QVERIFY(writeFileBytes(Datenordner + QStringLiteral("Update.Exe"), "#!/bin/sh\n"));
+        QFile::setPermissions(Datenordner + QStringLiteral("Update.Exe"),
+                              QFile::ReadOwner | QFile::WriteOwner);
+        TForm1 form;
+        form.show();
+        QSignalSpy ende(&form, &TForm1::programmEnde);
+        menuItem(form, QStringLiteral("Update1"))->trigger();
+        QCOMPARE(messages->texts(),
+                 QStringList{QStringLiteral("Die Datei \"%1\" kann nicht gestartet werden: Sie "
+                                            "ist nicht als ausführbares Programm gekennzeichnet.")
+                                 .arg(Datenordner + QStringLiteral("Update.Exe"))});
+        QCOMPARE(ende.count(), 0);
+        QVERIFY(form.isVisible());
     }
 
     void beenden_data()
