@@ -3,7 +3,9 @@
 #include "app/bilder.h"
 #include "app/hauptfenster.h"
 #include "core/base/programm.h"
+#include "platform/base/datafolder.h"
 #include "platform/base/random.h"
+#include "platform/base/savefile.h"
 #include "platform/ui/messages.h"
 
 #include "appearance/ui/farbe.h"
@@ -68,6 +70,7 @@ std::unique_ptr<TForm1> programmAufbauen()
 int programmStarten()
 {
     platform::showFileError(programmInitialisieren());
+    platform::removeTemporarySaveFiles(Datenordner);
     platform::randomize();
     QApplication::setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));
 
