@@ -1,6 +1,8 @@
 #include "appearance/logic/stile.h"
 
 #include "appearance/logic/lesbarkeit.h"
+#include "platform/base/cp1252.h"
+#include "platform/base/typedfile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -224,6 +226,20 @@ QStringList programStyleNames()
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
     return names;
+}
+
+QString styleNameOfFile(const QString& path)
+{
+    QByteArray bytes;
+    if (!platform::readFileHead(path, 4096, bytes))
+        return {};
+    const qsizetype end = bytes.indexOf('\n');
+    if (end >= 0)
+        bytes.truncate(end);
+    const qsizetype carriageReturn = bytes.indexOf('\r');
+    if (carriageReturn >= 0)
+        bytes.truncate(carriageReturn);
+    return platform::fromCp1252(bytes);
 }
 
 } // namespace appearance
