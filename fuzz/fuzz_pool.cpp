@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzPruefen(poolLaden(zeilen, meldungen), "a readable pool file is read");
     fuzzPruefen(meldungen.isEmpty(), "a readable file never produces a message");
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    fuzzPruefen(zeilen.size() <= bytes.count('\n') + 1, "no more lines than line ends");
+    fuzzPruefen(zeilen.size() <= bytes.count('\n') + bytes.count('\r') + 1,
+                "no more lines than line ends");
 
     // The same bytes as the selection file the pool is built from.
     fuzzDateiSchreiben(kAuswahlDateiGewaehlt, data, size);
