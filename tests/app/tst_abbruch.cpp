@@ -118,14 +118,14 @@ Art artFuer(const QString& name)
                         _exit(3);
                 }};
     if (name == "grid file")
-        return {{"gitter.grd"}, [](int v) {
+        return {{"Gitter.dat"}, [](int v) {
                     grid::TFilterGridModel g;
                     g.SetColCount(3);
                     g.SetRowCount(50 + v);
                     for (int r = 0; r < g.RowCount(); ++r)
                         for (int c = 0; c < 3; ++c)
                             g.SetCells(c, r, QStringLiteral("%1-%2-%3").arg(v).arg(r).arg(c));
-                    g.SetFileName(platform::dataFile(QStringLiteral("gitter.grd")));
+                    g.SetFileName(platform::dataFile(QStringLiteral("Gitter.dat")));
                     g.ModiDaten_True();
                     if (!g.SaveToFile(true, 0))
                         _exit(3);
