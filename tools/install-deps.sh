@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6-dev cmake ninja-build g++
           xvfb xauth fonts-dejavu-core imagemagick poppler-utils clang-format python3
-          libemf-dev emf2svg desktop-file-utils appstream librsvg2-bin)
+          libemf-dev emf2svg desktop-file-utils appstream librsvg2-bin
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

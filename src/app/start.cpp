@@ -5,6 +5,7 @@
 #include "core/base/programm.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/random.h"
+#include "platform/base/savefile.h"
 #include "platform/ui/messages.h"
 
 #include "appearance/ui/farbe.h"
@@ -84,6 +85,7 @@ int programmStarten()
     if (!startFreigeben())
         return 1;
     platform::showFileError(programmInitialisieren());
+    platform::removeTemporarySaveFiles(Datenordner);
     platform::randomize();
     QApplication::setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));
 

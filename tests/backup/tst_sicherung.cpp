@@ -70,6 +70,7 @@ private Q_SLOTS:
     void defaultFolderIsInHome();
     void backupCopiesExactlyTheDataFiles();
     void backingUpTwiceOverwrites();
+    void temporaryFilesAreNeitherCopiedNorLeft();
     void failedCopyStopsTheRunAndKeepsEarlierCopies();
     void creatingFolders_data();
     void creatingFolders();
@@ -299,6 +300,29 @@ void TestSicherung::backupCopiesExactlyTheDataFiles()
     QVERIFY(shown.indexOf("Tisch5.ti5") < shown.indexOf("Tisch5.ti6"));
     QVERIFY(shown.indexOf("Tisch5.ti6") < shown.indexOf("Styledat.txt"));
     QCOMPARE(lauf.kopien().size(), expected.size());
+}
+
+void TestSicherung::temporaryFilesAreNeitherCopiedNorLeft()
+{
+    DataFixture data;
+    QVERIFY(writeFileBytes(data.path() + QStringLiteral("/Zorbeln.opt.ErFiLC"), "halb"));
+    QTemporaryDir targetDir;
+    const QString target = targetDir.path() + QLatin1Char('/');
+    QVERIFY(writeFileBytes(target + QStringLiteral(".~Adressen.adr.XyZaBc"), "halb"));
+    QVERIFY(writeFileBytes(target + QStringLiteral("Adressen.adr.alt"), "eigene Kopie"));
+
+    // Neither the restore's list of a name nor the backup's own masks offer them.
+    QVERIFY(!dateienDerMaske(data.path(), QStringLiteral("Zorbeln.*"))
+                 .contains(QStringLiteral("Zorbeln.opt.ErFiLC")));
+    QVERIFY(dateienDerMaske(target, QStringLiteral("*")).contains("Adressen.adr.alt"));
+    QVERIFY(!dateienDerMaske(target, QStringLiteral("*")).contains(".~Adressen.adr.XyZaBc"));
+
+    TKopierlauf lauf;
+    QVERIFY(lauf.verz_lesen(data.path(), target));
+    QStringList expected = data.dataFiles.keys();
+    expected << QStringLiteral("Adressen.adr.alt");
+    expected.sort();
+    QCOMPARE(filesIn(target), expected);
 }
 
 void TestSicherung::backingUpTwiceOverwrites()

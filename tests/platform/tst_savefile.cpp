@@ -2,8 +2,11 @@
 #include "platform/base/savefile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <cerrno>
+#include <clocale>
+#include <cstring>
 
 // A disk that fills up while the new content is written: the file size limit of the test
 // process makes every write past it fail, as a full disk does (also for root).
@@ -13,6 +16,10 @@ class TestSaveFile : public QObject
 private Q_SLOTS:
     void diskFullKeepsTheEarlierFile_data();
     void diskFullKeepsTheEarlierFile();
+    void temporaryNames_data();
+    void temporaryNames();
+    void onlyOwnTemporaryFilesAreRemoved();
+    void everyErrorNumberInGerman();
 };
 
 namespace
@@ -62,6 +69,78 @@ void TestSaveFile::diskFullKeepsTheEarlierFile()
     // Room again: the same content is saved.
     QVERIFY(platform::writeFileAtomic(path, content).ok);
     QCOMPARE(readFileBytes(path), content);
+}
+
+void TestSaveFile::temporaryNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("temporary");
+    QTest::newRow("settings save") << "Zorbeln.opt.ErFiLC" << true;
+    QTest::newRow("selection save") << "aktuelle_Liste2.akt.a1B2c3" << true;
+    QTest::newRow("six-table file") << "Tisch5.ti6.QwErTy" << true;
+    QTest::newRow("style file") << "Styledat.txt.AbCdEf" << true;
+    QTest::newRow("copy beside target") << ".~Adressen.adr.XyZaBc" << true;
+    QTest::newRow("data file itself") << "Zorbeln.opt" << false;
+    QTest::newRow("five letters") << "Zorbeln.opt.ErFiL" << false;
+    QTest::newRow("seven letters") << "Zorbeln.opt.ErFiLCx" << false;
+    QTest::newRow("foreign extension") << "Bild.png.ErFiLC" << false;
+    QTest::newRow("hidden but not a copy") << ".Adressen.adr.XyZaBc" << false;
+    QTest::newRow("copy without suffix") << ".~Adressen.adr" << false;
+    QTest::newRow("user's backup name") << "Adressen.adr.sicherung" << false;
+}
+
+void TestSaveFile::temporaryNames()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, temporary);
+    QCOMPARE(platform::isTemporarySaveName(name), temporary);
+}
+
+void TestSaveFile::onlyOwnTemporaryFilesAreRemoved()
+{
+    TempDataFolder folder;
+    const QStringList stray = {"Zorbeln.opt.ErFiLC", ".~Adressen.adr.XyZaBc",
+                               "aktuelle_Liste1.akt.q1w2e3"};
+    const QStringList kept = {"Zorbeln.opt", "Adressen.adr", "Adressen.adr.bak", "notiz.doc.ErFiLC",
+                              ".versteckt"};
+    for (const QString& name : stray + kept)
+        QVERIFY(writeFileBytes(folder.file(name), name.toUtf8()));
+    // A folder with a temporary-looking name is not a file of ours.
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Tisch2.ti2.AbCdEf")));
+
+    QCOMPARE(platform::removeTemporarySaveFiles(folder.path()), int(stray.size()));
+
+    QStringList expected = kept;
+    expected << QStringLiteral("Tisch2.ti2.AbCdEf");
+    expected.sort();
+    QStringList left =
+        QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    left.sort();
+    QCOMPARE(left, expected);
+    for (const QString& name : kept)
+        QCOMPARE(readFileBytes(folder.file(name)), name.toUtf8());
+}
+
+// In a C locale the system's texts are English; no reason may fall back to them.
+void TestSaveFile::everyErrorNumberInGerman()
+{
+    const QByteArray previous = std::setlocale(LC_MESSAGES, nullptr);
+    std::setlocale(LC_MESSAGES, "C");
+    for (int number = 1; number < 134; ++number) {
+        const QString text = platform::systemErrorText(number);
+        QVERIFY2(!text.isEmpty(), qPrintable(QString::number(number)));
+        QVERIFY2(text != QString::fromLocal8Bit(std::strerror(number)),
+                 qPrintable(QStringLiteral("%1: %2").arg(number).arg(text)));
+    }
+    QCOMPARE(platform::systemErrorText(EFBIG), QStringLiteral("Die Datei ist zu groß."));
+    QCOMPARE(platform::systemErrorText(EXDEV),
+             QStringLiteral("Die Datei kann nicht auf einen anderen Datenträger verschoben "
+                            "werden."));
+    QCOMPARE(platform::systemErrorText(EHWPOISON),
+             QStringLiteral("Systemfehler Nummer %1.").arg(EHWPOISON));
+    QCOMPARE(platform::systemErrorText(9999), QStringLiteral("Systemfehler Nummer 9999."));
+    std::setlocale(LC_MESSAGES, previous.constData());
 }
 
 QTEST_GUILESS_MAIN(TestSaveFile)

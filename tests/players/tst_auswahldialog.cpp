@@ -116,7 +116,7 @@ private Q_SLOTS:
     void saveThatCannotWriteKeepsDialogAndDrawsNothing();
     void drawThatCannotBuildItsPoolKeepsDialogOpen();
     void loadBringsBackBothLists();
-    void loadWithoutFilesGivesEmptyLists();
+    void loadWithoutFilesPicksNobody();
     void closeBoxLeavesPanelHidden();
     void beendenShowsPanel();
 
@@ -969,7 +969,7 @@ void TestAuswahldialog::drawThatCannotBuildItsPoolKeepsDialogOpen()
 
 void TestAuswahldialog::loadBringsBackBothLists()
 {
-    oeffnenMit(spielerNamen(3));
+    oeffnenMit({"zora", "Anton", "Anton", "Eva", "bert"});
     // A file written by hand, out of order and with duplicates: the lists sort it.
     auswahlDateienSchreiben({"zora", "Anton", "Anton"}, {"Eva", "bert"});
     QTest::mouseClick(ctl<QPushButton>("Button1"), Qt::LeftButton);
@@ -979,13 +979,14 @@ void TestAuswahldialog::loadBringsBackBothLists()
     zaehlerPruefen();
 }
 
-void TestAuswahldialog::loadWithoutFilesGivesEmptyLists()
+// Without files no participant is picked: all of them are back on the left, none is lost.
+void TestAuswahldialog::loadWithoutFilesPicksNobody()
 {
     oeffnenMit(spielerNamen(3));
     QTest::mouseClick(ctl<QPushButton>("Button5"), Qt::LeftButton);
     QVERIFY(ctl<QPushButton>("Button2")->isEnabled());
     QTest::mouseClick(ctl<QPushButton>("Button1"), Qt::LeftButton);
-    QCOMPARE(links()->count(), 0);
+    QCOMPARE(m_dlg->linkeEintraege(), spielerNamen(3));
     QCOMPARE(rechts()->count(), 0);
     QVERIFY(!ctl<QPushButton>("Button2")->isEnabled());
     zaehlerPruefen();

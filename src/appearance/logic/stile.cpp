@@ -1,6 +1,8 @@
 #include "appearance/logic/stile.h"
 
 #include "appearance/logic/lesbarkeit.h"
+#include "platform/base/cp1252.h"
+#include "platform/base/typedfile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -249,6 +251,20 @@ QString styleNameForMessage(const QString& name)
     QString shown = name.left(40);
     std::replace_if(shown.begin(), shown.end(), isControl, QLatin1Char('?'));
     return shown;
+}
+
+QString styleNameOfFile(const QString& path)
+{
+    QByteArray bytes;
+    if (!platform::readFileHead(path, 4096, bytes))
+        return {};
+    const qsizetype end = bytes.indexOf('\n');
+    if (end >= 0)
+        bytes.truncate(end);
+    const qsizetype carriageReturn = bytes.indexOf('\r');
+    if (carriageReturn >= 0)
+        bytes.truncate(carriageReturn);
+    return platform::fromCp1252(bytes);
 }
 
 } // namespace appearance

@@ -18,6 +18,11 @@ QList<StyleLook> programLooks();
 // palette, with too-weak text contrasts strengthened.
 StyleLook platformLook(const QString& startStyleKey, const QPalette& startPalette);
 
+// The style name stored in the style file at `path`: its first line (CR or LF ends it) in
+// Windows-1252. Empty when the file is missing or unreadable. A style name is short; a damaged
+// file is not read beyond its first few kilobytes.
+QString styleNameOfFile(const QString& path);
+
 // The 35 names in list order (alphabetical, ignoring case), "Windows" included.
 QStringList programStyleNames();
 

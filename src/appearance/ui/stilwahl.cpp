@@ -9,7 +9,6 @@
 #include "platform/base/savefile.h"
 #include "platform/ui/messages.h"
 
-#include <QFile>
 #include <QWidget>
 
 QString Stilname = appearance::kPlatformStyleName;
@@ -22,18 +21,7 @@ const QString kStyleFile = QStringLiteral("Styledat.txt");
 // The first line of the style file; empty when the file is missing or unreadable.
 QString firstLineOfStyleFile()
 {
-    QFile file(platform::dataFile(kStyleFile));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // A style name is short; a damaged file is not read beyond its first few kilobytes.
-    QByteArray bytes = file.read(4096);
-    const qsizetype end = bytes.indexOf('\n');
-    if (end >= 0)
-        bytes.truncate(end);
-    const qsizetype carriageReturn = bytes.indexOf('\r');
-    if (carriageReturn >= 0)
-        bytes.truncate(carriageReturn);
-    return platform::fromCp1252(bytes);
+    return appearance::styleNameOfFile(platform::dataFile(kStyleFile));
 }
 
 void maximiseMainWindow()

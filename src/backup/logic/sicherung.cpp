@@ -2,6 +2,7 @@
 
 #include "platform/base/cp1252.h"
 #include "platform/base/filecopy.h"
+#include "platform/base/savefile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -191,7 +192,9 @@ QStringList dateienDerMaske(const QString& ordner, const QString& maske)
     const QStringList alle =
         dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : alle) {
-        if (passtZurMaske(name, maske) && !QFileInfo(dir.filePath(name)).isDir())
+        // A save or copy cut off by a crash leaves its temporary file; it is never data.
+        if (passtZurMaske(name, maske) && !platform::isTemporarySaveName(name) &&
+            !QFileInfo(dir.filePath(name)).isDir())
             treffer.append(name);
     }
     return treffer;
@@ -215,6 +218,8 @@ bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordne
 {
     const QString von = mitTrenner(quellordner);
     const QString nach = mitTrenner(zielordner);
+    // Copies cut off in an earlier run left their hidden temporary files in the target.
+    platform::removeTemporarySaveFiles(nach);
     for (const QString& name : dateienDerMaske(von, maske)) {
         if (m_fortschritt)
             m_fortschritt(von + name, nach + name);

@@ -62,7 +62,7 @@ bool verz_anl(const QString& ordner);
 bool passtZurMaske(const QString& name, const QString& maske);
 
 // The names of the files in `ordner` that match `maske`, hidden and read-only files included,
-// sorted by name. Folders are never listed.
+// sorted by name. Folders and the program's own temporary files are never listed.
 QStringList dateienDerMaske(const QString& ordner, const QString& maske);
 
 // A copy run: copies file after file and stops at the first failure, whose report (file, code

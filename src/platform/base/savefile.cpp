@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
-#include <cstring>
 
 namespace platform
 {
@@ -40,8 +40,59 @@ QString systemErrorText(int errorNumber)
     case EMFILE:
     case ENFILE:
         return QStringLiteral("Zu viele geöffnete Dateien.");
+    case EXDEV:
+        return QStringLiteral(
+            "Die Datei kann nicht auf einen anderen Datenträger verschoben werden.");
+    case ELOOP:
+        return QStringLiteral("Zu viele verkettete Verknüpfungen im Pfad.");
+    case ETXTBSY:
+        return QStringLiteral("Die Datei wird gerade ausgeführt.");
+    case EMLINK:
+        return QStringLiteral("Zu viele Verweise auf die Datei.");
+    case ENOTEMPTY:
+        return QStringLiteral("Der Ordner ist nicht leer.");
+    case ENOMEM:
+        return QStringLiteral("Nicht genügend Arbeitsspeicher.");
+    case EINTR:
+        return QStringLiteral("Der Vorgang wurde unterbrochen.");
+    case EAGAIN:
+        return QStringLiteral("Die Datei ist vorübergehend nicht verfügbar.");
+    case EINVAL:
+        return QStringLiteral("Ungültiger Dateiname oder ungültiger Vorgang.");
+    case EBADF:
+        return QStringLiteral("Die Datei ist nicht geöffnet.");
+    case ENXIO:
+    case ENODEV:
+        return QStringLiteral("Das Gerät ist nicht vorhanden.");
+    case ESTALE:
+        return QStringLiteral("Die Verbindung zur Netzwerkdatei ist verloren gegangen.");
+    case ENOLCK:
+        return QStringLiteral("Die Datei kann nicht gesperrt werden.");
+    case ETIMEDOUT:
+        return QStringLiteral("Zeitüberschreitung beim Zugriff auf den Datenträger.");
+    case EOVERFLOW:
+        return QStringLiteral("Die Datei ist für diesen Vorgang zu groß.");
+    case ENOTSUP:
+        return QStringLiteral("Der Datenträger unterstützt diesen Vorgang nicht.");
+    case ENOTCONN:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ECONNABORTED:
+    case ECONNRESET:
+        return QStringLiteral("Die Verbindung zum Netzlaufwerk ist unterbrochen.");
+    case EPIPE:
+        return QStringLiteral("Die Gegenstelle hat die Verbindung beendet.");
+    case ESPIPE:
+        return QStringLiteral("In der Datei kann nicht positioniert werden.");
+    case EFAULT:
+        return QStringLiteral("Ungültige Speicheradresse.");
+    case ECANCELED:
+        return QStringLiteral("Der Vorgang wurde abgebrochen.");
     default:
-        return QString::fromLocal8Bit(std::strerror(errorNumber));
+        // Never the C library's text: it follows the system's locale, often English.
+        return QStringLiteral("Systemfehler Nummer %1.").arg(errorNumber);
     }
 }
 
@@ -99,6 +150,30 @@ WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
     done.action = FileAction::Write;
     done.path = path;
     return done;
+}
+
+bool isTemporarySaveName(const QString& fileName)
+{
+    // The six letters come from QSaveFile and mkstemp; the extensions are those of the
+    // program's data files.
+    static const QRegularExpression saveTemp(
+        QStringLiteral("^[^/.][^/]*\\.(opt|frb|adr|akt|dat|ti[2-6]|txt)\\.[A-Za-z0-9]{6}$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression copyTemp(QStringLiteral("^\\.~[^/]+\\.[A-Za-z0-9]{6}$"));
+    return saveTemp.match(fileName).hasMatch() || copyTemp.match(fileName).hasMatch();
+}
+
+int removeTemporarySaveFiles(const QString& folder)
+{
+    const QDir dir(folder);
+    int removed = 0;
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (isTemporarySaveName(entry.fileName()) && QFile::remove(entry.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 QString saveFailedMessage(const QString& path, const QString& reason, bool earlierFile)

@@ -8,6 +8,7 @@
 #include "platform/ui/messages.h"
 #include "platform/ui/placement.h"
 #include "players/logic/adressverwaltung.h"
+#include "players/logic/auswahlpaar.h"
 #include "players/logic/auswahlregeln.h"
 
 #include <QApplication>
@@ -642,8 +643,9 @@ void TDualListDlg::keyReleaseEvent(QKeyEvent* event)
 
 void TDualListDlg::Button1Click()
 {
-    listeFuellen(SrcList, auswahlNamenLesen(auswahldatei1()));
-    listeFuellen(DstList, auswahlNamenLesen(auswahldatei2()));
+    const AuswahlPaar paar = auswahlPaarLaden();
+    listeFuellen(SrcList, paar.links);
+    listeFuellen(DstList, paar.rechts);
     // Both lists are new, so the move buttons follow them as after every other change.
     SetButtons();
     ueberschriftAktualisieren(false);

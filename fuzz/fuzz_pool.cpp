@@ -1,0 +1,35 @@
+// The draw pool "Str_list.txt", and the pool built from "aktuelle_Liste2.akt".
+#include "fuzzsupport.h"
+
+#include "draw/logic/auswahldatei.h"
+#include "draw/logic/pool.h"
+#include "platform/base/datafolder.h"
+
+#include <QFile>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    fuzzDatenordner();
+    // The pool file as read by the draw.
+    fuzzDateiSchreiben(kPoolDatei, data, size);
+    QStringList zeilen;
+    QList<platform::Message> meldungen;
+    fuzzPruefen(poolLaden(zeilen, meldungen), "a readable pool file is read");
+    fuzzPruefen(meldungen.isEmpty(), "a readable file never produces a message");
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    fuzzPruefen(zeilen.size() <= bytes.count('\n') + bytes.count('\r') + 1,
+                "no more lines than line ends");
+
+    // The same bytes as the selection file the pool is built from.
+    fuzzDateiSchreiben(kAuswahlDateiGewaehlt, data, size);
+    meldungen.clear();
+    fuzzPruefen(StrList(meldungen) == PoolStatus::Neu, "pool built from a readable selection");
+    fuzzPruefen(meldungen.isEmpty(), "a readable file never produces a message");
+    fuzzPruefen(Auswahlanzahl == std::int32_t(size / sizeof(TAuswahlRec)),
+                "record count = size / record size");
+    fuzzPruefen(Poolanzahl == Auswahlanzahl, "one pool line per record");
+    QStringList gebaut;
+    fuzzPruefen(poolLaden(gebaut, meldungen) && meldungen.isEmpty(), "built pool read back");
+    fuzzPruefen(gebaut.size() >= Poolanzahl, "every pool line read back");
+    return 0;
+}
