@@ -89,14 +89,14 @@ private:
     void laufBeenden();
 
     QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;
-    QWidget* TabSheet2 = nullptr;
+    QWidget* TabSheet1 = nullptr; // the backup page
+    QWidget* TabSheet2 = nullptr; // the restore page
     QLabel* Panel4 = nullptr;
     QLabel* Panel5 = nullptr;
     TDriveComboBox* DriveComboBox1 = nullptr;
     TDirectoryListBox* DirectoryListBox1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QPushButton* Button4 = nullptr;
+    QCheckBox* CheckBox1 = nullptr; // "Automatische Datensicherung nach Programmende."
+    QPushButton* Button4 = nullptr; // "Datum anfügen"
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* Edit1 = nullptr;
@@ -104,15 +104,15 @@ private:
     TDriveComboBox* DriveComboBox2 = nullptr;
     TDirectoryListBox* DirectoryListBox2 = nullptr;
     TFileListBox* FileListBox1 = nullptr;
-    QRadioButton* RadioButton1 = nullptr;
-    QRadioButton* RadioButton2 = nullptr;
-    QRadioButton* RadioButton3 = nullptr;
+    QRadioButton* RadioButton1 = nullptr; // restore mode 1: single files
+    QRadioButton* RadioButton2 = nullptr; // restore mode 2: all files of one name
+    QRadioButton* RadioButton3 = nullptr; // restore mode 3: the selected files
     QLabel* Label5 = nullptr;
     QLabel* Label6 = nullptr;
     QLineEdit* Edit3 = nullptr;
     QLineEdit* Edit4 = nullptr;
     QWidget* Knopfleiste = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QPushButton* Button1 = nullptr; // "Daten sichern" or "Wiederherstellen", by page
+    QPushButton* Button2 = nullptr; // "Beenden"
     bool m_sanduhr = false;
 };
