@@ -57,7 +57,7 @@ public:
     bool IsTaskbarAutoHideOn() const;
 
     // The draw's set of drawn numbers; never visible.
-    QListWidget* ListBox1 = nullptr;
+    QListWidget* ListBox1 = nullptr; // hidden: the numbers drawn in the last draw
 
 public Q_SLOTS:
     void SpeedButton1Click();
@@ -112,11 +112,11 @@ private:
     void hauptflaecheAnordnen();
 
     QFrame* Panel1 = nullptr;
-    QFrame* Panel5 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* RxClock1 = nullptr;
+    QFrame* Panel5 = nullptr;   // the main-screen panel
+    QLabel* Image1 = nullptr;   // the main picture
+    QLabel* Label1 = nullptr;   // the headline
+    QLabel* Label2 = nullptr;   // the bottom line
+    QLabel* RxClock1 = nullptr; // the clock
     QLabel* StatusPanel = nullptr;
     QTimer* Uhrtakt = nullptr;
     TWeitereProgramme* WeitereProgramme = nullptr;

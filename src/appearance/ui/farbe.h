@@ -38,9 +38,9 @@ private:
     void panel1Aktualisieren(const QString& name);
     void aktivenStilZeigen(const QString& name);
 
-    QLabel* Panel1 = nullptr;
-    QListWidget* ListBox1 = nullptr;
+    QLabel* Panel1 = nullptr;        // "Aktiver Style > " and the name in force
+    QListWidget* ListBox1 = nullptr; // the style names
     QPushButton* Style_Button = nullptr;
     QFrame* Panel5 = nullptr;
-    QPushButton* Button22 = nullptr;
+    QPushButton* Button22 = nullptr; // "Beenden"
 };

@@ -39,11 +39,11 @@ private:
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* Label2 = nullptr; // caption of the source folder
     QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
+    QLabel* Label4 = nullptr;   // caption of the target folder
+    QLineEdit* Edit1 = nullptr; // the file being copied
+    QLineEdit* Edit2 = nullptr; // where it is copied to
     QString m_quellordner;
     QString m_zielordner;
 };

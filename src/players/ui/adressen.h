@@ -74,21 +74,21 @@ private:
     void knoepfePlatzieren();
     bool pfeiltasteLosgelassen(int taste, bool abwaertsWeiter);
 
-    QGroupBox* GroupBox1 = nullptr;
-    QGroupBox* GroupBox2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    QLineEdit* Edit4 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    QLineEdit* Edit6 = nullptr;
-    QLineEdit* Edit7 = nullptr;
-    QLineEdit* Edit8 = nullptr;
-    QLineEdit* Edit9 = nullptr;
-    QLineEdit* Edit10 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;  // "Personendaten"
+    QGroupBox* GroupBox2 = nullptr;  // "Bereits vorhandene Namen"
+    QLineEdit* Edit3 = nullptr;      // Name
+    QLineEdit* Edit4 = nullptr;      // Vorname
+    QLineEdit* Edit5 = nullptr;      // Strasse
+    QLineEdit* Edit6 = nullptr;      // Plz/Ort
+    QLineEdit* Edit7 = nullptr;      // Telefon
+    QLineEdit* Edit8 = nullptr;      // Fax
+    QLineEdit* Edit9 = nullptr;      // Mobil
+    QLineEdit* Edit10 = nullptr;     // Email
+    QListWidget* ListBox1 = nullptr; // the participants already stored, "Name, Vorname"
+    QPushButton* Button1 = nullptr;  // "Speichern >>"
+    QPushButton* Button2 = nullptr;  // "Beenden"
+    QPushButton* Button3 = nullptr;  // "Löschen"
+    QPushButton* Button4 = nullptr;  // "Hilfe"
 
     QString m_auswahltext;
 };

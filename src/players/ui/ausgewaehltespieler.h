@@ -50,6 +50,6 @@ private:
     void breitenAnpassen();
 
     QFrame* Panel1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QPushButton* Button2 = nullptr; // "Beenden"
     bool m_breitenOffen = false;
 };

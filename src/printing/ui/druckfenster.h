@@ -66,14 +66,14 @@ private:
     TNicePreview* NicePreview1 = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
-    QSpinBox* RxSpinEdit1 = nullptr;
+    QSpinBox* RxSpinEdit1 = nullptr; // print size in points
     QLabel* Label2 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* Button6 = nullptr;
+    QComboBox* ComboBox1 = nullptr; // print font
+    QPushButton* Button1 = nullptr; // "Zwei Seiten"
+    QPushButton* Button2 = nullptr; // "Drucken"
+    QPushButton* Button3 = nullptr; // "Beenden"
+    QPushButton* Button4 = nullptr; // "Eine Seite"
+    QPushButton* Button6 = nullptr; // "Anderen Drucker wählen"
 
     Dateistand m_stand;
     QString m_schrift; // the font of the pages shown
