@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
         }
         const double lesen = medianMs(runs, [] {
             QStringList zeilen;
-            poolLaden(zeilen);
+            QList<platform::Message> meldungen;
+            poolLaden(zeilen, meldungen);
         });
         std::printf("%10d %14.3f %14.3f %8.1f %16llu\n", n, ziehen, lesen, ziehen / lesen,
                     static_cast<unsigned long long>(aufrufe));
