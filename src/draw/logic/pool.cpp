@@ -105,9 +105,7 @@ bool poolLaden(QStringList& zeilen, QList<platform::Message>& meldungen)
     if (pool.missing) {
         // No selection has been saved yet: tell the organiser what to do first.
         platform::FileResult fehlt = pool;
-        fehlt.ok = false;
-        fehlt.errorCode = ENOENT;
-        fehlt.reason = platform::systemErrorText(ENOENT);
+        fehlt.fail(ENOENT);
         meldungen.append(
             lesefehler(fehlt, kNichtsGezogen + QStringLiteral("\nBitte zuerst die Spieler "
                                                               "auswählen und mit \"Auswahl "

@@ -263,11 +263,8 @@ platform::FileResult tischLoeschen(int tische)
         return geloescht;
     const int fehler =
         S_ISDIR(info.st_mode) ? EISDIR : (::unlink(name.constData()) == 0 ? 0 : errno);
-    if (fehler == 0)
-        return geloescht;
-    geloescht.ok = false;
-    geloescht.errorCode = fehler;
-    geloescht.reason = platform::systemErrorText(fehler);
+    if (fehler != 0)
+        geloescht.fail(fehler);
     return geloescht;
 }
 

@@ -346,11 +346,8 @@ GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect
     const platform::ReadResult read = platform::readFile(m_fileName);
     result.file = read;
     if (!read.ok || read.missing) {
-        if (read.missing) {
-            result.file.ok = false;
-            result.file.errorCode = ENOENT;
-            result.file.reason = platform::systemErrorText(ENOENT);
-        }
+        if (read.missing)
+            result.file.fail(ENOENT);
         result.status = GridFileResult::Status::FileError;
         return result;
     }

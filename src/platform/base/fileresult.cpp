@@ -18,9 +18,7 @@ namespace
 
 ReadResult readFailure(ReadResult result, int errorNumber)
 {
-    result.ok = false;
-    result.errorCode = errorNumber;
-    result.reason = systemErrorText(errorNumber);
+    result.fail(errorNumber);
     result.bytes.clear();
     return result;
 }
@@ -45,6 +43,13 @@ qsizetype readAtMost(int fd, QByteArray& into, qsizetype wanted)
 }
 
 } // namespace
+
+void FileResult::fail(int errorNumber)
+{
+    ok = false;
+    errorCode = errorNumber;
+    reason = systemErrorText(errorNumber);
+}
 
 ReadResult readFile(const QString& path, qsizetype maxBytes)
 {

@@ -19,6 +19,9 @@ struct FileResult {
     bool earlierFile = false; // a write: a file stood at the path before and stays as it was
 
     explicit operator bool() const { return ok; }
+
+    // Marks the action as failed with the system's error number and its German text.
+    void fail(int errorNumber);
 };
 
 using WriteResult = FileResult;

@@ -81,10 +81,7 @@ platform::WriteResult seiteAlsEmfSpeichern(const QPicture& seite, QSize groesse,
     platform::WriteResult ergebnis;
     ergebnis.action = platform::FileAction::Write;
     ergebnis.path = pfad;
-    if (fehler != 0) {
-        ergebnis.ok = false;
-        ergebnis.errorCode = fehler;
-        ergebnis.reason = platform::systemErrorText(fehler);
-    }
+    if (fehler != 0)
+        ergebnis.fail(fehler);
     return ergebnis;
 }
