@@ -9,17 +9,11 @@
 namespace
 {
 
-// The name as the selection file holds it: cut to the record's capacity.
-QString gespeicherteForm(const QString& eintrag)
-{
-    return auswahlEintrag(eintrag).Name.str();
-}
-
 QHash<QString, int> anzahlJeName(const QStringList& eintraege)
 {
     QHash<QString, int> anzahl;
     for (const QString& eintrag : eintraege)
-        ++anzahl[gespeicherteForm(eintrag)];
+        ++anzahl[auswahlDateiform(eintrag)];
     return anzahl;
 }
 
@@ -47,16 +41,7 @@ AuswahlPaar auswahlPaarAbgleichen(const QStringList& links, const QStringList& r
 {
     if (paarStimmt(links, rechts, teilnehmer))
         return {links, rechts, false};
-    AuswahlPaar paar{{}, rechts, true};
-    QHash<QString, int> gewaehlt = anzahlJeName(rechts);
-    for (const QString& name : teilnehmer) {
-        int& rechtsOffen = gewaehlt[gespeicherteForm(name)];
-        if (rechtsOffen > 0)
-            --rechtsOffen;
-        else
-            paar.links.append(name);
-    }
-    return paar;
+    return {auswahlOhneGewaehlte(teilnehmer, rechts), rechts, true};
 }
 
 AuswahlPaar auswahlPaarLaden()
