@@ -233,7 +233,7 @@ namespace
 
 bool isControl(QChar c)
 {
-    return c.category() == QChar::Other_Control;
+    return platform::isControlCharacter(c.unicode());
 }
 
 } // namespace

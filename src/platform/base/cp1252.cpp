@@ -77,13 +77,13 @@ QString fromCp1252(const QByteArray& bytes)
 namespace platform
 {
 
-namespace
-{
-
-bool isControl(char32_t c)
+bool isControlCharacter(char32_t c)
 {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
+
+namespace
+{
 
 bool encodable(char32_t c)
 {
@@ -130,7 +130,7 @@ QString baseLetters(char32_t c)
         if (category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
             category == QChar::Mark_Enclosing)
             continue;
-        if (!encodable(d) || isControl(d))
+        if (!encodable(d) || isControlCharacter(d))
             return {};
         base.append(QChar(char16_t(d)));
     }
@@ -145,7 +145,7 @@ QString controlCharactersAsBlanks(const QString& text)
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (!isControl(c.unicode())) {
+        if (!isControlCharacter(c.unicode())) {
             out.append(c);
             continue;
         }

@@ -12,6 +12,9 @@ QByteArray toCp1252(const QString& text);
 QString fromCp1252(const QByteArray& bytes);
 QString fromCp1252(const char* bytes, qsizetype length);
 
+// A control character: U+0000 to U+001F and U+007F to U+009F.
+bool isControlCharacter(char32_t c);
+
 // The text with every control character (line breaks and tabs included) turned into one blank;
 // CR LF, one line break, becomes one blank as well.
 QString controlCharactersAsBlanks(const QString& text);
