@@ -218,8 +218,12 @@ bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordne
 {
     const QString von = mitTrenner(quellordner);
     const QString nach = mitTrenner(zielordner);
-    // Copies cut off in an earlier run left their hidden temporary files in the target.
-    platform::removeTemporarySaveFiles(nach);
+    // Copies cut off in an earlier run left their hidden temporary files in the target;
+    // they go once per run and target, not once per mask.
+    if (!m_bereinigteZiele.contains(nach)) {
+        platform::removeTemporarySaveFiles(nach);
+        m_bereinigteZiele.insert(nach);
+    }
     for (const QString& name : dateienDerMaske(von, maske)) {
         if (m_fortschritt)
             m_fortschritt(von + name, nach + name);

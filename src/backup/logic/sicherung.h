@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -94,6 +95,7 @@ private:
     bool m_kopiert = false;
     QStringList m_kopien;
     QList<platform::Message> m_meldungen;
+    QSet<QString> m_bereinigteZiele; // target folders whose leftover temporary files are gone
 };
 
 // Probes the root folder `wurzel`: 0 a file is there, 18 no file, 3 no such folder; any other

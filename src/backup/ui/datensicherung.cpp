@@ -81,6 +81,8 @@ TDatensicherung::TDatensicherung(QWidget* parent) : QDialog(parent)
     adjustSize();
 }
 
+TDatensicherung::~TDatensicherung() = default;
+
 bool TDatensicherung::ausfuehren()
 {
     if (Optionen.AutoSicherung != 1)
@@ -132,27 +134,37 @@ bool TDatensicherung::Lesen()
                                                      "Datensicherung.\n"),
                                   platform::Buttons::Ok, platform::Icon::Information);
         } else {
+            m_lauf = neuerKopierlauf();
             for (const QString& maske : datendateiMasken()) {
                 if (!Dir_lesen(maske)) {
                     fertig = false;
                     break;
                 }
             }
+            m_lauf.reset();
         }
     }
     hide();
     return fertig;
 }
 
-bool TDatensicherung::Dir_lesen(const QString& maske)
+std::unique_ptr<TKopierlauf> TDatensicherung::neuerKopierlauf()
 {
-    TKopierlauf lauf([this](const QString& quelle, const QString& ziel) {
+    return std::make_unique<TKopierlauf>([this](const QString& quelle, const QString& ziel) {
         Edit1->setText(quelle);
         Edit2->setText(ziel);
         neuZeichnen();
     });
+}
+
+bool TDatensicherung::Dir_lesen(const QString& maske)
+{
+    // Within a backup every mask belongs to the one run; called alone it is a run of its own.
+    std::unique_ptr<TKopierlauf> eigenerLauf = m_lauf ? nullptr : neuerKopierlauf();
+    TKopierlauf& lauf = m_lauf ? *m_lauf : *eigenerLauf;
     const bool fertig = lauf.Dir_lesen(m_quellordner, m_zielordner, maske);
-    platform::showMessages(lauf.meldungen());
+    if (!fertig)
+        platform::showMessages(lauf.meldungen());
     return fertig;
 }
 

@@ -2,10 +2,12 @@
 
 #include <QChar>
 #include <QDialog>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QFrame;
+class TKopierlauf;
 
 // The automatic backup on leaving the program with "Beenden": copies the data files into a
 // folder named after today's date below the stored backup folder, and shows what it copies.
@@ -15,6 +17,7 @@ class TDatensicherung : public QDialog
     Q_OBJECT
 public:
     explicit TDatensicherung(QWidget* parent = nullptr);
+    ~TDatensicherung() override;
 
     // What "Beenden" runs: the backup when the automatic backup is switched on (the flag as
     // it is in memory). Returns whether the program may end now; false only when a copy
@@ -36,6 +39,7 @@ public:
 
 private:
     void platzieren();
+    std::unique_ptr<TKopierlauf> neuerKopierlauf();
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -46,4 +50,5 @@ private:
     QLineEdit* Edit2 = nullptr; // where it is copied to
     QString m_quellordner;
     QString m_zielordner;
+    std::unique_ptr<TKopierlauf> m_lauf; // the copy run of the backup in progress
 };
