@@ -2,6 +2,7 @@
 
 #include "app/bilder.h"
 #include "app/hauptfenster.h"
+#include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/random.h"
@@ -80,11 +81,12 @@ bool startFreigeben()
 
 int programmStarten()
 {
-    // Two copies on one data folder would each save their whole settings over the other's.
+    // The data folder first: two copies on one data folder would each save their whole
+    // settings over the other's, so the lock comes before the settings are read.
     platform::setDataFolderFromProgram();
     if (!startFreigeben())
         return 1;
-    platform::showFileError(programmInitialisieren());
+    platform::showFileError(optionen_lesen());
     platform::removeTemporarySaveFiles(Datenordner);
     platform::randomize();
     QApplication::setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));

@@ -1,6 +1,5 @@
 #include "core/base/programm.h"
 
-#include "core/base/optionen.h"
 #include "platform/base/datafolder.h"
 
 #include <QDir>
@@ -10,12 +9,6 @@ QString Programmversion = QStringLiteral("1.06");
 QString Hilfedatei;
 std::int32_t TaskleistenHoehe = 0;
 std::int32_t TaskleisteFest = 1;
-
-platform::WriteResult programmInitialisieren()
-{
-    platform::setDataFolderFromProgram();
-    return optionen_lesen();
-}
 
 namespace
 {

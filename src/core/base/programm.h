@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/base/fileresult.h"
 #include "platform/base/instancelock.h"
 
 #include <QString>
@@ -11,10 +10,6 @@ extern QString Programmversion;       // "1.06"
 extern QString Hilfedatei;            // Datenordner + "Zorbeln-Hilfe.html"
 extern std::int32_t TaskleistenHoehe; // height of the taskbar as measured at start
 extern std::int32_t TaskleisteFest;   // 1 when the taskbar is always shown, 0 when it hides
-
-// Start-up before any window exists: fixes the data folder and the version, loads the
-// settings. The result tells whether a missing settings file could be created.
-platform::WriteResult programmInitialisieren();
 
 // Datenordner + "Zorbeln.lock": while it is held, one running copy of the program uses the data
 // folder. Its name matches none of the masks of the data-file set.
