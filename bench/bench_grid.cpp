@@ -76,39 +76,41 @@ void measure(int rows)
         textKeys.push_back(collator.sortKey(name(i).leftJustified(15, QLatin1Char(' '))));
     }
 
-    const double sortI = medianMs(
-        runs, [&] { g->Sortiere(QStringLiteral("2"), false, 0, true); }, fresh);
-    const double floorI = medianMs(runs, [&] {
-        stableSortIndices(size_t(rows),
-                          [&](size_t a, size_t b) { return numberKeys[a] < numberKeys[b]; });
-    });
-    const double sortText = medianMs(
-        runs, [&] { g->Sortiere(QStringLiteral("1"), false, 0, true); }, fresh);
-    const double floorText = medianMs(runs, [&] {
-        stableSortIndices(size_t(rows),
-                          [&](size_t a, size_t b) { return textKeys[a].compare(textKeys[b]) < 0; });
-    });
+    const auto [sortI, floorI] = medianPairMs(
+        runs, [&] { g->Sortiere(QStringLiteral("2"), false, 0, true); },
+        [&] {
+            stableSortIndices(size_t(rows),
+                              [&](size_t a, size_t b) { return numberKeys[a] < numberKeys[b]; });
+        },
+        fresh);
+    const auto [sortText, floorText] = medianPairMs(
+        runs, [&] { g->Sortiere(QStringLiteral("1"), false, 0, true); },
+        [&] {
+            stableSortIndices(size_t(rows), [&](size_t a, size_t b) {
+                return textKeys[a].compare(textKeys[b]) < 0;
+            });
+        },
+        fresh);
 
     const QString filter = QStringLiteral("Punkte>=500;Name~er");
-    int kept = 0;
-    const double filtered = medianMs(
+    int looped = 0;
+    std::unique_ptr<TFilterGridModel> plain = filledGrid(rows);
+    const auto [filtered, loop] = medianPairMs(
         runs,
         [&] {
             g->SetFilter(filter);
             g->SetFilterEd(true);
         },
+        [&] {
+            looped = 0;
+            for (int r = 1; r <= rows; ++r) {
+                const bool holds = grid::StrToIntTolerant(plain->Cells(2, r).trimmed()) >= 500 &&
+                                   plain->Cells(1, r).trimmed().contains(QStringLiteral("er"));
+                looped += holds ? 1 : 0;
+            }
+        },
         fresh);
-    kept = g->RowCount() - 1;
-    int looped = 0;
-    std::unique_ptr<TFilterGridModel> plain = filledGrid(rows);
-    const double loop = medianMs(runs, [&] {
-        looped = 0;
-        for (int r = 1; r <= rows; ++r) {
-            const bool holds = grid::StrToIntTolerant(plain->Cells(2, r).trimmed()) >= 500 &&
-                               plain->Cells(1, r).trimmed().contains(QStringLiteral("er"));
-            looped += holds ? 1 : 0;
-        }
-    });
+    const int kept = g->RowCount() - 1;
 
     std::printf(
         "%7d rows | sort \"I\" %8.2f ms vs stable_sort %7.2f ms: %5.2fx | sort text %8.2f ms "

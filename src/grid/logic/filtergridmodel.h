@@ -353,6 +353,8 @@ private:
     bool filterParse(const QString& text);
     void sortFieldsParse(const QString& colNrStr, bool ascending);
     SortKeyColumn sortKeyColumn(const TSortFdRec& field) const;
+    // The stable ascending order of n data rows by their keys, field after field.
+    static std::vector<size_t> sortedOrder(const std::vector<SortKeyColumn>& keys, size_t n);
     void waitStep(int msg, int value);
     // Removes the given data rows (ascending) at once, keeping one emptied row when all go.
     void removeDataRows(const std::vector<int>& doomed);

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 namespace grid
@@ -114,6 +115,33 @@ struct TFilterGridModel::SortKeyColumn {
         return x.v < y.v ? -1 : (x.v > y.v ? 1 : 0);
     }
 };
+
+// A single field, the usual case, compares its keys directly.
+std::vector<size_t> TFilterGridModel::sortedOrder(const std::vector<SortKeyColumn>& keys, size_t n)
+{
+    std::vector<size_t> order(n);
+    std::iota(order.begin(), order.end(), size_t(0));
+    if (keys.size() == 1 && !keys.front().collated) {
+        const std::vector<NumKey>& k = keys.front().num;
+        std::stable_sort(order.begin(), order.end(), [&k](size_t a, size_t b) {
+            return k[a].cls != k[b].cls ? k[a].cls < k[b].cls : k[a].v < k[b].v;
+        });
+    } else if (keys.size() == 1) {
+        const std::vector<QCollatorSortKey>& k = keys.front().text;
+        std::stable_sort(order.begin(), order.end(),
+                         [&k](size_t a, size_t b) { return k[a].compare(k[b]) < 0; });
+    } else {
+        std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
+            for (const SortKeyColumn& k : keys) {
+                const int c = k.compare(a, b);
+                if (c != 0)
+                    return c < 0;
+            }
+            return false;
+        });
+    }
+    return order;
+}
 
 void TFilterGridModel::FilterStoreDiscard()
 {
@@ -327,10 +355,12 @@ TFilterGridModel::SortKeyColumn TFilterGridModel::sortKeyColumn(const TSortFdRec
     const int first = FixedRows();
     const size_t n = size_t(RowCount() - first);
     const char16_t typ = field.typ.unicode();
+    const QString none;
+    const RowCells* const dataRows = rows().data() + first;
+    const size_t col = size_t(field.col);
     auto cell = [&](size_t i) -> const QString& {
-        static const QString none;
-        const RowCells& r = rows()[size_t(first) + i];
-        return size_t(field.col) < r.size() ? r[size_t(field.col)] : none;
+        const RowCells& r = dataRows[i];
+        return col < r.size() ? r[col] : none;
     };
     if (typ == u'M') {
         keys.num.reserve(n);
@@ -425,16 +455,7 @@ void TFilterGridModel::Sortiere(const QString& colNrStr, bool toRow, int wmWait,
     for (size_t i = 0; i < n; ++i)
         waitStep(wmWait, ++counter);
 
-    std::vector<size_t> order(n);
-    std::iota(order.begin(), order.end(), size_t(0));
-    std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
-        for (const SortKeyColumn& k : keys) {
-            const int c = k.compare(a, b);
-            if (c != 0)
-                return c < 0;
-        }
-        return false;
-    });
+    std::vector<size_t> order = sortedOrder(keys, n);
     // Descending reads the ascending order from its end: equal keys come out reversed.
     if (!sortAufw)
         std::reverse(order.begin(), order.end());
@@ -443,10 +464,11 @@ void TFilterGridModel::Sortiere(const QString& colNrStr, bool toRow, int wmWait,
     beginBulk();
     std::vector<RowCells>& all = rows();
     std::vector<RowCells> sorted;
-    sorted.reserve(n);
+    sorted.reserve(all.size());
+    std::move(all.begin(), all.begin() + first, std::back_inserter(sorted));
     for (size_t i : order)
         sorted.push_back(std::move(all[size_t(first) + i]));
-    std::move(sorted.begin(), sorted.end(), all.begin() + first);
+    all.swap(sorted);
     endBulk();
     for (size_t i = 0; i < n; ++i)
         waitStep(wmWait, ++counter);

@@ -47,6 +47,7 @@ void appendLine(QString& text, const QString& item)
 std::vector<QStringView> splitLines(QStringView text)
 {
     std::vector<QStringView> lines;
+    lines.reserve(size_t(text.count(QLatin1Char('\n'))) + 1);
     const qsizetype n = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {

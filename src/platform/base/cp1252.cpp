@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace platform
 {
 
@@ -31,37 +33,45 @@ char encodeChar(char16_t c)
 // as the C1 control characters, the way the Windows code page converter treats them.
 QByteArray toCp1252(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-            QChar::isLowSurrogate(text.at(i + 1).unicode())) {
-            out.append('?'); // one question mark for the whole character
+    // Written through a pointer: appending byte by byte costs more than the encoding.
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* to = out.data();
+    const char16_t* from = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = from[i];
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            *to++ = static_cast<char>(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(from[i + 1])) {
+            *to++ = '?'; // one question mark for the whole character
             ++i;
-            continue;
+        } else if (c >= 0x80 && c <= 0x9F) { // C1 controls stand for the five unassigned bytes
+            *to++ = kHighTable[c - 0x80] == 0 ? static_cast<char>(c) : '?';
+        } else {
+            *to++ = encodeChar(c);
         }
-        if (c >= 0x80 && c <= 0x9F) { // C1 controls stand for the five unassigned bytes
-            const int idx = c - 0x80;
-            out.append(kHighTable[idx] == 0 ? static_cast<char>(c) : '?');
-            continue;
-        }
-        out.append(encodeChar(c));
     }
+    out.truncate(to - out.constData());
     return out;
 }
 
 QString fromCp1252(const char* bytes, qsizetype length)
 {
-    QString out;
-    out.reserve(length);
-    for (qsizetype i = 0; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b >= 0x80 && b <= 0x9F) {
-            const char16_t mapped = kHighTable[b - 0x80];
-            out.append(QChar(mapped != 0 ? mapped : char16_t(b)));
+    // Without a byte of 0x80..0x9F the code page reads like Latin-1.
+    const auto* begin = reinterpret_cast<const unsigned char*>(bytes);
+    const auto* end = begin + length;
+    const bool latin1 =
+        std::none_of(begin, end, [](unsigned char b) { return b >= 0x80 && b <= 0x9F; });
+    if (latin1)
+        return QString::fromLatin1(bytes, length);
+    QString out(length, Qt::Uninitialized);
+    QChar* to = out.data();
+    for (const unsigned char* b = begin; b != end; ++b, ++to) {
+        if (*b >= 0x80 && *b <= 0x9F) {
+            const char16_t mapped = kHighTable[*b - 0x80];
+            *to = QChar(mapped != 0 ? mapped : char16_t(*b));
         } else {
-            out.append(QChar(char16_t(b)));
+            *to = QChar(char16_t(*b));
         }
     }
     return out;
