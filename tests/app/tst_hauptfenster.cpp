@@ -200,6 +200,9 @@ private Q_SLOTS:
         QTest::newRow("DatensichernWiederherstellen1") << "Sonstiges"
                                                        << "DatensichernWiederherstellen1"
                                                        << "Daten sichern/Wiederherstellen";
+        QTest::newRow("NeuerAbend1") << "Sonstiges"
+                                     << "NeuerAbend1"
+                                     << "Neuer Abend";
         QTest::newRow("AufverfgbareUpdateprfen1") << "Sonstiges"
                                                   << "AufverfgbareUpdateprfen1"
                                                   << "Auf verfügbare Update prüfen";
@@ -331,7 +334,7 @@ private Q_SLOTS:
         TForm1 form;
         for (const char* name : {"SpeedButton11"})
             QVERIFY(form.findChild<QToolButton*>(QLatin1String(name))->isEnabled());
-        for (const char* name : {"AufverfgbareUpdateprfen1", "WeitereProgramme1",
+        for (const char* name : {"NeuerAbend1", "AufverfgbareUpdateprfen1", "WeitereProgramme1",
                                  "Websitebesuchen1", "Update1", "WeitereProgramme2", "Hilfe1"})
             QVERIFY2(menuItem(form, QLatin1String(name))->isEnabled(), name);
     }

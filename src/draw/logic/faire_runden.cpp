@@ -381,7 +381,13 @@ public:
         if (!m_doppel || seiten < 2)
             return;
         Kosten jetzt = kosten(sitz);
-        for (int versuch = 0; versuch < kTauschversuche && jetzt.dann > 0; ++versuch) {
+        // Tries end after a long run without a gain; moves that keep the cost still walk on,
+        // so that seatings of equal cost are all reached.
+        const int geduld = 300 + 30 * sitze;
+        int ohneGewinn = 0;
+        for (int versuch = 0; versuch < kTauschversuche && jetzt.dann > 0 && ohneGewinn < geduld;
+             ++versuch) {
+            ++ohneGewinn;
             std::vector<int> neu = sitz;
             if (gruppenFest || platform::random(2) == 0) {
                 const auto& a = m_aufbau.seiten[std::size_t(platform::random(seiten))].sitze;
@@ -395,6 +401,8 @@ public:
                           neu[std::size_t(platform::random(sitze))]);
             }
             const Kosten k = kosten(neu);
+            if (k < jetzt)
+                ohneGewinn = 0;
             if (k <= jetzt) {
                 sitz = std::move(neu);
                 jetzt = k;
