@@ -4,6 +4,7 @@
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
+#include "draw/logic/spielabend.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/shell.h"
 #include "platform/base/taskbar.h"
@@ -327,6 +328,25 @@ private Q_SLOTS:
         form.befehlVerbinden(Befehl(befehl), {});
         QVERIFY(!knopf || !knopf->isEnabled());
         QVERIFY(!punkt || !punkt->isEnabled());
+    }
+
+    // "Neuer Abend" asks first (No by default) and then forgets the rounds, not the option.
+    void newEveningAsksAndForgetsTheRounds()
+    {
+        Spielabend abend;
+        abend.neuePartner = true;
+        abend.runden << Runde{QDateTime(QDate(2023, 2, 21), QTime(19, 0)), 1, Tischbelegung(2)};
+        QVERIFY(spielabendSpeichern(abend));
+        TForm1 form;
+        menuItem(form, QStringLiteral("NeuerAbend1"))->trigger();
+        QCOMPARE(messages->messages().size(), 1);
+        QCOMPARE(messages->messages().first().defaultAnswer, platform::Answer::No);
+        QCOMPARE(spielabendLesen().abend.runden.size(), 1);
+        messages->answerNext(platform::Answer::Yes);
+        menuItem(form, QStringLiteral("NeuerAbend1"))->trigger();
+        QCOMPARE(messages->messages().size(), 2);
+        QVERIFY(spielabendLesen().abend.runden.isEmpty());
+        QVERIFY(spielabendLesen().abend.neuePartner);
     }
 
     void ownCommandsAreEnabled()
