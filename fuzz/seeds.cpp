@@ -6,6 +6,7 @@
 #include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
 #include "draw/logic/pool.h"
+#include "draw/logic/spielabend.h"
 #include "draw/logic/tischdatei.h"
 #include "grid/logic/filtergridmodel.h"
 #include "platform/base/datafolder.h"
@@ -100,6 +101,19 @@ void stil()
     ablegen("style", "zeilen", QByteArray("Windows\r\nzweite Zeile\n"));
 }
 
+void abend()
+{
+    Spielabend abend;
+    abend.neuePartner = true;
+    for (int t = kMinTische; t <= kMaxTische; ++t) {
+        Runde runde{QDateTime(QDate(2025, 3, 14), QTime(18 + t, 30)), t % 2, Tischbelegung(t)};
+        for (int i = 0; i < 4 * t; ++i)
+            runde.belegung.setName(1 + i / 4, Platz(i % 6), kNamen[i % kNamen.size()]);
+        abend.runden.append(runde);
+    }
+    ablegen("evening", "runden", spielabendBytes(abend));
+}
+
 void gitter()
 {
     grid::TFilterGridModel g;
@@ -141,6 +155,7 @@ int main(int argc, char** argv)
     auswahl();
     tische();
     stil();
+    abend();
     gitter();
     return 0;
 }

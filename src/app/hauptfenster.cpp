@@ -6,6 +6,7 @@
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
+#include "draw/logic/spielabend.h"
 #include "platform/base/clock.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/shell.h"
@@ -240,6 +241,7 @@ void TForm1::menueBauen()
     QMenu* sonstiges = untermenue("Sonstiges1", QStringLiteral("Sonstiges"));
     QAction* sichern = menuePunkt(sonstiges, "DatensichernWiederherstellen1",
                                   QStringLiteral("Daten sichern/Wiederherstellen"));
+    QAction* neuerAbend = menuePunkt(sonstiges, "NeuerAbend1", QStringLiteral("Neuer Abend"));
     sonstiges->addSeparator();
     QAction* updatePruefen = menuePunkt(sonstiges, "AufverfgbareUpdateprfen1",
                                         QStringLiteral("Auf verfügbare Update prüfen"));
@@ -266,6 +268,7 @@ void TForm1::menueBauen()
     connect(updatePruefen, &QAction::triggered, this, &TForm1::AufverfgbareUpdateprfen1Click);
     connect(weitere1, &QAction::triggered, this, &TForm1::WeitereProgramme1Click);
     connect(website, &QAction::triggered, this, &TForm1::Websitebesuchen1Click);
+    connect(neuerAbend, &QAction::triggered, this, &TForm1::NeuerAbend1Click);
     connect(update, &QAction::triggered, this, &TForm1::Update1Click);
     connect(weitere2, &QAction::triggered, this, &TForm1::WeitereProgramme2Click);
     connect(hilfe, &QAction::triggered, this, &TForm1::Hilfe1Click);
@@ -550,6 +553,20 @@ void TForm1::Websitebesuchen1Click()
                                   platform::Icon::Warning);
     }
     Panel5->show();
+}
+
+// "Neuer Abend": the rounds so far no longer count for "Neue Partner".
+void TForm1::NeuerAbend1Click()
+{
+    const platform::Answer antwort = platform::showMessage(
+        {QStringLiteral("Einen neuen Spielabend beginnen?\nFür \"Neue Partner\" zählen die "
+                        "bisherigen Runden dann nicht mehr."),
+         platform::Buttons::YesNo,
+         platform::Icon::Question,
+         {},
+         platform::Answer::No});
+    if (antwort == platform::Answer::Yes)
+        platform::showMessages(neuenAbendBeginnen());
 }
 
 void TForm1::Hilfe1Click()

@@ -87,6 +87,7 @@ public Q_SLOTS:
     void WeitereProgramme1Click();
     void WeitereProgramme2Click();
     void Websitebesuchen1Click();
+    void NeuerAbend1Click();
     void Hilfe1Click();
 
 Q_SIGNALS:

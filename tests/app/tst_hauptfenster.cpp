@@ -4,6 +4,7 @@
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
+#include "draw/logic/spielabend.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/shell.h"
 #include "platform/base/taskbar.h"
@@ -200,6 +201,9 @@ private Q_SLOTS:
         QTest::newRow("DatensichernWiederherstellen1") << "Sonstiges"
                                                        << "DatensichernWiederherstellen1"
                                                        << "Daten sichern/Wiederherstellen";
+        QTest::newRow("NeuerAbend1") << "Sonstiges"
+                                     << "NeuerAbend1"
+                                     << "Neuer Abend";
         QTest::newRow("AufverfgbareUpdateprfen1") << "Sonstiges"
                                                   << "AufverfgbareUpdateprfen1"
                                                   << "Auf verfügbare Update prüfen";
@@ -326,12 +330,31 @@ private Q_SLOTS:
         QVERIFY(!punkt || !punkt->isEnabled());
     }
 
+    // "Neuer Abend" asks first (No by default) and then forgets the rounds, not the option.
+    void newEveningAsksAndForgetsTheRounds()
+    {
+        Spielabend abend;
+        abend.neuePartner = true;
+        abend.runden << Runde{QDateTime(QDate(2023, 2, 21), QTime(19, 0)), 1, Tischbelegung(2)};
+        QVERIFY(spielabendSpeichern(abend));
+        TForm1 form;
+        menuItem(form, QStringLiteral("NeuerAbend1"))->trigger();
+        QCOMPARE(messages->messages().size(), 1);
+        QCOMPARE(messages->messages().first().defaultAnswer, platform::Answer::No);
+        QCOMPARE(spielabendLesen().abend.runden.size(), 1);
+        messages->answerNext(platform::Answer::Yes);
+        menuItem(form, QStringLiteral("NeuerAbend1"))->trigger();
+        QCOMPARE(messages->messages().size(), 2);
+        QVERIFY(spielabendLesen().abend.runden.isEmpty());
+        QVERIFY(spielabendLesen().abend.neuePartner);
+    }
+
     void ownCommandsAreEnabled()
     {
         TForm1 form;
         for (const char* name : {"SpeedButton11"})
             QVERIFY(form.findChild<QToolButton*>(QLatin1String(name))->isEnabled());
-        for (const char* name : {"AufverfgbareUpdateprfen1", "WeitereProgramme1",
+        for (const char* name : {"NeuerAbend1", "AufverfgbareUpdateprfen1", "WeitereProgramme1",
                                  "Websitebesuchen1", "Update1", "WeitereProgramme2", "Hilfe1"})
             QVERIFY2(menuItem(form, QLatin1String(name))->isEnabled(), name);
     }

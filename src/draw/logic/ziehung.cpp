@@ -1,10 +1,14 @@
 #include "draw/logic/ziehung.h"
 
 #include "core/base/optionen.h"
+#include "draw/logic/faire_runden.h"
 #include "draw/logic/pool.h"
+#include "draw/logic/spielabend.h"
+#include "platform/base/clock.h"
 #include "platform/base/random.h"
 
 #include <QSet>
+#include <optional>
 
 namespace
 {
@@ -66,6 +70,44 @@ platform::Message niemandAusgewaehlt()
             platform::Icon::Warning,
             {},
             {}};
+}
+
+// The evening the draw continues, when "Neue Partner" is on: its earlier rounds, or none when
+// the last one lies more than 12 hours back.
+std::optional<Spielabend> abendDerZiehung(QList<platform::Message>& meldungen)
+{
+    Spielabendlesung lesung = spielabendLesen();
+    if (!lesung.gelesen)
+        meldungen.append(lesung.meldungen);
+    if (!lesung.gelesen || !lesung.abend.neuePartner)
+        return std::nullopt;
+    meldungen.append(lesung.meldungen);
+    if (neuerAbendFaellig(lesung.abend, platform::now()))
+        lesung.abend.runden.clear();
+    return lesung.abend;
+}
+
+// Arranges the drawn players (in the in-memory record) for new partners.
+void partnerNeuVerteilen(int tische, Ziehungsergebnis& ergebnis, const Spielabend& abend,
+                         QList<platform::Message>& meldungen)
+{
+    const FaireRunde runde =
+        faireBelegung(tischbelegungAusRecord(tische), Optionen.Spielmodus, abend.runden);
+    belegungInRecord(tische, runde.belegung);
+    ergebnis.neuePartner = true;
+    ergebnis.wiederholtePaare = runde.wiederholtePaare;
+    if (const QString text = wiederholungsMeldung(runde, Optionen.Spielmodus); !text.isEmpty())
+        meldungen.append({text, platform::Buttons::Ok, platform::Icon::Information, {}, {}});
+}
+
+void rundeAnhaengen(Spielabend abend, const Tischbelegung& belegung,
+                    QList<platform::Message>& meldungen)
+{
+    if (belegung.istLeer())
+        return;
+    abend.runden.append({platform::now(), Optionen.Spielmodus, belegung});
+    if (const platform::WriteResult geschrieben = spielabendSpeichern(abend); !geschrieben)
+        meldungen.append(platform::errorMessage(spielabendSpeicherMeldung(geschrieben)));
 }
 
 Ziehungsergebnis melden(Ziehungsergebnis ergebnis)
@@ -172,6 +214,9 @@ Ziehungsergebnis personen_zuweisen(int tische)
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);
+    const std::optional<Spielabend> abend = abendDerZiehung(meldungen);
+    if (abend)
+        partnerNeuVerteilen(tische, ergebnis, *abend, meldungen);
     const platform::WriteResult gespeichert = tischSpeichern(tische);
     ergebnis.gespeichert = gespeichert.ok;
     if (gespeichert.ok)
@@ -179,6 +224,8 @@ Ziehungsergebnis personen_zuweisen(int tische)
     else
         meldungen.append(platform::errorMessage(tischSpeicherMeldung(gespeichert)));
     ergebnis.belegung = tischbelegungAusRecord(tische);
+    if (abend)
+        rundeAnhaengen(*abend, ergebnis.belegung, meldungen);
 
     if (tische <= 5) {
         if (const platform::WriteResult optionen = optionen_speichern(); !optionen.ok)

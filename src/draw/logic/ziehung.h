@@ -39,6 +39,10 @@ struct Ziehungsergebnis {
     // What the window that started the draw shows afterwards: why a draw ended early, or which
     // file could not be written or read back.
     QList<platform::Message> meldungen;
+    // Whether "Neue Partner" chose the seating (see faire_runden.h) and how many pairs of it
+    // met before all the same: partners in doubles, opponents in singles.
+    bool neuePartner = false;
+    int wiederholtePaare = 0;
 };
 
 // The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the
@@ -46,7 +50,9 @@ struct Ziehungsergebnis {
 Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
                                   std::int32_t poolanzahl, const QStringList& pool);
 
-// The whole draw for `tische` tables (2 ... 6) with Optionen.Spielmodus. After
+// The whole draw for `tische` tables (2 ... 6) with Optionen.Spielmodus. While "Neue Partner"
+// is on (Spielabend.txt), the drawn players are arranged anew by faireBelegung and the
+// seating becomes a round of the evening; otherwise the evening file is not touched. After
 // "Auswahl speichern" the selection dialog calls this (or the named operation below).
 Ziehungsergebnis personen_zuweisen(int tische);
 Ziehungsergebnis personen_zuweisen2t();

@@ -3,12 +3,14 @@
 #include "appearance/logic/lesbarkeit.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
+#include "draw/logic/spielabend.h"
 #include "draw/logic/ziehung.h"
 #include "draw/ui/tischbild.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/placement.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -307,6 +309,13 @@ Ergebnisfenster::Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent)
     connect(m_mischen, &QPushButton::clicked, this, &Ergebnisfenster::Button2Click);
     connect(m_loeschen, &QPushButton::clicked, this, &Ergebnisfenster::Button3Click);
 
+    m_neuePartner = new QCheckBox(QStringLiteral("Neue Partner"), m_leiste);
+    m_neuePartner->setObjectName(QStringLiteral("CheckBox1"));
+    m_neuePartner->setAccessibleName(m_neuePartner->text());
+    m_neuePartner->setToolTip(QStringLiteral("Beim Mischen bekommt niemand einen Partner, mit dem "
+                                             "er heute schon zusammen gespielt hat"));
+    connect(m_neuePartner, &QCheckBox::clicked, this, &Ergebnisfenster::CheckBox1Click);
+
     connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet, this,
             &Ergebnisfenster::ziehungBeendet);
     FormCreate();
@@ -371,6 +380,16 @@ void Ergebnisfenster::buttonsPlatzieren()
     m_beenden->setGeometry(c - int(std::trunc(1.5 * breite)) - 15, y, breite, hoehe);
     m_mischen->setGeometry(c - breite / 2 - 10, y, breite, hoehe);
     m_loeschen->setGeometry(c + breite / 2 - 5, y, breite, hoehe);
+    neuePartnerPlatzieren();
+}
+
+// Right of "Namen löschen", a little apart from the three centred buttons.
+void Ergebnisfenster::neuePartnerPlatzieren()
+{
+    const QSize groesse = m_neuePartner->sizeHint();
+    m_neuePartner->setGeometry(m_loeschen->geometry().right() + 1 + 15,
+                               (m_leiste->height() - groesse.height()) / 2, groesse.width(),
+                               groesse.height());
 }
 
 // Places the tables by the proportions of the design: the tables' centres keep their relative
@@ -577,6 +596,8 @@ void Ergebnisfenster::zeigen()
         m_loeschen->setEnabled(
             QString::compare(obenLinks, QStringLiteral("  "), Qt::CaseSensitive) >= 0);
     }
+    // Another window may have changed the option since this one was shown.
+    m_neuePartner->setChecked(neuePartnerGespeichert());
     setWindowState(windowState() | Qt::WindowMaximized);
     platform::runModal(*this);
 }
@@ -638,6 +659,13 @@ void Ergebnisfenster::Button3Click()
     namenLeeren();
     if (tische() <= 4)
         m_loeschen->setEnabled(false);
+}
+
+void Ergebnisfenster::CheckBox1Click()
+{
+    platform::showMessages(neuePartnerSetzen(m_neuePartner->isChecked()));
+    // A state that could not be stored would not hold for the next draw.
+    m_neuePartner->setChecked(neuePartnerGespeichert());
 }
 
 TForm8::TForm8(QWidget* parent) : Ergebnisfenster(kEntwurf8, parent) {}

@@ -8,6 +8,7 @@
 #include <array>
 #include <span>
 
+class QCheckBox;
 class QFrame;
 class QPushButton;
 class Tischbild;
@@ -57,8 +58,8 @@ struct FensterEntwurf {
 
 // A result window: the seating of the last draw for its table count, one picture per table
 // with the names around it, and the bar with "Beenden", "Spieler neu mischen." and
-// "Namen löschen". It fills the work area; the tables keep the proportions of the design on
-// any size.
+// "Namen löschen" and, right of them, the check box "Neue Partner". It fills the work area; the
+// tables keep the proportions of the design on any size.
 class Ergebnisfenster : public QDialog
 {
     Q_OBJECT
@@ -74,9 +75,10 @@ public:
     Tischbelegung angezeigteBelegung() const;
 
 public Q_SLOTS:
-    void Button1Click(); // "Beenden"
-    void Button2Click(); // "Spieler neu mischen."
-    void Button3Click(); // "Namen löschen"
+    void Button1Click();   // "Beenden"
+    void Button2Click();   // "Spieler neu mischen."
+    void Button3Click();   // "Namen löschen"
+    void CheckBox1Click(); // "Neue Partner"
 
 protected:
     Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent);
@@ -99,6 +101,7 @@ private:
     void ziehungBeendet(const Ziehungsergebnis& ergebnis);
     void anordnen();
     void buttonsPlatzieren();
+    void neuePartnerPlatzieren();
     void titelFaerben(QLabel& titel) const;
     void namenszeileLegen(const Tisch& tisch, bool oben, QRect zeile);
 
@@ -109,6 +112,7 @@ private:
     QPushButton* m_beenden = nullptr;
     QPushButton* m_mischen = nullptr;
     QPushButton* m_loeschen = nullptr;
+    QCheckBox* m_neuePartner = nullptr;
 };
 
 // 2 tables.
