@@ -8,7 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 build="$root/build/fuzz"
-targets=(settings participants selection tables pool style grid)
+targets=(settings participants selection tables pool style grid evening)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZORBEL_FUZZ=ON -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF -DZORBEL_TOOLS=OFF \
