@@ -21,6 +21,11 @@ svg_icon="$data/icons/hicolor/scalable/apps/$id.svg"
 png_icon() { echo "$data/icons/hicolor/${1}x${1}/apps/$id.png"; }
 # What start.sh's install puts into the install folder besides the data files.
 program_files=("$prefix/zorbel-master" "$prefix/Zorbeln-Hilfe.html")
+# The help's pictures, by the names the source holds; their folder goes when it is left empty.
+help_pictures="$prefix/bilder"
+for picture in "$root"/src/app/hilfe/bilder/*.png; do
+    [ -e "$picture" ] && program_files+=("$help_pictures/$(basename "$picture")")
+done
 
 # A value inside a quoted Exec argument: \ " ` $ escaped with a backslash, then each backslash
 # doubled again for the desktop file's own escaping, and % doubled.
@@ -62,6 +67,7 @@ uninstall_entry() {
     rm -f "$desktop_file" "$metainfo_file" "$svg_icon"
     for s in "${sizes[@]}"; do rm -f "$(png_icon "$s")"; done
     for f in "${program_files[@]}"; do rm -f "$f"; done
+    rmdir "$help_pictures" 2>/dev/null || true
     refresh_caches
 }
 

@@ -302,7 +302,8 @@ void TForm1::hauptflaecheBauen()
     Image1 = new QLabel(Panel5);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Bild: Tischfußball-Tisch von oben"));
-    Image1->setGeometry(238, 60, 593, 433);
+    m_bildEntwurf = QRect(238, 60, 593, 433);
+    Image1->setGeometry(m_bildEntwurf);
     Image1->setScaledContents(true);
     Image1->setPixmap(bildPixmap(QStringLiteral("tischfussball"), QSize(593, 433), 2.0));
 
@@ -600,15 +601,17 @@ void TForm1::FormCreate()
 
     const int breite = bildschirm->geometry().width();
     const int hoehe = bildschirm->geometry().height();
-    Image1->move(static_cast<int>(std::trunc(breite / 2.0 - Image1->width() / 2.0)),
-                 static_cast<int>(
-                     std::trunc(hoehe / 2.0 - (Image1->height() / 2.0 + kWerkzeugleisteHoehe))));
+    m_bildEntwurf.moveTo(static_cast<int>(std::trunc(breite / 2.0 - m_bildEntwurf.width() / 2.0)),
+                         static_cast<int>(std::trunc(
+                             hoehe / 2.0 - (m_bildEntwurf.height() / 2.0 + kWerkzeugleisteHoehe))));
+    Image1->setGeometry(m_bildEntwurf);
 
     TaskleistenHoehe =
         taskleistenHoehe(hoehe, leiste.left, leiste.top, leiste.right, leiste.bottom);
     TaskleisteFest = IsTaskbarAutoHideOn() ? 0 : 1;
 
-    StatusPanel->setFixedWidth(breite / 2);
+    // Half the screen, or more where the notice needs it (a 1024-pixel screen).
+    StatusPanel->setMinimumWidth(breite / 2);
 
     titel_zeigen();
     if (style_lesen)
@@ -626,6 +629,11 @@ void TForm1::hauptflaecheAnordnen()
     Label1->setGeometry(0, Label1->y(), breite, Label1->height());
     Label2->setGeometry(0, hoehe - Label2->height() - 16, breite, Label2->height());
     RxClock1->move(breite - RxClock1->width() + 10, hoehe - RxClock1->height() - 10);
+    // On a low screen (1024 x 600) the picture shrinks between headline and bottom line.
+    constexpr int kAbstand = 4;
+    const int oben = Label1->geometry().bottom() + 1 + kAbstand;
+    const QRect frei(0, oben, breite, Label2->y() - kAbstand - oben);
+    Image1->setGeometry(bildPlatz(m_bildEntwurf, frei));
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

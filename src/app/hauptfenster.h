@@ -115,6 +115,7 @@ private:
     QFrame* Panel1 = nullptr;
     QFrame* Panel5 = nullptr;   // the main-screen panel
     QLabel* Image1 = nullptr;   // the main picture
+    QRect m_bildEntwurf;        // the main picture's place before it is fitted to the panel
     QLabel* Label1 = nullptr;   // the headline
     QLabel* Label2 = nullptr;   // the bottom line
     QLabel* RxClock1 = nullptr; // the clock

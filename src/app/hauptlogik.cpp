@@ -54,6 +54,16 @@ int taskleistenHoehe(int bildschirmHoehe, int left, int top, int right, int bott
     return bildschirmHoehe - taskleisteZahl(left, top, right, bottom);
 }
 
+QRect bildPlatz(const QRect& entwurf, const QRect& frei)
+{
+    if (frei.contains(entwurf) || entwurf.isEmpty() || frei.isEmpty())
+        return entwurf;
+    const QSize groesse = entwurf.size().boundedTo(frei.size());
+    QRect platz(QPoint(0, 0), entwurf.size().scaled(groesse, Qt::KeepAspectRatio));
+    platz.moveCenter(frei.center());
+    return platz;
+}
+
 QString updateMeldung(int ergebnis, const QString& programm)
 {
     if (ergebnis == platform::kShellZugriffVerweigert)

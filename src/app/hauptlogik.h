@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QRect>
 #include <QString>
 
 // What the main window shows and measures, without any window: tested on its own.
@@ -21,6 +22,11 @@ QString statusText(const QDate& heute, const QString& version);
 // along the top or a side gives the screen height or near it.
 int taskleisteZahl(int left, int top, int right, int bottom);
 int taskleistenHoehe(int bildschirmHoehe, int left, int top, int right, int bottom);
+
+// Where the main picture goes: at `entwurf` (its place by the screen's size) while that keeps
+// clear of the headline and the bottom line, that is lies within `frei`; otherwise as large as
+// fits into `frei`, never larger than `entwurf`, keeping its proportions, centred in `frei`.
+QRect bildPlatz(const QRect& entwurf, const QRect& frei);
 
 // The message for a program that could not be started (result 32 or less): empty for a
 // result the table does not name.

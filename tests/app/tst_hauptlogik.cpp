@@ -3,6 +3,7 @@
 #include "platform/base/taskbar.h"
 
 #include <QLocale>
+#include <QRect>
 #include <QTest>
 
 class TestHauptlogik : public QObject
@@ -145,6 +146,33 @@ private Q_SLOTS:
         QFETCH(int, result);
         QFETCH(QString, message);
         QCOMPARE(updateMeldung(result), message);
+    }
+
+    // Panel heights between headline and bottom line: a 1080-pixel screen (room to spare), a
+    // 768-pixel one, and 1024 x 600, where the picture of 593 x 433 has to shrink.
+    void mainPicturePlace_data()
+    {
+        QTest::addColumn<QRect>("entwurf");
+        QTest::addColumn<QRect>("frei");
+        QTest::addColumn<QRect>("platz");
+        QTest::newRow("1920 x 1080: where the screen puts it")
+            << QRect(663, 258, 593, 433) << QRect(0, 48, 1920, 800) << QRect(663, 258, 593, 433);
+        QTest::newRow("1366 x 768: over the headline, moved below it")
+            << QRect(386, 102, 593, 433) << QRect(0, 120, 1366, 460) << QRect(386, 133, 593, 433);
+        QTest::newRow("1024 x 600: shrunk, proportions kept")
+            << QRect(215, 18, 593, 433) << QRect(0, 48, 1024, 360) << QRect(265, 48, 493, 360);
+        QTest::newRow("narrow panel: shrunk to its width")
+            << QRect(238, 60, 593, 433) << QRect(0, 48, 400, 800) << QRect(0, 302, 400, 292);
+    }
+
+    void mainPicturePlace()
+    {
+        QFETCH(QRect, entwurf);
+        QFETCH(QRect, frei);
+        QFETCH(QRect, platz);
+        const QRect ergebnis = bildPlatz(entwurf, frei);
+        QCOMPARE(ergebnis, platz);
+        QVERIFY(frei.contains(ergebnis));
     }
 
     void helpMissingMessage()

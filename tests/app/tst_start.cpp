@@ -10,6 +10,7 @@
 #include "draw/ui/ergebnisfenster.h"
 #include "grid/ui/filtergrid.h"
 #include "platform/base/random.h"
+#include "platform/ui/help.h"
 #include "players/ui/adressen.h"
 #include "players/ui/ausgewaehltespieler.h"
 #include "players/ui/auswahldialog.h"
@@ -17,16 +18,21 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QToolButton>
+#include <QUrl>
 #include <algorithm>
 
 namespace
@@ -61,6 +67,8 @@ private Q_SLOTS:
     void drawnNumbersAreMirroredInListBox1();
     void beendenMakesTheAutomaticBackup();
     void helpNamesTheControlsByTheirCaptions();
+    void commandsTheHelpDescribesAreEnabled();
+    void helpWindowShowsThePictures();
     void helpIsLegibleInEveryStyle();
 };
 
@@ -257,6 +265,21 @@ QStringList sichtbareBeschriftungen()
     return texte;
 }
 
+// The captions the help names in italics, as the windows show them.
+QStringList kursivGenannt(const QString& html)
+{
+    QStringList namen;
+    const QRegularExpression kursiv(QStringLiteral("<i>([^<]+)</i>"));
+    for (auto treffer = kursiv.globalMatch(html); treffer.hasNext();) {
+        QString name = treffer.next().captured(1);
+        name.replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        namen << name;
+    }
+    return namen;
+}
+
 } // namespace
 
 // The help names buttons in italics; each must be a caption the windows really show (a caption
@@ -286,20 +309,79 @@ void TestStart::helpNamesTheControlsByTheirCaptions()
     knopf(*form, "SpeedButton7")->click(); // Backup
     QCOMPARE(modals.shownCount(), 1);
 
-    const QRegularExpression kursiv(QStringLiteral("<i>([^<]+)</i>"));
-    int genannt = 0;
-    for (auto treffer = kursiv.globalMatch(html); treffer.hasNext(); ++genannt) {
-        QString name = treffer.next().captured(1);
-        name.replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-            .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    const QStringList genannt = kursivGenannt(html);
+    for (const QString& name : genannt) {
         const bool gibtEs = std::any_of(
             beschriftungen.cbegin(), beschriftungen.cend(), [&name](const QString& text) {
                 return text == name || text.startsWith(name + QStringLiteral(" >>"));
             });
         QVERIFY2(gibtEs, qPrintable(QStringLiteral("Die Hilfe nennt \"%1\"").arg(name)));
     }
-    QVERIFY(genannt > 10);
+    QVERIFY(genannt.size() > 10);
+}
+
+// No command of the main window that the help describes is left disabled: each tool-bar button
+// and menu item carrying a caption the help names can be used right after the start.
+void TestStart::commandsTheHelpDescribesAreEnabled()
+{
+    const QStringList genannt = kursivGenannt(hilfeQuelle());
+    TempDataFolder folder;
+    MessageRecorder messages;
+    optionen_lesen();
+    const auto form = programmAufbauen();
+    form->show();
+
+    QList<QPair<QString, bool>> befehle; // caption, enabled
+    for (const QToolButton* b :
+         requireChild<QWidget>(form.get(), "Panel1")->findChildren<QToolButton*>())
+        befehle.append({b->text().trimmed(), b->isEnabled()});
+    for (const QAction* a : form->menuBar()->findChildren<QAction*>())
+        if (!a->isSeparator())
+            befehle.append({a->text().remove(QLatin1Char('&')).trimmed(), a->isEnabled()});
+    QVERIFY(befehle.size() > 25);
+
+    QSet<QString> beschrieben;
+    for (const auto& [text, frei] : befehle) {
+        if (!genannt.contains(text))
+            continue;
+        beschrieben.insert(text);
+        QVERIFY2(frei, qPrintable(QStringLiteral("Die Hilfe beschreibt \"%1\"").arg(text)));
+    }
+    // The menu's own commands are all among them.
+    for (const char* befehl :
+         {"Erfassen", "Auswahl", "2 Tische", "6 Tische", "Beenden", "Drucken",
+          "Erfasste Spieler drucken", "Update", "Auf verfügbare Update prüfen", "Weitere Programme",
+          "Website besuchen", "Hilfe", "Ausgewählte Spieler anzeigen"})
+        QVERIFY2(beschrieben.contains(QString::fromUtf8(befehl)), befehl);
+}
+
+// The pictures lie beside the help file and the help window finds them by their relative names;
+// they stay small enough for the window on a small screen.
+void TestStart::helpWindowShowsThePictures()
+{
+    const QString html = hilfeQuelle();
+    const QRegularExpression bildQuelle(QStringLiteral("<img src=\"([^\"]+)\""));
+    QStringList bilder;
+    for (auto treffer = bildQuelle.globalMatch(html); treffer.hasNext();)
+        bilder << treffer.next().captured(1);
+    QVERIFY(bilder.size() >= 3);
+
+    QVERIFY(platform::showHelp(QStringLiteral(ZORBEL_HILFE_QUELLE), 1050));
+    QTextBrowser* browser = nullptr;
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (auto* b = fenster->findChild<QTextBrowser*>(QStringLiteral("HilfeText")))
+            browser = b;
+    QVERIFY(browser);
+    for (const QString& name : bilder) {
+        QVERIFY2(!QDir::isAbsolutePath(name), qPrintable(name));
+        const QVariant geladen = browser->loadResource(QTextDocument::ImageResource, QUrl(name));
+        QImage bild = geladen.value<QImage>();
+        if (bild.isNull())
+            bild = QImage::fromData(geladen.toByteArray());
+        QVERIFY2(!bild.isNull(), qPrintable(name));
+        QVERIFY2(bild.width() <= 600, qPrintable(name));
+    }
+    platform::closeHelp();
 }
 
 // The help page brings its own background with its own text colours, so a dark style (whose
@@ -315,8 +397,8 @@ void TestStart::helpIsLegibleInEveryStyle()
         for (auto it = block.begin(); !it.atEnd(); ++it, ++stuecke) {
             const QTextFragment stueck = it.fragment();
             const QTextCharFormat format = stueck.charFormat();
-            if (stueck.text().trimmed().isEmpty())
-                continue; // a blank between two marked words shows no colour
+            if (stueck.text().trimmed().isEmpty() || format.isImageFormat())
+                continue; // a blank between two marked words, a picture: no text colour
             QVERIFY2(format.foreground().style() != Qt::NoBrush, qPrintable(stueck.text()));
             QColor grund = seitenfarbe.color();
             if (block.blockFormat().background().style() != Qt::NoBrush)

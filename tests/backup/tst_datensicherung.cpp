@@ -220,7 +220,7 @@ void TestDatensicherung::window()
     QCOMPARE(sicherung.windowTitle(), QStringLiteral("Automatische Datensicherung"));
     const QList<std::pair<const char*, const char*>> labels = {
         {"Label1", "Die automatische Datensicherung wird ausgeführt."},
-        {"Label2", "Quellverzeichniss"},
+        {"Label2", "Quellverzeichnis"},
         {"Label4", "Zielverzeichnis"},
         {"Label3", "Bitte warten . . ."}};
     for (const auto& [name, text] : labels) {
@@ -229,7 +229,7 @@ void TestDatensicherung::window()
         QCOMPARE(label->text(), QString::fromUtf8(text));
     }
     QVERIFY(sicherung.findChild<QFrame*>("Panel1"));
-    QCOMPARE(sicherung.findChild<QLineEdit*>("Edit1")->accessibleName(), "Quellverzeichniss");
+    QCOMPARE(sicherung.findChild<QLineEdit*>("Edit1")->accessibleName(), "Quellverzeichnis");
     QCOMPARE(sicherung.findChild<QLineEdit*>("Edit2")->accessibleName(), "Zielverzeichnis");
 
     // While it runs, the window shows the file being copied and its copy.

@@ -13,6 +13,10 @@ prefix="$work/Zorbel Master \"Verein\""
 mkdir -p "$prefix"
 printf 'x' > "$prefix/zorbel-master"
 printf 'h' > "$prefix/Zorbeln-Hilfe.html"
+mkdir -p "$prefix/bilder"
+pictures=("$root"/src/app/hilfe/bilder/*.png)
+[ -e "${pictures[0]}" ] || { echo "FAIL: the help has no pictures" >&2; exit 1; }
+for picture in "${pictures[@]}"; do cp "$picture" "$prefix/bilder/"; done
 for data in Zorbeln.opt Adressen.adr aktuelle_Liste2.akt Str_list.txt Styledat.txt; do
     printf 'data' > "$prefix/$data"
 done
@@ -43,6 +47,7 @@ left="$(find "$share" -type f ! -name "*.cache" | wc -l)"
 [ "$left" -eq 0 ] || fail "uninstall left files: $(find "$share" -type f ! -name "*.cache")"
 [ ! -e "$prefix/zorbel-master" ] || fail "program file still there"
 [ ! -e "$prefix/Zorbeln-Hilfe.html" ] || fail "help file still there"
+[ ! -e "$prefix/bilder" ] || fail "help pictures still there: $(ls "$prefix/bilder")"
 for data in Zorbeln.opt Adressen.adr aktuelle_Liste2.akt Str_list.txt Styledat.txt; do
     [ "$(cat "$prefix/$data")" = "data" ] || fail "uninstall touched the data file $data"
 done

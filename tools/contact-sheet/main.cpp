@@ -2,9 +2,13 @@
 // Shows every window of sheetWindows(), then activates each style in turn (all of them when no
 // names are given) and saves one PNG per window and style:
 // <folder>/<NN>_<style>_<K>-<window>.png (NN: the style's place in the list, K: the window's).
+// zorbel-contact-sheet --hilfe <folder>         the help's pictures (tools/help-pictures.sh)
+// zorbel-contact-sheet --bildschirm <folder>    the whole screen with each window of the program
+//                                               (tools/screenshots-screen.sh)
 // The program's data folder points into a temporary folder, so no real data file is touched.
 
 #include "appearance/ui/stilverwaltung.h"
+#include "bildschirm.h"
 #include "fenster.h"
 #include "platform/base/datafolder.h"
 #include "platform/ui/messages.h"
@@ -44,11 +48,14 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorbel-Master"));
     const QStringList arguments = QApplication::arguments().mid(1);
-    if (arguments.isEmpty()) {
-        std::fputs("usage: zorbel-contact-sheet <output folder> [style name ...]\n", stderr);
+    const bool mode = !arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"));
+    if (arguments.isEmpty() || (mode && arguments.size() != 2)) {
+        std::fputs("usage: zorbel-contact-sheet <output folder> [style name ...]\n"
+                   "       zorbel-contact-sheet --hilfe|--bildschirm <output folder>\n",
+                   stderr);
         return 2;
     }
-    const QString outFolder = arguments.first();
+    const QString outFolder = QDir(arguments.at(mode ? 1 : 0)).absolutePath();
     QDir().mkpath(outFolder);
 
     QTemporaryDir dataFolder;
@@ -63,6 +70,15 @@ int main(int argc, char* argv[])
         dialog.show();
         return int(QDialog::Rejected);
     });
+
+    if (arguments.first() == QLatin1String("--hilfe"))
+        return hilfebilderMachen(outFolder, 560) == 0 ? 0 : 1;
+    if (arguments.first() == QLatin1String("--bildschirm"))
+        return bildschirmfotosMachen(outFolder, QStringLiteral(ZORBEL_HILFE_ORDNER)) == 0 ? 0 : 1;
+    if (mode) {
+        QTextStream(stderr) << "unbekannte Art: " << arguments.first() << '\n';
+        return 2;
+    }
 
     // Recorded before the first look of the program replaces the platform's own.
     const QStringList allStyles = appearance::StyleManager::styleNames();

@@ -52,7 +52,7 @@ TDatensicherung::TDatensicherung(QWidget* parent) : QDialog(parent)
     QFont schrift = Label1->font();
     schrift.setBold(true);
     Label1->setFont(schrift);
-    Label2 = new QLabel(QStringLiteral("Quellverzeichniss"), Panel1);
+    Label2 = new QLabel(QStringLiteral("Quellverzeichnis"), Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Edit1 = nurLesefeld(QStringLiteral("Edit1"), Label2->text(), Panel1);
     Label2->setBuddy(Edit1);

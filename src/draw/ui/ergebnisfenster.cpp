@@ -36,6 +36,18 @@ constexpr qreal kGroesstesWachstum = 1.6;
 constexpr int kRand = 12;
 constexpr int kPlakettenRand = 6; // inner margin of a name plate
 
+// Below this share of the design area the pictures shrink with the window (small screens such
+// as 1024 x 600), so that the name rows of neighbouring tables keep clear of each other.
+constexpr qreal kKnapp = 0.92;
+constexpr int kKleinsteNamen = 10;
+
+qreal bildFaktor(qreal platz)
+{
+    if (platz >= 1.0)
+        return std::min(platz, kGroesstesWachstum);
+    return platz >= kKnapp ? 1.0 : platz / kKnapp;
+}
+
 const char* const kOrte[] = {"oben links",  "oben Mitte",  "oben rechts",
                              "unten links", "unten Mitte", "unten rechts"};
 
@@ -394,8 +406,8 @@ void Ergebnisfenster::neuePartnerPlatzieren()
 
 // Places the tables by the proportions of the design: the tables' centres keep their relative
 // positions, spread over the room the window has, and the whole arrangement is centred. On a
-// work area larger than the design the pictures and the names grow with it; names get the
-// room beside their table up to the neighbour.
+// work area larger than the design the pictures and the names grow with it, on a much smaller
+// one they shrink with it; names get the room beside their table up to the neighbour.
 void Ergebnisfenster::anordnen()
 {
     if (!m_leiste)
@@ -411,14 +423,13 @@ void Ergebnisfenster::anordnen()
     }
     bereich.adjust(kRand, kRand, -kRand, -kRand);
 
-    const qreal faktor = std::clamp(
-        std::min(bereich.width() / qreal(kEntwurfBreite), bereich.height() / qreal(kEntwurfHoehe)),
-        1.0, kGroesstesWachstum);
+    const qreal faktor = bildFaktor(
+        std::min(bereich.width() / qreal(kEntwurfBreite), bereich.height() / qreal(kEntwurfHoehe)));
     const QSize panelGroesse(int(std::lround(kPanelBreite * faktor)),
                              int(std::lround(kPanelHoehe * faktor)));
     // Names grow with the pictures, up to a size that still leaves room beside the tables.
-    const QFont schrift =
-        namensSchrift(std::min(20, int(std::lround(m_entwurf.namensPixel * faktor))));
+    const QFont schrift = namensSchrift(
+        std::clamp(int(std::lround(m_entwurf.namensPixel * faktor)), kKleinsteNamen, 20));
     const QFont titel = titelSchrift(std::min(26, int(std::lround(19 * faktor))));
     const int zeile = QFontMetrics(schrift).height() + 6;
     const int titelZeile = m_entwurf.behaelter ? 0 : QFontMetrics(titel).height() + 4;

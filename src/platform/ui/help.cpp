@@ -15,6 +15,8 @@ namespace platform
 namespace
 {
 
+const QSize kFrameRoom(16, 64);
+
 HelpViewer& viewerSlot()
 {
     static HelpViewer viewer;
@@ -69,6 +71,9 @@ bool showRealHelp(const QString& file, int context)
     if (!window()) {
         window() = new HelpWindow;
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            // A small screen (1024 x 600) gets a smaller viewer; room is left for its frame.
+            const QSize room = screen->availableGeometry().size() - kFrameRoom;
+            window()->resize(window()->size().boundedTo(room));
             QRect frame = window()->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             window()->move(frame.topLeft());
