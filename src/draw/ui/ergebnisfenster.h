@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/logic/tischdatei.h"
+#include "draw/ui/leistengruppe.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -10,12 +11,13 @@
 
 class QFrame;
 class QPushButton;
+class QShortcut;
 class Tischbild;
 struct Ziehungsergebnis;
 
 // A player's name at one place of a table. The text stays the stored name; on screen it is
 // drawn on a small name plate, cut with "…" where the room ends (the full name is the tool
-// tip). Empty places are hidden.
+// tip), or, broken into lines, whole. Empty places are hidden.
 class NamensLabel : public QLabel
 {
     Q_OBJECT
@@ -23,7 +25,12 @@ public:
     NamensLabel(const QString& ort, QWidget* parent);
 
     void setName(const QString& name);
-    // The text as drawn, after cutting to the label's width.
+    // Whether the name is broken into lines at the label's width instead of cut.
+    void setUmbruch(bool an);
+    bool umbruch() const { return m_umbruch; }
+    // The lines as drawn: one, cut to the label's width, or the name broken into lines.
+    QStringList sichtbareZeilen() const;
+    // The text as drawn, its lines joined.
     QString sichtbarerText() const;
     // The width the plate takes for the whole name.
     int volleBreite() const;
@@ -33,6 +40,7 @@ protected:
 
 private:
     QString m_ort; // "Tisch 1, oben links"
+    bool m_umbruch = false;
 };
 
 // Where a table sits in the window design and the names of its controls.
@@ -57,8 +65,9 @@ struct FensterEntwurf {
 
 // A result window: the seating of the last draw for its table count, one picture per table
 // with the names around it, and the bar with "Beenden", "Spieler neu mischen." and
-// "Namen löschen". It fills the work area; the tables keep the proportions of the design on
-// any size.
+// "Namen löschen", right of them "Drucken" and "Großanzeige". It fills the work area; the
+// tables keep the proportions of the design on any size. The large display (F11) fills the
+// screen with the tables and names alone, for a projector or a TV.
 class Ergebnisfenster : public QDialog
 {
     Q_OBJECT
@@ -73,10 +82,21 @@ public:
     // What the labels show, as names per place.
     Tischbelegung angezeigteBelegung() const;
 
+    // The bottom bar; a command added here joins "Drucken" and "Großanzeige" right of the
+    // three buttons of the design.
+    QWidget* leiste() const;
+    void leistenbefehlHinzufuegen(QWidget* element);
+
+    bool grossanzeige() const { return m_grossanzeige; }
+    // Full screen without the bar, every name at least 1/25 of the window's height.
+    void grossanzeigeSetzen(bool an);
+
 public Q_SLOTS:
     void Button1Click(); // "Beenden"
     void Button2Click(); // "Spieler neu mischen."
     void Button3Click(); // "Namen löschen"
+    void druckenKlick();
+    void grossanzeigeUmschalten();
 
 protected:
     Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent);
@@ -98,6 +118,7 @@ private:
     void namenZeigen(const Tischbelegung& belegung);
     void ziehungBeendet(const Ziehungsergebnis& ergebnis);
     void anordnen();
+    void grossAnordnen();
     void buttonsPlatzieren();
     void titelFaerben(QLabel& titel) const;
     void namenszeileLegen(const Tisch& tisch, bool oben, QRect zeile);
@@ -109,6 +130,12 @@ private:
     QPushButton* m_beenden = nullptr;
     QPushButton* m_mischen = nullptr;
     QPushButton* m_loeschen = nullptr;
+    QPushButton* m_drucken = nullptr;
+    QPushButton* m_gross = nullptr;
+    Leistengruppe m_gruppe;           // the commands right of the three buttons
+    QShortcut* m_grossEnde = nullptr; // Escape, only in the large display
+    bool m_grossanzeige = false;
+    Qt::WindowStates m_vorGross;
 };
 
 // 2 tables.
