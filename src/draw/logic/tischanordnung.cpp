@@ -29,6 +29,36 @@ struct Seite {
     int zeilen = 0;
 };
 
+// How two names of one side share the width `frei`: half each, unless another share needs
+// fewer lines for the longer of them (a long name beside a short one). Neither gets less
+// than a fifth.
+QList<int> zweiBreiten(const QString& links, const QString& rechts, const QFont& schrift, int frei,
+                       const Anordnungswunsch& wunsch)
+{
+    auto zeilen = [&](int breiteLinks) {
+        const int l = int(namenszeilen(links, schrift, breiteLinks - 2 * wunsch.innenRand).size());
+        const int r =
+            int(namenszeilen(rechts, schrift, frei - breiteLinks - 2 * wunsch.innenRand).size());
+        return std::max(l, r);
+    };
+    const int haelfte = frei / 2;
+    int beste = haelfte;
+    int wenigste = zeilen(haelfte);
+    if (wenigste <= 1)
+        return {haelfte, frei - haelfte};
+    const int schritt = std::max(2, frei / 60);
+    for (int abweichung = schritt; abweichung <= haelfte - frei / 5; abweichung += schritt) {
+        for (const int breite : {haelfte - abweichung, haelfte + abweichung}) {
+            const int n = zeilen(breite);
+            if (n < wenigste) {
+                wenigste = n;
+                beste = breite;
+            }
+        }
+    }
+    return {beste, frei - beste};
+}
+
 Seite seiteLegen(const Tischbelegung& belegung, int tisch, bool oben, const QFont& schrift,
                  int spaltenBreite, const Anordnungswunsch& wunsch)
 {
@@ -41,16 +71,22 @@ Seite seiteLegen(const Tischbelegung& belegung, int tisch, bool oben, const QFon
     const int anzahl = int(belegt.size());
     if (anzahl == 0)
         return seite;
-    const int breite = std::max(1, (spaltenBreite - (anzahl - 1) * wunsch.abstand) / anzahl);
+    const int frei = spaltenBreite - (anzahl - 1) * wunsch.abstand;
+    QList<int> breiten(anzahl, std::max(1, frei / anzahl));
+    if (anzahl == 2)
+        breiten = zweiBreiten(belegung.name(tisch, belegt.at(0)),
+                              belegung.name(tisch, belegt.at(1)), schrift, frei, wunsch);
+    int x = 0;
     for (int i = 0; i < anzahl; ++i) {
         NamensFeld feld;
         feld.sitz = {tisch, belegt.at(i)};
         feld.zeilen = namenszeilen(belegung.name(tisch, belegt.at(i)), schrift,
-                                   breite - 2 * wunsch.innenRand);
-        feld.feld = QRect(i * (breite + wunsch.abstand), 0, breite, 0);
+                                   breiten.at(i) - 2 * wunsch.innenRand);
+        feld.feld = QRect(x, 0, breiten.at(i), 0);
         feld.ausrichtung = ausrichtungVon(belegt.at(i));
         seite.zeilen = std::max(seite.zeilen, int(feld.zeilen.size()));
         seite.felder.append(feld);
+        x += breiten.at(i) + wunsch.abstand;
     }
     return seite;
 }
@@ -192,13 +228,21 @@ QList<int> tischreihen(int tische)
 Tischanordnung tischeAnordnen(const Tischbelegung& belegung, const QRect& flaeche,
                               const Anordnungswunsch& wunsch)
 {
-    const int groesste = std::max(wunsch.groesstePixel, wunsch.kleinstePixel);
-    for (int pixel = groesste; pixel >= kKleinsteNotgroesse; --pixel) {
-        Tischanordnung anordnung = anordnenMit(belegung, flaeche, wunsch, pixel);
-        if (anordnung.passt || pixel == kKleinsteNotgroesse) {
-            anordnung.passt = anordnung.passt && pixel >= wunsch.kleinstePixel;
-            return anordnung;
+    // Larger names need more room: the largest size that fits is looked for by halving.
+    int passend = 0;
+    int unten = kKleinsteNotgroesse;
+    int oben = std::max({wunsch.groesstePixel, wunsch.kleinstePixel, kKleinsteNotgroesse});
+    while (unten <= oben) {
+        const int mitte = (unten + oben) / 2;
+        if (anordnenMit(belegung, flaeche, wunsch, mitte).passt) {
+            passend = mitte;
+            unten = mitte + 1;
+        } else {
+            oben = mitte - 1;
         }
     }
-    return anordnenMit(belegung, flaeche, wunsch, kKleinsteNotgroesse);
+    Tischanordnung anordnung =
+        anordnenMit(belegung, flaeche, wunsch, std::max(passend, kKleinsteNotgroesse));
+    anordnung.passt = anordnung.passt && anordnung.namensPixel >= wunsch.kleinstePixel;
+    return anordnung;
 }

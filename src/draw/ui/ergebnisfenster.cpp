@@ -541,7 +541,18 @@ void Ergebnisfenster::grossAnordnen()
     wunsch.titel = !m_entwurf.behaelter;
     wunsch.innenRand = kPlakettenRand;
     wunsch.abstand = std::max(6, hoehe / 120);
-    const Tischanordnung anordnung = tischeAnordnen(angezeigteBelegung(), bereich, wunsch);
+    Tischanordnung anordnung = tischeAnordnen(angezeigteBelegung(), bereich, wunsch);
+    if (!anordnung.passt && wunsch.titel) {
+        // Short of room the captions give way; the pictures then carry the numbers.
+        wunsch.titel = false;
+        anordnung = tischeAnordnen(angezeigteBelegung(), bereich, wunsch);
+    }
+    for (int t = 0; t < m_tische.size(); ++t) {
+        const Tisch& tisch = m_tische.at(t);
+        if (tisch.titel)
+            tisch.titel->setVisible(wunsch.titel);
+        tisch.bild->setTischnummer(wunsch.titel && !m_entwurf.behaelter ? 0 : t + 1);
+    }
 
     const QFont schrift = namensSchrift(anordnung.namensPixel);
     for (const Tisch& tisch : std::as_const(m_tische))
@@ -551,7 +562,7 @@ void Ergebnisfenster::grossAnordnen()
         const Tisch& tisch = m_tische.at(feld.nummer - 1);
         tisch.panel->setGeometry(feld.tisch);
         tisch.bild->setGeometry(QRect(QPoint(0, 0), feld.tisch.size()));
-        if (tisch.titel) {
+        if (tisch.titel && wunsch.titel) {
             tisch.titel->setFont(titelSchrift(anordnung.namensPixel));
             tisch.titel->setGeometry(feld.titel);
         }
@@ -578,6 +589,12 @@ void Ergebnisfenster::grossanzeigeSetzen(bool an)
         setWindowState(windowState() | Qt::WindowFullScreen);
     } else {
         setWindowState(m_vorGross);
+        for (int t = 0; t < m_tische.size(); ++t) {
+            const Tisch& tisch = m_tische.at(t);
+            if (tisch.titel)
+                tisch.titel->show();
+            tisch.bild->setTischnummer(m_entwurf.behaelter ? t + 1 : 0);
+        }
     }
     anordnen();
 }
