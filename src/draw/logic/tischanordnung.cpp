@@ -29,29 +29,59 @@ struct Seite {
     int zeilen = 0;
 };
 
-// How two names of one side share the width `frei`: half each, unless another share needs
-// fewer lines for the longer of them (a long name beside a short one). Neither gets less
-// than a fifth.
+// Lines a name takes at a width, and how many of its words are broken inside.
+struct Umbruch {
+    int zeilen = 0;
+    int geteilteWoerter = 0;
+};
+
+int geteilteWoerter(const QStringList& zeilen)
+{
+    int anzahl = 0;
+    for (int i = 0; i + 1 < zeilen.size(); ++i) {
+        const QChar letztes = zeilen.at(i).back();
+        if (!letztes.isSpace() && letztes != QLatin1Char('-'))
+            ++anzahl;
+    }
+    return anzahl;
+}
+
+int geteilteWoerter(const Tischanordnung& anordnung)
+{
+    int anzahl = 0;
+    for (const NamensFeld& feld : anordnung.namen)
+        anzahl += geteilteWoerter(feld.zeilen);
+    return anzahl;
+}
+
+Umbruch umbruch(const QString& name, const QFont& schrift, int breite)
+{
+    const QStringList zeilen = namenszeilen(name, schrift, breite);
+    return {int(zeilen.size()), geteilteWoerter(zeilen)};
+}
+
+// How two names of one side share the width `frei`: the share that needs the fewest lines
+// for the longer of them (a long name beside a short one), then the one that breaks fewest
+// words inside, then the one closest to half each. Neither gets less than a fifth.
 QList<int> zweiBreiten(const QString& links, const QString& rechts, const QFont& schrift, int frei,
                        const Anordnungswunsch& wunsch)
 {
-    auto zeilen = [&](int breiteLinks) {
-        const int l = int(namenszeilen(links, schrift, breiteLinks - 2 * wunsch.innenRand).size());
-        const int r =
-            int(namenszeilen(rechts, schrift, frei - breiteLinks - 2 * wunsch.innenRand).size());
-        return std::max(l, r);
+    auto bewertung = [&](int breiteLinks) {
+        const Umbruch l = umbruch(links, schrift, breiteLinks - 2 * wunsch.innenRand);
+        const Umbruch r = umbruch(rechts, schrift, frei - breiteLinks - 2 * wunsch.innenRand);
+        return std::pair{std::max(l.zeilen, r.zeilen), l.geteilteWoerter + r.geteilteWoerter};
     };
     const int haelfte = frei / 2;
     int beste = haelfte;
-    int wenigste = zeilen(haelfte);
-    if (wenigste <= 1)
+    auto besteBewertung = bewertung(haelfte);
+    if (besteBewertung == std::pair{1, 0})
         return {haelfte, frei - haelfte};
     const int schritt = std::max(2, frei / 60);
     for (int abweichung = schritt; abweichung <= haelfte - frei / 5; abweichung += schritt) {
         for (const int breite : {haelfte - abweichung, haelfte + abweichung}) {
-            const int n = zeilen(breite);
-            if (n < wenigste) {
-                wenigste = n;
+            const auto b = bewertung(breite);
+            if (b < besteBewertung) {
+                besteBewertung = b;
                 beste = breite;
             }
         }
@@ -243,6 +273,14 @@ Tischanordnung tischeAnordnen(const Tischbelegung& belegung, const QRect& flaech
     }
     Tischanordnung anordnung =
         anordnenMit(belegung, flaeche, wunsch, std::max(passend, kKleinsteNotgroesse));
+    // A little smaller reads better where it breaks fewer words inside.
+    const int bisHoechstens = std::max(wunsch.kleinstePixel, anordnung.namensPixel * 4 / 5);
+    for (int pixel = anordnung.namensPixel - 1;
+         pixel >= bisHoechstens && geteilteWoerter(anordnung) > 0; --pixel) {
+        Tischanordnung kleiner = anordnenMit(belegung, flaeche, wunsch, pixel);
+        if (kleiner.passt && geteilteWoerter(kleiner) < geteilteWoerter(anordnung))
+            anordnung = kleiner;
+    }
     anordnung.passt = anordnung.passt && anordnung.namensPixel >= wunsch.kleinstePixel;
     return anordnung;
 }
