@@ -87,6 +87,7 @@ int main(int argc, char* argv[])
         namen << QString::fromUtf8(name);
     auswahlSchreiben(auswahldatei2(), namen);
     personen_zuweisen(6);
+    setTischdruck(tischbelegungDrucken);
     ergebnisfensterAnlegen(nullptr);
 
     int ergebnis = 1;

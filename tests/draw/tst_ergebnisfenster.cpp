@@ -104,6 +104,7 @@ class TestErgebnisfenster : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { setTischdruck(tischbelegungDrucken); }
     void everyControlOfTheDesign_data();
     void everyControlOfTheDesign();
     void fillsTheWorkAreaWithButtonsByTheFormula_data();

@@ -10,7 +10,6 @@
 #include "platform/ui/messages.h"
 #include "platform/ui/modal.h"
 #include "platform/ui/placement.h"
-#include "printing/ui/tischdruckfenster.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -210,6 +209,12 @@ QFont titelSchrift(int pixel)
     return schrift;
 }
 
+Tischdruck& tischdruck()
+{
+    static Tischdruck druck;
+    return druck;
+}
+
 std::array<QPointer<Ergebnisfenster>, kMaxTische + 1>& fensterListe()
 {
     static std::array<QPointer<Ergebnisfenster>, kMaxTische + 1> liste;
@@ -345,6 +350,7 @@ Ergebnisfenster::Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent)
     m_drucken->setToolTip(QStringLiteral("Die Tischbelegung drucken oder als PDF speichern"));
     m_gross->setToolTip(
         QStringLiteral("Die Tische bildschirmfüllend zeigen (F11, zurück mit F11 oder Esc)"));
+    m_drucken->setEnabled(bool(tischdruck()));
     m_gruppe.hinzufuegen(m_drucken);
     m_gruppe.hinzufuegen(m_gross);
     connect(m_drucken, &QPushButton::clicked, this, &Ergebnisfenster::druckenKlick);
@@ -791,9 +797,20 @@ void Ergebnisfenster::Button3Click()
 
 void Ergebnisfenster::druckenKlick()
 {
+    if (!tischdruck())
+        return;
     const Tischbelegung belegung = angezeigteBelegung();
-    tischbelegungDrucken(this, belegung,
-                         istDoppelbelegung(belegung, Optionen.Spielmodus == kDoppel));
+    tischdruck()(this, belegung, istDoppelbelegung(belegung, Optionen.Spielmodus == kDoppel));
+}
+
+void setTischdruck(Tischdruck druck)
+{
+    tischdruck() = std::move(druck);
+    for (const QPointer<Ergebnisfenster>& fenster : fensterListe())
+        if (QPushButton* knopf =
+                fenster ? fenster->findChild<QPushButton*>(QStringLiteral("druckenButton"))
+                        : nullptr)
+            knopf->setEnabled(bool(tischdruck()));
 }
 
 TForm8::TForm8(QWidget* parent) : Ergebnisfenster(kEntwurf8, parent) {}

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QList>
 #include <array>
+#include <functional>
 #include <span>
 
 class QFrame;
@@ -177,6 +178,13 @@ class TForm66 : public Ergebnisfenster
 public:
     explicit TForm66(QWidget* parent = nullptr);
 };
+
+// What "Drucken" of the result windows does with the seating shown and whether it is one of
+// doubles. The print window belongs to the printing subsystem, which builds on the draw
+// itself, so the program hands it in at start; until then the button is disabled.
+using Tischdruck =
+    std::function<void(QWidget* fenster, const Tischbelegung& belegung, bool doppel)>;
+void setTischdruck(Tischdruck druck);
 
 // Creates the five result windows once at start, owned by `eltern` (the main window).
 void ergebnisfensterAnlegen(QWidget* eltern);
