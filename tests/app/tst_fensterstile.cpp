@@ -284,11 +284,15 @@ void TestFensterstile::initTestCase()
     for (int tische = 2; tische <= 6; ++tische) {
         QVERIFY(personen_zuweisen(tische).gezogen);
         ergebnisfenster(tische)->show();
+        // The work area of the smallest screen the bar is laid out for (this screen is
+        // smaller).
+        ergebnisfenster(tische)->resize(1024, 738);
         m_fenster.append(ergebnisfenster(tische));
     }
 
     gross->show();
     gross->grossanzeigeSetzen(true);
+    gross->resize(1024, 768);
     m_fenster.append(gross);
     auto* seitendruck = new Tischdruckfenster(ergebnisfenster(6)->angezeigteBelegung(), true,
                                               QDate(2026, 12, 10), m_haupt.get());

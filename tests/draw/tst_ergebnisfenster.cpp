@@ -663,14 +663,15 @@ void TestErgebnisfenster::commandsStandRightOfTheButtons_data()
     QTest::addColumn<int>("breite");
     QTest::addColumn<bool>("kaestchen"); // a check box joins the group
     for (int t = kMinTische; t <= kMaxTische; ++t)
-        for (int b : {1024, 1366}) {
+        for (int b : {800, 1024, 1366}) {
             QTest::addRow("%d tables, %d", t, b) << t << b << false;
             QTest::addRow("%d tables, %d, with a check box", t, b) << t << b << true;
         }
 }
 
 // The design's three buttons keep their formula; "Drucken", "Großanzeige" and any command
-// added later stand right of them, whole, apart from each other and inside the bar.
+// added later stand right of them, whole, apart from each other and inside the bar. On a bar
+// narrower than the 1024 pixels of the smallest screen they may move left of the buttons.
 void TestErgebnisfenster::commandsStandRightOfTheButtons()
 {
     QFETCH(int, tische);
@@ -699,16 +700,20 @@ void TestErgebnisfenster::commandsStandRightOfTheButtons()
     QCOMPARE(knopf(*fenster, "grossanzeigeButton")->text(), QStringLiteral("Großanzeige"));
     if (kaestchen)
         gruppe << fenster->leiste()->findChild<QCheckBox*>();
-    int links = b3->geometry().right();
+    const bool linksDavon = gruppe.first()->x() < b1->x();
+    QVERIFY(!linksDavon || breite < 1024);
+    int links = linksDavon ? 0 : b3->geometry().right();
     for (QWidget* w : gruppe) {
         QVERIFY(w->isVisible());
         QVERIFY(!w->accessibleName().isEmpty());
         QVERIFY2(w->x() > links, qPrintable(w->accessibleName()));
-        QVERIFY(w->width() >= wunschbreite(*w)); // the caption is not cut
+        // The caption is not cut; on an 800-pixel bar three commands find no room for that.
+        if (breite >= 1024 || !kaestchen)
+            QVERIFY(w->width() >= wunschbreite(*w));
         QCOMPARE(w->y(), b3->y());
         links = w->geometry().right();
     }
-    QVERIFY(links < fenster->leiste()->width());
+    QVERIFY(links < (linksDavon ? b1->x() : fenster->leiste()->width()));
 }
 
 void TestErgebnisfenster::largeDisplayShowsWholeLargeNames_data()

@@ -36,8 +36,8 @@ constexpr int kEntwurfHoehe = 655;
 constexpr qreal kGroesstesWachstum = 1.6;
 constexpr int kRand = 12;
 constexpr int kPlakettenRand = 6;   // inner margin of a name plate
-constexpr int kGruppenAbstand = 16; // between "Namen löschen" and the commands right of it
-constexpr int kLeistenRand = 8;     // right of the last command
+constexpr int kGruppenAbstand = 16; // between the three buttons and the commands beside them
+constexpr int kLeistenRand = 8;     // at either end of the bar
 
 const char* const kOrte[] = {"oben links",  "oben Mitte",  "oben rechts",
                              "unten links", "unten Mitte", "unten rechts"};
@@ -426,8 +426,11 @@ void Ergebnisfenster::buttonsPlatzieren()
     m_beenden->setGeometry(c - int(std::trunc(1.5 * breite)) - 15, y, breite, hoehe);
     m_mischen->setGeometry(c - breite / 2 - 10, y, breite, hoehe);
     m_loeschen->setGeometry(c + breite / 2 - 5, y, breite, hoehe);
-    m_gruppe.legen(m_loeschen->geometry().right() + 1 + kGruppenAbstand,
-                   m_leiste->width() - kLeistenRand, y, hoehe);
+    // Right of the three buttons; on a bar too narrow for that, left of them.
+    m_gruppe.legen(
+        {{m_loeschen->geometry().right() + 1 + kGruppenAbstand, m_leiste->width() - kLeistenRand},
+         {kLeistenRand, m_beenden->x() - kGruppenAbstand}},
+        y, hoehe);
 }
 
 // Places the tables by the proportions of the design: the tables' centres keep their relative

@@ -50,11 +50,20 @@ int Leistengruppe::gewuenschteBreite() const
     return breite;
 }
 
-void Leistengruppe::legen(int links, int rechts, int y, int hoehe) const
+void Leistengruppe::legen(std::initializer_list<Strecke> strecken, int y, int hoehe) const
 {
     const QList<QWidget*> liste = sichtbare(elemente());
-    if (liste.isEmpty())
+    if (liste.isEmpty() || strecken.size() == 0)
         return;
+    Strecke gewaehlt = *strecken.begin();
+    for (const Strecke& s : strecken) {
+        if (s.rechts - s.links >= gewuenschteBreite()) {
+            gewaehlt = s;
+            break;
+        }
+    }
+    const int links = gewaehlt.links;
+    const int rechts = gewaehlt.rechts;
     const int luecken = (int(liste.size()) - 1) * kAbstand;
     const int wunsch = gewuenschteBreite() - luecken;
     const int platz = std::max(0, rechts - links - luecken);

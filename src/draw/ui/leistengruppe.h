@@ -3,11 +3,13 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <initializer_list>
 
-// Controls that stand side by side at the right end of a bottom bar, right of the bar's own
-// buttons: buttons, check boxes, any widget. Each takes the width its text needs; where the
-// room is short they share it in that proportion, so that they never overlap each other or
-// what stands left of the room.
+// Controls that stand side by side in a free stretch of a bottom bar, such as right of the
+// bar's own buttons: buttons, check boxes, any widget. Each takes the width its text needs;
+// they go into the first stretch offered where they fit whole, right-aligned in it. Where
+// none is wide enough they share the first in proportion to their wishes, so that they never
+// overlap each other or what stands beside the stretch.
 class Leistengruppe
 {
 public:
@@ -19,8 +21,14 @@ public:
     // The width the visible controls want together, gaps included.
     int gewuenschteBreite() const;
 
-    // Lays the visible controls out right-aligned within [links, rechts) at `y`, `hoehe` high.
-    void legen(int links, int rechts, int y, int hoehe) const;
+    // A stretch of the bar from `links` to before `rechts`.
+    struct Strecke {
+        int links = 0;
+        int rechts = 0;
+    };
+    // Lays the visible controls out in the first of `strecken` that holds them whole (or,
+    // shrunk, in the first one) at `y`, `hoehe` high.
+    void legen(std::initializer_list<Strecke> strecken, int y, int hoehe) const;
 
 private:
     QList<QPointer<QWidget>> m_elemente;
