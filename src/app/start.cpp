@@ -20,6 +20,7 @@
 #include "players/ui/ausgewaehltespieler.h"
 #include "players/ui/auswahldialog.h"
 #include "printing/ui/druckfenster.h"
+#include "printing/ui/tischdruckfenster.h"
 
 #include <QListWidget>
 
@@ -35,6 +36,7 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
     auto* DualListDlg = new TDualListDlg(&Form1);
     auto* Form3 = new TForm3(&Form1);
     auto* Farbe = new TFarbe(&Form1);
+    setTischdruck(tischbelegungDrucken);
     ergebnisfensterAnlegen(&Form1);
     auto* Datensicherung = new TDatensicherung(&Form1);
 

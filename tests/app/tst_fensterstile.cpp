@@ -19,6 +19,7 @@
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
 #include "printing/ui/druckfenster.h"
+#include "printing/ui/tischdruckfenster.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -276,13 +277,27 @@ void TestFensterstile::initTestCase()
     farbe->anzeigen();
     m_fenster.append(farbe);
 
+    // A second 6-table window shows the large display.
+    auto* gross = new TForm66(m_haupt.get());
     platform::setRandSeed(4711);
     Optionen.Spielmodus = kDoppel;
     for (int tische = 2; tische <= 6; ++tische) {
         QVERIFY(personen_zuweisen(tische).gezogen);
         ergebnisfenster(tische)->show();
+        // The work area of the smallest screen the bar is laid out for (this screen is
+        // smaller).
+        ergebnisfenster(tische)->resize(1024, 738);
         m_fenster.append(ergebnisfenster(tische));
     }
+
+    gross->show();
+    gross->grossanzeigeSetzen(true);
+    gross->resize(1024, 768);
+    m_fenster.append(gross);
+    auto* seitendruck = new Tischdruckfenster(ergebnisfenster(6)->angezeigteBelegung(), true,
+                                              QDate(2026, 12, 10), m_haupt.get());
+    seitendruck->show();
+    m_fenster.append(seitendruck);
 
     auto* sicherung = m_haupt->findChild<TDatensicherung*>();
     sicherung->show();

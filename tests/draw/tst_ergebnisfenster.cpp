@@ -8,15 +8,24 @@
 #include "draw/logic/pool.h"
 #include "draw/logic/ziehung.h"
 #include "draw/ui/ergebnisfenster.h"
+#include "draw/ui/tischbild.h"
 #include "platform/base/random.h"
+#include "printing/logic/seitenaufnahme.h"
+#include "printing/logic/tischseite.h"
+#include "printing/ui/drucker.h"
+#include "printing/ui/nicepreview.h"
+#include "printing/ui/tischdruckfenster.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 #include <cmath>
 #include <memory>
@@ -95,6 +104,7 @@ class TestErgebnisfenster : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { setTischdruck(tischbelegungDrucken); }
     void everyControlOfTheDesign_data();
     void everyControlOfTheDesign();
     void fillsTheWorkAreaWithButtonsByTheFormula_data();
@@ -116,6 +126,12 @@ private Q_SLOTS:
     void escapeLeavesTheWindowOpen_data();
     void escapeLeavesTheWindowOpen();
     void redrawWithoutSelectionKeepsTheStoredSeating();
+    void commandsStandRightOfTheButtons_data();
+    void commandsStandRightOfTheButtons();
+    void largeDisplayShowsWholeLargeNames_data();
+    void largeDisplayShowsWholeLargeNames();
+    void printCommandShowsThePageAndWritesIt_data();
+    void printCommandShowsThePageAndWritesIt();
 };
 
 void TestErgebnisfenster::everyControlOfTheDesign_data()
@@ -612,6 +628,7 @@ void TestErgebnisfenster::escapeLeavesTheWindowOpen()
         ziel->setFocus();
         QTest::keyClick(ziel, Qt::Key_Escape);
         QVERIFY(fenster->isVisible());
+        QVERIFY(!fenster->grossanzeige());
         QCOMPARE(fenster->angezeigteBelegung(), gezeigt);
         QCOMPARE(panel5.zustand, 0);
     }
@@ -645,6 +662,247 @@ void TestErgebnisfenster::redrawWithoutSelectionKeepsTheStoredSeating()
     QCOMPARE(readFileBytes(tischdateiPfad(3)), gespeichert);
     QCOMPARE(fenster->angezeigteBelegung(), gezeigt);
     QVERIFY(fenster->isVisible());
+}
+
+void TestErgebnisfenster::commandsStandRightOfTheButtons_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<int>("breite");
+    QTest::addColumn<bool>("kaestchen"); // a check box joins the group
+    for (int t = kMinTische; t <= kMaxTische; ++t)
+        for (int b : {800, 1024, 1366}) {
+            QTest::addRow("%d tables, %d", t, b) << t << b << false;
+            QTest::addRow("%d tables, %d, with a check box", t, b) << t << b << true;
+        }
+}
+
+// The design's three buttons keep their formula; "Drucken", "Großanzeige" and any command
+// added later stand right of them, whole, apart from each other and inside the bar. On a bar
+// narrower than the 1024 pixels of the smallest screen they may move left of the buttons.
+void TestErgebnisfenster::commandsStandRightOfTheButtons()
+{
+    QFETCH(int, tische);
+    QFETCH(int, breite);
+    QFETCH(bool, kaestchen);
+    auto fenster = fensterFuer(tische);
+    fenster->show();
+    if (kaestchen) {
+        auto* box = new QCheckBox(QStringLiteral("Neue Partner"));
+        box->setAccessibleName(box->text());
+        fenster->leistenbefehlHinzufuegen(box);
+        QCOMPARE(box->parentWidget(), fenster->leiste());
+    }
+    fenster->resize(breite, 738);
+    auto* b1 = knopf(*fenster, "Button1");
+    auto* b2 = knopf(*fenster, "Button2");
+    auto* b3 = knopf(*fenster, "Button3");
+    const int w = b1->width();
+    const int c = breite / 2;
+    QCOMPARE(b1->x(), c - int(std::trunc(1.5 * w)) - 15);
+    QCOMPARE(b2->x(), c - w / 2 - 10);
+    QCOMPARE(b3->x(), c + w / 2 - 5);
+
+    QList<QWidget*> gruppe{knopf(*fenster, "druckenButton"), knopf(*fenster, "grossanzeigeButton")};
+    QCOMPARE(knopf(*fenster, "druckenButton")->text(), QStringLiteral("Drucken"));
+    QCOMPARE(knopf(*fenster, "grossanzeigeButton")->text(), QStringLiteral("Großanzeige"));
+    if (kaestchen)
+        gruppe << fenster->leiste()->findChild<QCheckBox*>();
+    const bool linksDavon = gruppe.first()->x() < b1->x();
+    QVERIFY(!linksDavon || breite < 1024);
+    int links = linksDavon ? 0 : b3->geometry().right();
+    for (QWidget* w : gruppe) {
+        QVERIFY(w->isVisible());
+        QVERIFY(!w->accessibleName().isEmpty());
+        QVERIFY2(w->x() > links, qPrintable(w->accessibleName()));
+        // The caption is not cut; on an 800-pixel bar three commands find no room for that.
+        if (breite >= 1024 || !kaestchen)
+            QVERIFY(w->width() >= wunschbreite(*w));
+        QCOMPARE(w->y(), b3->y());
+        links = w->geometry().right();
+    }
+    QVERIFY(links < (linksDavon ? b1->x() : fenster->leiste()->width()));
+}
+
+void TestErgebnisfenster::largeDisplayShowsWholeLargeNames_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<int>("spielmodus");
+    QTest::addColumn<QSize>("groesse");
+    for (const QSize g : {QSize(1024, 768), QSize(1920, 1080)}) {
+        const QByteArray s = QByteArray::number(g.width()) + "x" + QByteArray::number(g.height());
+        for (int t = kMinTische; t <= kMaxTische; ++t) {
+            QTest::addRow("%d tables doubles %s", t, s.constData()) << t << kDoppel << g;
+            QTest::addRow("%d tables singles %s", t, s.constData()) << t << kEinzel << g;
+        }
+        QTest::addRow("empty %s", s.constData()) << 6 << -1 << g;
+    }
+}
+
+// F11 fills the screen with the tables alone: every name at least 1/25 of the height, whole
+// (the one of 50 characters too), nothing overlapping; F11 or Escape return.
+void TestErgebnisfenster::largeDisplayShowsWholeLargeNames()
+{
+    QFETCH(int, tische);
+    QFETCH(int, spielmodus);
+    QFETCH(QSize, groesse);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(spielmodus < 0 ? kDoppel : spielmodus);
+    auto fenster = fensterFuer(tische);
+    if (spielmodus >= 0) {
+        QStringList namen{QStringLiteral("Anna Schulze"), QStringLiteral("Hans-Jürgen Lehmann"),
+                          QStringLiteral("Carla Wagner-Hoffmann"), QStringLiteral("Ines Koç")};
+        const int anzahl = (spielmodus == kDoppel ? 4 : 2) * tische;
+        while (namen.size() < anzahl)
+            namen << QStringLiteral("Spieler %1").arg(namen.size() + 1);
+        namen[1] = QStringLiteral("Maximilian Alexander Freiherr von Kickerhausen-Wei");
+        QCOMPARE(namen.at(1).size(), 50);
+        auswahlVon(namen.mid(0, anzahl));
+        personen_zuweisen(tische);
+    }
+    fenster->show();
+    fenster->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+    const Tischbelegung gezeigt = fenster->angezeigteBelegung();
+
+    QTest::keyClick(fenster.get(), Qt::Key_F11);
+    QVERIFY(fenster->grossanzeige());
+    QVERIFY(fenster->windowState() & Qt::WindowFullScreen);
+    QVERIFY(!fenster->leiste()->isVisible());
+    fenster->resize(groesse); // the screen of the projector or TV
+    QCOMPARE(fenster->size(), groesse);
+
+    const int kleinste = int(std::ceil(groesse.height() / 25.0));
+    QList<QRect> belegt;
+    QStringList wer;
+    int namen = 0;
+    for (int t = 1; t <= tische; ++t) {
+        for (int p = 0; p < kPlaetzeJeTisch; ++p) {
+            auto* label = static_cast<NamensLabel*>(fenster->namensLabel(t, Platz(p)));
+            const QString name = label->text().trimmed();
+            if (name.isEmpty())
+                continue;
+            ++namen;
+            QVERIFY(label->isVisible());
+            QVERIFY2(label->font().pixelSize() >= kleinste, qPrintable(name));
+            QCOMPARE(label->sichtbarerText(), name);
+            QVERIFY(label->height() >=
+                    label->sichtbareZeilen().size() * label->fontMetrics().lineSpacing());
+            for (const QString& zeile : label->sichtbareZeilen())
+                QVERIFY(label->fontMetrics().horizontalAdvance(zeile.trimmed()) <= label->width());
+            belegt << QRect(label->mapTo(fenster.get(), QPoint()), label->size());
+            wer << name;
+        }
+    }
+    QCOMPARE(namen, spielmodus < 0 ? 0 : (spielmodus == kDoppel ? 4 : 2) * tische);
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        const bool tischOderTitel = qobject_cast<Tischbild*>(w) ||
+                                    (qobject_cast<QLabel*>(w) && !qobject_cast<NamensLabel*>(w));
+        if (tischOderTitel && w->isVisible()) {
+            belegt << QRect(w->mapTo(fenster.get(), QPoint()), w->size());
+            wer << w->objectName();
+        }
+    }
+    for (int i = 0; i < belegt.size(); ++i) {
+        QVERIFY2(fenster->rect().contains(belegt.at(i)), qPrintable(wer.at(i)));
+        for (int j = i + 1; j < belegt.size(); ++j)
+            QVERIFY2(!belegt.at(i).intersects(belegt.at(j)),
+                     qPrintable(wer.at(i) + QStringLiteral(" overlaps ") + wer.at(j)));
+    }
+
+    QTest::keyClick(fenster.get(), Qt::Key_F11);
+    QVERIFY(!fenster->grossanzeige());
+    QVERIFY(!(fenster->windowState() & Qt::WindowFullScreen));
+    QVERIFY(fenster->leiste()->isVisible());
+    QTest::mouseClick(knopf(*fenster, "grossanzeigeButton"), Qt::LeftButton);
+    QVERIFY(fenster->grossanzeige());
+    QTest::keyClick(fenster.get(), Qt::Key_Escape);
+    QVERIFY(!fenster->grossanzeige());
+    QVERIFY(fenster->isVisible());
+    QVERIFY(fenster->leiste()->isVisible());
+    QCOMPARE(fenster->angezeigteBelegung(), gezeigt);
+    QVERIFY(messages.texts().isEmpty());
+}
+
+void TestErgebnisfenster::printCommandShowsThePageAndWritesIt_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::addColumn<bool>("gezogen");
+    for (int t = kMinTische; t <= kMaxTische; ++t)
+        QTest::addRow("%d tables", t) << t << true;
+    QTest::addRow("empty") << 4 << false;
+}
+
+// "Drucken" in every result window: the print window opens modally over it with the page of
+// the seating shown; "Als PDF speichern" writes the page under the proposed name, and so does
+// "Drucken" where there is no printer; the printer keeps its own page for the next job.
+void TestErgebnisfenster::printCommandShowsThePageAndWritesIt()
+{
+    QFETCH(int, tische);
+    QFETCH(bool, gezogen);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    FixedClock uhr(QDateTime(QDate(2026, 12, 10), QTime(20, 0)));
+    vorbereiten(kDoppel);
+    auswahlVon(spieler(4 * tische));
+    auto fenster = fensterFuer(tische);
+    if (gezogen)
+        personen_zuweisen(tische);
+    QCOMPARE(fenster->angezeigteBelegung().istLeer(), !gezogen);
+    fenster->show();
+
+    QStringList vorschlaege;
+    int frage = 0;
+    const PdfDateiFrage vorher = setPdfDateiFrage([&](QWidget*, const QString& vorschlag) {
+        vorschlaege << vorschlag;
+        return folder.file(QStringLiteral("seite%1.pdf").arg(++frage));
+    });
+    QPrinter& drucker = druckerDesLaufs();
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    const bool keinDrucker = keinDruckerEingerichtet(drucker);
+    QStringList seitentexte;
+    int gezeigt = 0;
+    NonBlockingModals modals([&](QDialog& dialog) {
+        auto* druck = qobject_cast<Tischdruckfenster*>(&dialog);
+        QVERIFY(druck);
+        ++gezeigt;
+        QCOMPARE(druck->parentWidget(), fenster.get());
+        QCOMPARE(druck->vorschau()->PageCount(), 1);
+        seitentexte = SeitenAufnahme(druck->vorschau()->seiten().page(0), kA4Quer).alleTexte();
+        QTest::mouseClick(requireChild<QPushButton>(druck, "alsPdfSpeichern"), Qt::LeftButton);
+        if (keinDrucker)
+            QTest::mouseClick(requireChild<QPushButton>(druck, "drucken"), Qt::LeftButton);
+        QTest::mouseClick(requireChild<QPushButton>(druck, "beenden"), Qt::LeftButton);
+        QVERIFY(!druck->isVisible());
+    });
+    QTest::mouseClick(knopf(*fenster, "druckenButton"), Qt::LeftButton);
+    setPdfDateiFrage(vorher);
+
+    QCOMPARE(gezeigt, 1);
+    QVERIFY(messages.texts().isEmpty());
+    QVERIFY(seitentexte.contains(QStringLiteral("%1 Tische").arg(tische)));
+    QVERIFY(seitentexte.contains(QStringLiteral("Doppelspiele")));
+    QVERIFY(seitentexte.contains(QStringLiteral("10.12.2026")));
+    for (int t = 1; t <= tische; ++t) {
+        QVERIFY(seitentexte.contains(QStringLiteral("Tisch %1").arg(t)));
+        for (int p = 0; p < kPlaetzeJeTisch; ++p) {
+            const QString name = fenster->namensLabel(t, Platz(p))->text().trimmed();
+            if (!name.isEmpty())
+                QVERIFY2(seitentexte.contains(name), qPrintable(name));
+        }
+    }
+    QCOMPARE(seitentexte.size(), 4 + tische + (gezogen ? 4 * tische : 0));
+    QCOMPARE(frage, keinDrucker ? 2 : 1);
+    const QString erwartet =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("Tischbelegung_10_12_2026.pdf"));
+    for (const QString& vorschlag : vorschlaege)
+        QCOMPARE(vorschlag, erwartet);
+    for (int i = 1; i <= frage; ++i)
+        QVERIFY(
+            readFileBytes(folder.file(QStringLiteral("seite%1.pdf").arg(i))).startsWith("%PDF"));
+    QCOMPARE(drucker.pageLayout().orientation(), QPageLayout::Portrait);
+    QVERIFY(drucker.outputFileName().isEmpty());
 }
 
 QTEST_MAIN(TestErgebnisfenster)

@@ -1,9 +1,11 @@
 #include "draw/ui/ergebnisfenster.h"
 
 #include "appearance/logic/lesbarkeit.h"
+#include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
 #include "draw/logic/spielabend.h"
+#include "draw/logic/tischanordnung.h"
 #include "draw/logic/ziehung.h"
 #include "draw/ui/tischbild.h"
 #include "platform/ui/messages.h"
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
@@ -34,7 +37,9 @@ constexpr int kEntwurfHoehe = 655;
 // How far the pictures grow on a work area larger than the design.
 constexpr qreal kGroesstesWachstum = 1.6;
 constexpr int kRand = 12;
-constexpr int kPlakettenRand = 6; // inner margin of a name plate
+constexpr int kPlakettenRand = 6;   // inner margin of a name plate
+constexpr int kGruppenAbstand = 16; // between the three buttons and the commands beside them
+constexpr int kLeistenRand = 8;     // at either end of the bar
 
 // Below this share of the design area the pictures shrink with the window (small screens such
 // as 1024 x 600), so that the name rows of neighbouring tables keep clear of each other.
@@ -218,6 +223,12 @@ QFont titelSchrift(int pixel)
     return schrift;
 }
 
+Tischdruck& tischdruck()
+{
+    static Tischdruck druck;
+    return druck;
+}
+
 std::array<QPointer<Ergebnisfenster>, kMaxTische + 1>& fensterListe()
 {
     static std::array<QPointer<Ergebnisfenster>, kMaxTische + 1> liste;
@@ -244,27 +255,45 @@ void NamensLabel::setName(const QString& name)
     update();
 }
 
+void NamensLabel::setUmbruch(bool an)
+{
+    if (m_umbruch == an)
+        return;
+    m_umbruch = an;
+    update();
+}
+
 int NamensLabel::volleBreite() const
 {
     // A few pixels more than the text, so that rounding never cuts a name that fits.
     return fontMetrics().horizontalAdvance(text().trimmed()) + 2 * kPlakettenRand + 4;
 }
 
+QStringList NamensLabel::sichtbareZeilen() const
+{
+    const int breite = std::max(0, width() - 2 * kPlakettenRand);
+    if (m_umbruch)
+        return namenszeilen(text(), font(), breite);
+    const QString zeile = fontMetrics().elidedText(text().trimmed(), Qt::ElideRight, breite);
+    return zeile.isEmpty() ? QStringList() : QStringList{zeile};
+}
+
 QString NamensLabel::sichtbarerText() const
 {
-    return fontMetrics().elidedText(text().trimmed(), Qt::ElideRight,
-                                    std::max(0, width() - 2 * kPlakettenRand));
+    return sichtbareZeilen().join(QString());
 }
 
 void NamensLabel::paintEvent(QPaintEvent*)
 {
-    const QString sichtbar = sichtbarerText();
-    if (sichtbar.isEmpty())
+    const QStringList zeilen = sichtbareZeilen();
+    if (zeilen.isEmpty())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int breite =
-        std::min(width(), fontMetrics().horizontalAdvance(sichtbar) + 2 * kPlakettenRand);
+    int textBreite = 0;
+    for (const QString& zeile : zeilen)
+        textBreite = std::max(textBreite, fontMetrics().horizontalAdvance(zeile.trimmed()));
+    const int breite = std::min(width(), textBreite + 2 * kPlakettenRand);
     int links = 0;
     if (alignment() & Qt::AlignRight)
         links = width() - breite;
@@ -275,7 +304,16 @@ void NamensLabel::paintEvent(QPaintEvent*)
     painter.setBrush(QColor(0xff, 0xfd, 0xf4, 240));
     painter.drawRoundedRect(plakette, 5, 5);
     painter.setPen(Qt::black);
-    painter.drawText(plakette, Qt::AlignCenter, sichtbar);
+    const int zeilenhoehe = fontMetrics().lineSpacing();
+    qreal y = (height() - zeilenhoehe * qreal(zeilen.size())) / 2;
+    if (zeilen.size() == 1)
+        y = plakette.top();
+    const qreal hoehe = zeilen.size() == 1 ? plakette.height() : zeilenhoehe;
+    for (const QString& zeile : zeilen) {
+        painter.drawText(QRectF(plakette.left(), y, plakette.width(), hoehe), Qt::AlignCenter,
+                         zeile.trimmed());
+        y += zeilenhoehe;
+    }
 }
 
 // ---- Ergebnisfenster -------------------------------------------------------------------------
@@ -327,6 +365,24 @@ Ergebnisfenster::Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent)
     m_neuePartner->setToolTip(QStringLiteral("Beim Mischen bekommt niemand einen Partner, mit dem "
                                              "er heute schon zusammen gespielt hat"));
     connect(m_neuePartner, &QCheckBox::clicked, this, &Ergebnisfenster::CheckBox1Click);
+
+    m_drucken = knopf("druckenButton", QStringLiteral("Drucken"));
+    m_gross = knopf("grossanzeigeButton", QStringLiteral("Großanzeige"));
+    m_drucken->setToolTip(QStringLiteral("Die Tischbelegung drucken oder als PDF speichern"));
+    m_gross->setToolTip(
+        QStringLiteral("Die Tische bildschirmfüllend zeigen (F11, zurück mit F11 oder Esc)"));
+    m_drucken->setEnabled(bool(tischdruck()));
+    m_gruppe.hinzufuegen(m_drucken);
+    m_gruppe.hinzufuegen(m_gross);
+    m_gruppe.hinzufuegen(m_neuePartner);
+    connect(m_drucken, &QPushButton::clicked, this, &Ergebnisfenster::druckenKlick);
+    connect(m_gross, &QPushButton::clicked, this, &Ergebnisfenster::grossanzeigeUmschalten);
+    auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(f11, &QShortcut::activated, this, &Ergebnisfenster::grossanzeigeUmschalten);
+    // Escape does nothing in the window, except that it ends the large display.
+    m_grossEnde = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_grossEnde->setEnabled(false);
+    connect(m_grossEnde, &QShortcut::activated, this, [this] { grossanzeigeSetzen(false); });
 
     connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet, this,
             &Ergebnisfenster::ziehungBeendet);
@@ -392,16 +448,11 @@ void Ergebnisfenster::buttonsPlatzieren()
     m_beenden->setGeometry(c - int(std::trunc(1.5 * breite)) - 15, y, breite, hoehe);
     m_mischen->setGeometry(c - breite / 2 - 10, y, breite, hoehe);
     m_loeschen->setGeometry(c + breite / 2 - 5, y, breite, hoehe);
-    neuePartnerPlatzieren();
-}
-
-// Right of "Namen löschen", a little apart from the three centred buttons.
-void Ergebnisfenster::neuePartnerPlatzieren()
-{
-    const QSize groesse = m_neuePartner->sizeHint();
-    m_neuePartner->setGeometry(m_loeschen->geometry().right() + 1 + 15,
-                               (m_leiste->height() - groesse.height()) / 2, groesse.width(),
-                               groesse.height());
+    // Right of the three buttons; on a bar too narrow for that, left of them.
+    m_gruppe.legen(
+        {{m_loeschen->geometry().right() + 1 + kGruppenAbstand, m_leiste->width() - kLeistenRand},
+         {kLeistenRand, m_beenden->x() - kGruppenAbstand}},
+        y, hoehe);
 }
 
 // Places the tables by the proportions of the design: the tables' centres keep their relative
@@ -412,6 +463,10 @@ void Ergebnisfenster::anordnen()
 {
     if (!m_leiste)
         return;
+    if (m_grossanzeige) {
+        grossAnordnen();
+        return;
+    }
     const int leiste = m_entwurf.leistenHoehe;
     m_leiste->setGeometry(0, height() - leiste, width(), leiste);
     buttonsPlatzieren();
@@ -499,6 +554,86 @@ void Ergebnisfenster::anordnen()
     }
 }
 
+// The large display: the tables spread over the whole window, names as large as the room
+// allows but at least 1/25 of the height, broken into lines rather than cut.
+void Ergebnisfenster::grossAnordnen()
+{
+    QRect bereich = rect();
+    if (m_behaelter)
+        m_behaelter->setGeometry(bereich);
+    bereich.adjust(kRand, kRand, -kRand, -kRand);
+    const int hoehe = height();
+    Anordnungswunsch wunsch;
+    wunsch.namensSchrift = namensSchrift(m_entwurf.namensPixel);
+    wunsch.kleinstePixel = (hoehe + 24) / 25;
+    wunsch.groesstePixel = std::max(wunsch.kleinstePixel, hoehe / 16);
+    wunsch.titelSchrift = titelSchrift(19);
+    wunsch.titel = !m_entwurf.behaelter;
+    wunsch.innenRand = kPlakettenRand;
+    wunsch.abstand = std::max(6, hoehe / 120);
+    Tischanordnung anordnung = tischeAnordnen(angezeigteBelegung(), bereich, wunsch);
+    if (!anordnung.passt && wunsch.titel) {
+        // Short of room the captions give way; the pictures then carry the numbers.
+        wunsch.titel = false;
+        anordnung = tischeAnordnen(angezeigteBelegung(), bereich, wunsch);
+    }
+    for (int t = 0; t < m_tische.size(); ++t) {
+        const Tisch& tisch = m_tische.at(t);
+        if (tisch.titel)
+            tisch.titel->setVisible(wunsch.titel);
+        tisch.bild->setTischnummer(wunsch.titel && !m_entwurf.behaelter ? 0 : t + 1);
+    }
+
+    const QFont schrift = namensSchrift(anordnung.namensPixel);
+    for (const Tisch& tisch : std::as_const(m_tische))
+        for (NamensLabel* label : tisch.namen)
+            label->setFont(schrift);
+    for (const TischFeld& feld : anordnung.tische) {
+        const Tisch& tisch = m_tische.at(feld.nummer - 1);
+        tisch.panel->setGeometry(feld.tisch);
+        tisch.bild->setGeometry(QRect(QPoint(0, 0), feld.tisch.size()));
+        if (tisch.titel && wunsch.titel) {
+            tisch.titel->setFont(titelSchrift(anordnung.namensPixel));
+            tisch.titel->setGeometry(feld.titel);
+        }
+    }
+    for (const NamensFeld& feld : anordnung.namen) {
+        NamensLabel* label = m_tische.at(feld.sitz.tisch - 1).namen[size_t(feld.sitz.platz)];
+        label->setAlignment(feld.ausrichtung | Qt::AlignVCenter);
+        label->setGeometry(feld.feld);
+    }
+}
+
+void Ergebnisfenster::grossanzeigeSetzen(bool an)
+{
+    if (an == m_grossanzeige)
+        return;
+    m_grossanzeige = an;
+    m_grossEnde->setEnabled(an);
+    m_leiste->setVisible(!an);
+    for (const Tisch& tisch : std::as_const(m_tische))
+        for (NamensLabel* label : tisch.namen)
+            label->setUmbruch(an);
+    if (an) {
+        m_vorGross = windowState();
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(m_vorGross);
+        for (int t = 0; t < m_tische.size(); ++t) {
+            const Tisch& tisch = m_tische.at(t);
+            if (tisch.titel)
+                tisch.titel->show();
+            tisch.bild->setTischnummer(m_entwurf.behaelter ? t + 1 : 0);
+        }
+    }
+    anordnen();
+}
+
+void Ergebnisfenster::grossanzeigeUmschalten()
+{
+    grossanzeigeSetzen(!m_grossanzeige);
+}
+
 // The names of one side share its row in the order left, centre, right. Each name gets the
 // width it needs while the row has room; when it has not, the short names keep theirs and the
 // long ones share the rest equally (and are cut with "…"). The centre name stays as close to
@@ -562,6 +697,19 @@ QLabel* Ergebnisfenster::namensLabel(int tisch, Platz platz) const
     return m_tische.at(tisch - 1).namen[size_t(platz)];
 }
 
+QWidget* Ergebnisfenster::leiste() const
+{
+    return m_leiste;
+}
+
+void Ergebnisfenster::leistenbefehlHinzufuegen(QWidget* element)
+{
+    element->setParent(m_leiste);
+    m_gruppe.hinzufuegen(element);
+    element->show();
+    buttonsPlatzieren();
+}
+
 Tischbelegung Ergebnisfenster::angezeigteBelegung() const
 {
     Tischbelegung belegung(tische());
@@ -595,6 +743,7 @@ void Ergebnisfenster::ziehungBeendet(const Ziehungsergebnis& ergebnis)
 
 void Ergebnisfenster::zeigen()
 {
+    grossanzeigeSetzen(false);
     hauptflaecheVerbergen();
     namenLeeren();
     const Tischlesung lesung = tischLesen(tische());
@@ -677,6 +826,24 @@ void Ergebnisfenster::CheckBox1Click()
     platform::showMessages(neuePartnerSetzen(m_neuePartner->isChecked()));
     // A state that could not be stored would not hold for the next draw.
     m_neuePartner->setChecked(neuePartnerGespeichert());
+}
+
+void Ergebnisfenster::druckenKlick()
+{
+    if (!tischdruck())
+        return;
+    const Tischbelegung belegung = angezeigteBelegung();
+    tischdruck()(this, belegung, istDoppelbelegung(belegung, Optionen.Spielmodus == kDoppel));
+}
+
+void setTischdruck(Tischdruck druck)
+{
+    tischdruck() = std::move(druck);
+    for (const QPointer<Ergebnisfenster>& fenster : fensterListe())
+        if (QPushButton* knopf =
+                fenster ? fenster->findChild<QPushButton*>(QStringLiteral("druckenButton"))
+                        : nullptr)
+            knopf->setEnabled(bool(tischdruck()));
 }
 
 TForm8::TForm8(QWidget* parent) : Ergebnisfenster(kEntwurf8, parent) {}

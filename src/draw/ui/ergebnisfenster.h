@@ -1,22 +1,25 @@
 #pragma once
 
 #include "draw/logic/tischdatei.h"
+#include "draw/ui/leistengruppe.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QList>
 #include <array>
+#include <functional>
 #include <span>
 
 class QCheckBox;
 class QFrame;
 class QPushButton;
+class QShortcut;
 class Tischbild;
 struct Ziehungsergebnis;
 
 // A player's name at one place of a table. The text stays the stored name; on screen it is
 // drawn on a small name plate, cut with "…" where the room ends (the full name is the tool
-// tip). Empty places are hidden.
+// tip), or, broken into lines, whole. Empty places are hidden.
 class NamensLabel : public QLabel
 {
     Q_OBJECT
@@ -24,7 +27,12 @@ public:
     NamensLabel(const QString& ort, QWidget* parent);
 
     void setName(const QString& name);
-    // The text as drawn, after cutting to the label's width.
+    // Whether the name is broken into lines at the label's width instead of cut.
+    void setUmbruch(bool an);
+    bool umbruch() const { return m_umbruch; }
+    // The lines as drawn: one, cut to the label's width, or the name broken into lines.
+    QStringList sichtbareZeilen() const;
+    // The text as drawn, its lines joined.
     QString sichtbarerText() const;
     // The width the plate takes for the whole name.
     int volleBreite() const;
@@ -34,6 +42,7 @@ protected:
 
 private:
     QString m_ort; // "Tisch 1, oben links"
+    bool m_umbruch = false;
 };
 
 // Where a table sits in the window design and the names of its controls.
@@ -58,8 +67,10 @@ struct FensterEntwurf {
 
 // A result window: the seating of the last draw for its table count, one picture per table
 // with the names around it, and the bar with "Beenden", "Spieler neu mischen." and
-// "Namen löschen" and, right of them, the check box "Neue Partner". It fills the work area; the
-// tables keep the proportions of the design on any size.
+// "Namen löschen", right of them "Drucken", "Großanzeige" and the check box "Neue Partner".
+// It fills the work area; the tables keep the proportions of the design on any size. The
+// large display (F11) fills the screen with the tables and names alone, for a projector or a
+// TV.
 class Ergebnisfenster : public QDialog
 {
     Q_OBJECT
@@ -74,11 +85,22 @@ public:
     // What the labels show, as names per place.
     Tischbelegung angezeigteBelegung() const;
 
+    // The bottom bar; a command added here joins "Drucken" and "Großanzeige" right of the
+    // three buttons of the design.
+    QWidget* leiste() const;
+    void leistenbefehlHinzufuegen(QWidget* element);
+
+    bool grossanzeige() const { return m_grossanzeige; }
+    // Full screen without the bar, every name at least 1/25 of the window's height.
+    void grossanzeigeSetzen(bool an);
+
 public Q_SLOTS:
     void Button1Click();   // "Beenden"
     void Button2Click();   // "Spieler neu mischen."
     void Button3Click();   // "Namen löschen"
     void CheckBox1Click(); // "Neue Partner"
+    void druckenKlick();
+    void grossanzeigeUmschalten();
 
 protected:
     Ergebnisfenster(const FensterEntwurf& entwurf, QWidget* parent);
@@ -100,8 +122,8 @@ private:
     void namenZeigen(const Tischbelegung& belegung);
     void ziehungBeendet(const Ziehungsergebnis& ergebnis);
     void anordnen();
+    void grossAnordnen();
     void buttonsPlatzieren();
-    void neuePartnerPlatzieren();
     void titelFaerben(QLabel& titel) const;
     void namenszeileLegen(const Tisch& tisch, bool oben, QRect zeile);
 
@@ -113,6 +135,12 @@ private:
     QPushButton* m_mischen = nullptr;
     QPushButton* m_loeschen = nullptr;
     QCheckBox* m_neuePartner = nullptr;
+    QPushButton* m_drucken = nullptr;
+    QPushButton* m_gross = nullptr;
+    Leistengruppe m_gruppe;           // the commands right of the three buttons
+    QShortcut* m_grossEnde = nullptr; // Escape, only in the large display
+    bool m_grossanzeige = false;
+    Qt::WindowStates m_vorGross;
 };
 
 // 2 tables.
@@ -154,6 +182,13 @@ class TForm66 : public Ergebnisfenster
 public:
     explicit TForm66(QWidget* parent = nullptr);
 };
+
+// What "Drucken" of the result windows does with the seating shown and whether it is one of
+// doubles. The print window belongs to the printing subsystem, which builds on the draw
+// itself, so the program hands it in at start; until then the button is disabled.
+using Tischdruck =
+    std::function<void(QWidget* fenster, const Tischbelegung& belegung, bool doppel)>;
+void setTischdruck(Tischdruck druck);
 
 // Creates the five result windows once at start, owned by `eltern` (the main window).
 void ergebnisfensterAnlegen(QWidget* eltern);

@@ -1,8 +1,11 @@
 #include "printing/ui/drucker.h"
 
+#include "platform/ui/messages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <memory>
@@ -53,13 +56,46 @@ PdfDateiFrage setPdfDateiFrage(PdfDateiFrage frage)
     return vorher;
 }
 
-QString pdfDateiErfragen(QWidget* parent, const QString& vorschlag)
+QString pdfDateiErfragen(QWidget* parent, const QString& vorschlag, const QString& titel)
 {
     if (pdfFrage())
         return pdfFrage()(parent, vorschlag);
     return QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Kein Drucker eingerichtet – als PDF-Datei speichern"), vorschlag,
-        QStringLiteral("PDF-Dateien (*.pdf)"));
+        parent,
+        titel.isEmpty() ? QStringLiteral("Kein Drucker eingerichtet – als PDF-Datei speichern")
+                        : titel,
+        vorschlag, QStringLiteral("PDF-Dateien (*.pdf)"));
+}
+
+bool druckenMitSeite(QWidget* parent, const QPageLayout& seite, const QString& vorschlag,
+                     const std::function<DruckUrsache(QPrinter&)>& drucken)
+{
+    QPrinter& drucker = druckerDesLaufs();
+    const QString vorherDatei = drucker.outputFileName();
+    const QPrinter::OutputFormat vorherFormat = drucker.outputFormat();
+    const QPageLayout vorherSeite = drucker.pageLayout();
+    const bool inDatei = keinDruckerEingerichtet(drucker);
+    if (inDatei) {
+        const QString datei = pdfDateiErfragen(parent, vorschlag);
+        if (datei.isEmpty())
+            return false;
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(datei);
+    }
+    drucker.setPageLayout(seite);
+    const DruckUrsache ursache = drucken(drucker);
+    const QString ziel = druckziel(drucker);
+    // The next job finds the printer as it was: its own page, and without a printer a new
+    // question instead of this file overwritten.
+    drucker.setPageLayout(vorherSeite);
+    if (inDatei) {
+        drucker.setOutputFileName(vorherDatei);
+        drucker.setOutputFormat(vorherFormat);
+    }
+    if (ursache != DruckUrsache::Gedruckt)
+        platform::showMessage(druckfehlerText(ursache, ziel), platform::Buttons::Ok,
+                              platform::Icon::Error);
+    return ursache == DruckUrsache::Gedruckt;
 }
 
 QString druckziel(const QPrinter& drucker)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QPageLayout;
 class QPrinter;
 class QWidget;
 
@@ -18,7 +19,14 @@ bool keinDruckerEingerichtet(const QPrinter& drucker);
 // give the answer; an empty name means the organiser cancelled.
 using PdfDateiFrage = std::function<QString(QWidget* parent, const QString& vorschlag)>;
 PdfDateiFrage setPdfDateiFrage(PdfDateiFrage frage);
-QString pdfDateiErfragen(QWidget* parent, const QString& vorschlag);
+// `titel` is the question's window title; empty: the one for a print without a printer.
+QString pdfDateiErfragen(QWidget* parent, const QString& vorschlag, const QString& titel = {});
+
+// Prints with `drucken` on the run's printer with the page layout `seite` for this one job.
+// Without a printer it asks for a PDF file (proposing `vorschlag`) and prints into it, again
+// only for this job. A failure is shown. Returns whether it printed (false when cancelled).
+bool druckenMitSeite(QWidget* parent, const QPageLayout& seite, const QString& vorschlag,
+                     const std::function<DruckUrsache(QPrinter&)>& drucken);
 
 // The German message for a print job that did not come through; `ziel` names the printer or
 // the file.

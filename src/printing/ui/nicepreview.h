@@ -68,6 +68,12 @@ public:
 
     // The page size from the printer's page and resolution; no layout follows.
     void ReadPrinterConfig(QPrinter& drucker);
+    // The page size in page units (96 per inch) for the pages drawn next; no layout follows.
+    void setPageSize(QSize groesse)
+    {
+        m.FPageWidth = groesse.width();
+        m.FPageHeight = groesse.height();
+    }
 
     // Prints every page, one sheet each, with the job title Title.
     DruckUrsache PrintAll(QPrinter& drucker);
