@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
@@ -298,6 +299,8 @@ void TestStart::helpNamesTheControlsByTheirCaptions()
     QStringList beschriftungen = sichtbareBeschriftungen();
     NonBlockingModals modals([&beschriftungen](QDialog& fenster) {
         beschriftungen << sichtbareBeschriftungen();
+        if (auto* ergebnis = qobject_cast<Ergebnisfenster*>(&fenster))
+            requireChild<QPushButton>(ergebnis, "druckenButton")->click();
         if (auto* seiten = fenster.findChild<QTabWidget*>(QStringLiteral("PageControl1"))) {
             for (int seite = 0; seite < seiten->count(); ++seite) {
                 seiten->setCurrentIndex(seite);
@@ -308,6 +311,8 @@ void TestStart::helpNamesTheControlsByTheirCaptions()
     });
     knopf(*form, "SpeedButton7")->click(); // Backup
     QCOMPARE(modals.shownCount(), 1);
+    knopf(*form, "SpeedButton4")->click(); // 2 Tische, and from there its print window
+    QCOMPARE(modals.shownCount(), 3);
 
     const QStringList genannt = kursivGenannt(html);
     for (const QString& name : genannt) {

@@ -15,6 +15,7 @@
 #include "players/logic/adressverwaltung.h"
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
+#include "printing/ui/tischdruckfenster.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -139,6 +140,7 @@ int hilfebilderMachen(const QString& ordner, int breite)
     optionen_lesen();
     beispielDatenAnlegen();
     appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
+    setTischdruck(tischbelegungDrucken); // as at start, so "Drucken" is shown enabled
     int fehler = 0;
 
     TAdressen teilnehmer;

@@ -38,7 +38,7 @@ constexpr int kEntwurfHoehe = 655;
 constexpr qreal kGroesstesWachstum = 1.6;
 constexpr int kRand = 12;
 constexpr int kPlakettenRand = 6;   // inner margin of a name plate
-constexpr int kGruppenAbstand = 16; // between the three buttons and the commands beside them
+constexpr int kGruppenAbstand = 10; // between the three buttons and the commands beside them
 constexpr int kLeistenRand = 8;     // at either end of the bar
 
 // Below this share of the design area the pictures shrink with the window (small screens such
@@ -700,14 +700,6 @@ QLabel* Ergebnisfenster::namensLabel(int tisch, Platz platz) const
 QWidget* Ergebnisfenster::leiste() const
 {
     return m_leiste;
-}
-
-void Ergebnisfenster::leistenbefehlHinzufuegen(QWidget* element)
-{
-    element->setParent(m_leiste);
-    m_gruppe.hinzufuegen(element);
-    element->show();
-    buttonsPlatzieren();
 }
 
 Tischbelegung Ergebnisfenster::angezeigteBelegung() const

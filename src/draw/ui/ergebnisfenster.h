@@ -85,10 +85,8 @@ public:
     // What the labels show, as names per place.
     Tischbelegung angezeigteBelegung() const;
 
-    // The bottom bar; a command added here joins "Drucken" and "Großanzeige" right of the
-    // three buttons of the design.
+    // The bottom bar with the three buttons of the design and the commands right of them.
     QWidget* leiste() const;
-    void leistenbefehlHinzufuegen(QWidget* element);
 
     bool grossanzeige() const { return m_grossanzeige; }
     // Full screen without the bar, every name at least 1/25 of the window's height.

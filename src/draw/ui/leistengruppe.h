@@ -8,8 +8,9 @@
 // Controls that stand side by side in a free stretch of a bottom bar, such as right of the
 // bar's own buttons: buttons, check boxes, any widget. Each takes the width its text needs;
 // they go into the first stretch offered where they fit whole, right-aligned in it. Where
-// none is wide enough they share the first in proportion to their wishes, so that they never
-// overlap each other or what stands beside the stretch.
+// none is wide enough (large fonts of some styles on a small screen) they are split in order
+// over the stretches; only controls that fit nowhere whole share the last stretch in
+// proportion to their wishes, so that they never overlap each other or what stands beside.
 class Leistengruppe
 {
 public:
@@ -27,10 +28,13 @@ public:
         int rechts = 0;
     };
     // Lays the visible controls out in the first of `strecken` that holds them whole (or,
-    // shrunk, in the first one) at `y`, `hoehe` high.
+    // split in order, over several) at `y`, `hoehe` high.
     void legen(std::initializer_list<Strecke> strecken, int y, int hoehe) const;
 
 private:
+    static int gesamtbreite(const QList<QWidget*>& liste);
+    static void inReihe(const QList<QWidget*>& liste, Strecke strecke, int y, int hoehe);
+
     QList<QPointer<QWidget>> m_elemente;
 };
 
