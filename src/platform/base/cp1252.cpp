@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <array>
+
 namespace platform
 {
 
@@ -14,15 +16,49 @@ constexpr char16_t kHighTable[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// One entry per UTF-16 code unit: the byte that stands for it, '?' where there is none. The
+// C1 controls stand for the five unassigned bytes; any other C1 control has no byte.
+struct EncodeTable {
+    char bytes[0x10000];
+    EncodeTable()
+    {
+        for (int c = 0; c < 0x10000; ++c)
+            bytes[c] = (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) ? static_cast<char>(c) : '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHighTable[i] != 0)
+                bytes[kHighTable[i]] = static_cast<char>(0x80 + i);
+            else
+                bytes[0x80 + i] = static_cast<char>(0x80 + i);
+        }
+    }
+};
+
+const EncodeTable& encodeTable()
+{
+    static const EncodeTable table;
+    return table;
+}
+
+// One entry per byte: the UTF-16 code unit it stands for; the unassigned bytes stay C1 controls.
+struct DecodeTable {
+    char16_t units[256];
+    constexpr DecodeTable() : units()
+    {
+        for (int b = 0; b < 256; ++b)
+            units[b] = static_cast<char16_t>(b);
+        for (int i = 0; i < 32; ++i)
+            if (kHighTable[i] != 0)
+                units[0x80 + i] = kHighTable[i];
+    }
+};
+
+constexpr DecodeTable kDecodeTable;
+
 char encodeChar(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (int i = 0; i < 32; ++i) {
-        if (kHighTable[i] != 0 && kHighTable[i] == c)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
+    if (c >= 0x80 && c <= 0x9F)
+        return '?';
+    return encodeTable().bytes[c];
 }
 
 } // namespace
@@ -31,39 +67,28 @@ char encodeChar(char16_t c)
 // as the C1 control characters, the way the Windows code page converter treats them.
 QByteArray toCp1252(const QString& text)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-            QChar::isLowSurrogate(text.at(i + 1).unicode())) {
-            out.append('?'); // one question mark for the whole character
-            ++i;
-            continue;
-        }
-        if (c >= 0x80 && c <= 0x9F) { // C1 controls stand for the five unassigned bytes
-            const int idx = c - 0x80;
-            out.append(kHighTable[idx] == 0 ? static_cast<char>(c) : '?');
-            continue;
-        }
-        out.append(encodeChar(c));
+    const char* const table = encodeTable().bytes;
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype length = text.size();
+    QByteArray out(length, Qt::Uninitialized);
+    char* ziel = out.data();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = in[i];
+        if (QChar::isHighSurrogate(c) && i + 1 < length && QChar::isLowSurrogate(in[i + 1]))
+            ++i; // one question mark for the whole character
+        ziel[n++] = table[c];
     }
+    out.truncate(n);
     return out;
 }
 
 QString fromCp1252(const char* bytes, qsizetype length)
 {
-    QString out;
-    out.reserve(length);
-    for (qsizetype i = 0; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b >= 0x80 && b <= 0x9F) {
-            const char16_t mapped = kHighTable[b - 0x80];
-            out.append(QChar(mapped != 0 ? mapped : char16_t(b)));
-        } else {
-            out.append(QChar(char16_t(b)));
-        }
-    }
+    QString out(length, Qt::Uninitialized);
+    auto* ziel = reinterpret_cast<char16_t*>(out.data());
+    for (qsizetype i = 0; i < length; ++i)
+        ziel[i] = kDecodeTable.units[static_cast<unsigned char>(bytes[i])];
     return out;
 }
 
@@ -154,6 +179,32 @@ QString controlCharactersAsBlanks(const QString& text)
             ++i;
     }
     return out;
+}
+
+void appendControlBytesAsBlanks(QByteArray& out, QByteArrayView cp1252)
+{
+    static const auto steuerzeichen = [] {
+        std::array<bool, 256> tabelle{};
+        for (int b = 0; b < 256; ++b)
+            tabelle[b] = isControlCharacter(kDecodeTable.units[b]);
+        return tabelle;
+    }();
+    const qsizetype anfang = out.size();
+    const qsizetype laenge = cp1252.size();
+    out.resize(anfang + laenge);
+    char* ziel = out.data() + anfang;
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < laenge; ++i) {
+        const char b = cp1252[i];
+        if (!steuerzeichen[static_cast<unsigned char>(b)]) {
+            ziel[n++] = b;
+            continue;
+        }
+        ziel[n++] = ' ';
+        if (b == '\r' && i + 1 < laenge && cp1252[i + 1] == '\n')
+            ++i;
+    }
+    out.truncate(anfang + n);
 }
 
 QString nearestCp1252Text(const QString& text)
