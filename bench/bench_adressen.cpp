@@ -93,6 +93,7 @@ int main(int argc, char* argv[])
     QTemporaryDir ordner;
     platform::setDataFolder(ordner.path());
     const QString pfad = adressdateiPfad();
+    const QString kopie = ordner.filePath(QStringLiteral("Adressen.kopie"));
     TAdressen fenster;
     auto* liste = fenster.findChild<QListWidget*>(QStringLiteral("ListBox1"));
     QListWidget nackteListe;
@@ -132,8 +133,10 @@ int main(int argc, char* argv[])
         const Paarzeit speichern = abwechselndMs(
             runs, [&] { fenster.Button1Click(); },
             [&] {
+                // Written beside it: the same bytes, the same flushed atomic save, while the
+                // participant file stays as the window last wrote it.
                 const platform::ReadResult gelesen = platform::readFile(pfad);
-                ok = gelesen.ok && platform::writeFileAtomic(pfad, gelesen.bytes).ok && ok;
+                ok = gelesen.ok && platform::writeFileAtomic(kopie, gelesen.bytes).ok && ok;
             },
             [&] {
                 AdressFelder f = adresseFelder(adressen.at(anzahl / 2 + geaendert++ % 40));
