@@ -64,6 +64,7 @@ private Q_SLOTS:
     void pickingByKeyboardAndClickingAgain();
     void changesMadeElsewhereAreReadBeforeAPickAndASave_data();
     void changesMadeElsewhereAreReadBeforeAPickAndASave();
+    void pickAndSaveAfterTheWindowWasHiddenAndShownAgain();
     void loeschen_data();
     void loeschen();
     void keysOnTheDeleteQuestion_data();
@@ -399,6 +400,23 @@ void TestAdressen::changesMadeElsewhereAreReadBeforeAPickAndASave()
     QCOMPARE(listeneintraege(), (QStringList{"Adler, Udo", "Meier, Hans", "Schulz, Eva"}));
     eintragKlicken("Schulz, Eva");
     QCOMPARE(edit("Edit5")->text(), QStringLiteral("Y"));
+}
+
+// Hidden, the window lets go of its copy of the participants; shown again without being
+// opened anew, it reads the file at the next pick and keeps its list right after a save.
+void TestAdressen::pickAndSaveAfterTheWindowWasHiddenAndShownAgain()
+{
+    QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B"}));
+    QTest::qWait(30);
+    m_fenster->oeffnen();
+    m_fenster->hide();
+    m_fenster->show();
+    eintragKlicken("Schulz, Eva");
+    QCOMPARE(edit("Edit5")->text(), QStringLiteral("B"));
+    tippen("Edit3", "Adler");
+    QTest::mouseClick(button("Button1"), Qt::LeftButton);
+    QCOMPARE(dateiZeilen(), (QStringList{"Meier|Hans|A", "Schulz|Eva|B", "Adler|Eva|B"}));
+    QCOMPARE(listeneintraege(), (QStringList{"Adler, Eva", "Meier, Hans", "Schulz, Eva"}));
 }
 
 void TestAdressen::loeschen_data()

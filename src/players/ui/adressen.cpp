@@ -216,6 +216,15 @@ void TAdressen::resizeEvent(QResizeEvent* event)
     knoepfePlatzieren();
 }
 
+// A closed window keeps no copy of the participants; a pick or save after it reads the file.
+void TAdressen::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_bestand = Adressbestand();
+    m_liste = {};
+    m_listeVeraltet = true;
+}
+
 void TAdressen::oeffnen()
 {
     felderLeeren();
