@@ -1,6 +1,10 @@
-// The participant window with a file of 10 000 participants: opening it (list filled) and one
-// "Speichern >>", each beside the time of just reading (and writing) the file's bytes.
+// The participant window with files of 100, 10 000 and 100 000 participants: opening it (list
+// filled), picking one entry of the list and one "Speichern >>", each beside its floor
+// measured in turn with it: reading the file; a bare list widget filled with the same sorted
+// names; a hash look-up of the picked entry filling the same fields; reading the file and
+// writing it once more with the same flushed atomic save.
 #include "platform/base/datafolder.h"
+#include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
 #include "players/ui/adressen.h"
@@ -8,30 +12,28 @@
 #include "medianzeit.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QCollator>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QHash>
+#include <QListWidget>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
+#include <numeric>
 
 namespace
 {
 
-constexpr int kAnzahl = 10000;
-constexpr int kDurchlaeufe = 9;
-
-QList<TAdressRec> teilnehmer()
+QList<TAdressRec> teilnehmer(int anzahl)
 {
     const QStringList namen{"Meier", "Müller", "Schulz", "Özdemir", "adler",
                             "Kurz",  "Zander", "Weiß",   "Becker",  "Hoffmann"};
     QList<TAdressRec> adressen;
-    for (int i = 0; i < kAnzahl; ++i) {
+    adressen.reserve(anzahl);
+    for (int i = 0; i < anzahl; ++i) {
         AdressFelder f;
-        f.name = namen[i % namen.size()] + QString::number(i * 7919 % kAnzahl);
+        f.name = namen[i % namen.size()] + QString::number(i * 7919 % anzahl);
         f.vorname = QStringLiteral("Vorname%1").arg(i);
         f.strasse = QStringLiteral("Hauptstraße %1").arg(i);
         f.plzOrt = QStringLiteral("12345 Großstadt");
@@ -40,6 +42,45 @@ QList<TAdressRec> teilnehmer()
         adressen.append(adresseAusFeldern(f));
     }
     return adressen;
+}
+
+// What a minimal program does to show the same list: read, decode the two names, sort by
+// collation keys, fill a list widget in one call.
+void minimaleListe(QListWidget& liste, const QString& pfad)
+{
+    const QList<TAdressRec> adressen = platform::readRecords<TAdressRec>(pfad);
+    QStringList texte;
+    texte.reserve(adressen.size());
+    for (const TAdressRec& a : adressen)
+        texte.append(a.Name.str() + QStringLiteral(", ") + a.Vorname.str());
+    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> schluessel;
+    schluessel.reserve(size_t(texte.size()));
+    for (const QString& t : texte)
+        schluessel.push_back(collator.sortKey(t));
+    std::vector<qsizetype> folge(size_t(texte.size()));
+    std::iota(folge.begin(), folge.end(), qsizetype(0));
+    std::stable_sort(folge.begin(), folge.end(), [&](qsizetype a, qsizetype b) {
+        return schluessel[size_t(a)].compare(schluessel[size_t(b)]) < 0;
+    });
+    QStringList sortiert;
+    sortiert.reserve(texte.size());
+    for (qsizetype i : folge)
+        sortiert.append(texte.at(i));
+    liste.clear();
+    liste.addItems(sortiert);
+}
+
+long long rssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& zeile : status.readAll().split('\n'))
+        if (zeile.startsWith("VmRSS:"))
+            return zeile.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return 0;
 }
 
 } // namespace
@@ -52,49 +93,71 @@ int main(int argc, char* argv[])
     QTemporaryDir ordner;
     platform::setDataFolder(ordner.path());
     const QString pfad = adressdateiPfad();
-    const QList<TAdressRec> adressen = teilnehmer();
-    const QByteArray bytes = platform::recordsToBytes(adressen);
-    if (!platform::writeFileAtomic(pfad, bytes).ok)
-        return 1;
-
-    const double lesen = medianMs(kDurchlaeufe, [&] {
-        QFile datei(pfad);
-        datei.open(QIODevice::ReadOnly);
-        volatile qsizetype n = datei.readAll().size();
-        (void)n;
-    });
+    const QString kopie = ordner.filePath(QStringLiteral("Adressen.kopie"));
     TAdressen fenster;
-    auto* liste = fenster.findChild<QWidget*>(QStringLiteral("ListBox1"));
-    const double oeffnen = medianMs(kDurchlaeufe, [&] { fenster.oeffnen(); });
+    auto* liste = fenster.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    QListWidget nackteListe;
+    nackteListe.setUniformItemSizes(true);
+    nackteListe.show();
+    bool ok = liste != nullptr;
 
-    const double lesenSchreiben = medianMs(kDurchlaeufe, [&] {
-        QFile datei(pfad);
-        datei.open(QIODevice::ReadOnly);
-        const QByteArray inhalt = datei.readAll();
-        datei.close();
-        platform::writeFileAtomic(pfad, inhalt);
-    });
-    // Each run changes a participant from the middle of the file, which moves to the end.
-    int laufende = 0;
-    const double speichern = medianMs(
-        kDurchlaeufe, [&] { fenster.Button1Click(); },
-        [&] {
-            const TAdressRec& a = adressen.at(kAnzahl / 2 + laufende++);
-            AdressFelder f = adresseFelder(a);
-            f.strasse = QStringLiteral("Neue Straße 1");
-            fenster.felderSetzen(f);
-        });
+    for (const int anzahl : {100, 10000, 100000}) {
+        const QList<TAdressRec> adressen = teilnehmer(anzahl);
+        if (!platform::writeFileAtomic(pfad, platform::recordsToBytes(adressen)).ok)
+            return 1;
+        const int runs = anzahl >= 100000 ? 5 : 11;
 
-    std::printf("Teilnehmerdatei: %d Datensätze, %lld Bytes; Median aus %d Läufen\n", kAnzahl,
-                static_cast<long long>(bytes.size()), kDurchlaeufe);
-    std::printf("Datei lesen:                   %8.2f ms\n", lesen);
-    std::printf("Fenster öffnen (Liste gefüllt): %8.2f ms  = %6.1f x Lesen\n", oeffnen,
-                oeffnen / lesen);
-    std::printf("Datei lesen und schreiben:     %8.2f ms\n", lesenSchreiben);
-    std::printf("Ein \"Speichern >>\":            %8.2f ms  = %6.1f x Lesen+Schreiben\n", speichern,
-                speichern / lesenSchreiben);
-    const bool listeVoll = liste != nullptr && adressenLesen().size() == kAnzahl;
-    std::printf("Datei danach: %lld Datensätze%s\n", static_cast<long long>(adressenLesen().size()),
-                listeVoll ? "" : " (FEHLER)");
-    return listeVoll ? 0 : 1;
+        const Paarzeit oeffnen = abwechselndMs(
+            runs, [&] { fenster.oeffnen(); }, [&] { ok = platform::readFile(pfad).ok && ok; });
+        const Paarzeit oeffnenListe = abwechselndMs(
+            runs, [&] { fenster.oeffnen(); }, [&] { minimaleListe(nackteListe, pfad); });
+        const long long speicher = rssKb();
+
+        // Each run picks another entry; the floor finds the same entry through a hash.
+        QHash<QString, qsizetype> verzeichnis;
+        for (qsizetype i = 0; i < adressen.size(); ++i)
+            verzeichnis.insert(adresseListentext(adressen.at(i)), i);
+        int lauf = 0;
+        const auto zeile = [&] { return int((qint64(lauf) * 7919 + 13) % liste->count()); };
+        const Paarzeit waehlen = abwechselndMs(
+            runs * 3, [&] { liste->setCurrentRow(zeile()); },
+            [&] {
+                const qsizetype i = verzeichnis.value(liste->item(zeile())->text(), 0);
+                fenster.felderSetzen(adresseFelder(adressen.at(i)));
+                ++lauf;
+            });
+        ok = ok && !fenster.felder().name.isEmpty();
+
+        // Each save changes a participant from the middle of the file, who moves to the end.
+        int geaendert = 0;
+        const Paarzeit speichern = abwechselndMs(
+            runs, [&] { fenster.Button1Click(); },
+            [&] {
+                // Written beside it: the same bytes, the same flushed atomic save, while the
+                // participant file stays as the window last wrote it.
+                const platform::ReadResult gelesen = platform::readFile(pfad);
+                ok = gelesen.ok && platform::writeFileAtomic(kopie, gelesen.bytes).ok && ok;
+            },
+            [&] {
+                AdressFelder f = adresseFelder(adressen.at(anzahl / 2 + geaendert++ % 40));
+                f.strasse = QStringLiteral("Neue Straße %1").arg(geaendert);
+                fenster.felderSetzen(f);
+            });
+
+        tabellenzeile("bench_adressen", QStringLiteral("open participant window"), anzahl, oeffnen,
+                      QStringLiteral("read the file"));
+        tabellenzeile("bench_adressen", QStringLiteral("open participant window"), anzahl,
+                      oeffnenListe, QStringLiteral("bare list widget, same sorted list"));
+        tabellenzeile("bench_adressen", QStringLiteral("pick one list entry"), anzahl, waehlen,
+                      QStringLiteral("hash look-up filling the same fields"));
+        tabellenzeile("bench_adressen", QStringLiteral("one \"Speichern >>\""), anzahl, speichern,
+                      QStringLiteral("read + one flushed atomic write"));
+        const qsizetype danach = adressenLesen().size();
+        std::printf("%-15s   %d participants: %.1f MB resident with the window open; file "
+                    "afterwards %lld records%s\n",
+                    "", anzahl, double(speicher) / 1024.0, static_cast<long long>(danach),
+                    danach == anzahl && liste->count() == anzahl ? "" : " (WRONG)");
+        ok = ok && danach == anzahl && liste->count() == anzahl;
+    }
+    return ok ? 0 : 1;
 }

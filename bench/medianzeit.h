@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QString>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -24,19 +26,54 @@ inline double medianMs(int runs, const std::function<void()>& lauf,
     return zeiten[zeiten.size() / 2];
 }
 
+// The medians of a measured step and of its floor, timed in turn (step, floor, step, ...) so
+// that both see the same state of a shared machine. Each `vorher` runs untimed before its own
+// run.
+struct Paarzeit {
+    double ms = 0;
+    double boden = 0;
+};
+
+inline Paarzeit abwechselndMs(int runs, const std::function<void()>& lauf,
+                              const std::function<void()>& boden,
+                              const std::function<void()>& vorherLauf = {},
+                              const std::function<void()>& vorherBoden = {})
+{
+    std::vector<double> laeufe;
+    std::vector<double> boeden;
+    const auto messen = [](const std::function<void()>& f, const std::function<void()>& vorher) {
+        if (vorher)
+            vorher();
+        QElapsedTimer uhr;
+        uhr.start();
+        f();
+        return double(uhr.nsecsElapsed()) / 1e6;
+    };
+    for (int i = 0; i < runs; ++i) {
+        laeufe.push_back(messen(lauf, vorherLauf));
+        boeden.push_back(messen(boden, vorherBoden));
+    }
+    std::sort(laeufe.begin(), laeufe.end());
+    std::sort(boeden.begin(), boeden.end());
+    return {laeufe[laeufe.size() / 2], boeden[boeden.size() / 2]};
+}
+
+// One row of the table that tools/bench.sh gathers from every benchmark: fields apart by " | ".
+inline void tabellenzeile(const char* bench, const QString& was, long long groesse,
+                          const Paarzeit& zeit, const QString& boden)
+{
+    std::printf("%-15s | %-44s | %7lld | %10.3f ms | %-44s | %10.3f ms | %7.2fx\n", bench,
+                qPrintable(was), groesse, zeit.ms, qPrintable(boden), zeit.boden,
+                zeit.boden > 0 ? zeit.ms / zeit.boden : 0.0);
+    std::fflush(stdout);
+}
+
 // The medians of `runs` timed runs of `lauf` and of `boden`, taken in turns so that both see
 // the same state of the machine; `vorher` (if given) runs untimed before each run of `lauf`.
 inline std::pair<double, double> medianPairMs(int runs, const std::function<void()>& lauf,
                                               const std::function<void()>& boden,
                                               const std::function<void()>& vorher = {})
 {
-    std::vector<double> zeiten;
-    std::vector<double> bodenZeiten;
-    for (int i = 0; i < runs; ++i) {
-        zeiten.push_back(medianMs(1, lauf, vorher));
-        bodenZeiten.push_back(medianMs(1, boden));
-    }
-    std::sort(zeiten.begin(), zeiten.end());
-    std::sort(bodenZeiten.begin(), bodenZeiten.end());
-    return {zeiten[zeiten.size() / 2], bodenZeiten[bodenZeiten.size() / 2]};
+    const Paarzeit zeit = abwechselndMs(runs, lauf, boden, vorher);
+    return {zeit.ms, zeit.boden};
 }

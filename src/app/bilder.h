@@ -14,5 +14,8 @@ QByteArray bildSvg(const QString& name);
 // The picture drawn at `groesse` (device-independent pixels) for a screen with `pixelRatio`.
 QPixmap bildPixmap(const QString& name, const QSize& groesse, qreal pixelRatio = 1.0);
 
-// A tool-bar icon: the picture at 32 x 32 and 64 x 64 (sharp on high-density screens).
+// The pixel ratio of the screen the program starts on.
+qreal bildschirmfaktor();
+
+// A tool-bar icon: the picture at 32 x 32, drawn once for the screen's own pixel ratio.
 QIcon bildIcon(const QString& name);

@@ -1,6 +1,8 @@
 #include "app/bilder.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
 
 QPixmap bildPixmap(const QString& name, const QSize& groesse, qreal pixelRatio)
@@ -17,10 +19,14 @@ QPixmap bildPixmap(const QString& name, const QSize& groesse, qreal pixelRatio)
     return pixmap;
 }
 
+qreal bildschirmfaktor()
+{
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        return bildschirm->devicePixelRatio();
+    return qApp ? qApp->devicePixelRatio() : 1.0;
+}
+
 QIcon bildIcon(const QString& name)
 {
-    QIcon icon;
-    icon.addPixmap(bildPixmap(name, QSize(32, 32), 1.0));
-    icon.addPixmap(bildPixmap(name, QSize(32, 32), 2.0));
-    return icon;
+    return QIcon(bildPixmap(name, QSize(32, 32), bildschirmfaktor()));
 }

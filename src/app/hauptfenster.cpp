@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,11 +42,22 @@ constexpr int kUhrBreite = 150;
 constexpr int kUhrHoehe = 28;
 constexpr int kHilfeProgramm = 150;
 
+// The first of the families that is installed, so that no missing family is looked up again
+// for every text drawn; all of them when none is.
+QStringList vorhandeneSchrift(const QStringList& familien)
+{
+    for (const QString& familie : familien)
+        if (QFontDatabase::hasFamily(familie))
+            return {familie};
+    return familien;
+}
+
 QFont ueberschriftSchrift()
 {
     QFont schrift;
-    schrift.setFamilies({QStringLiteral("Book Antiqua"), QStringLiteral("P052"),
-                         QStringLiteral("Palatino Linotype"), QStringLiteral("DejaVu Serif")});
+    schrift.setFamilies(
+        vorhandeneSchrift({QStringLiteral("Book Antiqua"), QStringLiteral("P052"),
+                           QStringLiteral("Palatino Linotype"), QStringLiteral("DejaVu Serif")}));
     schrift.setPixelSize(16);
     schrift.setBold(true);
     return schrift;
@@ -54,8 +66,8 @@ QFont ueberschriftSchrift()
 QFont uhrSchrift()
 {
     QFont schrift;
-    schrift.setFamilies(
-        {QStringLiteral("Locardo"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")});
+    schrift.setFamilies(vorhandeneSchrift(
+        {QStringLiteral("Locardo"), QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans")}));
     schrift.setPixelSize(16);
     schrift.setBold(true);
     return schrift;
@@ -305,7 +317,8 @@ void TForm1::hauptflaecheBauen()
     m_bildEntwurf = QRect(238, 60, 593, 433);
     Image1->setGeometry(m_bildEntwurf);
     Image1->setScaledContents(true);
-    Image1->setPixmap(bildPixmap(QStringLiteral("tischfussball"), QSize(593, 433), 2.0));
+    Image1->setPixmap(
+        bildPixmap(QStringLiteral("tischfussball"), QSize(593, 433), bildschirmfaktor()));
 
     Label1 = new QLabel(
         QStringLiteral("Zufällig ausgewählte Spieler verschiedenen Tischen zuweisen."), Panel5);

@@ -55,9 +55,12 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
     // The hidden list of the main window mirrors the numbers drawn in the last draw.
     QObject::connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet, &Form1,
                      [&Form1](const Ziehungsergebnis& ergebnis) {
-                         Form1.ListBox1->clear();
+                         QStringList nummern;
+                         nummern.reserve(ergebnis.nummern.size());
                          for (int nummer : ergebnis.nummern)
-                             Form1.ListBox1->addItem(QString::number(nummer));
+                             nummern.append(QString::number(nummer));
+                         Form1.ListBox1->clear();
+                         Form1.ListBox1->addItems(nummern);
                      });
 }
 

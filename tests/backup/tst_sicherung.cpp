@@ -243,6 +243,14 @@ void TestSicherung::maskMatching_data()
                                       << "*.txt" << false;
     QTest::newRow("hidden file") << ".versteckt.txt"
                                  << "*.txt" << true;
+    QTest::newRow("the extension alone") << ".adr"
+                                         << "*.adr" << true;
+    QTest::newRow("the letters without the dot") << "Xadr"
+                                                 << "*.adr" << false;
+    QTest::newRow("umlauts before the extension") << "Übersicht.TXT"
+                                                  << "*.txt" << true;
+    QTest::newRow("a star alone") << "README"
+                                  << "*" << true;
     QTest::newRow("name mask") << "Tisch2.ti2"
                                << "Tisch2.*" << true;
     QTest::newRow("name mask, no extension") << "Tisch2"

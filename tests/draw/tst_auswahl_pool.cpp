@@ -49,6 +49,8 @@ private Q_SLOTS:
     void selectionWriteFailureKeepsTheOldFile();
     void poolFromDialogSelection();
     void poolJoinsFirstNameAndName();
+    void poolLineIsTheStoredTextWithControlsAsBlanks_data();
+    void poolLineIsTheStoredTextWithControlsAsBlanks();
     void emptySelectionGivesEmptyPool();
     void missingSelectionKeepsOldPoolAndCounts();
     void poolThatCannotBeWrittenTellsAndKeepsCounts();
@@ -144,6 +146,47 @@ void TestAuswahlPool::poolJoinsFirstNameAndName()
     QCOMPARE(poolDatei(), QByteArray("Karl Kicker\r\n"));
     QCOMPARE(Auswahlanzahl, 1);
     QCOMPARE(Poolanzahl, 1);
+}
+
+void TestAuswahlPool::poolLineIsTheStoredTextWithControlsAsBlanks_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("vorname");
+    QTest::addColumn<QByteArray>("zeile");
+    QTest::newRow("umlaut and euro sign") << QByteArray("M\xfcller \x80") << QByteArray("J\xf6rg")
+                                          << QByteArray("J\xf6rg M\xfcller \x80");
+    QTest::newRow("CR LF is one blank, a lone CR or LF one each")
+        << QByteArray("a\r\nb\rc\nd\n\re") << QByteArray("x\r") << QByteArray("x  a b c d  e");
+    QTest::newRow("NUL, tab and DEL")
+        << QByteArray("a\0b\tc\x7f", 6) << QByteArray() << QByteArray(" a b c ");
+    QTest::newRow("the five unassigned bytes are controls, their neighbours are not")
+        << QByteArray("\x81\x8d\x8f\x90\x9d|\x80\x8c\x9c\x9f\xa0") << QByteArray("\x8e")
+        << QByteArray("\x8e      |\x80\x8c\x9c\x9f\xa0");
+}
+
+// The pool line of a record is the decoded names joined and cleaned as poolEintrag does it,
+// encoded again: the line is built from the stored bytes and must come out the same.
+void TestAuswahlPool::poolLineIsTheStoredTextWithControlsAsBlanks()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, vorname);
+    QFETCH(QByteArray, zeile);
+    TempDataFolder folder;
+    QList<platform::Message> meldungen;
+    QByteArray alleBytes;
+    for (int b = 1; b < 256; ++b)
+        alleBytes.append(char(b));
+    QVERIFY(writeFileBytes(auswahldatei2(),
+                           record("1", name, vorname) +
+                               record("2", alleBytes.left(50), alleBytes.mid(50, 50)) +
+                               record("3", alleBytes.mid(100, 50), alleBytes.mid(150, 50)) +
+                               record("4", alleBytes.mid(200), "")));
+    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
+    QStringList eintraege;
+    for (const TAuswahlRec& rec : auswahlLesen(auswahldatei2()))
+        eintraege.append(poolEintrag(rec.Vorname.str(), rec.Name.str()));
+    QCOMPARE(poolDatei(), poolBytes(eintraege));
+    QCOMPARE(poolDatei().left(poolDatei().indexOf("\r\n")), zeile);
 }
 
 void TestAuswahlPool::emptySelectionGivesEmptyPool()

@@ -97,6 +97,7 @@ private Q_SLOTS:
     void captionFollowsTheLimitInForce();
     void moveRightDisabledAtTheLimit();
     void moveLeftAndClickInRightList();
+    void moveKeepsTheOtherListsSelectionAndOrder();
     void moveAllLeft();
     void nothingSelectedMovesNothingAndSelectsFirst_data();
     void nothingSelectedMovesNothingAndSelectsFirst();
@@ -638,6 +639,40 @@ void TestAuswahldialog::moveLeftAndClickInRightList()
     klickeEintrag(rechts(), 0);
     QCOMPARE(m_dlg->linkeEintraege(), (QStringList{alle[0], alle[1], alle[3]}));
     QCOMPARE(rechts()->count(), 5);
+    zaehlerPruefen();
+}
+
+// The moved names join the other list in order, each once; what was selected there stays
+// selected, and nothing moved is selected.
+void TestAuswahldialog::moveKeepsTheOtherListsSelectionAndOrder()
+{
+    const QStringList alle = spielerNamen(8);
+    oeffnenMit(alle);
+    waehlen(6, 1);
+    ladenMit({alle[0], alle[2], alle[4], alle[6]}, {alle[1], alle[3], alle[5], alle[7]});
+    rechts()->clearSelection();
+    rechts()->item(1)->setSelected(true);
+    links()->clearSelection();
+    links()->item(0)->setSelected(true);
+    links()->item(2)->setSelected(true);
+
+    QTest::mouseClick(ctl<QPushButton>("Button4"), Qt::LeftButton);
+    QCOMPARE(m_dlg->rechteEintraege(),
+             (QStringList{alle[0], alle[1], alle[3], alle[4], alle[5], alle[7]}));
+    QCOMPARE(m_dlg->linkeEintraege(), (QStringList{alle[2], alle[6]}));
+    QCOMPARE(rechts()->selectedItems().size(), 1);
+    QCOMPARE(rechts()->selectedItems().first()->text(), alle[3]);
+    zaehlerPruefen();
+
+    // And back: the left list takes them in order, its own selection kept.
+    rechts()->clearSelection();
+    rechts()->item(0)->setSelected(true);
+    rechts()->item(5)->setSelected(true);
+    QTest::mouseClick(ctl<QPushButton>("Button6"), Qt::LeftButton);
+    QCOMPARE(m_dlg->linkeEintraege(), (QStringList{alle[0], alle[2], alle[6], alle[7]}));
+    QCOMPARE(m_dlg->rechteEintraege(), (QStringList{alle[1], alle[3], alle[4], alle[5]}));
+    QCOMPARE(links()->selectedItems().size(), 1);
+    QCOMPARE(links()->selectedItems().first()->text(), alle[2]);
     zaehlerPruefen();
 }
 

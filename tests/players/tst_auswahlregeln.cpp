@@ -15,6 +15,8 @@ private Q_SLOTS:
     void participantText();
     void sortedInsertIgnoresCaseAndKeepsDuplicates_data();
     void sortedInsertIgnoresCaseAndKeepsDuplicates();
+    void mergeEqualsInsertingOneByOne_data();
+    void mergeEqualsInsertingOneByOne();
 };
 
 void TestAuswahlregeln::limitAndHintPerTableCountAndMode_data()
@@ -144,6 +146,42 @@ void TestAuswahlregeln::sortedInsertIgnoresCaseAndKeepsDuplicates()
     for (const QString& eintrag : eingang)
         liste.insert(auswahlEinfuegestelle(liste, eintrag), eintrag);
     QCOMPARE(liste, sortiert);
+}
+
+void TestAuswahlregeln::mergeEqualsInsertingOneByOne_data()
+{
+    QTest::addColumn<QStringList>("liste");
+    QTest::addColumn<QStringList>("neu");
+    QTest::newRow("into an empty list") << QStringList{} << QStringList{"eva", "Bob", "EVA"};
+    QTest::newRow("nothing new") << QStringList{"Anna", "Bob"} << QStringList{};
+    QTest::newRow("equal but case, on both sides")
+        << QStringList{"anna", "eva", "Eva"} << QStringList{"EVA", "Anna", "eVa"};
+    QTest::newRow("the same name twice on both sides")
+        << QStringList{"Bob", "Bob", "Eva"} << QStringList{"Eva", "Bob", "Bob"};
+    QTest::newRow("all before, all after")
+        << QStringList{"Karl", "Lena"} << QStringList{"Zorn", "Axt", "Ärmel", "Zander"};
+    QTest::newRow("interleaved with umlauts")
+        << QStringList{"Ärmel", "Bär", "Öl", "Zorn"} << QStringList{"Axt", "Oma", "baer", "Über"};
+}
+
+// Moving k names at once must give exactly the list that k single insertions gave: the same
+// order (equal names too), every entry once, and each earlier entry where `stellen` says.
+void TestAuswahlregeln::mergeEqualsInsertingOneByOne()
+{
+    QFETCH(QStringList, liste);
+    QFETCH(QStringList, neu);
+    QStringList einzeln = liste;
+    for (const QString& eintrag : neu)
+        einzeln.insert(auswahlEinfuegestelle(einzeln, eintrag), eintrag);
+
+    const AuswahlMischung mischung = auswahlEinsortieren(liste, neu);
+    QCOMPARE(mischung.eintraege, einzeln);
+    QCOMPARE(mischung.stellen.size(), liste.size());
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        QCOMPARE(mischung.eintraege.at(mischung.stellen.at(i)), liste.at(i));
+        if (i > 0)
+            QVERIFY(mischung.stellen.at(i) > mischung.stellen.at(i - 1));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestAuswahlregeln)

@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
+#include <optional>
 
 const QStringList& datendateiMasken()
 {
@@ -173,31 +175,71 @@ QRegularExpression maskenausdruck(const QString& maske)
                                   QRegularExpression::DotMatchesEverythingOption);
 }
 
+// A mask compiled once, then tested against any number of names.
+class Dateimaske
+{
+public:
+    explicit Dateimaske(const QString& maske) : m_ausdruck(maskenausdruck(maske))
+    {
+        // "*.adr" and its kind, every data-file mask, need no expression: a plain comparison
+        // of the name's end finds the same files.
+        const QString rest = maske.mid(1);
+        if (maske.startsWith(QLatin1Char('*')) && !rest.contains(QLatin1Char('*')) &&
+            !rest.contains(QLatin1Char('?')) &&
+            std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+            m_endung = rest;
+        // "Tisch2.*" also finds a file "Tisch2" without any extension.
+        if (maske.endsWith(QStringLiteral(".*")))
+            m_ohneEndung = maskenausdruck(maske.chopped(2));
+    }
+
+    bool passt(const QString& name) const
+    {
+        if (m_endung)
+            return name.endsWith(*m_endung, Qt::CaseInsensitive) ||
+                   (m_ohneEndung && m_ohneEndung->match(name).hasMatch());
+        return m_ausdruck.match(name).hasMatch() ||
+               (m_ohneEndung && m_ohneEndung->match(name).hasMatch());
+    }
+
+private:
+    QRegularExpression m_ausdruck;
+    std::optional<QString> m_endung; // the end every matching name has, when that is all
+    std::optional<QRegularExpression> m_ohneEndung;
+};
+
+// The names of the folder's entries that can be copied, sorted by name: a save or copy cut
+// off by a crash leaves its temporary file, which is never data.
+QStringList kopierbareNamen(const QString& ordner)
+{
+    QStringList namen =
+        QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    namen.removeIf([](const QString& name) { return platform::isTemporarySaveName(name); });
+    return namen;
+}
+
+QStringList treffer(const QString& ordner, const QStringList& namen, const QString& maske)
+{
+    const Dateimaske gesucht(maske);
+    const QDir dir(ordner);
+    QStringList gefunden;
+    for (const QString& name : namen) {
+        if (gesucht.passt(name) && !QFileInfo(dir.filePath(name)).isDir())
+            gefunden.append(name);
+    }
+    return gefunden;
+}
+
 } // namespace
 
 bool passtZurMaske(const QString& name, const QString& maske)
 {
-    if (maskenausdruck(maske).match(name).hasMatch())
-        return true;
-    // "Tisch2.*" also finds a file "Tisch2" without any extension.
-    if (maske.endsWith(QStringLiteral(".*")))
-        return maskenausdruck(maske.chopped(2)).match(name).hasMatch();
-    return false;
+    return Dateimaske(maske).passt(name);
 }
 
 QStringList dateienDerMaske(const QString& ordner, const QString& maske)
 {
-    const QDir dir(ordner);
-    QStringList treffer;
-    const QStringList alle =
-        dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : alle) {
-        // A save or copy cut off by a crash leaves its temporary file; it is never data.
-        if (passtZurMaske(name, maske) && !platform::isTemporarySaveName(name) &&
-            !QFileInfo(dir.filePath(name)).isDir())
-            treffer.append(name);
-    }
-    return treffer;
+    return treffer(ordner, kopierbareNamen(ordner), maske);
 }
 
 bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
@@ -224,7 +266,11 @@ bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordne
         platform::removeTemporarySaveFiles(nach);
         m_bereinigteZiele.insert(nach);
     }
-    for (const QString& name : dateienDerMaske(von, maske)) {
+    // The source folder is listed once per run; each mask is tested against that listing.
+    auto liste = m_quelllisten.find(von);
+    if (liste == m_quelllisten.end())
+        liste = m_quelllisten.insert(von, kopierbareNamen(von));
+    for (const QString& name : treffer(von, *liste, maske)) {
         if (m_fortschritt)
             m_fortschritt(von + name, nach + name);
         if (!KopiereDatei(von + name, nach + name))

@@ -3,6 +3,7 @@
 #include "platform/base/message.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -96,6 +97,7 @@ private:
     QStringList m_kopien;
     QList<platform::Message> m_meldungen;
     QSet<QString> m_bereinigteZiele; // target folders whose leftover temporary files are gone
+    QHash<QString, QStringList> m_quelllisten; // source folder -> its copyable file names
 };
 
 // Probes the root folder `wurzel`: 0 a file is there, 18 no file, 3 no such folder; any other

@@ -4,12 +4,12 @@
 #include "platform/base/cp1252.h"
 #include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
-#include "platform/base/typedfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstring>
 
 std::int32_t Auswahlanzahl = 0;
 std::int32_t Poolanzahl = 0;
@@ -41,6 +41,28 @@ platform::Message lesefehler(const platform::FileResult& gelesen, const QString&
     return platform::errorMessage(platform::fileErrorMessage(gelesen, folge));
 }
 
+// The pool file built straight from the selection file's records: the same bytes as poolBytes
+// of their poolEintrag texts, without decoding and encoding every name. A trailing partial
+// record is left out, as reading the records leaves it out.
+QByteArray poolBytesAusAuswahl(const QByteArray& auswahl)
+{
+    const qsizetype anzahl = auswahl.size() / qsizetype(sizeof(TAuswahlRec));
+    QByteArray bytes;
+    bytes.reserve(anzahl * (2 * 50 + 3));
+    TAuswahlRec rec;
+    for (qsizetype i = 0; i < anzahl; ++i) {
+        std::memcpy(static_cast<void*>(&rec), auswahl.constData() + i * qsizetype(sizeof rec),
+                    sizeof rec);
+        platform::appendControlBytesAsBlanks(
+            bytes, QByteArrayView(rec.Vorname.text, rec.Vorname.usedLength()));
+        bytes += ' ';
+        platform::appendControlBytesAsBlanks(bytes,
+                                             QByteArrayView(rec.Name.text, rec.Name.usedLength()));
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 } // namespace
 
 PoolStatus StrList(QList<platform::Message>& meldungen)
@@ -54,45 +76,42 @@ PoolStatus StrList(QList<platform::Message>& meldungen)
         meldungen.append(lesefehler(auswahl, kNichtsGezogen));
         return PoolStatus::Lesefehler;
     }
-    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(auswahl.bytes);
-    QStringList eintraege;
-    eintraege.reserve(records.size());
-    for (const TAuswahlRec& rec : records)
-        eintraege.append(poolEintrag(rec.Vorname.str(), rec.Name.str()));
-
+    const qsizetype anzahl = auswahl.bytes.size() / qsizetype(sizeof(TAuswahlRec));
     const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
     const platform::WriteResult geschrieben =
-        platform::writeFileAtomic(poolPfad, poolBytes(eintraege));
+        platform::writeFileAtomic(poolPfad, poolBytesAusAuswahl(auswahl.bytes));
     if (!geschrieben.ok) {
         meldungen.append(
             platform::errorMessage(platform::fileErrorMessage(geschrieben, kNichtsGezogen)));
         return PoolStatus::Schreibfehler;
     }
-    Auswahlanzahl = static_cast<std::int32_t>(records.size());
-    Poolanzahl = static_cast<std::int32_t>(eintraege.size());
+    Auswahlanzahl = static_cast<std::int32_t>(anzahl);
+    Poolanzahl = static_cast<std::int32_t>(anzahl);
     return PoolStatus::Neu;
 }
 
 namespace
 {
 
-// Lines end at CR LF, LF or CR; text after the last line end is a line of its own.
-QStringList zeilenTrennen(const QString& text)
+// Lines end at CR LF, LF or CR; text after the last line end is a line of its own. No byte
+// but CR and LF decodes to a line end, so the bytes are split before each line is decoded.
+QStringList zeilenTrennen(const QByteArray& bytes)
 {
     QStringList zeilen;
+    const char* text = bytes.constData();
+    const qsizetype laenge = bytes.size();
     qsizetype anfang = 0;
-    const qsizetype laenge = text.size();
     for (qsizetype i = 0; i < laenge; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+        const char c = text[i];
+        if (c != '\r' && c != '\n')
             continue;
-        zeilen.append(text.mid(anfang, i - anfang));
-        if (c == QLatin1Char('\r') && i + 1 < laenge && text.at(i + 1) == QLatin1Char('\n'))
+        zeilen.append(platform::fromCp1252(text + anfang, i - anfang));
+        if (c == '\r' && i + 1 < laenge && text[i + 1] == '\n')
             ++i;
         anfang = i + 1;
     }
     if (anfang < laenge)
-        zeilen.append(text.mid(anfang));
+        zeilen.append(platform::fromCp1252(text + anfang, laenge - anfang));
     return zeilen;
 }
 
@@ -116,6 +135,6 @@ bool poolLaden(QStringList& zeilen, QList<platform::Message>& meldungen)
         meldungen.append(lesefehler(pool, kNichtsGezogen));
         return false;
     }
-    zeilen = zeilenTrennen(platform::fromCp1252(pool.bytes));
+    zeilen = zeilenTrennen(pool.bytes);
     return true;
 }

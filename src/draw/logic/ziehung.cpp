@@ -9,6 +9,7 @@
 
 #include <QSet>
 #include <optional>
+#include <vector>
 
 namespace
 {
@@ -148,8 +149,8 @@ Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int3
 
     const std::int32_t sitze = sitzanzahl(tische, spielmodus);
     const std::int32_t f = auswahlanzahl;
-    QSet<std::int32_t> gezogen;
-    gezogen.reserve(std::max(0, std::min(f, poolanzahl)));
+    // random(f) gives 0 to f - 1 (0 when f is not positive): one flag per possible number.
+    std::vector<bool> gezogen(size_t(std::max(f, 1)), false);
     std::int32_t p = 0;
     bool frisch = false;
 
@@ -159,8 +160,8 @@ Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int3
         std::int32_t x = 0;
         do {
             x = platform::random(f);
-            if (!gezogen.contains(x)) {
-                gezogen.insert(x);
+            if (!gezogen[size_t(x)]) {
+                gezogen[size_t(x)] = true;
                 ergebnis.nummern.append(x);
                 frisch = true;
             }

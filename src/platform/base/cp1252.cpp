@@ -2,7 +2,7 @@
 
 #include <QList>
 
-#include <algorithm>
+#include <array>
 
 namespace platform
 {
@@ -16,15 +16,49 @@ constexpr char16_t kHighTable[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// One entry per UTF-16 code unit: the byte that stands for it, '?' where there is none. The
+// C1 controls stand for the five unassigned bytes; any other C1 control has no byte.
+struct EncodeTable {
+    char bytes[0x10000];
+    EncodeTable()
+    {
+        for (int c = 0; c < 0x10000; ++c)
+            bytes[c] = (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) ? static_cast<char>(c) : '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHighTable[i] != 0)
+                bytes[kHighTable[i]] = static_cast<char>(0x80 + i);
+            else
+                bytes[0x80 + i] = static_cast<char>(0x80 + i);
+        }
+    }
+};
+
+const EncodeTable& encodeTable()
+{
+    static const EncodeTable table;
+    return table;
+}
+
+// One entry per byte: the UTF-16 code unit it stands for; the unassigned bytes stay C1 controls.
+struct DecodeTable {
+    char16_t units[256];
+    constexpr DecodeTable() : units()
+    {
+        for (int b = 0; b < 256; ++b)
+            units[b] = static_cast<char16_t>(b);
+        for (int i = 0; i < 32; ++i)
+            if (kHighTable[i] != 0)
+                units[0x80 + i] = kHighTable[i];
+    }
+};
+
+constexpr DecodeTable kDecodeTable;
+
 char encodeChar(char16_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (int i = 0; i < 32; ++i) {
-        if (kHighTable[i] != 0 && kHighTable[i] == c)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
+    if (c >= 0x80 && c <= 0x9F)
+        return '?';
+    return encodeTable().bytes[c];
 }
 
 } // namespace
@@ -33,47 +67,28 @@ char encodeChar(char16_t c)
 // as the C1 control characters, the way the Windows code page converter treats them.
 QByteArray toCp1252(const QString& text)
 {
-    // Written through a pointer: appending byte by byte costs more than the encoding.
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* to = out.data();
-    const char16_t* from = reinterpret_cast<const char16_t*>(text.constData());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = from[i];
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            *to++ = static_cast<char>(c);
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(from[i + 1])) {
-            *to++ = '?'; // one question mark for the whole character
-            ++i;
-        } else if (c >= 0x80 && c <= 0x9F) { // C1 controls stand for the five unassigned bytes
-            *to++ = kHighTable[c - 0x80] == 0 ? static_cast<char>(c) : '?';
-        } else {
-            *to++ = encodeChar(c);
-        }
+    const char* const table = encodeTable().bytes;
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype length = text.size();
+    QByteArray out(length, Qt::Uninitialized);
+    char* ziel = out.data();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = in[i];
+        if (QChar::isHighSurrogate(c) && i + 1 < length && QChar::isLowSurrogate(in[i + 1]))
+            ++i; // one question mark for the whole character
+        ziel[n++] = table[c];
     }
-    out.truncate(to - out.constData());
+    out.truncate(n);
     return out;
 }
 
 QString fromCp1252(const char* bytes, qsizetype length)
 {
-    // Without a byte of 0x80..0x9F the code page reads like Latin-1.
-    const auto* begin = reinterpret_cast<const unsigned char*>(bytes);
-    const auto* end = begin + length;
-    const bool latin1 =
-        std::none_of(begin, end, [](unsigned char b) { return b >= 0x80 && b <= 0x9F; });
-    if (latin1)
-        return QString::fromLatin1(bytes, length);
     QString out(length, Qt::Uninitialized);
-    QChar* to = out.data();
-    for (const unsigned char* b = begin; b != end; ++b, ++to) {
-        if (*b >= 0x80 && *b <= 0x9F) {
-            const char16_t mapped = kHighTable[*b - 0x80];
-            *to = QChar(mapped != 0 ? mapped : char16_t(*b));
-        } else {
-            *to = QChar(char16_t(*b));
-        }
-    }
+    auto* ziel = reinterpret_cast<char16_t*>(out.data());
+    for (qsizetype i = 0; i < length; ++i)
+        ziel[i] = kDecodeTable.units[static_cast<unsigned char>(bytes[i])];
     return out;
 }
 
@@ -164,6 +179,32 @@ QString controlCharactersAsBlanks(const QString& text)
             ++i;
     }
     return out;
+}
+
+void appendControlBytesAsBlanks(QByteArray& out, QByteArrayView cp1252)
+{
+    static const auto steuerzeichen = [] {
+        std::array<bool, 256> tabelle{};
+        for (int b = 0; b < 256; ++b)
+            tabelle[b] = isControlCharacter(kDecodeTable.units[b]);
+        return tabelle;
+    }();
+    const qsizetype anfang = out.size();
+    const qsizetype laenge = cp1252.size();
+    out.resize(anfang + laenge);
+    char* ziel = out.data() + anfang;
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < laenge; ++i) {
+        const char b = cp1252[i];
+        if (!steuerzeichen[static_cast<unsigned char>(b)]) {
+            ziel[n++] = b;
+            continue;
+        }
+        ziel[n++] = ' ';
+        if (b == '\r' && i + 1 < laenge && cp1252[i + 1] == '\n')
+            ++i;
+    }
+    out.truncate(anfang + n);
 }
 
 QString nearestCp1252Text(const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace platform
@@ -18,6 +19,10 @@ bool isControlCharacter(char32_t c);
 // The text with every control character (line breaks and tabs included) turned into one blank;
 // CR LF, one line break, becomes one blank as well.
 QString controlCharactersAsBlanks(const QString& text);
+
+// Appends Windows-1252 bytes to `out` the way controlCharactersAsBlanks treats their text: the
+// bytes of control characters (the five unassigned bytes too) become blanks, CR LF one blank.
+void appendControlBytesAsBlanks(QByteArray& out, QByteArrayView cp1252);
 
 // The text with every character that Windows-1252 lacks replaced by what comes nearest: its
 // base letter where the Unicode decomposition gives one (ğ -> g), the plain letter for

@@ -41,12 +41,36 @@ QStringList adresseListentexte(const QList<TAdressRec>& adressen)
     return texte;
 }
 
+namespace
+{
+
+// German collation, case ignored, the way the sorted list boxes of Windows order names.
+const QCollator& listenCollator()
+{
+    static const QCollator collator = [] {
+        QCollator c{QLocale(QLocale::German, QLocale::Germany)};
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+bool schluesselVor(const QCollatorSortKey& a, const QCollatorSortKey& b)
+{
+    return a.compare(b) < 0;
+}
+
+} // namespace
+
 void adressListentexteSortieren(QStringList& texte)
 {
-    // German collation, case ignored, the way the sorted list boxes of Windows order names.
-    // Sort keys are built once per entry: a list of ten thousand names sorts in a blink.
-    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    texte = SortierteAdressliste(texte).texte();
+}
+
+// Sort keys are built once per entry: a list of ten thousand names sorts in a blink.
+SortierteAdressliste::SortierteAdressliste(const QStringList& texte)
+{
+    const QCollator& collator = listenCollator();
     std::vector<QCollatorSortKey> schluessel;
     schluessel.reserve(size_t(texte.size()));
     for (const QString& text : texte)
@@ -55,11 +79,39 @@ void adressListentexteSortieren(QStringList& texte)
     std::iota(reihenfolge.begin(), reihenfolge.end(), qsizetype(0));
     std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
                      [&schluessel](qsizetype a, qsizetype b) {
-                         return schluessel[size_t(a)].compare(schluessel[size_t(b)]) < 0;
+                         return schluesselVor(schluessel[size_t(a)], schluessel[size_t(b)]);
                      });
-    QStringList sortiert;
-    sortiert.reserve(texte.size());
-    for (qsizetype i : reihenfolge)
-        sortiert.append(texte.at(i));
-    texte = std::move(sortiert);
+    m_texte.reserve(texte.size());
+    m_schluessel.reserve(schluessel.size());
+    for (qsizetype i : reihenfolge) {
+        m_texte.append(texte.at(i));
+        m_schluessel.push_back(schluessel[size_t(i)]);
+    }
+}
+
+qsizetype SortierteAdressliste::einfuegen(const QString& text)
+{
+    const QCollatorSortKey schluessel = listenCollator().sortKey(text);
+    const auto stelle =
+        std::upper_bound(m_schluessel.begin(), m_schluessel.end(), schluessel, schluesselVor);
+    const qsizetype zeile = stelle - m_schluessel.begin();
+    m_schluessel.insert(stelle, schluessel);
+    m_texte.insert(zeile, text);
+    return zeile;
+}
+
+qsizetype SortierteAdressliste::entfernen(const QString& text)
+{
+    const QCollatorSortKey schluessel = listenCollator().sortKey(text);
+    const auto [von, bis] =
+        std::equal_range(m_schluessel.begin(), m_schluessel.end(), schluessel, schluesselVor);
+    for (auto stelle = von; stelle != bis; ++stelle) {
+        const qsizetype zeile = stelle - m_schluessel.begin();
+        if (m_texte.at(zeile) == text) {
+            m_schluessel.erase(stelle);
+            m_texte.removeAt(zeile);
+            return zeile;
+        }
+    }
+    return -1;
 }

@@ -2,10 +2,12 @@
 
 #include "platform/base/shortstring.h"
 
+#include <QCollatorSortKey>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstddef>
+#include <vector>
 
 #pragma pack(push, 1)
 // One participant of "Adressen.adr" (960 bytes). The reserved ranges are kept as they are
@@ -58,3 +60,25 @@ QStringList adresseListentexte(const QList<TAdressRec>& adressen);
 
 // Sorts list entries alphabetically without regard to case; equal entries keep their order.
 void adressListentexteSortieren(QStringList& texte);
+
+// List entries sorted as adressListentexteSortieren sorts them, each with its sort key kept,
+// so that one entry can be taken out, or put in where sorting anew would place it.
+class SortierteAdressliste
+{
+public:
+    SortierteAdressliste() = default;
+    // `texte` in file order.
+    explicit SortierteAdressliste(const QStringList& texte);
+
+    const QStringList& texte() const { return m_texte; }
+
+    // Puts in the entry of a record appended to the file, after every entry that does not
+    // sort after it; returns its row.
+    qsizetype einfuegen(const QString& text);
+    // Takes out one entry of exactly this text; returns its row, -1 when there is none.
+    qsizetype entfernen(const QString& text);
+
+private:
+    QStringList m_texte;
+    std::vector<QCollatorSortKey> m_schluessel;
+};

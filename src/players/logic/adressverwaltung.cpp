@@ -26,6 +26,32 @@ bool istRandzeichen(char c)
     return static_cast<unsigned char>(c) <= ' ';
 }
 
+// Whether `text` in its comparison form (adresseVergleichsform) is `form`, without building it.
+bool gleicheVergleichsform(QByteArrayView text, QByteArrayView form)
+{
+    qsizetype anfang = 0;
+    qsizetype ende = text.size();
+    while (anfang < ende && istRandzeichen(text.at(anfang)))
+        ++anfang;
+    while (ende > anfang && istRandzeichen(text.at(ende - 1)))
+        --ende;
+    if (ende - anfang != form.size())
+        return false;
+    for (qsizetype i = 0; i < form.size(); ++i) {
+        char c = text.at(anfang + i);
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+        if (c != form.at(i))
+            return false;
+    }
+    return true;
+}
+
+template <int N> QByteArrayView feldansicht(const platform::ShortString<N>& feld)
+{
+    return QByteArrayView(feld.text, feld.usedLength());
+}
+
 } // namespace
 
 TAdressRec adresseAusFeldern(const AdressFelder& felder)
@@ -109,8 +135,8 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
     const QByteArray gesuchterVorname = adresseVergleichsform(alsGespeichert<60>(vorname));
     for (qsizetype i = 0; i < adressen.size(); ++i) {
         const TAdressRec& adresse = adressen.at(i);
-        if (adresseVergleichsform(adresse.Name.bytes()) == gesuchterName &&
-            adresseVergleichsform(adresse.Vorname.bytes()) == gesuchterVorname)
+        if (gleicheVergleichsform(feldansicht(adresse.Name), gesuchterName) &&
+            gleicheVergleichsform(feldansicht(adresse.Vorname), gesuchterVorname))
             return {true, int(i) + 1};
     }
     return {};

@@ -94,3 +94,24 @@ qsizetype auswahlEinfuegestelle(const QStringList& sortiert, const QString& eint
     const auto stelle = std::upper_bound(sortiert.cbegin(), sortiert.cend(), eintrag, auswahlVor);
     return stelle - sortiert.cbegin();
 }
+
+AuswahlMischung auswahlEinsortieren(const QStringList& sortiert, const QStringList& neu)
+{
+    // Inserted one by one, each after its equals, new entries that are equal keep the order
+    // they came in: a stable sort of them, merged behind the equal entries already there.
+    QStringList hinzu = neu;
+    std::stable_sort(hinzu.begin(), hinzu.end(), auswahlVor);
+    AuswahlMischung mischung;
+    mischung.eintraege.reserve(sortiert.size() + hinzu.size());
+    mischung.stellen.reserve(sortiert.size());
+    qsizetype j = 0;
+    for (const QString& alt : sortiert) {
+        while (j < hinzu.size() && auswahlVor(hinzu.at(j), alt))
+            mischung.eintraege.append(hinzu.at(j++));
+        mischung.stellen.append(mischung.eintraege.size());
+        mischung.eintraege.append(alt);
+    }
+    while (j < hinzu.size())
+        mischung.eintraege.append(hinzu.at(j++));
+    return mischung;
+}

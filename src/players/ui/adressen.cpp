@@ -216,6 +216,15 @@ void TAdressen::resizeEvent(QResizeEvent* event)
     knoepfePlatzieren();
 }
 
+// A closed window keeps no copy of the participants; a pick or save after it reads the file.
+void TAdressen::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_bestand = Adressbestand();
+    m_liste = {};
+    m_listeVeraltet = true;
+}
+
 void TAdressen::oeffnen()
 {
     felderLeeren();
@@ -252,18 +261,49 @@ void TAdressen::felderLeeren()
 void TAdressen::adresse_laden()
 {
     ListBox1->clear();
-    const AdressLesung lesung = adressenPruefendLesen();
-    if (!dateifehlerZeigen(lesung.datei))
+    if (!dateifehlerZeigen(m_bestand.laden())) {
+        m_liste = {};
         return;
-    QStringList texte = adresseListentexte(lesung.adressen);
-    adressListentexteSortieren(texte);
-    ListBox1->addItems(texte);
+    }
+    listeAufbauen();
+}
+
+void TAdressen::listeAufbauen()
+{
+    m_liste = SortierteAdressliste(adresseListentexte(m_bestand.adressen()));
+    m_listeVeraltet = false;
+    ListBox1->clear();
+    ListBox1->addItems(m_liste.texte());
+}
+
+// The list after a save shows what filling it anew would show: the replaced entry goes, the
+// stored one stands where sorting puts it, and nothing is picked.
+void TAdressen::listeNachSpeichern(const Adressbestand::Erfassung& erfassung)
+{
+    if (!erfassung.geschrieben || erfassung.neuGelesen || m_listeVeraltet) {
+        listeAufbauen();
+        return;
+    }
+    // Without a current entry, taking out a row makes no other row current, which would pick
+    // it and fill the fields just emptied.
+    ListBox1->setCurrentItem(nullptr);
+    ListBox1->clearSelection();
+    if (erfassung.entfernt) {
+        if (const qsizetype zeile = m_liste.entfernen(*erfassung.entfernt); zeile >= 0)
+            delete ListBox1->takeItem(int(zeile));
+    }
+    ListBox1->insertItem(int(m_liste.einfuegen(erfassung.neu)), erfassung.neu);
+    ListBox1->scrollToTop();
 }
 
 void TAdressen::adresse_einfuegen()
 {
-    const QList<TAdressRec> adressen = adressenLesen();
-    if (const TAdressRec* adresse = adresseZumListentext(adressen, m_auswahltext))
+    // A file that cannot be read fills nothing in.
+    bool neuGelesen = false;
+    if (!m_bestand.aktualisieren(&neuGelesen))
+        return;
+    m_listeVeraltet = m_listeVeraltet || neuGelesen;
+    if (const TAdressRec* adresse = m_bestand.zumListentext(m_auswahltext))
         felderSetzen(adresseFelder(*adresse));
 }
 
@@ -293,11 +333,13 @@ void TAdressen::Button1Click()
     const AdressFelder gespeichert = adresseSpeicherbar(eingabe);
     if (const QString ersatz = adresseErsatzMeldung(eingabe, gespeichert); !ersatz.isEmpty())
         platform::showMessage(ersatz, platform::Buttons::Ok, platform::Icon::Information);
-    if (!dateifehlerZeigen(
-            adresseErfassen(adresseAusFeldern(gespeichert), gespeichert.name, gespeichert.vorname)))
+    const Adressbestand::Erfassung erfassung =
+        m_bestand.erfassen(adresseAusFeldern(gespeichert), gespeichert.name, gespeichert.vorname);
+    m_listeVeraltet = m_listeVeraltet || erfassung.neuGelesen;
+    if (!dateifehlerZeigen(erfassung.datei))
         return;
     felderLeeren();
-    adresse_laden();
+    listeNachSpeichern(erfassung);
 }
 
 void TAdressen::Button2Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "players/logic/adressbestand.h"
 #include "players/logic/adressverwaltung.h"
 
 #include <QList>
@@ -66,6 +67,7 @@ public Q_SLOTS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void FormCreate();
@@ -73,6 +75,8 @@ private:
     void tabulatorfolgeSetzen();
     void knoepfePlatzieren();
     bool pfeiltasteLosgelassen(int taste, bool abwaertsWeiter);
+    void listeAufbauen();
+    void listeNachSpeichern(const Adressbestand::Erfassung& erfassung);
 
     QGroupBox* GroupBox1 = nullptr;  // "Personendaten"
     QGroupBox* GroupBox2 = nullptr;  // "Bereits vorhandene Namen"
@@ -91,4 +95,7 @@ private:
     QPushButton* Button4 = nullptr;  // "Hilfe"
 
     QString m_auswahltext;
+    Adressbestand m_bestand;      // the participants, as the file holds them
+    SortierteAdressliste m_liste; // the entries of ListBox1 with their sort keys
+    bool m_listeVeraltet = false; // the file was read anew since ListBox1 was filled
 };

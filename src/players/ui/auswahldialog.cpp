@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -86,7 +87,8 @@ QListWidget* neueListe(QWidget* parent, const char* name, const QString& zugang,
     liste->setObjectName(QLatin1String(name));
     liste->setAccessibleName(zugang);
     liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    liste->setSortingEnabled(false); // kept in order by sortiertEinfuegen
+    liste->setSortingEnabled(false); // kept in order by MoveSelected and listeFuellen
+    liste->setUniformItemSizes(true);
     liste->setGeometry(ort);
     QFont schrift(QStringLiteral("Microsoft Sans Serif"));
     schrift.setPixelSize(12);
@@ -339,11 +341,6 @@ void TDualListDlg::daten_ansehen()
 
 // --- list helpers -------------------------------------------------------------------------
 
-void TDualListDlg::sortiertEinfuegen(QListWidget* list, const QString& eintrag)
-{
-    list->insertItem(static_cast<int>(auswahlEinfuegestelle(eintraege(list), eintrag)), eintrag);
-}
-
 // Adds every entry of `von`, in its order, to the sorted list `nach`. A stable sort of the
 // joined lists puts each entry where inserting them one by one would, in one step.
 void TDualListDlg::alleAnhaengen(const QListWidget* von, QListWidget* nach)
@@ -380,12 +377,48 @@ QStringList TDualListDlg::rechteEintraege() const
 
 void TDualListDlg::MoveSelected(QListWidget* List, QListWidget* Items)
 {
-    for (int i = List->count() - 1; i >= 0; --i) {
-        if (!List->item(i)->isSelected())
-            continue;
-        sortiertEinfuegen(Items, List->item(i)->text());
-        delete List->takeItem(i);
+    // Taken last first, as the entries were always moved; one merge places them all.
+    QStringList bleiben;
+    QStringList wandern;
+    for (int i = List->count() - 1; i >= 0; --i)
+        (List->item(i)->isSelected() ? wandern : bleiben).append(List->item(i)->text());
+    if (wandern.isEmpty())
+        return;
+    std::reverse(bleiben.begin(), bleiben.end());
+    const AuswahlMischung mischung = auswahlEinsortieren(eintraege(Items), wandern);
+    List->clear();
+    List->addItems(bleiben);
+    neuBefuellen(Items, mischung);
+}
+
+// Refills a list with the merged entries; the entries it held keep their selection, the
+// current one stays current and the list stays scrolled where it was.
+void TDualListDlg::neuBefuellen(QListWidget* list, const AuswahlMischung& mischung)
+{
+    QList<qsizetype> markiert;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            markiert.append(mischung.stellen.at(i));
+    const int aktuell = list->currentRow();
+    const int rollstand = list->verticalScrollBar()->value();
+    list->clear();
+    list->addItems(mischung.eintraege);
+    if (aktuell >= 0)
+        list->selectionModel()->setCurrentIndex(
+            list->model()->index(int(mischung.stellen.at(aktuell)), 0),
+            QItemSelectionModel::NoUpdate);
+    QItemSelection auswahl;
+    for (qsizetype k = 0; k < markiert.size();) {
+        qsizetype ende = k + 1;
+        while (ende < markiert.size() && markiert.at(ende) == markiert.at(ende - 1) + 1)
+            ++ende;
+        auswahl.select(list->model()->index(int(markiert.at(k)), 0),
+                       list->model()->index(int(markiert.at(ende - 1)), 0));
+        k = ende;
     }
+    if (!auswahl.isEmpty())
+        list->selectionModel()->select(auswahl, QItemSelectionModel::Select);
+    list->verticalScrollBar()->setValue(rollstand);
 }
 
 int TDualListDlg::GetFirstSelection(const QListWidget* List)

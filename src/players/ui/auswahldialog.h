@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
+struct AuswahlMischung;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
@@ -73,7 +74,7 @@ private:
     bool grenzeErreicht() const;
     void weiterFolgtGrenze();
 
-    static void sortiertEinfuegen(QListWidget* list, const QString& eintrag);
+    static void neuBefuellen(QListWidget* list, const AuswahlMischung& mischung);
     static QStringList eintraege(const QListWidget* list);
     void alleAnhaengen(const QListWidget* von, QListWidget* nach);
     void listeFuellen(QListWidget* list, const QStringList& texte);
