@@ -65,6 +65,8 @@ private Q_SLOTS:
     void widestIsExact();
     void widestWithTextsTheShaperMustSee_data();
     void widestWithTextsTheShaperMustSee();
+    void widestWithLigatures_data();
+    void widestWithLigatures();
     void widestAgainAfterWidthsAreKnown();
 };
 
@@ -91,10 +93,10 @@ void TstTextWidths::widestIsExact()
     QFETCH(QString, suffix);
     QFETCH(quint32, seed);
     // Many small lists, so that the widest text and its rivals change from list to list.
-    const std::vector<QString> all = names(seed, 4000);
-    for (size_t start = 0; start < all.size(); start += 40) {
+    const std::vector<QString> all = names(seed, 6000);
+    for (size_t start = 0; start < all.size(); start += 300) {
         const std::vector<QString> texts(all.begin() + qsizetype(start),
-                                         all.begin() + qsizetype(start + 40));
+                                         all.begin() + qsizetype(start + 300));
         TextWidths widths(f, suffix);
         QCOMPARE(widths.widest(texts), plainWidest(f, texts, suffix));
     }
@@ -124,12 +126,45 @@ void TstTextWidths::widestWithTextsTheShaperMustSee()
 {
     QFETCH(QString, odd);
     const QFont f("DejaVu Sans", 9);
-    for (const int at : {0, 17, 39}) {
-        std::vector<QString> texts = names(11, 40);
+    for (const int at : {0, 170, 299}) {
+        std::vector<QString> texts = names(11, 300);
         texts[size_t(at)] = odd;
         TextWidths widths(f, " ");
         QCOMPARE(widths.widest(texts), plainWidest(f, texts, " "));
     }
+}
+
+void TstTextWidths::widestWithLigatures_data()
+{
+    QTest::addColumn<QFont>("f");
+    QTest::newRow("serif 20 bold italic") << font("DejaVu Serif", 20, true, true);
+    QTest::newRow("serif 12") << font("DejaVu Serif", 12, false, false);
+    QTest::newRow("sans 9") << font("DejaVu Sans", 9, false, false);
+}
+
+void TstTextWidths::widestWithLigatures()
+{
+    // The widest text is full of "ffi" and "ffl", the others fall just short of it: adding up
+    // pairs ("ff", "fi") misjudges such a text by more than a pixel in some fonts.
+    QFETCH(QFont, f);
+    const QFontMetrics fm(f);
+    const QString ligatures = QStringLiteral("Kaffi Waffl Affi Raffi Baffle");
+    const int target = fm.horizontalAdvance(ligatures + QLatin1Char(' '));
+    std::vector<QString> texts{ligatures};
+    for (int m = 0; m < 40; ++m)
+        for (int i = 0; i < 12; ++i)
+            for (int dots = 0; dots < 4; ++dots) {
+                const QString rival = QString(m, QLatin1Char('M')) + QString(i, QLatin1Char('i')) +
+                                      QString(dots, QLatin1Char('.'));
+                const int w = fm.horizontalAdvance(rival + QLatin1Char(' '));
+                if (w < target && w >= target - 6)
+                    texts.push_back(rival);
+            }
+    QVERIFY(texts.size() > 1);
+    while (texts.size() < 300)
+        texts.push_back(QStringLiteral("Ute"));
+    TextWidths widths(f, " ");
+    QCOMPARE(widths.widest(texts), target);
 }
 
 void TstTextWidths::widestAgainAfterWidthsAreKnown()
@@ -142,6 +177,8 @@ void TstTextWidths::widestAgainAfterWidthsAreKnown()
     QCOMPARE(widths.widest(texts), expected);
     std::vector<QString> more = texts;
     more.push_back(QStringLiteral("Kurz"));
+    QCOMPARE(widths.widest({texts.begin(), texts.begin() + 10}),
+             plainWidest(f, {texts.begin(), texts.begin() + 10}, " "));
     QCOMPARE(widths.widest(more), expected);
     more.push_back(texts.front() + QStringLiteral(" Ağaoğlu-Schäfferlein"));
     QCOMPARE(widths.widest(more), plainWidest(f, more, " "));

@@ -75,6 +75,9 @@ int TextWidths::widest(const std::vector<QString>& texts)
         double estimate;
         const QString* text;
     };
+    // For a few texts, measuring them costs less than learning the characters and pairs.
+    if (texts.size() < kFewTexts)
+        return measureAll(texts);
     int widest = 0;
     std::vector<Candidate> candidates;
     candidates.reserve(texts.size());

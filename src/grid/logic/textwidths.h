@@ -37,6 +37,7 @@ public:
 private:
     // How far an estimate may lie from the rounded width without counting as strayed.
     static constexpr double kMargin = 1.0;
+    static constexpr size_t kFewTexts = 256;
 
     std::optional<double> estimate(const QString& text);
     double advance(char16_t c);
