@@ -449,31 +449,53 @@ TColValue TFilterGridModel::StrToColFormat(int aCol, const QString& s, bool* ok)
     return TColValue::ofText(t);
 }
 
-QHash<QString, int>& TFilterGridModel::textWidths(const std::optional<TGridFont>& own)
+TextWidths& TFilterGridModel::textWidths(const std::optional<TGridFont>& own)
 {
-    const QString key =
-        (own ? *own : Font()).toQFont().key() + QLatin1Char('|') + QString::number(m_distance);
-    QHash<QString, int>& widths = m_textWidths[key];
-    if (widths.size() > 100000)
-        widths.clear();
-    return widths;
+    const QFont font = (own ? *own : Font()).toQFont();
+    const QString key = font.key() + QLatin1Char('|') + QString::number(m_distance);
+    auto it = m_textWidths.find(key);
+    if (it == m_textWidths.end())
+        it =
+            m_textWidths.emplace(key, std::make_unique<TextWidths>(font, blanks(m_distance))).first;
+    it->second->limitRemembered(100000);
+    return *it->second;
+}
+
+int TFilterGridModel::widestCellText(int c, const TColInfo* ci, TextWidths& titleWidths,
+                                     TextWidths& dataWidths) const
+{
+    const std::optional<TGridFont> none;
+    const QFontMetrics titleMetrics((ci ? ci->TitFont : none).value_or(Font()).toQFont());
+    const QFontMetrics dataMetrics((ci ? ci->DatFont : none).value_or(Font()).toQFont());
+    const QString distance = blanks(m_distance);
+    int widest = 0;
+    std::vector<QString> singleLines;
+    singleLines.reserve(size_t(RowCount()));
+    for (int r = 0; r < RowCount(); ++r) {
+        const bool fixedRow = r < FixedRows();
+        const int align = ci ? (fixedRow ? ci->TitAlign : ci->DatAlign) : 0;
+        const QString cell = Cells(c, r);
+        if (align & 16) {
+            const QFontMetrics& fm = fixedRow ? titleMetrics : dataMetrics;
+            const QString text = (DecodeLineBreaks(cell) + distance).trimmed();
+            const int width =
+                fm.boundingRect(QRect(0, 0, 2, 2), TextFlagsFromAlignment(align) | Qt::TextWordWrap,
+                                text)
+                    .width();
+            widest = std::max(widest, width);
+        } else if (fixedRow) {
+            widest = std::max(widest, titleWidths.width(cell));
+        } else {
+            singleLines.push_back(cell);
+        }
+    }
+    return std::max(widest, dataWidths.widest(singleLines));
 }
 
 int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch)
 {
     int reserve = ShowsVerticalScrollBar() ? 27 : 8;
     const int fixedCols = changeFixCol ? 0 : FixedCols();
-    const QFont gridFont = Font().toQFont();
-    std::map<QString, QFontMetrics> metricsByFont;
-    auto metricsFor = [&](const std::optional<TGridFont>& own) -> const QFontMetrics& {
-        const QFont f = own ? own->toQFont() : gridFont;
-        const QString key = f.key();
-        auto it = metricsByFont.find(key);
-        if (it == metricsByFont.end())
-            it = metricsByFont.emplace(key, QFontMetrics(f)).first;
-        return it->second;
-    };
-    const QString distance = blanks(m_distance);
 
     std::vector<int> takingPart;
     for (int c = readColInfo ? 0 : fixedCols; c < ColCount(); ++c) {
@@ -483,37 +505,18 @@ int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool 
             continue;
         takingPart.push_back(c);
         const std::optional<TGridFont> none;
-        const QFontMetrics& titleMetrics = metricsFor(ci ? ci->TitFont : none);
-        const QFontMetrics& dataMetrics = metricsFor(ci ? ci->DatFont : none);
-        // Widths of single-line texts are remembered per font: fitting runs several times
-        // over the same cells (column information, opening, resizing).
-        QHash<QString, int>& titleWidths = textWidths(ci ? ci->TitFont : none);
-        QHash<QString, int>& dataWidths = textWidths(ci ? ci->DatFont : none);
-        int widest = 0;
-        for (int r = 0; r < RowCount(); ++r) {
-            const bool fixedRow = r < FixedRows();
-            const QFontMetrics& fm = fixedRow ? titleMetrics : dataMetrics;
-            const int align = ci ? (fixedRow ? ci->TitAlign : ci->DatAlign) : 0;
-            const QString cell = Cells(c, r);
-            int width = 0;
-            if (align & 16) {
-                const QString text = (DecodeLineBreaks(cell) + distance).trimmed();
-                width = fm.boundingRect(QRect(0, 0, 2, 2),
-                                        TextFlagsFromAlignment(align) | Qt::TextWordWrap, text)
-                            .width();
-            } else {
-                QHash<QString, int>& known = fixedRow ? titleWidths : dataWidths;
-                const auto it = known.constFind(cell);
-                if (it != known.cend()) {
-                    width = *it;
-                } else {
-                    width = fm.horizontalAdvance(cell + distance);
-                    known.insert(cell, width);
-                }
-            }
-            widest = std::max(widest, width);
-        }
-        SetColWidths(c, widest);
+        // Fitting runs several times over the same cells (column information, opening,
+        // resizing): a column's widest text is kept until its cells, fonts or alignment change.
+        TextWidths& titleWidths = textWidths(ci ? ci->TitFont : none);
+        TextWidths& dataWidths = textWidths(ci ? ci->DatFont : none);
+        const FittedColumn fit{cellsRevision(), &titleWidths, &dataWidths, ci ? ci->TitAlign : 0,
+                               ci ? ci->DatAlign : 0};
+        if (c >= int(m_fitted.size()))
+            m_fitted.resize(size_t(c) + 1);
+        std::pair<FittedColumn, int>& known = m_fitted[size_t(c)];
+        if (known.first != fit)
+            known = {fit, widestCellText(c, ci, titleWidths, dataWidths)};
+        SetColWidths(c, known.second);
     }
     int sum = 0;
     for (int c = fixedCols; c < ColCount(); ++c)

@@ -4,6 +4,7 @@
 #include "grid/logic/gridfiles.h"
 #include "grid/logic/stringgrid.h"
 #include "grid/logic/texthelpers.h"
+#include "grid/logic/textwidths.h"
 #include "platform/base/message.h"
 
 #include <QEvent>
@@ -361,7 +362,10 @@ private:
     int titleColumn(const QString& title) const;
     void cellToStoreCols(int col, bool insert);
     void RowEntered(int aCol, int aRow);
-    QHash<QString, int>& textWidths(const std::optional<TGridFont>& own);
+    TextWidths& textWidths(const std::optional<TGridFont>& own);
+    // The widest text of column c in the fonts and alignment of its column information.
+    int widestCellText(int c, const TColInfo* ci, TextWidths& titleWidths,
+                       TextWidths& dataWidths) const;
     void askColWidth(int aCol, int width);
     void askRowHeight(int aRow, int height);
 
@@ -403,7 +407,17 @@ private:
     QString m_editValue;
     std::map<int, int> m_pendingWidths;
     std::map<int, int> m_pendingHeights;
-    std::map<QString, QHash<QString, int>> m_textWidths;
+    std::map<QString, std::unique_ptr<TextWidths>> m_textWidths;
+    // What a column's widest text was measured from.
+    struct FittedColumn {
+        quint64 cellsRevision = 0;
+        const TextWidths* titleWidths = nullptr;
+        const TextWidths* dataWidths = nullptr;
+        int titleAlign = 0;
+        int dataAlign = 0;
+        bool operator==(const FittedColumn&) const = default;
+    };
+    std::vector<std::pair<FittedColumn, int>> m_fitted;
 
     // --- files, import and export (gridfiles.cpp, gridexchange.cpp) ---
 public:

@@ -32,6 +32,7 @@ QVariant TStringGrid::data(const QModelIndex& index, int role) const
 
 void TStringGrid::SetColCount(int n)
 {
+    cellsChanged();
     n = std::max(n, 1);
     if (n == m_colCount)
         return;
@@ -49,6 +50,7 @@ void TStringGrid::SetColCount(int n)
 
 void TStringGrid::SetRowCount(int n)
 {
+    cellsChanged();
     n = std::max(n, 1);
     if (n == RowCount())
         return;
@@ -74,6 +76,7 @@ void TStringGrid::SetFixedCols(int n)
 
 void TStringGrid::SetFixedRows(int n)
 {
+    cellsChanged();
     n = std::clamp(n, 0, RowCount() - 1);
     if (n == m_fixedRows)
         return;
@@ -102,6 +105,7 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
     QString& cell = m_rows[size_t(row)][size_t(col)];
     if (cell == text && cell.isNull() == text.isNull())
         return;
+    cellsChanged();
     cell = text;
     if (m_bulkDepth == 0) {
         const QModelIndex i = index(row, col);
@@ -395,6 +399,7 @@ void TStringGrid::endBulk()
 
 void TStringGrid::insertRowAt(int row, RowCells cells)
 {
+    cellsChanged();
     cells.resize(size_t(m_colCount));
     m_rows.insert(m_rows.begin() + row, std::move(cells));
     m_rowHeights.insert(m_rowHeights.begin() + row, m_defaultRowHeight);
@@ -402,12 +407,14 @@ void TStringGrid::insertRowAt(int row, RowCells cells)
 
 void TStringGrid::removeRowAt(int row)
 {
+    cellsChanged();
     m_rows.erase(m_rows.begin() + row);
     m_rowHeights.erase(m_rowHeights.begin() + row);
 }
 
 void TStringGrid::insertColAt(int col)
 {
+    cellsChanged();
     for (RowCells& r : m_rows)
         r.insert(r.begin() + col, QString());
     m_colWidths.insert(m_colWidths.begin() + col, m_defaultColWidth);
@@ -416,6 +423,7 @@ void TStringGrid::insertColAt(int col)
 
 void TStringGrid::removeColAt(int col)
 {
+    cellsChanged();
     for (RowCells& r : m_rows)
         r.erase(r.begin() + col);
     m_colWidths.erase(m_colWidths.begin() + col);
@@ -424,6 +432,7 @@ void TStringGrid::removeColAt(int col)
 
 void TStringGrid::swapCols(int a, int b)
 {
+    cellsChanged();
     for (RowCells& r : m_rows)
         std::swap(r[size_t(a)], r[size_t(b)]);
 }

@@ -153,7 +153,12 @@ protected:
     // Bulk changes of the rows: the views forget what they showed and read anew at the end.
     void beginBulk();
     void endBulk();
-    std::vector<RowCells>& rows() { return m_rows; }
+    // Handing the rows out for writing counts as a change of the cells.
+    std::vector<RowCells>& rows()
+    {
+        cellsChanged();
+        return m_rows;
+    }
     const std::vector<RowCells>& rows() const { return m_rows; }
     void insertRowAt(int row, RowCells cells);
     void removeRowAt(int row);
@@ -161,6 +166,10 @@ protected:
     void removeColAt(int col);
     void swapCols(int a, int b);
     void keepCurrentInside();
+    // Grows whenever cells, rows, columns or the number of fixed rows may have changed, so
+    // that results computed from the cells can tell whether they still hold.
+    quint64 cellsRevision() const { return m_cellsRevision; }
+    void cellsChanged() { ++m_cellsRevision; }
 
 private:
     static QStringList textLines(const QString& text);
@@ -192,6 +201,7 @@ private:
     int m_clientHeight = 120;
     bool m_vScrollBar = false;
     int m_bulkDepth = 0;
+    quint64 m_cellsRevision = 0;
 };
 
 } // namespace grid
