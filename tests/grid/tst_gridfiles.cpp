@@ -240,10 +240,13 @@ private Q_SLOTS:
         TFilterGridModel g;
         beispiel(g);
         g.SetCells(1, 1, QStringLiteral("Łukasz € ß"));
+        // A character outside the basic plane is one "?", also beside a line break.
+        g.SetCells(0, 1, QString::fromUtf8("\xF0\x9F\x98\x80\r\n\xF0\x9F\x98\x80"));
         g.SetFileName(file(QStringLiteral("codeseite.grd")));
         QVERIFY(g.SaveToFile(false, 0));
         const QList<QByteArray> lines = zeilen(readFileBytes(g.FileName()));
         QCOMPARE(lines.last(), QByteArray("?ukasz \x80 \xDF"));
+        QCOMPARE(lines.at(lines.size() - 2), QByteArray("?\xAF?"));
         TFilterGridModel h;
         h.SetFileName(g.FileName());
         QVERIFY(h.LoadFromFile(false, false, -1, 0));

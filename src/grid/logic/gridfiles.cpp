@@ -17,6 +17,7 @@ namespace
 {
 
 const QChar kLineBreakMark(0x00AF); // "¯"
+const char kLineBreakByte = '\xAF'; // "¯" in Windows-1252
 
 // The format has one item per line: a line break inside an item becomes "¯".
 void appendLine(QString& text, const QString& item)
@@ -170,11 +171,10 @@ QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
     const int c = ColCount();
     if (wmWait != 0)
         WaitMessage(wmWait, 0, int(saved.size()));
-    QString text;
-    text.reserve(qsizetype(saved.size()) * c * 8 + 64);
-    appendLine(text, QString::number(m_fileVersSoll));
-    appendLine(text, QString::number(c));
-    appendLine(text, QString::number(saved.size()));
+    QString head;
+    appendLine(head, QString::number(m_fileVersSoll));
+    appendLine(head, QString::number(c));
+    appendLine(head, QString::number(saved.size()));
     QString params;
     for (const QString& p : m_fnParam) {
         QString oneLine;
@@ -182,16 +182,10 @@ QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
         oneLine.chop(1);
         params += oneLine + kLineBreakMark;
     }
-    appendLine(text, params);
-    appendLine(text, m_sortCols);
-    for (size_t r = 0; r < saved.size(); ++r) {
-        const RowCells& cells = *saved[r];
-        for (int col = 0; col < c; ++col) {
-            appendLine(text, size_t(col) < cells.size() ? cells[size_t(col)] : QString());
-            if (wmWait != 0)
-                waitStep(wmWait, int(r));
-        }
-    }
+    appendLine(head, params);
+    appendLine(head, m_sortCols);
+
+    QString tail;
     if (save_ColInfo) {
         int n = 0;
         for (int col = 0; col < c; ++col)
@@ -199,14 +193,35 @@ QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
                 ++n;
         if (n > 0)
             n = c;
-        appendLine(text, QString::number(n));
+        appendLine(tail, QString::number(n));
         for (int col = 0; col < c; ++col)
-            appendLine(text, n == 0 ? QString::number(ColWidths(col)) : ColInfoToParamStr(col));
+            appendLine(tail, n == 0 ? QString::number(ColWidths(col)) : ColInfoToParamStr(col));
         const TGridRect sel = Selection();
         for (int v : {sel.Top, sel.Left, sel.Bottom, sel.Right})
-            appendLine(text, QString::number(v));
+            appendLine(tail, QString::number(v));
     }
-    return platform::toCp1252(text);
+
+    // The cells go straight into the bytes: no character takes more than one byte.
+    const auto cellText = [](const RowCells& cells, int col) {
+        return size_t(col) < cells.size() ? QStringView(cells[size_t(col)]) : QStringView();
+    };
+    qsizetype room = head.size() + tail.size();
+    for (const RowCells* cells : saved)
+        for (int col = 0; col < c; ++col)
+            room += cellText(*cells, col).size() + 1;
+    QByteArray bytes(room, Qt::Uninitialized);
+    char* out = platform::writeCp1252(bytes.data(), head);
+    for (size_t r = 0; r < saved.size(); ++r) {
+        for (int col = 0; col < c; ++col) {
+            out = platform::writeCp1252Line(out, cellText(*saved[r], col), kLineBreakByte);
+            *out++ = '\n';
+            if (wmWait != 0)
+                waitStep(wmWait, int(r));
+        }
+    }
+    out = platform::writeCp1252(out, tail);
+    bytes.truncate(out - bytes.constData());
+    return bytes;
 }
 
 GridFileResult TFilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)

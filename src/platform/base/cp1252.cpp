@@ -65,21 +65,45 @@ char encodeChar(char16_t c)
 
 // The table is our own rather than ICU's so that the unassigned bytes survive a round trip
 // as the C1 control characters, the way the Windows code page converter treats them.
-QByteArray toCp1252(const QString& text)
+namespace
+{
+
+template <bool kOneLine> char* writeBytes(char* dest, QStringView text, char lineBreak)
 {
     const char* const table = encodeTable().bytes;
-    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const char16_t* in = text.utf16();
     const qsizetype length = text.size();
-    QByteArray out(length, Qt::Uninitialized);
-    char* ziel = out.data();
-    qsizetype n = 0;
     for (qsizetype i = 0; i < length; ++i) {
         const char16_t c = in[i];
+        if (kOneLine && (c == u'\r' || c == u'\n')) {
+            if (c == u'\r' && i + 1 < length && in[i + 1] == u'\n')
+                ++i;
+            *dest++ = lineBreak;
+            continue;
+        }
         if (QChar::isHighSurrogate(c) && i + 1 < length && QChar::isLowSurrogate(in[i + 1]))
             ++i; // one question mark for the whole character
-        ziel[n++] = table[c];
+        *dest++ = table[c];
     }
-    out.truncate(n);
+    return dest;
+}
+
+} // namespace
+
+char* writeCp1252(char* dest, QStringView text)
+{
+    return writeBytes<false>(dest, text, 0);
+}
+
+char* writeCp1252Line(char* dest, QStringView text, char lineBreak)
+{
+    return writeBytes<true>(dest, text, lineBreak);
+}
+
+QByteArray toCp1252(const QString& text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    out.truncate(writeCp1252(out.data(), text) - out.constData());
     return out;
 }
 
