@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -13,6 +14,9 @@ QByteArray bildSvg(const QString& name);
 
 // The picture drawn at `groesse` (device-independent pixels) for a screen with `pixelRatio`.
 QPixmap bildPixmap(const QString& name, const QSize& groesse, qreal pixelRatio = 1.0);
+
+// The same as an image: it may be drawn in another thread than the windows.
+QImage bildImage(const QString& name, const QSize& groesse, qreal pixelRatio = 1.0);
 
 // The pixel ratio of the screen the program starts on.
 qreal bildschirmfaktor();

@@ -7,16 +7,21 @@
 
 QPixmap bildPixmap(const QString& name, const QSize& groesse, qreal pixelRatio)
 {
+    return QPixmap::fromImage(bildImage(name, groesse, pixelRatio));
+}
+
+QImage bildImage(const QString& name, const QSize& groesse, qreal pixelRatio)
+{
     QSvgRenderer renderer(bildSvg(name));
-    QPixmap pixmap(groesse * pixelRatio);
-    pixmap.fill(Qt::transparent);
+    QImage bild(groesse * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    bild.fill(Qt::transparent);
     if (renderer.isValid()) {
-        QPainter painter(&pixmap);
+        QPainter painter(&bild);
         painter.setRenderHint(QPainter::Antialiasing);
         renderer.render(&painter);
     }
-    pixmap.setDevicePixelRatio(pixelRatio);
-    return pixmap;
+    bild.setDevicePixelRatio(pixelRatio);
+    return bild;
 }
 
 qreal bildschirmfaktor()

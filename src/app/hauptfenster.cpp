@@ -77,6 +77,12 @@ QFont uhrSchrift()
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
+    // The main picture takes longest to draw: it is drawn beside building this and the other
+    // windows, and put in place when the window is first shown.
+    m_hauptbild =
+        std::async(std::launch::async | std::launch::deferred, [faktor = bildschirmfaktor()] {
+            return bildImage(QStringLiteral("tischfussball"), QSize(593, 433), faktor);
+        });
     setObjectName(QStringLiteral("Form1"));
     // Heard by its caption, which carries the date; labels with changing text by their text.
     setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));
@@ -317,8 +323,6 @@ void TForm1::hauptflaecheBauen()
     m_bildEntwurf = QRect(238, 60, 593, 433);
     Image1->setGeometry(m_bildEntwurf);
     Image1->setScaledContents(true);
-    Image1->setPixmap(
-        bildPixmap(QStringLiteral("tischfussball"), QSize(593, 433), bildschirmfaktor()));
 
     Label1 = new QLabel(
         QStringLiteral("Zufällig ausgewählte Spieler verschiedenen Tischen zuweisen."), Panel5);
@@ -593,6 +597,13 @@ void TForm1::Hilfe1Click()
 bool TForm1::IsTaskbarAutoHideOn() const
 {
     return platform::taskbar(screen()).autoHide;
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    if (m_hauptbild.valid())
+        Image1->setPixmap(QPixmap::fromImage(m_hauptbild.get()));
+    QMainWindow::showEvent(event);
 }
 
 void TForm1::FormCreate()

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <functional>
+#include <future>
 #include <map>
 
 class QAction;
@@ -96,6 +98,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -113,12 +116,13 @@ private:
     void hauptflaecheAnordnen();
 
     QFrame* Panel1 = nullptr;
-    QFrame* Panel5 = nullptr;   // the main-screen panel
-    QLabel* Image1 = nullptr;   // the main picture
-    QRect m_bildEntwurf;        // the main picture's place before it is fitted to the panel
-    QLabel* Label1 = nullptr;   // the headline
-    QLabel* Label2 = nullptr;   // the bottom line
-    QLabel* RxClock1 = nullptr; // the clock
+    QFrame* Panel5 = nullptr;        // the main-screen panel
+    QLabel* Image1 = nullptr;        // the main picture
+    QRect m_bildEntwurf;             // the main picture's place before it is fitted to the panel
+    std::future<QImage> m_hauptbild; // the main picture while it is drawn
+    QLabel* Label1 = nullptr;        // the headline
+    QLabel* Label2 = nullptr;        // the bottom line
+    QLabel* RxClock1 = nullptr;      // the clock
     QLabel* StatusPanel = nullptr;
     QTimer* Uhrtakt = nullptr;
     TWeitereProgramme* WeitereProgramme = nullptr;

@@ -668,6 +668,26 @@ private Q_SLOTS:
         QCOMPARE(!panel5(form)->isHidden(), panelShownAfter);
     }
 
+    // The picture is drawn beside building the window; the shown window has it, drawn.
+    void mainPictureIsInPlaceWhenShown()
+    {
+        TForm1 form;
+        form.show();
+        auto* bild = form.findChild<QLabel*>(QStringLiteral("Image1"));
+        QVERIFY(bild);
+        const QPixmap pixmap = bild->pixmap();
+        QCOMPARE(pixmap.deviceIndependentSize().toSize(), QSize(593, 433));
+        const QImage image = pixmap.toImage();
+        // The table's green pitch, left of the middle between two players' rods.
+        const qreal faktor = image.width() / 593.0;
+        const QColor feld = image.pixelColor(int(135 * faktor), int(130 * faktor));
+        QVERIFY2(feld.green() > 2 * feld.red(), qPrintable(feld.name()));
+        // A second showing keeps it.
+        form.hide();
+        form.show();
+        QCOMPARE(bild->pixmap().cacheKey(), pixmap.cacheKey());
+    }
+
     void clockShowsTheTimeOfDay()
     {
         TForm1 form;
