@@ -1,5 +1,6 @@
 #include "app/bilder.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -10,7 +11,7 @@ QPixmap bildPixmap(const QString& name, const QSize& groesse, qreal pixelRatio)
     return QPixmap::fromImage(bildImage(name, groesse, pixelRatio));
 }
 
-QImage bildImage(const QString& name, const QSize& groesse, qreal pixelRatio)
+QImage bildZeichnen(const QString& name, const QSize& groesse, qreal pixelRatio)
 {
     QSvgRenderer renderer(bildSvg(name));
     QImage bild(groesse * pixelRatio, QImage::Format_ARGB32_Premultiplied);
@@ -22,6 +23,26 @@ QImage bildImage(const QString& name, const QSize& groesse, qreal pixelRatio)
     }
     bild.setDevicePixelRatio(pixelRatio);
     return bild;
+}
+
+QString vorgezeichnetesBild(const QString& name, const QSize& pixel)
+{
+    return QStringLiteral("%1-%2x%3.png").arg(name).arg(pixel.width()).arg(pixel.height());
+}
+
+QImage bildImage(const QString& name, const QSize& groesse, qreal pixelRatio)
+{
+    // Reading the stored picture takes a fraction of drawing the SVG anew.
+    const QSize pixel = groesse * pixelRatio;
+    const QString gespeichert = QStringLiteral(":/bilder/") + vorgezeichnetesBild(name, pixel);
+    if (QFile::exists(gespeichert)) {
+        QImage bild(gespeichert, "PNG");
+        if (bild.size() == pixel) {
+            bild.setDevicePixelRatio(pixelRatio);
+            return bild;
+        }
+    }
+    return bildZeichnen(name, groesse, pixelRatio);
 }
 
 qreal bildschirmfaktor()

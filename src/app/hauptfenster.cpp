@@ -81,7 +81,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     // windows, and put in place when the window is first shown.
     m_hauptbild =
         std::async(std::launch::async | std::launch::deferred, [faktor = bildschirmfaktor()] {
-            return bildImage(QStringLiteral("tischfussball"), QSize(593, 433), faktor);
+            return bildImage(kHauptbild, kHauptbildGroesse, faktor);
         });
     setObjectName(QStringLiteral("Form1"));
     // Heard by its caption, which carries the date; labels with changing text by their text.
@@ -320,7 +320,7 @@ void TForm1::hauptflaecheBauen()
     Image1 = new QLabel(Panel5);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Bild: Tischfußball-Tisch von oben"));
-    m_bildEntwurf = QRect(238, 60, 593, 433);
+    m_bildEntwurf = QRect(QPoint(238, 60), kHauptbildGroesse);
     Image1->setGeometry(m_bildEntwurf);
     Image1->setScaledContents(true);
 

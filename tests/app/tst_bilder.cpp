@@ -3,6 +3,8 @@
 
 #include <QSvgRenderer>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 // The pictures travel inside the program file; each must be there and be a valid drawing.
 class TestBilder : public QObject
@@ -12,6 +14,9 @@ private Q_SLOTS:
     void pictureIsBuiltIn_data();
     void pictureIsBuiltIn();
     void unknownPictureIsEmpty();
+    void mainPictureDrawnAheadMatchesItsSvg_data();
+    void mainPictureDrawnAheadMatchesItsSvg();
+    void otherPixelRatiosAreDrawn();
     void tablePictureIsBuiltIn();
 };
 
@@ -39,6 +44,51 @@ void TestBilder::pictureIsBuiltIn()
 void TestBilder::unknownPictureIsEmpty()
 {
     QVERIFY(bildSvg(QStringLiteral("gibt-es-nicht")).isEmpty());
+}
+
+// The stored pictures are what the SVG gives today (a changed SVG needs tools/pictures-ahead.sh);
+// a little room for another Qt version's rounding of the edges.
+void TestBilder::mainPictureDrawnAheadMatchesItsSvg_data()
+{
+    QTest::addColumn<qreal>("faktor");
+    for (const qreal faktor : kVorgezeichneteFaktoren)
+        QTest::newRow(qPrintable(QString::number(faktor))) << faktor;
+}
+
+void TestBilder::mainPictureDrawnAheadMatchesItsSvg()
+{
+    QFETCH(qreal, faktor);
+    const QSize pixel = kHauptbildGroesse * faktor;
+    const QImage gespeichert =
+        QImage(QStringLiteral(":/bilder/") + vorgezeichnetesBild(kHauptbild, pixel))
+            .convertToFormat(QImage::Format_ARGB32);
+    QVERIFY2(!gespeichert.isNull(), "tools/pictures-ahead.sh makes it");
+    const QImage gezeichnet =
+        bildZeichnen(kHauptbild, kHauptbildGroesse, faktor).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(gespeichert.size(), pixel);
+    int abweichung = 0;
+    for (int y = 0; y < pixel.height(); ++y) {
+        const auto* a = reinterpret_cast<const uchar*>(gespeichert.constScanLine(y));
+        const auto* b = reinterpret_cast<const uchar*>(gezeichnet.constScanLine(y));
+        for (int i = 0; i < pixel.width() * 4; ++i)
+            abweichung = std::max(abweichung, std::abs(int(a[i]) - int(b[i])));
+    }
+    QVERIFY2(abweichung <= 3, qPrintable(QString::number(abweichung)));
+
+    const QImage genommen = bildImage(kHauptbild, kHauptbildGroesse, faktor);
+    QCOMPARE(genommen.devicePixelRatio(), faktor);
+    QImage erwartet = gespeichert;
+    erwartet.setDevicePixelRatio(faktor);
+    QCOMPARE(genommen.convertToFormat(QImage::Format_ARGB32), erwartet);
+}
+
+void TestBilder::otherPixelRatiosAreDrawn()
+{
+    const QImage genommen = bildImage(kHauptbild, kHauptbildGroesse, 1.5);
+    QCOMPARE(genommen.size(), QSize(890, 650));
+    QCOMPARE(genommen.devicePixelRatio(), 1.5);
+    QCOMPARE(genommen, bildZeichnen(kHauptbild, kHauptbildGroesse, 1.5));
+    QVERIFY(!genommen.allGray());
 }
 
 void TestBilder::tablePictureIsBuiltIn()
