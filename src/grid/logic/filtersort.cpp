@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <iterator>
 #include <numeric>
 
@@ -94,6 +95,31 @@ NumKey numberKey(double v)
 {
     const double rounded = std::fabs(v) < 1e14 ? std::round(v * 1e4) / 1e4 : v;
     return {v < 0 ? 0 : 1, rounded};
+}
+
+// Collation keys cost the most of a text sort: a large column makes them in two threads, each
+// with a collator of its own.
+template <typename MakeKey>
+std::vector<QCollatorSortKey> collatedKeys(size_t n, const MakeKey& makeKey)
+{
+    constexpr size_t kKeysForTwoThreads = 20000;
+    const auto keysOf = [&makeKey](const QCollator& collator, size_t from, size_t to) {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(to - from);
+        for (size_t i = from; i < to; ++i)
+            keys.push_back(makeKey(collator, i));
+        return keys;
+    };
+    if (n < kKeysForTwoThreads)
+        return keysOf(textCollator(), 0, n);
+    const size_t half = n / 2;
+    auto secondHalf = std::async(std::launch::async | std::launch::deferred,
+                                 [&] { return keysOf(ownTextCollator(), half, n); });
+    std::vector<QCollatorSortKey> keys = keysOf(textCollator(), 0, half);
+    std::vector<QCollatorSortKey> rest = secondHalf.get();
+    keys.insert(keys.end(), std::make_move_iterator(rest.begin()),
+                std::make_move_iterator(rest.end()));
+    return keys;
 }
 
 } // namespace
@@ -435,10 +461,9 @@ TFilterGridModel::SortKeyColumn TFilterGridModel::sortKeyColumn(const TSortFdRec
         return keys;
     }
     keys.collated = true;
-    keys.text.reserve(n);
-    for (size_t i = 0; i < n; ++i)
-        keys.text.push_back(
-            collator.sortKey(cell(i).trimmed().leftJustified(15, QLatin1Char(' '))));
+    keys.text = collatedKeys(n, [&](const QCollator& c, size_t i) {
+        return c.sortKey(cell(i).trimmed().leftJustified(15, QLatin1Char(' ')));
+    });
     return keys;
 }
 
