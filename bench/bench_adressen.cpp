@@ -2,7 +2,9 @@
 // filled), picking one entry of the list and one "Speichern >>", each beside its floor
 // measured in turn with it: reading the file; a bare list widget filled with the same sorted
 // names; a hash look-up of the picked entry filling the same fields; reading the file and
-// writing it once more with the same flushed atomic save.
+// writing it once more with the same flushed atomic save. The memory of a process showing the
+// window beside a minimal process showing the same sorted list in a bare list widget (both
+// started as processes of this program, in turn).
 #include "platform/base/datafolder.h"
 #include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
@@ -17,9 +19,12 @@
 #include <QHash>
 #include <QListWidget>
 #include <QLocale>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <numeric>
 
 namespace
@@ -83,12 +88,64 @@ long long rssKb()
     return 0;
 }
 
+// Started as a process of its own: shows the participant window or a bare list widget on the
+// participants of the data folder and prints its resident memory in kB.
+int speicherZeigen(int argc, char* argv[], bool fenster)
+{
+    QApplication app(argc, argv);
+    platform::setDataFolder(QString::fromLocal8Bit(argv[2]));
+    std::unique_ptr<TAdressen> adressen;
+    QListWidget liste;
+    if (fenster) {
+        adressen = std::make_unique<TAdressen>();
+        adressen->oeffnen();
+    } else {
+        liste.setUniformItemSizes(true);
+        liste.show();
+        minimaleListe(liste, adressdateiPfad());
+    }
+    QCoreApplication::processEvents();
+    std::printf("%lld\n", rssKb());
+    return 0;
+}
+
+double speicherMb(const QString& art, const QString& ordner)
+{
+    QProcess prozess;
+    prozess.start(QCoreApplication::applicationFilePath(), {art, ordner});
+    if (!prozess.waitForFinished(120000) || prozess.exitCode() != 0)
+        return 0;
+    return prozess.readAllStandardOutput().trimmed().toDouble() / 1024.0;
+}
+
+// Medians of a few starts of each, in turn.
+void speicherVergleichen(const QString& ordner, int anzahl)
+{
+    std::vector<double> fenster;
+    std::vector<double> liste;
+    for (int i = 0; i < 3; ++i) {
+        fenster.push_back(speicherMb(QStringLiteral("--speicher-fenster"), ordner));
+        liste.push_back(speicherMb(QStringLiteral("--speicher-liste"), ordner));
+    }
+    std::sort(fenster.begin(), fenster.end());
+    std::sort(liste.begin(), liste.end());
+    const double f = fenster[1];
+    const double l = liste[1];
+    std::printf("%-15s | %-44s | %7d | %10.1f MB | %-44s | %10.1f MB | %7.2fx\n", "bench_adressen",
+                "memory, participant window open", anzahl, f, "minimal program, same sorted list",
+                l, l > 0 ? f / l : 0.0);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc >= 3 && std::strcmp(argv[1], "--speicher-fenster") == 0)
+        return speicherZeigen(argc, argv, true);
+    if (argc >= 3 && std::strcmp(argv[1], "--speicher-liste") == 0)
+        return speicherZeigen(argc, argv, false);
     QApplication app(argc, argv);
     QTemporaryDir ordner;
     platform::setDataFolder(ordner.path());
@@ -158,6 +215,7 @@ int main(int argc, char* argv[])
                     "", anzahl, double(speicher) / 1024.0, static_cast<long long>(danach),
                     danach == anzahl && liste->count() == anzahl ? "" : " (WRONG)");
         ok = ok && danach == anzahl && liste->count() == anzahl;
+        speicherVergleichen(ordner.path(), anzahl);
     }
     return ok ? 0 : 1;
 }
