@@ -155,7 +155,8 @@ double TextWidths::advance(char16_t c)
     return a;
 }
 
-const QList<quint32>& TextWidths::glyphs(char16_t c)
+// By value: a later call may grow the table and move what a reference would point to.
+QList<quint32> TextWidths::glyphs(char16_t c)
 {
     auto it = m_glyphs.constFind(c);
     if (it == m_glyphs.cend())

@@ -43,7 +43,7 @@ private:
     double advance(char16_t c);
     double kerning(char16_t a, char16_t b);
     double newKerning(char16_t a, char16_t b);
-    const QList<quint32>& glyphs(char16_t c);
+    QList<quint32> glyphs(char16_t c);
     int measureAll(const std::vector<QString>& texts);
 
     QFont m_font;
