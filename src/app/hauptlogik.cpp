@@ -1,19 +1,16 @@
 #include "app/hauptlogik.h"
 
+#include "platform/base/conventions.h"
 #include "platform/base/shell.h"
 
 #include <QDir>
 
-#include <array>
-
 QString deutscherWochentag(const QDate& datum)
 {
-    static const std::array<const char*, 7> namen = {
-        "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
     const int tag = datum.dayOfWeek(); // 1 = Monday
     if (tag < 1 || tag > 7)
         return {};
-    return QString::fromUtf8(namen[static_cast<std::size_t>(tag - 1)]);
+    return platform::weekdayName(tag);
 }
 
 QString titelText(const QDate& heute, const QString& version)

@@ -1,6 +1,8 @@
 #include "app/hauptlogik.h"
 #include "core/base/programm.h"
+#include "platform/base/conventions.h"
 #include "platform/base/taskbar.h"
+#include "players/logic/auswahlregeln.h"
 
 #include <QLocale>
 #include <QRect>
@@ -42,6 +44,28 @@ private Q_SLOTS:
         QVERIFY(titelText(date, QStringLiteral("1.06"))
                     .endsWith(weekday + QStringLiteral(" der  ") +
                               date.toString(QStringLiteral("dd.MM.yyyy"))));
+    }
+
+    // The weekday, the grid's numbers and dates and the lists' order share one replaceable source.
+    void weekdayAndOrderFollowTheProgramsConventions()
+    {
+        platform::LocaleConventions englisch;
+        englisch.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        const platform::LocaleConventions vorher = platform::setLocaleConventions(englisch);
+        const QString tag = deutscherWochentag(QDate(2023, 2, 23));
+        const bool umlautBeiA = auswahlVor(QStringLiteral("Ärger"), QStringLiteral("Bauer"));
+        platform::setLocaleConventions(vorher);
+        QCOMPARE(tag, QStringLiteral("Thursday"));
+        QVERIFY(umlautBeiA);
+        QCOMPARE(deutscherWochentag(QDate(2023, 2, 23)), QStringLiteral("Donnerstag"));
+        // Swedish order puts "Ä" after "Z": the lists follow the conventions' locale.
+        platform::LocaleConventions schwedisch;
+        schwedisch.locale = QLocale(QLocale::Swedish, QLocale::Sweden);
+        platform::setLocaleConventions(schwedisch);
+        const bool schwedischVor = auswahlVor(QStringLiteral("Ärger"), QStringLiteral("Zander"));
+        platform::setLocaleConventions(vorher);
+        QVERIFY(!schwedischVor);
+        QVERIFY(auswahlVor(QStringLiteral("Ärger"), QStringLiteral("Zander")));
     }
 
     void statusLineCarriesTheYear()

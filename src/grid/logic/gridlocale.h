@@ -1,37 +1,14 @@
 #pragma once
 
-#include <QChar>
-#include <QCollator>
-#include <QLocale>
-#include <QString>
+#include "platform/base/conventions.h"
 
+// The grid reads and writes with the program's conventions.
 namespace grid
 {
-
-// The conventions the grid reads and writes numbers, amounts and dates with. The program is
-// German whatever the machine's locale: decimal comma, "." between thousands, dd.MM.yyyy.
-struct LocaleConventions {
-    QChar decimalSeparator = QLatin1Char(',');
-    QChar thousandSeparator = QLatin1Char('.');
-    QChar dateSeparator = QLatin1Char('.');
-    QChar timeSeparator = QLatin1Char(':');
-    QString currencySymbol = QStringLiteral("€");
-    // Weekday names and the order of texts come from this locale.
-    QLocale locale{QLocale::German, QLocale::Germany};
-};
-
-// The conventions in force; German unless replaced.
-const LocaleConventions& localeConventions();
-
-// Replaces the conventions and returns the ones in force before.
-LocaleConventions setLocaleConventions(const LocaleConventions& conventions);
-
-// Text order that ignores case, in the conventions' locale.
-QCollator textCollator();
-// The same order in a collator of its own, shared with no other: for use in another thread.
-QCollator ownTextCollator();
-
-// Full weekday name (1 = Monday … 7 = Sunday) in the conventions' locale.
-QString weekdayName(int dayOfWeek);
-
+using platform::LocaleConventions;
+using platform::localeConventions;
+using platform::ownTextCollator;
+using platform::setLocaleConventions;
+using platform::textCollator;
+using platform::weekdayName;
 } // namespace grid

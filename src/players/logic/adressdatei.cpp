@@ -1,5 +1,6 @@
 #include "players/logic/adressdatei.h"
 
+#include "platform/base/conventions.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/typedfile.h"
 
@@ -45,14 +46,9 @@ namespace
 {
 
 // German collation, case ignored, the way the sorted list boxes of Windows order names.
-const QCollator& listenCollator()
+QCollator listenCollator()
 {
-    static const QCollator collator = [] {
-        QCollator c{QLocale(QLocale::German, QLocale::Germany)};
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        return c;
-    }();
-    return collator;
+    return platform::textCollator();
 }
 
 bool schluesselVor(const QCollatorSortKey& a, const QCollatorSortKey& b)

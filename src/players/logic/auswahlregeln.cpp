@@ -1,6 +1,7 @@
 #include "players/logic/auswahlregeln.h"
 
 #include "draw/logic/auswahldatei.h"
+#include "platform/base/conventions.h"
 
 #include <QCollator>
 #include <QHash>
@@ -71,16 +72,10 @@ QStringList auswahlOhneGewaehlte(const QStringList& teilnehmer, const QStringLis
 
 namespace
 {
-const QCollator& listenfolge()
+// A German program: umlauts sort with their letters whatever the machine's locale.
+QCollator listenfolge()
 {
-    static const QCollator collator = [] {
-        // A German program: umlauts sort with their letters whatever the machine's locale.
-        QCollator c(QLocale(QLocale::German, QLocale::Germany));
-        c.setCaseSensitivity(Qt::CaseInsensitive);
-        c.setNumericMode(false);
-        return c;
-    }();
-    return collator;
+    return platform::textCollator();
 }
 } // namespace
 

@@ -1,8 +1,8 @@
-#include "grid/logic/gridlocale.h"
+#include "platform/base/conventions.h"
 
 #include <optional>
 
-namespace grid
+namespace platform
 {
 
 namespace
@@ -55,4 +55,4 @@ QString weekdayName(int dayOfWeek)
     return current().locale.dayName(dayOfWeek, QLocale::LongFormat);
 }
 
-} // namespace grid
+} // namespace platform
