@@ -10,8 +10,8 @@
 namespace
 {
 
-// adresseVergleichsform of "Name, Vorname", built with one allocation: it runs for every
-// record after each read and save.
+// adresseVergleichsform of "Name, Vorname", put together on the stack: it runs for every record
+// after each read and save.
 QByteArray listentextform(const TAdressRec& adresse)
 {
     char text[2 * 255 + 2];
@@ -20,18 +20,7 @@ QByteArray listentextform(const TAdressRec& adresse)
     std::memcpy(text, adresse.Name.text, size_t(name));
     std::memcpy(text + name, ", ", 2);
     std::memcpy(text + name + 2, adresse.Vorname.text, size_t(vorname));
-    const auto randzeichen = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    qsizetype anfang = 0;
-    qsizetype ende = name + 2 + vorname;
-    while (anfang < ende && randzeichen(text[anfang]))
-        ++anfang;
-    while (ende > anfang && randzeichen(text[ende - 1]))
-        --ende;
-    QByteArray form(text + anfang, ende - anfang);
-    for (char& c : form)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return form;
+    return adresseVergleichsform(QByteArrayView(text, name + 2 + vorname));
 }
 
 } // namespace
@@ -79,8 +68,7 @@ Adressbestand::Erfassung Adressbestand::erfassen(const TAdressRec& neu, const QS
                                                  const QString& vorname)
 {
     Erfassung erfassung;
-    if (adresseVergleichsform(neu.Name.bytes()).isEmpty() &&
-        adresseVergleichsform(neu.Vorname.bytes()).isEmpty())
+    if (adresseOhneNamen(neu))
         return erfassung;
     const platform::ReadResult gelesen = aktualisieren(&erfassung.neuGelesen);
     if (!gelesen) {

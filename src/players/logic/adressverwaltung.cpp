@@ -26,8 +26,8 @@ bool istRandzeichen(char c)
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-// Whether `text` in its comparison form (adresseVergleichsform) is `form`, without building it.
-bool gleicheVergleichsform(QByteArrayView text, QByteArrayView form)
+// What of `text` its comparison form is made of: without blanks and control bytes at the ends.
+QByteArrayView vergleichsbereich(QByteArrayView text)
 {
     qsizetype anfang = 0;
     qsizetype ende = text.size();
@@ -35,15 +35,23 @@ bool gleicheVergleichsform(QByteArrayView text, QByteArrayView form)
         ++anfang;
     while (ende > anfang && istRandzeichen(text.at(ende - 1)))
         --ende;
-    if (ende - anfang != form.size())
+    return text.sliced(anfang, ende - anfang);
+}
+
+char grossbuchstabe(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+// Whether `text` in its comparison form (adresseVergleichsform) is `form`, without building it.
+bool gleicheVergleichsform(QByteArrayView text, QByteArrayView form)
+{
+    const QByteArrayView bereich = vergleichsbereich(text);
+    if (bereich.size() != form.size())
         return false;
-    for (qsizetype i = 0; i < form.size(); ++i) {
-        char c = text.at(anfang + i);
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-        if (c != form.at(i))
+    for (qsizetype i = 0; i < form.size(); ++i)
+        if (grossbuchstabe(bereich.at(i)) != form.at(i))
             return false;
-    }
     return true;
 }
 
@@ -113,19 +121,18 @@ QString adresseErsatzMeldung(const AdressFelder& eingabe, const AdressFelder& ge
            zeilen.join(QLatin1Char('\n'));
 }
 
-QByteArray adresseVergleichsform(const QByteArray& text)
+QByteArray adresseVergleichsform(QByteArrayView text)
 {
-    qsizetype anfang = 0;
-    qsizetype ende = text.size();
-    while (anfang < ende && istRandzeichen(text.at(anfang)))
-        ++anfang;
-    while (ende > anfang && istRandzeichen(text.at(ende - 1)))
-        --ende;
-    QByteArray form = text.mid(anfang, ende - anfang);
+    QByteArray form = vergleichsbereich(text).toByteArray();
     for (char& c : form)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
+        c = grossbuchstabe(c);
     return form;
+}
+
+bool adresseOhneNamen(const TAdressRec& adresse)
+{
+    return vergleichsbereich(feldansicht(adresse.Name)).isEmpty() &&
+           vergleichsbereich(feldansicht(adresse.Vorname)).isEmpty();
 }
 
 AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& name,
@@ -203,8 +210,7 @@ platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int pos
 platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
                                      const QString& vorname)
 {
-    if (adresseVergleichsform(neu.Name.bytes()).isEmpty() &&
-        adresseVergleichsform(neu.Vorname.bytes()).isEmpty())
+    if (adresseOhneNamen(neu))
         return {};
     const AdressLesung lesung = adressenPruefendLesen();
     if (!lesung)

@@ -4,6 +4,7 @@
 #include "players/logic/adressdatei.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -29,7 +30,11 @@ AdressFelder adresseFelder(const TAdressRec& adresse);
 
 // The form in which names are compared: leading and trailing blanks and control characters
 // removed, a to z turned into A to Z; every other byte (umlauts too) stays as it is.
-QByteArray adresseVergleichsform(const QByteArray& text);
+QByteArray adresseVergleichsform(QByteArrayView text);
+
+// Whether the record has neither a name nor a first name (in their comparison form): there is
+// nothing to store.
+bool adresseOhneNamen(const TAdressRec& adresse);
 
 // True when "Name" or "Vorname" holds more than blanks and control characters: a record
 // without either is never stored.
