@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <compare>
 #include <future>
 #include <iterator>
 #include <numeric>
@@ -89,6 +90,7 @@ private:
 struct NumKey {
     int cls = 1;
     double v = 0;
+    friend auto operator<=>(const NumKey&, const NumKey&) = default;
 };
 
 NumKey numberKey(double v)
@@ -134,11 +136,8 @@ struct TFilterGridModel::SortKeyColumn {
     {
         if (collated)
             return text[a].compare(text[b]);
-        const NumKey& x = num[a];
-        const NumKey& y = num[b];
-        if (x.cls != y.cls)
-            return x.cls < y.cls ? -1 : 1;
-        return x.v < y.v ? -1 : (x.v > y.v ? 1 : 0);
+        const auto order = num[a] <=> num[b];
+        return order < 0 ? -1 : (order > 0 ? 1 : 0);
     }
 };
 
@@ -146,7 +145,6 @@ struct TFilterGridModel::SortKeyColumn {
 std::vector<size_t> TFilterGridModel::sortedOrder(const std::vector<SortKeyColumn>& keys, size_t n)
 {
     std::vector<size_t> order(n);
-    std::iota(order.begin(), order.end(), size_t(0));
     if (keys.size() == 1 && !keys.front().collated) {
         // Keys and row numbers side by side, so the sort reads memory in order.
         struct Keyed {
@@ -157,12 +155,14 @@ std::vector<size_t> TFilterGridModel::sortedOrder(const std::vector<SortKeyColum
         std::vector<Keyed> keyed(n);
         for (size_t i = 0; i < n; ++i)
             keyed[i] = {k[i], i};
-        std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
-            return a.key.cls != b.key.cls ? a.key.cls < b.key.cls : a.key.v < b.key.v;
-        });
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
         for (size_t i = 0; i < n; ++i)
             order[i] = keyed[i].row;
-    } else if (keys.size() == 1) {
+        return order;
+    }
+    std::iota(order.begin(), order.end(), size_t(0));
+    if (keys.size() == 1) {
         const std::vector<QCollatorSortKey>& k = keys.front().text;
         std::stable_sort(order.begin(), order.end(),
                          [&k](size_t a, size_t b) { return k[a].compare(k[b]) < 0; });
