@@ -8,6 +8,7 @@
 #include <QByteArrayList>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace
 {
@@ -166,12 +167,12 @@ Spielabendlesung spielabendLesen()
             gelesen, QStringLiteral("Die Runden des Abends werden nicht berücksichtigt."))));
         return lesung;
     }
-    lesung.inhalt = spielabendAusBytes(gelesen.bytes.left(kHoechstensBytes));
+    Spielabendinhalt inhalt = spielabendAusBytes(gelesen.bytes.left(kHoechstensBytes));
     // A file cut off by the limit ends in a line that is counted as damaged, or in none at all.
-    if (gelesen.bytes.size() > kHoechstensBytes && lesung.inhalt.verworfeneZeilen == 0)
-        ++lesung.inhalt.verworfeneZeilen;
-    lesung.abend = lesung.inhalt.abend;
-    if (const QString text = spielabendInhaltMeldung(lesung.inhalt); !text.isEmpty())
+    if (gelesen.bytes.size() > kHoechstensBytes && inhalt.verworfeneZeilen == 0)
+        ++inhalt.verworfeneZeilen;
+    lesung.abend = std::move(inhalt.abend);
+    if (const QString text = spielabendInhaltMeldung(inhalt); !text.isEmpty())
         lesung.meldungen.append(hinweis(text));
     return lesung;
 }

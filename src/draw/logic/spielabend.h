@@ -62,7 +62,6 @@ QString spielabendPfad();
 // content that was ignored.
 struct Spielabendlesung {
     Spielabend abend;
-    Spielabendinhalt inhalt;
     bool gelesen = true; // false: the file exists but could not be read
     QList<platform::Message> meldungen;
 };

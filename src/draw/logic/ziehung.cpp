@@ -7,7 +7,6 @@
 #include "platform/base/clock.h"
 #include "platform/base/random.h"
 
-#include <QSet>
 #include <optional>
 #include <vector>
 
