@@ -19,11 +19,6 @@ QList<QWidget*> sichtbare(const QList<QWidget*>& elemente)
     return liste;
 }
 
-} // namespace
-
-namespace
-{
-
 // Style sheets may put more room beside the box than its size hint counts.
 int kaestchenBreite(const QCheckBox& kaestchen)
 {
@@ -61,11 +56,6 @@ QList<QWidget*> Leistengruppe::elemente() const
         if (w)
             liste.append(w.data());
     return liste;
-}
-
-int Leistengruppe::gewuenschteBreite() const
-{
-    return gesamtbreite(sichtbare(elemente()));
 }
 
 void Leistengruppe::legen(std::initializer_list<Strecke> strecken, int y, int hoehe) const

@@ -19,9 +19,6 @@ public:
     void hinzufuegen(QWidget* element);
     QList<QWidget*> elemente() const;
 
-    // The width the visible controls want together, gaps included.
-    int gewuenschteBreite() const;
-
     // A stretch of the bar from `links` to before `rechts`.
     struct Strecke {
         int links = 0;

@@ -16,6 +16,9 @@ constexpr char16_t kHighTable[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+// The tables are our own rather than ICU's so that the unassigned bytes survive a round trip
+// as the C1 control characters, the way the Windows code page converter treats them.
+
 // One entry per UTF-16 code unit: the byte that stands for it, '?' where there is none. The
 // C1 controls stand for the five unassigned bytes; any other C1 control has no byte.
 struct EncodeTable {
@@ -60,13 +63,6 @@ char encodeChar(char16_t c)
         return '?';
     return encodeTable().bytes[c];
 }
-
-} // namespace
-
-// The table is our own rather than ICU's so that the unassigned bytes survive a round trip
-// as the C1 control characters, the way the Windows code page converter treats them.
-namespace
-{
 
 template <bool kOneLine> char* writeBytes(char* dest, QStringView text, char lineBreak)
 {

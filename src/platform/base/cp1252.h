@@ -12,13 +12,13 @@ namespace platform
 // A character the code page cannot hold is written as '?'.
 QByteArray toCp1252(const QString& text);
 QString fromCp1252(const QByteArray& bytes);
+QString fromCp1252(const char* bytes, qsizetype length);
 
 // Writes `text` as Windows-1252 to `dest`, which has room for text.size() bytes, and returns
 // the end of what was written. With a `lineBreak` byte, CR LF, a lone CR and a lone LF are each
 // written as that one byte, so the text stays on one line.
 char* writeCp1252(char* dest, QStringView text);
 char* writeCp1252Line(char* dest, QStringView text, char lineBreak);
-QString fromCp1252(const char* bytes, qsizetype length);
 
 // A control character: U+0000 to U+001F and U+007F to U+009F.
 bool isControlCharacter(char32_t c);
