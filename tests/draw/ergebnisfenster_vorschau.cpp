@@ -9,44 +9,14 @@
 #include "platform/base/random.h"
 #include "platform/ui/modal.h"
 
+#include "../common/beispielnamen.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-
-namespace
-{
-
-const char* const kNamen[] = {
-    "Anna Schulze",
-    "Bernd Meier",
-    "Carla Wagner-Hoffmann",
-    "Dieter Krause",
-    "Elif Yilmaz",
-    "Frank Zimmermann",
-    "Gisela Bäcker",
-    "Hans-Jürgen Lehmann",
-    "Ines Koç",
-    "Jan Wojcik",
-    "Karin Schmitt",
-    "Lutz Neumann",
-    "Maximilian Alexander Freiherr von Kickerhausen-Weiß",
-    "Nadine Fuchs",
-    "Olaf Brandt",
-    "Petra Sommer",
-    "Quirin Huber",
-    "Rita Vogel",
-    "Sven Hartmann",
-    "Tanja Öztürk",
-    "Uwe Schröder",
-    "Vera Lange",
-    "Willi Jäger",
-    "Zoe Krüger",
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -70,7 +40,7 @@ int main(int argc, char* argv[])
 
     QStringList namen;
     for (int i = 0; i < spieler; ++i)
-        namen << QString::fromUtf8(kNamen[i % int(std::size(kNamen))]);
+        namen << QString::fromUtf8(kBeispielnamen[i % int(std::size(kBeispielnamen))]);
     auswahlSchreiben(auswahldatei2(), namen);
     personen_zuweisen(tische);
 

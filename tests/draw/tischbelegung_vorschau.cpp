@@ -14,6 +14,8 @@
 #include "printing/ui/drucker.h"
 #include "printing/ui/tischdruckfenster.h"
 
+#include "../common/beispielnamen.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -25,33 +27,6 @@
 
 namespace
 {
-
-const char* const kNamen[] = {
-    "Anna Schulze",
-    "Bernd Meier",
-    "Carla Wagner-Hoffmann",
-    "Dieter Krause",
-    "Elif Yilmaz",
-    "Frank Zimmermann",
-    "Gisela Bäcker",
-    "Hans-Jürgen Lehmann",
-    "Ines Koç",
-    "Jan Wojcik",
-    "Karin Schmitt",
-    "Lutz Neumann",
-    "Maximilian Alexander Freiherr von Kickerhausen-Wei",
-    "Nadine Fuchs",
-    "Olaf Brandt",
-    "Petra Sommer",
-    "Quirin Huber",
-    "Rita Vogel",
-    "Sven Hartmann",
-    "Tanja Öztürk",
-    "Uwe Schröder",
-    "Vera Lange",
-    "Willi Jäger",
-    "Zoe Krüger",
-};
 
 bool bildSpeichern(const QString& bild)
 {
@@ -83,8 +58,9 @@ int main(int argc, char* argv[])
     Optionen.Spielmodus = kDoppel;
     platform::setRandSeed(20261210u);
     QStringList namen;
-    for (const char* name : kNamen)
-        namen << QString::fromUtf8(name);
+    // The longest name as a table file keeps it: 50 characters.
+    for (const char* name : kBeispielnamen)
+        namen << QString::fromUtf8(name).left(50);
     auswahlSchreiben(auswahldatei2(), namen);
     personen_zuweisen(6);
     setTischdruck(tischbelegungDrucken);

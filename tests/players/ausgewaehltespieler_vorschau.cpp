@@ -8,44 +8,14 @@
 #include "platform/base/datafolder.h"
 #include "players/ui/ausgewaehltespieler.h"
 
+#include "../common/beispielnamen.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
-
-namespace
-{
-
-const char* const kNamen[] = {
-    "Anna Schulze",
-    "Bernd Meier",
-    "Carla Wagner-Hoffmann",
-    "Dieter Krause",
-    "Elif Yilmaz",
-    "Frank Zimmermann",
-    "Gisela Bäcker",
-    "Hans-Jürgen Lehmann",
-    "Ines Koç",
-    "Jan Wojcik",
-    "Karin Schmitt",
-    "Lutz Neumann",
-    "Maximilian Alexander Freiherr von Kickerhausen-Weiß",
-    "Nadine Fuchs",
-    "Olaf Brandt",
-    "Petra Sommer",
-    "Quirin Huber",
-    "Rita Vogel",
-    "Sven Hartmann",
-    "Tanja Öztürk",
-    "Uwe Schröder",
-    "Vera Lange",
-    "Willi Jäger",
-    "Zoe Krüger",
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -65,7 +35,7 @@ int main(int argc, char* argv[])
     platform::setDataFolder(ordner.path());
     QStringList namen;
     for (int i = 0; i < spieler; ++i)
-        namen << QString::fromUtf8(kNamen[i % int(std::size(kNamen))]);
+        namen << QString::fromUtf8(kBeispielnamen[i % int(std::size(kBeispielnamen))]);
     auswahlSchreiben(auswahldatei2(), namen);
 
     TForm3 ansicht;
