@@ -1,4 +1,5 @@
 // The evening of "Neue Partner": its file, the draw that continues it, the check box.
+#include "auswahlhilfe.h"
 #include "common/testsupport.h"
 #include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
@@ -17,19 +18,6 @@
 
 namespace
 {
-
-QString spielerName(int i)
-{
-    return QStringLiteral("Spieler %1").arg(i, 3, 10, QLatin1Char('0'));
-}
-
-void auswahlVon(int n)
-{
-    QStringList namen;
-    for (int i = 1; i <= n; ++i)
-        namen << spielerName(i);
-    QVERIFY(auswahlSchreiben(auswahldatei2(), namen));
-}
 
 void vorbereiten()
 {

@@ -1,4 +1,5 @@
 // The seating draw: who sits where, what is stored, what is announced.
+#include "auswahlhilfe.h"
 #include "common/testsupport.h"
 #include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
@@ -14,20 +15,6 @@
 
 namespace
 {
-
-QString spielerName(int i)
-{
-    return QStringLiteral("Spieler %1").arg(i, 3, 10, QLatin1Char('0'));
-}
-
-// Writes a selection of n players as the selection dialog does.
-void auswahlVon(int n)
-{
-    QStringList namen;
-    for (int i = 1; i <= n; ++i)
-        namen << spielerName(i);
-    QVERIFY(auswahlSchreiben(auswahldatei2(), namen));
-}
 
 // "1:TL TR BL BR|2:TC BC": the filled places of every table.
 QString belegtePlaetze(const Tischbelegung& belegung)
