@@ -8,20 +8,25 @@
 #include <utility>
 #include <vector>
 
+// One timed run of `lauf`, in milliseconds; `vorher` (if given) runs untimed before it.
+inline double einmalMs(const std::function<void()>& lauf, const std::function<void()>& vorher)
+{
+    if (vorher)
+        vorher();
+    QElapsedTimer uhr;
+    uhr.start();
+    lauf();
+    return double(uhr.nsecsElapsed()) / 1e6;
+}
+
 // The median of `runs` timed runs of `lauf`, in milliseconds; `vorher` (if given) runs untimed
 // before each run.
 inline double medianMs(int runs, const std::function<void()>& lauf,
                        const std::function<void()>& vorher = {})
 {
     std::vector<double> zeiten;
-    for (int i = 0; i < runs; ++i) {
-        if (vorher)
-            vorher();
-        QElapsedTimer uhr;
-        uhr.start();
-        lauf();
-        zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
-    }
+    for (int i = 0; i < runs; ++i)
+        zeiten.push_back(einmalMs(lauf, vorher));
     std::sort(zeiten.begin(), zeiten.end());
     return zeiten[zeiten.size() / 2];
 }
@@ -41,17 +46,9 @@ inline Paarzeit abwechselndMs(int runs, const std::function<void()>& lauf,
 {
     std::vector<double> laeufe;
     std::vector<double> boeden;
-    const auto messen = [](const std::function<void()>& f, const std::function<void()>& vorher) {
-        if (vorher)
-            vorher();
-        QElapsedTimer uhr;
-        uhr.start();
-        f();
-        return double(uhr.nsecsElapsed()) / 1e6;
-    };
     for (int i = 0; i < runs; ++i) {
-        laeufe.push_back(messen(lauf, vorherLauf));
-        boeden.push_back(messen(boden, vorherBoden));
+        laeufe.push_back(einmalMs(lauf, vorherLauf));
+        boeden.push_back(einmalMs(boden, vorherBoden));
     }
     std::sort(laeufe.begin(), laeufe.end());
     std::sort(boeden.begin(), boeden.end());
