@@ -45,12 +45,6 @@ QStringList adresseListentexte(const QList<TAdressRec>& adressen)
 namespace
 {
 
-// German collation, case ignored, the way the sorted list boxes of Windows order names.
-QCollator listenCollator()
-{
-    return platform::textCollator();
-}
-
 bool schluesselVor(const QCollatorSortKey& a, const QCollatorSortKey& b)
 {
     return a.compare(b) < 0;
@@ -58,6 +52,8 @@ bool schluesselVor(const QCollatorSortKey& a, const QCollatorSortKey& b)
 
 } // namespace
 
+// The program's text order (German, case ignored), the way the sorted list boxes of Windows
+// order names.
 void adressListentexteSortieren(QStringList& texte)
 {
     texte = SortierteAdressliste(texte).texte();
@@ -66,7 +62,7 @@ void adressListentexteSortieren(QStringList& texte)
 // Sort keys are built once per entry: a list of ten thousand names sorts in a blink.
 SortierteAdressliste::SortierteAdressliste(const QStringList& texte)
 {
-    const QCollator& collator = listenCollator();
+    const QCollator& collator = platform::textCollator();
     std::vector<QCollatorSortKey> schluessel;
     schluessel.reserve(size_t(texte.size()));
     for (const QString& text : texte)
@@ -87,7 +83,7 @@ SortierteAdressliste::SortierteAdressliste(const QStringList& texte)
 
 qsizetype SortierteAdressliste::einfuegen(const QString& text)
 {
-    const QCollatorSortKey schluessel = listenCollator().sortKey(text);
+    const QCollatorSortKey schluessel = platform::textCollator().sortKey(text);
     const auto stelle =
         std::upper_bound(m_schluessel.begin(), m_schluessel.end(), schluessel, schluesselVor);
     const qsizetype zeile = stelle - m_schluessel.begin();
@@ -98,7 +94,7 @@ qsizetype SortierteAdressliste::einfuegen(const QString& text)
 
 qsizetype SortierteAdressliste::entfernen(const QString& text)
 {
-    const QCollatorSortKey schluessel = listenCollator().sortKey(text);
+    const QCollatorSortKey schluessel = platform::textCollator().sortKey(text);
     const auto [von, bis] =
         std::equal_range(m_schluessel.begin(), m_schluessel.end(), schluessel, schluesselVor);
     for (auto stelle = von; stelle != bis; ++stelle) {

@@ -70,18 +70,10 @@ QStringList auswahlOhneGewaehlte(const QStringList& teilnehmer, const QStringLis
     return uebrig;
 }
 
-namespace
-{
 // A German program: umlauts sort with their letters whatever the machine's locale.
-QCollator listenfolge()
-{
-    return platform::textCollator();
-}
-} // namespace
-
 bool auswahlVor(const QString& a, const QString& b)
 {
-    return listenfolge().compare(a, b) < 0;
+    return platform::textCollator().compare(a, b) < 0;
 }
 
 qsizetype auswahlEinfuegestelle(const QStringList& sortiert, const QString& eintrag)
