@@ -14,23 +14,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build-contact-sheet/sheet}
 [ $# -gt 0 ] && shift
-build=${CONTACT_SHEET_BUILD:-$root/build-contact-sheet}
 tile_size=${CONTACT_SHEET_TILE:-900x620}
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF \
-    -DZORBEL_TOOLS=ON >/dev/null
-cmake --build "$build" --target zorbel-contact-sheet
-
-runtime=$(mktemp -d)
-chmod 700 "$runtime"
-trap 'rm -rf "$runtime"' EXIT
-export XDG_RUNTIME_DIR=$runtime
-export QT_LOGGING_RULES='qt.qpa.*=false'
+source "$root/tools/screenshot-common.sh"
+contact_sheet_bauen
+eigener_laufzeitordner
 
 mkdir -p "$out"
 rm -rf "$out/shots" "$out/tiles"
 mkdir -p "$out/shots" "$out/tiles"
-xvfb-run -a -s "-screen 0 1366x768x24" "$build/tools/contact-sheet/zorbel-contact-sheet" "$out/shots" "$@"
+xvfb-run -a -s "-screen 0 1366x768x24" "$contact_sheet" "$out/shots" "$@"
 
 shopt -s nullglob
 # One tile per style: its windows side by side, top-aligned, scaled down to the tile size.

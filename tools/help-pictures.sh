@@ -9,18 +9,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/src/app/hilfe/bilder}"
-build="${CONTACT_SHEET_BUILD:-$root/build-contact-sheet}"
 mkdir -p "$out"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF \
-    -DZORBEL_TOOLS=ON >/dev/null
-cmake --build "$build" --target zorbel-contact-sheet
-
-runtime="$(mktemp -d)"
-chmod 700 "$runtime"
-trap 'rm -rf "$runtime"' EXIT
-export XDG_RUNTIME_DIR="$runtime"
-export QT_LOGGING_RULES='qt.qpa.*=false'
+source "$root/tools/screenshot-common.sh"
+contact_sheet_bauen
+eigener_laufzeitordner
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1366x768x24" "$build/tools/contact-sheet/zorbel-contact-sheet" --hilfe "$out"
+xvfb-run -a -s "-screen 0 1366x768x24" "$contact_sheet" --hilfe "$out"
 ls -l "$out"/*.png

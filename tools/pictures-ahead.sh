@@ -8,16 +8,10 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="${1:-$root/src/app/bilder}"
-build="${CONTACT_SHEET_BUILD:-$root/build-contact-sheet}"
 mkdir -p "$out"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF \
-    -DZORBEL_TOOLS=ON >/dev/null
-cmake --build "$build" --target zorbel-contact-sheet
-
-runtime="$(mktemp -d)"
-chmod 700 "$runtime"
-trap 'rm -rf "$runtime"' EXIT
-export XDG_RUNTIME_DIR="$runtime"
-QT_QPA_PLATFORM=offscreen "$build/tools/contact-sheet/zorbel-contact-sheet" --vorgezeichnet "$out"
+source "$root/tools/screenshot-common.sh"
+contact_sheet_bauen
+eigener_laufzeitordner
+QT_QPA_PLATFORM=offscreen "$contact_sheet" --vorgezeichnet "$out"
 ls -l "$out"/*.png

@@ -12,25 +12,18 @@ out="${1:-$root/build/screenshots}"
 [ $# -gt 0 ] && shift
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(1024x600)
-build="${CONTACT_SHEET_BUILD:-$root/build-contact-sheet}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORBEL_TESTS=OFF -DZORBEL_BENCH=OFF \
-    -DZORBEL_TOOLS=ON >/dev/null
-cmake --build "$build" --target zorbel-contact-sheet
-
-runtime="$(mktemp -d)"
-chmod 700 "$runtime"
-trap 'rm -rf "$runtime"' EXIT
-export XDG_RUNTIME_DIR="$runtime"
-export QT_LOGGING_RULES='qt.qpa.*=false'
+source "$root/tools/screenshot-common.sh"
+contact_sheet_bauen
+eigener_laufzeitordner
 unset QT_QPA_PLATFORM
 for size in "${sizes[@]}"; do
     rm -f "$out/$size"-[0-9][0-9]-*.png
     xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
         if command -v openbox >/dev/null; then openbox & sleep 0.5; fi
-        "$0" --bildschirm "$1"' "$build/tools/contact-sheet/zorbel-contact-sheet" "$out"
+        "$0" --bildschirm "$1"' "$contact_sheet" "$out"
 done
 echo "Screenshots in $out"
 ls "$out"/*x*-[0-9][0-9]-*.png
