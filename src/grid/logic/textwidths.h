@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QString>
+#include <QStringView>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -18,14 +20,20 @@ namespace grid
 //
 // widest() finds the widest of many texts without shaping each one: a text made of plain
 // Latin characters is first estimated from the advances of its characters and of the pairs
-// they form (measured once each), which is what shaping adds up for such text. Only texts
-// whose estimate comes near the widest width are measured; should a measurement stray from
-// its estimate, every text is measured. Texts with other characters, or with a pair the font
-// replaces by other glyphs (ligatures such as "fi"), are always measured.
+// they form, which is what shaping adds up for such text. Characters the font joins into one
+// glyph (ligatures such as "ff") count as one piece, measured whole, with the pairs it forms
+// with its neighbours. Only texts whose estimate comes near the widest width are measured, and
+// of texts made of the same pieces (such as "Kurz 12345" and "Kurz 67890" where the digits
+// share one advance and no kerning) only one; should a measurement stray from its estimate,
+// every text is measured. Texts with other characters are always measured.
+//
+// What is learned of a font (advances, pairs, pieces) is kept for every TextWidths of the same
+// font in the same thread.
 class TextWidths
 {
 public:
     TextWidths(const QFont& font, QString suffix);
+    ~TextWidths();
 
     // The width of text + suffix.
     int width(const QString& text);
@@ -35,15 +43,28 @@ public:
     void limitRemembered(qsizetype limit);
 
 private:
+    struct FontTables;
+    static std::shared_ptr<FontTables> tablesFor(const QFont& font, const QFontMetricsF& metrics);
+
     // How far an estimate may lie from the rounded width without counting as strayed.
     static constexpr double kMargin = 1.0;
     static constexpr size_t kFewTexts = 256;
 
+    enum class Walk { Done, Joined, Foreign };
+
     std::optional<double> estimate(const QString& text);
+    Walk addPlain(QStringView part, double& sum, char16_t& previous);
+    std::optional<double> estimateByPieces(const QString& text);
+    QByteArray pieces(const QString& text);
+    template <typename Step> bool walkPieces(QStringView text, Step&& step);
     double advance(char16_t c);
+    float learnAdvance(char16_t c);
     double kerning(char16_t a, char16_t b);
-    double newKerning(char16_t a, char16_t b);
+    float newKerning(char16_t a, char16_t b);
+    float pieceAdvance(QStringView piece);
+    float pieceKerning(QStringView a, QStringView b);
     const QList<quint32>& glyphs(char16_t c);
+    QList<quint32> pieceGlyphs(QStringView piece);
     int measureAll(const std::vector<QString>& texts);
 
     QFont m_font;
@@ -51,10 +72,10 @@ private:
     QFontMetricsF m_metricsF;
     QString m_suffix;
     QHash<QString, int> m_known;
-    std::vector<float> m_advances;
-    std::unique_ptr<float[]> m_latin1Kerning;
-    QHash<quint32, float> m_otherKerning;
-    QHash<char16_t, QList<quint32>> m_glyphs;
+    std::shared_ptr<FontTables> m_tables;
+    float* m_advances = nullptr;
+    float* m_latin1Kerning = nullptr;
+    float* m_latin1Steps = nullptr;
 };
 
 } // namespace grid
