@@ -160,7 +160,7 @@ int TextWidths::widest(const std::vector<QString>& texts)
         if (const auto known = m_known.constFind(*c.text); known != m_known.cend()) {
             w = *known;
         } else {
-            const QByteArray made = pieces(*c.text);
+            const QByteArray& made = pieces(*c.text);
             if (const auto same = measuredPieces.constFind(made); same != measuredPieces.cend()) {
                 w = *same;
             } else {
@@ -211,27 +211,38 @@ TextWidths::Walk TextWidths::addPlain(QStringView part, double& sum, char16_t& p
         sum += advance(*p);
         previous = *p++;
     }
+    // Kept in registers: the table is not reloaded nor the sum stored for every character.
+    const float* const steps = m_latin1Steps;
+    double total = sum;
+    char16_t before = previous;
+    Walk walk = Walk::Done;
     for (; p != end; ++p) {
         const char16_t c = *p;
-        const unsigned from = unsigned(previous) - kFirstPlain;
+        const unsigned from = unsigned(before) - kFirstPlain;
         const unsigned to = unsigned(c) - kFirstPlain;
         float step = std::numeric_limits<float>::quiet_NaN();
         if (from < unsigned(kLatin1Count) && to < unsigned(kLatin1Count))
-            step = m_latin1Steps[from * kLatin1Count + to];
+            step = steps[from * kLatin1Count + to];
         if (std::isfinite(step)) {
-            sum += step;
+            total += step;
         } else {
             // Not learned yet, joined, or beyond Latin-1.
-            if (!isPlain(c))
-                return Walk::Foreign;
-            const double k = kerning(previous, c);
-            if (k == kShaped)
-                return Walk::Joined;
-            sum += advance(c) + k;
+            if (!isPlain(c)) {
+                walk = Walk::Foreign;
+                break;
+            }
+            const double k = kerning(before, c);
+            if (k == kShaped) {
+                walk = Walk::Joined;
+                break;
+            }
+            total += advance(c) + k;
         }
-        previous = c;
+        before = c;
     }
-    return Walk::Done;
+    sum = total;
+    previous = before;
+    return walk;
 }
 
 // Cuts text + suffix into pieces: single characters, and runs of characters whose every pair
@@ -269,31 +280,37 @@ template <typename Step> bool TextWidths::walkPieces(QStringView text, Step&& st
 std::optional<double> TextWidths::estimateByPieces(const QString& text)
 {
     double sum = 0;
-    const QString whole = text + m_suffix;
-    if (!walkPieces(whole, [&sum](QStringView, float a, float k) { sum += double(a) + k; }))
+    if (!walkPieces(withSuffix(text),
+                    [&sum](QStringView, float a, float k) { sum += double(a) + k; }))
         return std::nullopt;
     return sum;
 }
 
+QStringView TextWidths::withSuffix(const QString& text)
+{
+    m_whole.resize(0);
+    m_whole.append(text).append(m_suffix);
+    return m_whole;
+}
+
 // What the estimate of a text is made of: the advance of each single character, each joined
 // piece itself, and the kerning between neighbours.
-QByteArray TextWidths::pieces(const QString& text)
+const QByteArray& TextWidths::pieces(const QString& text)
 {
-    QByteArray made;
-    const QString whole = text + m_suffix;
-    walkPieces(whole, [&made](QStringView piece, float a, float k) {
-        appendBytes(made, &k, sizeof k);
+    m_made.resize(0);
+    walkPieces(withSuffix(text), [this](QStringView piece, float a, float k) {
+        appendBytes(m_made, &k, sizeof k);
         if (piece.size() == 1) {
-            made.append('c');
-            appendBytes(made, &a, sizeof a);
+            m_made.append('c');
+            appendBytes(m_made, &a, sizeof a);
         } else {
-            made.append('p');
+            m_made.append('p');
             const qint32 length = qint32(piece.size());
-            appendBytes(made, &length, sizeof length);
-            appendBytes(made, piece.utf16(), size_t(piece.size()) * sizeof(char16_t));
+            appendBytes(m_made, &length, sizeof length);
+            appendBytes(m_made, piece.utf16(), size_t(piece.size()) * sizeof(char16_t));
         }
     });
-    return made;
+    return m_made;
 }
 
 double TextWidths::advance(char16_t c)
@@ -365,10 +382,11 @@ float TextWidths::newKerning(char16_t a, char16_t b)
 
 float TextWidths::pieceAdvance(QStringView piece)
 {
-    const QString key = piece.toString();
-    auto it = m_tables->pieceAdvances.constFind(key);
+    m_key.resize(0);
+    m_key.append(piece);
+    auto it = m_tables->pieceAdvances.constFind(m_key);
     if (it == m_tables->pieceAdvances.cend())
-        it = m_tables->pieceAdvances.insert(key, float(m_metricsF.horizontalAdvance(key)));
+        it = m_tables->pieceAdvances.insert(m_key, float(m_metricsF.horizontalAdvance(m_key)));
     return *it;
 }
 
@@ -376,11 +394,12 @@ float TextWidths::pieceAdvance(QStringView piece)
 // shaped whole wherever the shaper does more than put the two side by side.
 float TextWidths::pieceKerning(QStringView a, QStringView b)
 {
-    QString key = a.toString();
-    key.append(QChar(0)).append(b);
-    auto it = m_tables->pieceKerning.constFind(key);
-    if (it != m_tables->pieceKerning.cend())
+    m_key.resize(0);
+    m_key.append(a).append(QChar(0)).append(b);
+    if (const auto it = m_tables->pieceKerning.constFind(m_key);
+        it != m_tables->pieceKerning.cend())
         return *it;
+    const QString key = m_key;
     QString both = a.toString();
     both.append(b);
     float k = kShaped;

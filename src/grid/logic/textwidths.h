@@ -55,7 +55,8 @@ private:
     std::optional<double> estimate(const QString& text);
     Walk addPlain(QStringView part, double& sum, char16_t& previous);
     std::optional<double> estimateByPieces(const QString& text);
-    QByteArray pieces(const QString& text);
+    const QByteArray& pieces(const QString& text);
+    QStringView withSuffix(const QString& text);
     template <typename Step> bool walkPieces(QStringView text, Step&& step);
     double advance(char16_t c);
     float learnAdvance(char16_t c);
@@ -76,6 +77,10 @@ private:
     float* m_advances = nullptr;
     float* m_latin1Kerning = nullptr;
     float* m_latin1Steps = nullptr;
+    // Buffers kept between calls, so that estimating and comparing texts allocates nothing.
+    QString m_whole;
+    QString m_key;
+    QByteArray m_made;
 };
 
 } // namespace grid
