@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <unordered_map>
 
 namespace grid
@@ -55,9 +56,9 @@ QList<quint32> shapedGlyphs(const QString& text, const QFont& font)
     return glyphs;
 }
 
-void appendBytes(QByteArray& out, const void* data, size_t size)
+void appendBytes(std::string& out, const void* data, size_t size)
 {
-    out.append(static_cast<const char*>(data), qsizetype(size));
+    out.append(static_cast<const char*>(data), size);
 }
 
 } // namespace
@@ -152,7 +153,7 @@ int TextWidths::widest(const std::vector<QString>& texts)
     std::sort(candidates.begin(), candidates.end(),
               [](const Candidate& a, const Candidate& b) { return a.estimate > b.estimate; });
     // Texts made of the same pieces, advance for advance and pair for pair, are equally wide.
-    QHash<QByteArray, int> measuredPieces;
+    std::unordered_map<std::string, int> measuredPieces;
     for (const Candidate& c : candidates) {
         if (c.estimate + kMargin < widest)
             break;
@@ -160,12 +161,12 @@ int TextWidths::widest(const std::vector<QString>& texts)
         if (const auto known = m_known.constFind(*c.text); known != m_known.cend()) {
             w = *known;
         } else {
-            const QByteArray& made = pieces(*c.text);
-            if (const auto same = measuredPieces.constFind(made); same != measuredPieces.cend()) {
-                w = *same;
+            const std::string& made = pieces(*c.text);
+            if (const auto same = measuredPieces.find(made); same != measuredPieces.end()) {
+                w = same->second;
             } else {
                 w = width(*c.text);
-                measuredPieces.insert(made, w);
+                measuredPieces.emplace(made, w);
             }
         }
         if (std::abs(w - c.estimate) > kMargin)
@@ -295,16 +296,16 @@ QStringView TextWidths::withSuffix(const QString& text)
 
 // What the estimate of a text is made of: the advance of each single character, each joined
 // piece itself, and the kerning between neighbours.
-const QByteArray& TextWidths::pieces(const QString& text)
+const std::string& TextWidths::pieces(const QString& text)
 {
-    m_made.resize(0);
+    m_made.clear();
     walkPieces(withSuffix(text), [this](QStringView piece, float a, float k) {
         appendBytes(m_made, &k, sizeof k);
         if (piece.size() == 1) {
-            m_made.append('c');
+            m_made.push_back('c');
             appendBytes(m_made, &a, sizeof a);
         } else {
-            m_made.append('p');
+            m_made.push_back('p');
             const qint32 length = qint32(piece.size());
             appendBytes(m_made, &length, sizeof length);
             appendBytes(m_made, piece.utf16(), size_t(piece.size()) * sizeof(char16_t));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -9,6 +8,7 @@
 #include <QStringView>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace grid
@@ -55,7 +55,7 @@ private:
     std::optional<double> estimate(const QString& text);
     Walk addPlain(QStringView part, double& sum, char16_t& previous);
     std::optional<double> estimateByPieces(const QString& text);
-    const QByteArray& pieces(const QString& text);
+    const std::string& pieces(const QString& text);
     QStringView withSuffix(const QString& text);
     template <typename Step> bool walkPieces(QStringView text, Step&& step);
     double advance(char16_t c);
@@ -80,7 +80,7 @@ private:
     // Buffers kept between calls, so that estimating and comparing texts allocates nothing.
     QString m_whole;
     QString m_key;
-    QByteArray m_made;
+    std::string m_made;
 };
 
 } // namespace grid
