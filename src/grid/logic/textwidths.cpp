@@ -124,6 +124,15 @@ void TextWidths::limitRemembered(qsizetype limit)
 
 int TextWidths::widest(const std::vector<QString>& texts)
 {
+    std::vector<const QString*> pointers;
+    pointers.reserve(texts.size());
+    for (const QString& text : texts)
+        pointers.push_back(&text);
+    return widestOf(pointers);
+}
+
+int TextWidths::widestOf(const std::vector<const QString*>& texts)
+{
     struct Candidate {
         double estimate;
         const QString* text;
@@ -134,11 +143,11 @@ int TextWidths::widest(const std::vector<QString>& texts)
     int widest = 0;
     std::vector<Candidate> candidates;
     candidates.reserve(texts.size());
-    for (const QString& text : texts) {
-        if (const std::optional<double> e = estimate(text))
-            candidates.push_back({*e, &text});
+    for (const QString* text : texts) {
+        if (const std::optional<double> e = estimate(*text))
+            candidates.push_back({*e, text});
         else
-            widest = std::max(widest, width(text));
+            widest = std::max(widest, width(*text));
     }
     if (candidates.empty())
         return widest;
@@ -176,11 +185,11 @@ int TextWidths::widest(const std::vector<QString>& texts)
     return widest;
 }
 
-int TextWidths::measureAll(const std::vector<QString>& texts)
+int TextWidths::measureAll(const std::vector<const QString*>& texts)
 {
     int widest = 0;
-    for (const QString& text : texts)
-        widest = std::max(widest, width(text));
+    for (const QString* text : texts)
+        widest = std::max(widest, width(*text));
     return widest;
 }
 

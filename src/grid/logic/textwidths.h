@@ -39,6 +39,8 @@ public:
     int width(const QString& text);
     // The widest width of text + suffix over `texts`; 0 when there are none.
     int widest(const std::vector<QString>& texts);
+    // The same over texts held elsewhere; none of the pointers may be null.
+    int widestOf(const std::vector<const QString*>& texts);
     // Forgets the remembered widths once they grow past `limit` entries.
     void limitRemembered(qsizetype limit);
 
@@ -66,7 +68,7 @@ private:
     float pieceKerning(QStringView a, QStringView b);
     const QList<quint32>& glyphs(char16_t c);
     QList<quint32> pieceGlyphs(QStringView piece);
-    int measureAll(const std::vector<QString>& texts);
+    int measureAll(const std::vector<const QString*>& texts);
 
     QFont m_font;
     QFontMetrics m_metrics;
