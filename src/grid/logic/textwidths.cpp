@@ -67,12 +67,11 @@ void appendBytes(std::string& out, const void* data, size_t size)
 struct TextWidths::FontTables {
     std::vector<float> advances =
         std::vector<float>(size_t(kPlainCount), std::numeric_limits<float>::quiet_NaN());
-    std::vector<float> latin1Kerning = std::vector<float>(size_t(kLatin1Count) * kLatin1Count,
-                                                          std::numeric_limits<float>::quiet_NaN());
+    // Made when a font's first long list is estimated: fonts only measured need none.
+    std::vector<float> latin1Kerning;
     // The advance of the second character of a Latin-1 pair plus the pair's kerning: what the
     // estimate adds for each character after the first.
-    std::vector<float> latin1Steps = std::vector<float>(size_t(kLatin1Count) * kLatin1Count,
-                                                        std::numeric_limits<float>::quiet_NaN());
+    std::vector<float> latin1Steps;
     QHash<quint32, float> otherKerning;
     QHash<char16_t, QList<quint32>> glyphs;
     QHash<QString, float> pieceAdvances;
@@ -99,9 +98,19 @@ std::shared_ptr<TextWidths::FontTables> TextWidths::tablesFor(const QFont& font,
 
 TextWidths::TextWidths(const QFont& font, QString suffix)
     : m_font(font), m_metrics(font), m_metricsF(font), m_suffix(std::move(suffix)),
-      m_tables(tablesFor(m_font, m_metricsF)), m_advances(m_tables->advances.data()),
-      m_latin1Kerning(m_tables->latin1Kerning.data()), m_latin1Steps(m_tables->latin1Steps.data())
+      m_tables(tablesFor(m_font, m_metricsF)), m_advances(m_tables->advances.data())
 {
+}
+
+void TextWidths::makePairTables()
+{
+    if (m_tables->latin1Kerning.empty()) {
+        const size_t size = size_t(kLatin1Count) * kLatin1Count;
+        m_tables->latin1Kerning.assign(size, std::numeric_limits<float>::quiet_NaN());
+        m_tables->latin1Steps.assign(size, std::numeric_limits<float>::quiet_NaN());
+    }
+    m_latin1Kerning = m_tables->latin1Kerning.data();
+    m_latin1Steps = m_tables->latin1Steps.data();
 }
 
 TextWidths::~TextWidths() = default;
@@ -140,6 +149,8 @@ int TextWidths::widestOf(const std::vector<const QString*>& texts)
     // For a few texts, measuring them costs less than learning the characters and pairs.
     if (texts.size() < kFewTexts)
         return measureAll(texts);
+    if (!m_latin1Steps)
+        makePairTables();
     int widest = 0;
     std::vector<Candidate> candidates;
     candidates.reserve(texts.size());

@@ -54,6 +54,7 @@ private:
 
     enum class Walk { Done, Joined, Foreign };
 
+    void makePairTables();
     std::optional<double> estimate(const QString& text);
     Walk addPlain(QStringView part, double& sum, char16_t& previous);
     std::optional<double> estimateByPieces(const QString& text);
