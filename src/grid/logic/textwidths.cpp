@@ -145,6 +145,8 @@ int TextWidths::widestOf(const std::vector<const QString*>& texts)
     struct Candidate {
         double estimate;
         const QString* text;
+        // What the text is made of, when its estimate has already told (see below).
+        int made = -1;
     };
     // For a few texts, measuring them costs less than learning the characters and pairs.
     if (texts.size() < kFewTexts)
@@ -154,11 +156,23 @@ int TextWidths::widestOf(const std::vector<const QString*>& texts)
     int widest = 0;
     std::vector<Candidate> candidates;
     candidates.reserve(texts.size());
+    // Texts estimated piece by piece keep what they are made of, unless they already lie too
+    // far below the highest estimate so far to come into question.
+    std::vector<std::string> madeOf;
+    double highest = 0;
     for (const QString* text : texts) {
-        if (const std::optional<double> e = estimate(*text))
-            candidates.push_back({*e, text});
-        else
+        const std::optional<double> e = estimate(*text);
+        if (!e) {
             widest = std::max(widest, width(*text));
+            continue;
+        }
+        highest = std::max(highest, *e);
+        int made = -1;
+        if (m_byPieces && *e + 2 * kMargin >= highest) {
+            made = int(madeOf.size());
+            madeOf.push_back(m_made);
+        }
+        candidates.push_back({*e, text, made});
     }
     if (candidates.empty())
         return widest;
@@ -181,7 +195,7 @@ int TextWidths::widestOf(const std::vector<const QString*>& texts)
         if (const auto known = m_known.constFind(*c.text); known != m_known.cend()) {
             w = *known;
         } else {
-            const std::string& made = pieces(*c.text);
+            const std::string& made = c.made >= 0 ? madeOf[size_t(c.made)] : pieces(*c.text);
             if (const auto same = measuredPieces.find(made); same != measuredPieces.end()) {
                 w = same->second;
             } else {
@@ -206,6 +220,7 @@ int TextWidths::measureAll(const std::vector<const QString*>& texts)
 
 std::optional<double> TextWidths::estimate(const QString& text)
 {
+    m_byPieces = false;
     double sum = 0;
     char16_t previous = 0;
     Walk walk = addPlain(text, sum, previous);
@@ -298,11 +313,16 @@ template <typename Step> bool TextWidths::walkPieces(QStringView text, Step&& st
     return true;
 }
 
+// Also writes what the text is made of, as pieces() does.
 std::optional<double> TextWidths::estimateByPieces(const QString& text)
 {
+    m_byPieces = true;
+    m_made.clear();
     double sum = 0;
-    if (!walkPieces(withSuffix(text),
-                    [&sum](QStringView, float a, float k) { sum += double(a) + k; }))
+    if (!walkPieces(withSuffix(text), [this, &sum](QStringView piece, float a, float k) {
+            sum += double(a) + k;
+            addPiece(piece, a, k);
+        }))
         return std::nullopt;
     return sum;
 }
@@ -319,19 +339,23 @@ QStringView TextWidths::withSuffix(const QString& text)
 const std::string& TextWidths::pieces(const QString& text)
 {
     m_made.clear();
-    walkPieces(withSuffix(text), [this](QStringView piece, float a, float k) {
-        appendBytes(m_made, &k, sizeof k);
-        if (piece.size() == 1) {
-            m_made.push_back('c');
-            appendBytes(m_made, &a, sizeof a);
-        } else {
-            m_made.push_back('p');
-            const qint32 length = qint32(piece.size());
-            appendBytes(m_made, &length, sizeof length);
-            appendBytes(m_made, piece.utf16(), size_t(piece.size()) * sizeof(char16_t));
-        }
-    });
+    walkPieces(withSuffix(text),
+               [this](QStringView piece, float a, float k) { addPiece(piece, a, k); });
     return m_made;
+}
+
+void TextWidths::addPiece(QStringView piece, float a, float k)
+{
+    appendBytes(m_made, &k, sizeof k);
+    if (piece.size() == 1) {
+        m_made.push_back('c');
+        appendBytes(m_made, &a, sizeof a);
+    } else {
+        m_made.push_back('p');
+        const qint32 length = qint32(piece.size());
+        appendBytes(m_made, &length, sizeof length);
+        appendBytes(m_made, piece.utf16(), size_t(piece.size()) * sizeof(char16_t));
+    }
 }
 
 double TextWidths::advance(char16_t c)

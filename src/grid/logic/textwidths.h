@@ -59,6 +59,7 @@ private:
     Walk addPlain(QStringView part, double& sum, char16_t& previous);
     std::optional<double> estimateByPieces(const QString& text);
     const std::string& pieces(const QString& text);
+    void addPiece(QStringView piece, float a, float k);
     QStringView withSuffix(const QString& text);
     template <typename Step> bool walkPieces(QStringView text, Step&& step);
     double advance(char16_t c);
@@ -84,6 +85,8 @@ private:
     QString m_whole;
     QString m_key;
     std::string m_made;
+    // Whether the last estimate went piece by piece (and m_made holds the pieces).
+    bool m_byPieces = false;
 };
 
 } // namespace grid
