@@ -55,6 +55,18 @@ std::vector<QString> names(quint32 seed, int count)
     return texts;
 }
 
+// Lines as the selected players view writes them: a name and a number, padded with blanks to
+// 30 characters. Many of them tie on their estimate: digits share one advance in most fonts.
+std::vector<QString> paddedLines(const QStringList& stems, int count)
+{
+    std::vector<QString> texts;
+    for (int i = 0; i < count; ++i) {
+        const QString stem = stems[i % stems.size()];
+        texts.push_back(QStringLiteral("%1 %2").arg(stem).arg(i * 7919 % 100000).leftJustified(30));
+    }
+    return texts;
+}
+
 } // namespace
 
 class TstTextWidths : public QObject
@@ -68,6 +80,10 @@ private Q_SLOTS:
     void widestWithLigatures_data();
     void widestWithLigatures();
     void widestAgainAfterWidthsAreKnown();
+    void widestAmongTies_data();
+    void widestAmongTies();
+    void widestWithFontsOneAfterAnother_data();
+    void widestWithFontsOneAfterAnother();
 };
 
 void TstTextWidths::widestIsExact_data()
@@ -184,6 +200,109 @@ void TstTextWidths::widestAgainAfterWidthsAreKnown()
     QCOMPARE(widths.widest(more), plainWidest(f, more, " "));
     QCOMPARE(widths.width(QStringLiteral("Weiß")),
              QFontMetrics(f).horizontalAdvance(QStringLiteral("Weiß ")));
+}
+
+void TstTextWidths::widestAmongTies_data()
+{
+    QTest::addColumn<QFont>("f");
+    QTest::addColumn<QStringList>("stems");
+    QTest::addColumn<QString>("suffix");
+    const QList<QFont> fonts{
+        font("DejaVu Sans", 9, false, false),       font("DejaVu Serif", 20, true, true),
+        font("DejaVu Sans Mono", 10, false, false), font("Nimbus Sans", 11, true, false),
+        font("Nimbus Roman", 13, false, true),      QFont(QString(), 8)};
+    const QList<std::pair<const char*, QStringList>> lists{
+        {"ligature names",
+         {"Hoffmann", "Kaffi", "Waffler", "Öffner", "Schiff", "Raffl", "Müller", "Meier"}},
+        {"umlauts and Turkish letters", {"Ağaoğlu", "Özdemir", "Jäger", "Weiß", "Şahin", "Çelik"}},
+        {"kerning pairs",
+         {"AVATAR", "WAVE", "Tekin", "Yo", "LTAVYV", "VAWA", "AWAV", "To Te", "r. P."}},
+        {"joined pieces beside kerning", {"AffA", "Vffi", "Tffl", "ffT", "fiV", "flY", "fT"}},
+        {"one stem", {"Hoffmann"}},
+    };
+    for (const QFont& f : fonts)
+        for (const auto& [name, stems] : lists)
+            for (const QString& suffix : {QStringLiteral(" "), QString()})
+                QTest::addRow("%s %s%d%s, %s, %s", qPrintable(f.family()), f.bold() ? "bold " : "",
+                              f.pointSize(), f.italic() ? " italic" : "", name,
+                              suffix.isEmpty() ? "no suffix" : "blank")
+                    << f << stems << suffix;
+}
+
+void TstTextWidths::widestAmongTies()
+{
+    // Hundreds of texts share the highest estimate; only some of them are as wide as it.
+    QFETCH(QFont, f);
+    QFETCH(QStringList, stems);
+    QFETCH(QString, suffix);
+    for (const int count : {300, 5000}) {
+        std::vector<QString> texts = paddedLines(stems, count);
+        TextWidths widths(f, suffix);
+        QCOMPARE(widths.widest(texts), plainWidest(f, texts, suffix));
+        // Without the padding the number's digits end the text and meet the suffix.
+        for (QString& t : texts)
+            t = t.trimmed();
+        QCOMPARE(widths.widest(texts), plainWidest(f, texts, suffix));
+    }
+}
+
+void TstTextWidths::widestWithFontsOneAfterAnother_data()
+{
+    // Each case in a family no other test uses, so that only its first font went before.
+    QTest::addColumn<QFont>("learned");
+    QTest::addColumn<QFont>("used");
+    const auto spaced = [](QFont f) {
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+        return f;
+    };
+    QTest::newRow("smaller, then larger")
+        << font("URW Gothic", 7, false, false) << font("URW Gothic", 20, false, false);
+    QTest::newRow("larger, then smaller")
+        << font("C059", 20, false, false) << font("C059", 9, false, false);
+    QTest::newRow("plain, then bold")
+        << font("P052", 9, false, false) << font("P052", 9, true, false);
+    QTest::newRow("bold, then plain")
+        << font("URW Bookman", 12, true, false) << font("URW Bookman", 12, false, false);
+    QTest::newRow("upright, then italic") << font("Nimbus Sans Narrow", 9, false, false)
+                                          << font("Nimbus Sans Narrow", 9, false, true);
+    QTest::newRow("letter spacing, then none")
+        << spaced(font("DejaVu Serif Condensed", 9, false, false))
+        << font("DejaVu Serif Condensed", 9, false, false);
+    QTest::newRow("no letter spacing, then some")
+        << font("DejaVu Sans Condensed", 9, false, false)
+        << spaced(font("DejaVu Sans Condensed", 9, false, false));
+}
+
+void TstTextWidths::widestWithFontsOneAfterAnother()
+{
+    // What one font taught about digits must not be taken for another font of the same family:
+    // the widest text is a number, its rivals are letters just short of it. Digits taken from
+    // the wrong font misjudge the number while the rivals, of characters not seen before, are
+    // judged right.
+    QFETCH(QFont, learned);
+    QFETCH(QFont, used);
+    std::vector<QString> numbers;
+    for (int i = 0; i < 400; ++i)
+        numbers.push_back(QString::number(i * 7919 % 100000));
+    TextWidths first(learned, " ");
+    QCOMPARE(first.widest(numbers), plainWidest(learned, numbers, " "));
+
+    const QFontMetrics fm(used);
+    const QString number = QStringLiteral("90817263544536271809");
+    const int target = fm.horizontalAdvance(number);
+    std::vector<QString> texts{number};
+    for (int m = 0; m < 40; ++m)
+        for (int i = 0; i < 12; ++i) {
+            const QString rival = QString(m, QLatin1Char('M')) + QString(i, QLatin1Char('i'));
+            const int w = fm.horizontalAdvance(rival);
+            if (w < target && w >= target - 8)
+                texts.push_back(rival);
+        }
+    QVERIFY(texts.size() > 1);
+    while (texts.size() < 300)
+        texts.push_back(QStringLiteral("Ute"));
+    TextWidths second(used, QString());
+    QCOMPARE(second.widest(texts), target);
 }
 
 QTEST_MAIN(TstTextWidths)

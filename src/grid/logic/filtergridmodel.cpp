@@ -469,12 +469,16 @@ int TFilterGridModel::widestCellText(int c, const TColInfo* ci, TextWidths& titl
     const QFontMetrics dataMetrics((ci ? ci->DatFont : none).value_or(Font()).toQFont());
     const QString distance = blanks(m_distance);
     int widest = 0;
-    std::vector<QString> singleLines;
-    singleLines.reserve(size_t(RowCount()));
+    // The cells are read in place: only their addresses are collected.
+    const std::vector<RowCells>& cells = rows();
+    const QString missing;
+    std::vector<const QString*> singleLines;
+    singleLines.reserve(cells.size());
     for (int r = 0; r < RowCount(); ++r) {
         const bool fixedRow = r < FixedRows();
         const int align = ci ? (fixedRow ? ci->TitAlign : ci->DatAlign) : 0;
-        const QString cell = Cells(c, r);
+        const RowCells& row = cells[size_t(r)];
+        const QString& cell = size_t(c) < row.size() ? row[size_t(c)] : missing;
         if (align & 16) {
             const QFontMetrics& fm = fixedRow ? titleMetrics : dataMetrics;
             const QString text = (DecodeLineBreaks(cell) + distance).trimmed();
@@ -486,10 +490,10 @@ int TFilterGridModel::widestCellText(int c, const TColInfo* ci, TextWidths& titl
         } else if (fixedRow) {
             widest = std::max(widest, titleWidths.width(cell));
         } else {
-            singleLines.push_back(cell);
+            singleLines.push_back(&cell);
         }
     }
-    return std::max(widest, dataWidths.widest(singleLines));
+    return std::max(widest, dataWidths.widestOf(singleLines));
 }
 
 int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch)

@@ -64,6 +64,42 @@ void TStringGrid::SetRowCount(int n)
     Q_EMIT rowHeightsChanged();
 }
 
+void TStringGrid::RenewRows(int kept, int count)
+{
+    cellsChanged();
+    kept = std::max(kept, 1);
+    count = std::max(count, 1);
+    const int before = RowCount();
+    const bool cut = kept != before;
+    const bool resized = count != (cut ? kept : before);
+    if (!cut && !resized)
+        return;
+    beginBulk();
+    if (cut) {
+        // Where the current cell, the top row and the fixed rows stand in the grid of `kept`
+        // rows.
+        if (m_fixedRows >= kept)
+            m_fixedRows = kept - 1;
+        keepCurrentWithin(kept);
+    }
+    const size_t emptied = size_t(cut ? std::min(kept, before) : before);
+    const size_t reused = std::min(m_rows.size(), size_t(count));
+    for (size_t r = emptied; r < reused; ++r) {
+        for (QString& cell : m_rows[r])
+            cell = QString();
+        m_rowHeights[r] = m_defaultRowHeight;
+    }
+    m_rows.resize(size_t(count), emptyRow());
+    m_rowHeights.resize(size_t(count), m_defaultRowHeight);
+    if (resized) {
+        if (m_fixedRows >= count)
+            m_fixedRows = count - 1;
+        keepCurrentInside();
+    }
+    endBulk();
+    Q_EMIT rowHeightsChanged();
+}
+
 void TStringGrid::SetFixedCols(int n)
 {
     n = std::clamp(n, 0, m_colCount - 1);
@@ -439,9 +475,14 @@ void TStringGrid::swapCols(int a, int b)
 
 void TStringGrid::keepCurrentInside()
 {
-    const int row = std::clamp(m_row, m_fixedRows, RowCount() - 1);
+    keepCurrentWithin(RowCount());
+}
+
+void TStringGrid::keepCurrentWithin(int rowCount)
+{
+    const int row = std::clamp(m_row, m_fixedRows, rowCount - 1);
     const int col = std::clamp(m_col, m_fixedCols, m_colCount - 1);
-    m_topRow = std::clamp(m_topRow, m_fixedRows, RowCount() - 1);
+    m_topRow = std::clamp(m_topRow, m_fixedRows, rowCount - 1);
     m_leftCol = std::clamp(m_leftCol, m_fixedCols, m_colCount - 1);
     setCurrent(col, row);
 }

@@ -59,6 +59,10 @@ public:
     int RowCount() const { return int(m_rows.size()); }
     virtual void SetColCount(int n);
     void SetRowCount(int n);
+    // Leaves the grid as SetRowCount(kept) followed by SetRowCount(count) would: the rows from
+    // `kept` on come back empty. Rows that stay keep their storage, so refilling a grid of
+    // many rows allocates and frees far less.
+    void RenewRows(int kept, int count);
     int FixedCols() const { return m_fixedCols; }
     int FixedRows() const { return m_fixedRows; }
     void SetFixedCols(int n);
@@ -174,6 +178,7 @@ protected:
 private:
     static QStringList textLines(const QString& text);
     void setCurrent(int col, int row);
+    void keepCurrentWithin(int rowCount);
 
     std::vector<RowCells> m_rows;
     std::vector<int> m_colWidths;

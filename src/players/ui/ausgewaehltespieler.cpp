@@ -148,9 +148,12 @@ void TForm3::daten_ansehen()
     const TAnsichtLesung lesung = ansichtLesen(auswahldatei2());
 
     g.BeginUpdate();
-    g.SetRowCount(2);
+    // The title row and one row per record (the first record takes the empty row that is
+    // there); the rows of the last opening are emptied and reused.
+    constexpr int kErsteZeilen = 2;
+    g.RenewRows(kErsteZeilen, 1 + std::max<int>(1, int(lesung.zeilen.size())));
     g.SetDefaultRowHeight(22);
-    for (int r = 0; r < g.RowCount(); ++r)
+    for (int r = 0; r < kErsteZeilen; ++r)
         for (int c = 0; c < g.ColCount(); ++c)
             g.SetCells(c, r, QString());
     g.SetColCount(2);
@@ -158,8 +161,6 @@ void TForm3::daten_ansehen()
     g.SetCells(1, 0, QStringLiteral("Name"));
     g.SetColWidths(0, 0);
     g.SetColWidths(1, 0);
-    // One row per record (the first record takes the empty row that is there).
-    g.SetRowCount(1 + std::max<int>(1, int(lesung.zeilen.size())));
     for (int i = 0; i < lesung.zeilen.size(); ++i) {
         g.SetCells(0, i + 1, lesung.zeilen[i].nummer);
         g.SetCells(1, i + 1, lesung.zeilen[i].name);
