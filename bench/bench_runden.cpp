@@ -17,9 +17,10 @@ int main(int argc, char* argv[])
                 "new partners ms", "slowest ms", "ratio");
     for (const int tische : {2, 4, 6}) {
         const int spieler = 4 * tische;
-        QStringList pool;
+        QStringList namen;
         for (int i = 0; i < spieler; ++i)
-            pool << QStringLiteral("Spielerin Nummer %1").arg(i);
+            namen << QStringLiteral("Spielerin Nummer %1").arg(i);
+        const Poolzeilen pool(poolBytes(namen));
         // Ten earlier rounds, each arranged as the evening would have it.
         QList<Runde> runden;
         for (int r = 0; r < 10; ++r) {

@@ -12,13 +12,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzDatenordner();
     // The pool file as read by the draw.
     fuzzDateiSchreiben(kPoolDatei, data, size);
-    QStringList zeilen;
+    Poolzeilen zeilen;
     QList<platform::Message> meldungen;
     fuzzPruefen(poolLaden(zeilen, meldungen), "a readable pool file is read");
     fuzzPruefen(meldungen.isEmpty(), "a readable file never produces a message");
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     fuzzPruefen(zeilen.size() <= bytes.count('\n') + bytes.count('\r') + 1,
                 "no more lines than line ends");
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        fuzzPruefen(!zeilen.value(i).contains(QLatin1Char('\r')) &&
+                        !zeilen.value(i).contains(QLatin1Char('\n')),
+                    "no line holds a line end");
 
     // The same bytes as the selection file the pool is built from.
     fuzzDateiSchreiben(kAuswahlDateiGewaehlt, data, size);
@@ -28,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzPruefen(Auswahlanzahl == std::int32_t(size / sizeof(TAuswahlRec)),
                 "record count = size / record size");
     fuzzPruefen(Poolanzahl == Auswahlanzahl, "one pool line per record");
-    QStringList gebaut;
+    Poolzeilen gebaut;
     fuzzPruefen(poolLaden(gebaut, meldungen) && meldungen.isEmpty(), "built pool read back");
     fuzzPruefen(gebaut.size() >= Poolanzahl, "every pool line read back");
     return 0;

@@ -31,6 +31,14 @@ QByteArray poolDatei()
     return readFileBytes(QDir::current().filePath(QStringLiteral("Str_list.txt")));
 }
 
+QStringList alleZeilen(const Poolzeilen& zeilen)
+{
+    QStringList alle;
+    for (qsizetype i = 0; i < zeilen.size(); ++i)
+        alle << zeilen.value(i);
+    return alle;
+}
+
 } // namespace
 
 class TestAuswahlPool : public QObject
@@ -131,10 +139,10 @@ void TestAuswahlPool::poolFromDialogSelection()
     QCOMPARE(poolDatei(), QByteArray(" Zander\r\n \xc4gidius\r\n Bauer\r\n"));
     QCOMPARE(Auswahlanzahl, 3);
     QCOMPARE(Poolanzahl, 3);
-    QStringList zeilen;
+    Poolzeilen zeilen;
     QVERIFY(poolLaden(zeilen, meldungen));
-    QCOMPARE(zeilen, QStringList({QStringLiteral(" Zander"), QStringLiteral(" Ägidius"),
-                                  QStringLiteral(" Bauer")}));
+    QCOMPARE(alleZeilen(zeilen), QStringList({QStringLiteral(" Zander"), QStringLiteral(" Ägidius"),
+                                              QStringLiteral(" Bauer")}));
 }
 
 void TestAuswahlPool::poolJoinsFirstNameAndName()
@@ -255,17 +263,21 @@ void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()
     TempDataFolder folder;
     QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " A\r\n B\n C\r\r D"));
-    QStringList zeilen;
+    Poolzeilen zeilen;
     QVERIFY(poolLaden(zeilen, meldungen));
-    QCOMPARE(zeilen, QStringList({QStringLiteral(" A"), QStringLiteral(" B"), QStringLiteral(" C"),
-                                  QString(), QStringLiteral(" D")}));
+    // Asking past the last line gives an empty text, as an empty seat needs.
+    QCOMPARE(zeilen.value(5), QString());
+    QCOMPARE(zeilen.value(-1), QString());
+    QCOMPARE(alleZeilen(zeilen),
+             QStringList({QStringLiteral(" A"), QStringLiteral(" B"), QStringLiteral(" C"),
+                          QString(), QStringLiteral(" D")}));
 }
 
 void TestAuswahlPool::missingPoolTellsTheUser()
 {
     TempDataFolder folder;
     QList<platform::Message> meldungen;
-    QStringList zeilen;
+    Poolzeilen zeilen;
     QVERIFY(!poolLaden(zeilen, meldungen));
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.last().text.startsWith(QStringLiteral("Die Datei \"")));

@@ -10,6 +10,7 @@ private Q_SLOTS:
     void wrapsModulo2To32();
     void zeroRangeStillAdvances();
     void rangeIsRespected();
+    void aRunContinuesTheSameSequence();
 };
 
 // s1 = 1 * 134775813 + 1 = 134775814;  134775814 * 100 / 2^32 = 3.13...  -> 3
@@ -52,6 +53,29 @@ void TestRandom::rangeIsRespected()
     }
     for (int count : seen)
         QVERIFY2(count > 800 && count < 1200, "every value comes up about equally often");
+}
+
+// A run draws the same numbers as random() (negative and zero ranges included) and hands the
+// state back when it ends, so the next random() continues the sequence.
+void TestRandom::aRunContinuesTheSameSequence()
+{
+    const QList<int> bereiche{100, 100, 6, 0, -3, 1, 7, 100000};
+    platform::setRandSeed(1);
+    QList<int> einzeln;
+    for (int n : bereiche)
+        einzeln << platform::random(n);
+    const int danach = platform::random(1000);
+
+    platform::setRandSeed(1);
+    QList<int> imLauf;
+    {
+        platform::RandomRun lauf;
+        for (int n : bereiche)
+            imLauf << lauf.random(n);
+    }
+    QCOMPARE(imLauf, einzeln);
+    QCOMPARE(imLauf.mid(0, 3), QList<int>({3, 86, 1}));
+    QCOMPARE(platform::random(1000), danach);
 }
 
 QTEST_GUILESS_MAIN(TestRandom)

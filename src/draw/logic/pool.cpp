@@ -8,8 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
+#include <cstddef>
 
 std::int32_t Auswahlanzahl = 0;
 std::int32_t Poolanzahl = 0;
@@ -46,20 +47,25 @@ platform::Message lesefehler(const platform::FileResult& gelesen, const QString&
 // record is left out, as reading the records leaves it out.
 QByteArray poolBytesAusAuswahl(const QByteArray& auswahl)
 {
-    const qsizetype anzahl = auswahl.size() / qsizetype(sizeof(TAuswahlRec));
-    QByteArray bytes;
-    bytes.reserve(anzahl * (2 * 50 + 3));
-    TAuswahlRec rec;
-    for (qsizetype i = 0; i < anzahl; ++i) {
-        std::memcpy(static_cast<void*>(&rec), auswahl.constData() + i * qsizetype(sizeof rec),
-                    sizeof rec);
-        platform::appendControlBytesAsBlanks(
-            bytes, QByteArrayView(rec.Vorname.text, rec.Vorname.usedLength()));
-        bytes += ' ';
-        platform::appendControlBytesAsBlanks(bytes,
-                                             QByteArrayView(rec.Name.text, rec.Name.usedLength()));
-        bytes += "\r\n";
+    constexpr qsizetype kGroesse = sizeof(TAuswahlRec);
+    const qsizetype anzahl = auswahl.size() / kGroesse;
+    // Each line holds at most two names of 50 bytes, a blank and CR LF.
+    QByteArray bytes(anzahl * (2 * 50 + 3), Qt::Uninitialized);
+    char* ziel = bytes.data();
+    const char* record = auswahl.constData();
+    const auto feld = [](const char* anfang) {
+        const int laenge = std::min<int>(static_cast<unsigned char>(anfang[0]), 50);
+        return QByteArrayView(anfang + 1, laenge);
+    };
+    for (qsizetype i = 0; i < anzahl; ++i, record += kGroesse) {
+        ziel =
+            platform::copyControlBytesAsBlanks(ziel, feld(record + offsetof(TAuswahlRec, Vorname)));
+        *ziel++ = ' ';
+        ziel = platform::copyControlBytesAsBlanks(ziel, feld(record + offsetof(TAuswahlRec, Name)));
+        *ziel++ = '\r';
+        *ziel++ = '\n';
     }
+    bytes.truncate(ziel - bytes.constData());
     return bytes;
 }
 
@@ -90,34 +96,34 @@ PoolStatus StrList(QList<platform::Message>& meldungen)
     return PoolStatus::Neu;
 }
 
-namespace
+Poolzeilen::Poolzeilen(QByteArray bytes) : m_bytes(std::move(bytes))
 {
-
-// Lines end at CR LF, LF or CR; text after the last line end is a line of its own. No byte
-// but CR and LF decodes to a line end, so the bytes are split before each line is decoded.
-QStringList zeilenTrennen(const QByteArray& bytes)
-{
-    QStringList zeilen;
-    const char* text = bytes.constData();
-    const qsizetype laenge = bytes.size();
+    // No byte but CR and LF decodes to a line end, so lines are found in the bytes.
+    const char* text = m_bytes.constData();
+    const qsizetype laenge = m_bytes.size();
     qsizetype anfang = 0;
     for (qsizetype i = 0; i < laenge; ++i) {
         const char c = text[i];
         if (c != '\r' && c != '\n')
             continue;
-        zeilen.append(platform::fromCp1252(text + anfang, i - anfang));
+        m_zeilen.push_back({anfang, i - anfang});
         if (c == '\r' && i + 1 < laenge && text[i + 1] == '\n')
             ++i;
         anfang = i + 1;
     }
     if (anfang < laenge)
-        zeilen.append(platform::fromCp1252(text + anfang, laenge - anfang));
-    return zeilen;
+        m_zeilen.push_back({anfang, laenge - anfang});
 }
 
-} // namespace
+QString Poolzeilen::value(qsizetype i) const
+{
+    if (i < 0 || i >= size())
+        return {};
+    const Zeile& zeile = m_zeilen[size_t(i)];
+    return platform::fromCp1252(m_bytes.constData() + zeile.anfang, zeile.laenge);
+}
 
-bool poolLaden(QStringList& zeilen, QList<platform::Message>& meldungen)
+bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen)
 {
     const platform::ReadResult pool =
         platform::readFile(QDir::current().absoluteFilePath(kPoolDatei));
@@ -135,6 +141,6 @@ bool poolLaden(QStringList& zeilen, QList<platform::Message>& meldungen)
         meldungen.append(lesefehler(pool, kNichtsGezogen));
         return false;
     }
-    zeilen = zeilenTrennen(pool.bytes);
+    zeilen = Poolzeilen(pool.bytes);
     return true;
 }

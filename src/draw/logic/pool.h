@@ -2,10 +2,12 @@
 
 #include "platform/base/message.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 // The draw pool: "Str_list.txt", one line per picked player in the order of the selection
 // file, opened by its bare name in the current working folder.
@@ -35,6 +37,28 @@ enum class PoolStatus {
 // Poolanzahl. A failure appends its German message to `meldungen`.
 PoolStatus StrList(QList<platform::Message>& meldungen);
 
-// Loads the lines of the pool file (CR LF or LF ends a line). When the file is missing or
-// cannot be read, appends a German message to `meldungen` and returns false.
-bool poolLaden(QStringList& zeilen, QList<platform::Message>& meldungen);
+// The lines of a pool file. A draw seats at most 24 of them, so the lines are only found on
+// loading and decoded when one is asked for.
+class Poolzeilen
+{
+public:
+    Poolzeilen() = default;
+    // Lines end at CR LF, LF or CR; text after the last line end is a line of its own.
+    explicit Poolzeilen(QByteArray bytes);
+
+    qsizetype size() const { return qsizetype(m_zeilen.size()); }
+    // Line i, decoded; an empty text when there is no line i.
+    QString value(qsizetype i) const;
+
+private:
+    struct Zeile {
+        qsizetype anfang;
+        qsizetype laenge;
+    };
+    QByteArray m_bytes;
+    std::vector<Zeile> m_zeilen;
+};
+
+// Loads the lines of the pool file. When the file is missing or cannot be read, appends a
+// German message to `meldungen` and returns false.
+bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen);

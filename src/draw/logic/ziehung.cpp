@@ -137,7 +137,7 @@ Sitzplatz sitzplatz(int k, std::int32_t spielmodus)
 }
 
 Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                  std::int32_t poolanzahl, const QStringList& pool)
+                                  std::int32_t poolanzahl, const Poolzeilen& pool)
 {
     Ziehungsergebnis ergebnis;
     ergebnis.tische = tische;
@@ -153,28 +153,32 @@ Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int3
     std::int32_t p = 0;
     bool frisch = false;
 
-    // One pass per pool line; each pass draws until a number comes up that was not drawn
-    // before, so every pass consumes the generator exactly as the seating needs it.
-    for (std::int32_t durchgang = 0; durchgang < poolanzahl; ++durchgang) {
-        std::int32_t x = 0;
-        do {
-            x = platform::random(f);
-            if (!gezogen[size_t(x)]) {
-                gezogen[size_t(x)] = true;
-                ergebnis.nummern.append(x);
-                frisch = true;
+    ergebnis.nummern.reserve(std::max(0, std::min(f, poolanzahl)));
+    {
+        // One pass per pool line; each pass draws until a number comes up that was not drawn
+        // before, so every pass consumes the generator exactly as the seating needs it.
+        platform::RandomRun zufall;
+        for (std::int32_t durchgang = 0; durchgang < poolanzahl; ++durchgang) {
+            std::int32_t x = 0;
+            do {
+                x = zufall.random(f);
+                if (!gezogen[size_t(x)]) {
+                    gezogen[size_t(x)] = true;
+                    ergebnis.nummern.append(x);
+                    frisch = true;
+                }
+            } while (!frisch && p != f);
+            if (p == f)
+                continue;
+            if (spielmodusGueltig(spielmodus)) {
+                if (p < sitze) {
+                    const Sitzplatz sitz = sitzplatz(p, spielmodus);
+                    // A pool shorter than the selection it was counted from leaves the seat empty.
+                    ergebnis.belegung.setName(sitz.tisch, sitz.platz, pool.value(x));
+                }
+                frisch = false;
+                ++p;
             }
-        } while (!frisch && p != f);
-        if (p == f)
-            continue;
-        if (spielmodusGueltig(spielmodus)) {
-            if (p < sitze) {
-                const Sitzplatz sitz = sitzplatz(p, spielmodus);
-                // A pool shorter than the selection it was counted from leaves the seat empty.
-                ergebnis.belegung.setName(sitz.tisch, sitz.platz, pool.value(x));
-            }
-            frisch = false;
-            ++p;
         }
     }
 
@@ -191,7 +195,7 @@ Ziehungsergebnis personen_zuweisen(int tische)
     nummernDerLetztenZiehung().clear();
     tischRecordLeeren(tische);
 
-    QStringList pool;
+    Poolzeilen pool;
     QList<platform::Message> meldungen;
     const PoolStatus status = StrList(meldungen);
     if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/logic/pool.h"
 #include "draw/logic/tischdatei.h"
 
 #include <QList>
@@ -48,7 +49,7 @@ struct Ziehungsergebnis {
 // The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the
 // random numbers, `poolanzahl` the number of passes. Fills `belegung` and `nummern`.
 Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                  std::int32_t poolanzahl, const QStringList& pool);
+                                  std::int32_t poolanzahl, const Poolzeilen& pool);
 
 // The whole draw for `tische` tables (2 ... 6) with Optionen.Spielmodus. While "Neue Partner"
 // is on (Spielabend.txt), the drawn players are arranged anew by faireBelegung and the

@@ -201,7 +201,7 @@ QString controlCharactersAsBlanks(const QString& text)
     return out;
 }
 
-void appendControlBytesAsBlanks(QByteArray& out, QByteArrayView cp1252)
+char* copyControlBytesAsBlanks(char* out, QByteArrayView cp1252)
 {
     static const auto steuerzeichen = [] {
         std::array<bool, 256> tabelle{};
@@ -209,22 +209,18 @@ void appendControlBytesAsBlanks(QByteArray& out, QByteArrayView cp1252)
             tabelle[b] = isControlCharacter(kDecodeTable.units[b]);
         return tabelle;
     }();
-    const qsizetype anfang = out.size();
     const qsizetype laenge = cp1252.size();
-    out.resize(anfang + laenge);
-    char* ziel = out.data() + anfang;
-    qsizetype n = 0;
     for (qsizetype i = 0; i < laenge; ++i) {
         const char b = cp1252[i];
         if (!steuerzeichen[static_cast<unsigned char>(b)]) {
-            ziel[n++] = b;
+            *out++ = b;
             continue;
         }
-        ziel[n++] = ' ';
+        *out++ = ' ';
         if (b == '\r' && i + 1 < laenge && cp1252[i + 1] == '\n')
             ++i;
     }
-    out.truncate(anfang + n);
+    return out;
 }
 
 QString nearestCp1252Text(const QString& text)

@@ -27,9 +27,10 @@ bool isControlCharacter(char32_t c);
 // CR LF, one line break, becomes one blank as well.
 QString controlCharactersAsBlanks(const QString& text);
 
-// Appends Windows-1252 bytes to `out` the way controlCharactersAsBlanks treats their text: the
+// Copies Windows-1252 bytes to `out` the way controlCharactersAsBlanks treats their text: the
 // bytes of control characters (the five unassigned bytes too) become blanks, CR LF one blank.
-void appendControlBytesAsBlanks(QByteArray& out, QByteArrayView cp1252);
+// `out` has room for at least cp1252.size() bytes; returns the end of what was written.
+char* copyControlBytesAsBlanks(char* out, QByteArrayView cp1252);
 
 // The text with every character that Windows-1252 lacks replaced by what comes nearest: its
 // base letter where the Unicode decomposition gives one (ğ -> g), the plain letter for

@@ -28,10 +28,8 @@ void randomize()
 
 std::int32_t random(std::int32_t n)
 {
-    g_seed = g_seed * 134775813u + 1u;
-    if (n <= 0)
-        return 0;
-    return static_cast<std::int32_t>((std::uint64_t(g_seed) * std::uint64_t(n)) >> 32);
+    g_seed = nextSeed(g_seed);
+    return scaledRandom(g_seed, n);
 }
 
 } // namespace platform

@@ -17,4 +17,35 @@ void randomize();
 // A number from 0 to n - 1; 0 when n is 0 or negative.
 std::int32_t random(std::int32_t n);
 
+// One step of the generator, and the number from 0 to n - 1 its new state gives.
+constexpr std::uint32_t nextSeed(std::uint32_t s)
+{
+    return s * 134775813u + 1u;
+}
+constexpr std::int32_t scaledRandom(std::uint32_t s, std::int32_t n)
+{
+    return n <= 0 ? 0 : static_cast<std::int32_t>((std::uint64_t(s) * std::uint64_t(n)) >> 32);
+}
+
+// The sequence of random() for a loop of many draws: the state is taken when the run starts,
+// kept out of memory in between, and handed back when the run ends. Nothing else may draw while
+// a run is alive.
+class RandomRun
+{
+public:
+    RandomRun() : m_seed(randSeed()) {}
+    ~RandomRun() { setRandSeed(m_seed); }
+    RandomRun(const RandomRun&) = delete;
+    RandomRun& operator=(const RandomRun&) = delete;
+
+    std::int32_t random(std::int32_t n)
+    {
+        m_seed = nextSeed(m_seed);
+        return scaledRandom(m_seed, n);
+    }
+
+private:
+    std::uint32_t m_seed;
+};
+
 } // namespace platform
