@@ -73,26 +73,41 @@ QByteArray poolBytesAusAuswahl(const QByteArray& auswahl)
 
 PoolStatus StrList(QList<platform::Message>& meldungen)
 {
+    return poolSchreiben(poolBauen(meldungen), meldungen);
+}
+
+Poolbau poolBauen(QList<platform::Message>& meldungen)
+{
+    Poolbau bau;
     // A selection that exists but cannot be read must not turn into an empty draw that
     // overwrites the stored seating.
     const platform::ReadResult auswahl = platform::readFile(auswahldatei2());
     if (auswahl.missing)
-        return PoolStatus::KeineAuswahl;
+        return bau;
     if (!auswahl.ok) {
         meldungen.append(lesefehler(auswahl, kNichtsGezogen));
-        return PoolStatus::Lesefehler;
+        bau.status = PoolStatus::Lesefehler;
+        return bau;
     }
-    const qsizetype anzahl = auswahl.bytes.size() / qsizetype(sizeof(TAuswahlRec));
+    bau.status = PoolStatus::Neu;
+    bau.anzahl = static_cast<std::int32_t>(auswahl.bytes.size() / qsizetype(sizeof(TAuswahlRec)));
+    bau.bytes = poolBytesAusAuswahl(auswahl.bytes);
+    return bau;
+}
+
+PoolStatus poolSchreiben(const Poolbau& bau, QList<platform::Message>& meldungen)
+{
+    if (bau.status != PoolStatus::Neu)
+        return bau.status;
     const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
-    const platform::WriteResult geschrieben =
-        platform::writeFileAtomic(poolPfad, poolBytesAusAuswahl(auswahl.bytes));
+    const platform::WriteResult geschrieben = platform::writeFileAtomic(poolPfad, bau.bytes);
     if (!geschrieben.ok) {
         meldungen.append(
             platform::errorMessage(platform::fileErrorMessage(geschrieben, kNichtsGezogen)));
         return PoolStatus::Schreibfehler;
     }
-    Auswahlanzahl = static_cast<std::int32_t>(anzahl);
-    Poolanzahl = static_cast<std::int32_t>(anzahl);
+    Auswahlanzahl = bau.anzahl;
+    Poolanzahl = bau.anzahl;
     return PoolStatus::Neu;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/base/clock.h"
 #include "platform/base/random.h"
 
+#include <future>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,9 @@ QList<std::int32_t>& nummernDerLetztenZiehung()
     static QList<std::int32_t> nummern;
     return nummern;
 }
+
+// From this many picked players on, the numbers are drawn while the pool file is written.
+constexpr std::int32_t kVorausZiehenAb = 20000;
 
 bool spielmodusGueltig(std::int32_t spielmodus)
 {
@@ -136,8 +140,45 @@ Sitzplatz sitzplatz(int k, std::int32_t spielmodus)
     return {k / 4 + 1, kDoppelPlaetze[k % 4]};
 }
 
-Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                  std::int32_t poolanzahl, const Poolzeilen& pool)
+Nummernfolge nummernZiehen(std::uint32_t seed, std::int32_t spielmodus, std::int32_t sitze,
+                           std::int32_t auswahlanzahl, std::int32_t poolanzahl)
+{
+    Nummernfolge folge;
+    const std::int32_t f = auswahlanzahl;
+    // random(f) gives 0 to f - 1 (0 when f is not positive): one flag per possible number.
+    std::vector<bool> gezogen(size_t(std::max(f, 1)), false);
+    std::int32_t p = 0;
+    bool frisch = false;
+    folge.nummern.reserve(std::max(0, std::min(f, poolanzahl)));
+    platform::RandomRun zufall(seed);
+
+    // One pass per pool line; each pass draws until a number comes up that was not drawn
+    // before, so every pass consumes the generator exactly as the seating needs it.
+    for (std::int32_t durchgang = 0; durchgang < poolanzahl; ++durchgang) {
+        std::int32_t x = 0;
+        do {
+            x = zufall.random(f);
+            if (!gezogen[size_t(x)]) {
+                gezogen[size_t(x)] = true;
+                folge.nummern.append(x);
+                frisch = true;
+            }
+        } while (!frisch && p != f);
+        if (p == f)
+            continue;
+        if (spielmodusGueltig(spielmodus)) {
+            if (p < sitze)
+                folge.sitzNummern.append(x);
+            frisch = false;
+            ++p;
+        }
+    }
+    folge.seedDanach = zufall.seed();
+    return folge;
+}
+
+Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummernfolge& folge,
+                               const Poolzeilen& pool)
 {
     Ziehungsergebnis ergebnis;
     ergebnis.tische = tische;
@@ -145,46 +186,27 @@ Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int3
     if (!tischanzahlGueltig(tische))
         return ergebnis;
     ergebnis.gezogen = true;
-
-    const std::int32_t sitze = sitzanzahl(tische, spielmodus);
-    const std::int32_t f = auswahlanzahl;
-    // random(f) gives 0 to f - 1 (0 when f is not positive): one flag per possible number.
-    std::vector<bool> gezogen(size_t(std::max(f, 1)), false);
-    std::int32_t p = 0;
-    bool frisch = false;
-
-    ergebnis.nummern.reserve(std::max(0, std::min(f, poolanzahl)));
-    {
-        // One pass per pool line; each pass draws until a number comes up that was not drawn
-        // before, so every pass consumes the generator exactly as the seating needs it.
-        platform::RandomRun zufall;
-        for (std::int32_t durchgang = 0; durchgang < poolanzahl; ++durchgang) {
-            std::int32_t x = 0;
-            do {
-                x = zufall.random(f);
-                if (!gezogen[size_t(x)]) {
-                    gezogen[size_t(x)] = true;
-                    ergebnis.nummern.append(x);
-                    frisch = true;
-                }
-            } while (!frisch && p != f);
-            if (p == f)
-                continue;
-            if (spielmodusGueltig(spielmodus)) {
-                if (p < sitze) {
-                    const Sitzplatz sitz = sitzplatz(p, spielmodus);
-                    // A pool shorter than the selection it was counted from leaves the seat empty.
-                    ergebnis.belegung.setName(sitz.tisch, sitz.platz, pool.value(x));
-                }
-                frisch = false;
-                ++p;
-            }
-        }
+    platform::setRandSeed(folge.seedDanach);
+    ergebnis.nummern = folge.nummern;
+    for (int k = 0; k < folge.sitzNummern.size(); ++k) {
+        const Sitzplatz sitz = sitzplatz(k, spielmodus);
+        // A pool shorter than the selection it was counted from leaves the seat empty.
+        ergebnis.belegung.setName(sitz.tisch, sitz.platz, pool.value(folge.sitzNummern[k]));
     }
-
     if (spielmodus == kDoppel)
         letztenDoppeltischReparieren(ergebnis.belegung);
     return ergebnis;
+}
+
+Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
+                                  std::int32_t poolanzahl, const Poolzeilen& pool)
+{
+    if (!tischanzahlGueltig(tische))
+        return ziehungSetzen(tische, spielmodus, {}, pool);
+    return ziehungSetzen(tische, spielmodus,
+                         nummernZiehen(platform::randSeed(), spielmodus,
+                                       sitzanzahl(tische, spielmodus), auswahlanzahl, poolanzahl),
+                         pool);
 }
 
 Ziehungsergebnis personen_zuweisen(int tische)
@@ -195,9 +217,18 @@ Ziehungsergebnis personen_zuweisen(int tische)
     nummernDerLetztenZiehung().clear();
     tischRecordLeeren(tische);
 
-    Poolzeilen pool;
     QList<platform::Message> meldungen;
-    const PoolStatus status = StrList(meldungen);
+    const Poolbau bau = poolBauen(meldungen);
+    // Drawing needs only the number of records: for a long pool the numbers are drawn while
+    // the pool file is written and flushed, from a copy of the generator's state that is
+    // taken over only when the draw goes ahead.
+    std::future<Nummernfolge> vorab;
+    if (bau.status == PoolStatus::Neu && bau.anzahl >= kVorausZiehenAb)
+        vorab =
+            std::async(std::launch::async, nummernZiehen, platform::randSeed(), Optionen.Spielmodus,
+                       sitzanzahl(tische, Optionen.Spielmodus), bau.anzahl, bau.anzahl);
+    Poolzeilen pool;
+    const PoolStatus status = poolSchreiben(bau, meldungen);
     if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
         !poolLaden(pool, meldungen)) {
         Ziehungsergebnis ende = abgebrochen(tische);
@@ -214,7 +245,9 @@ Ziehungsergebnis personen_zuweisen(int tische)
     }
 
     Ziehungsergebnis ergebnis =
-        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
+        vorab.valid()
+            ? ziehungSetzen(tische, Optionen.Spielmodus, vorab.get(), pool)
+            : ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);

@@ -46,6 +46,20 @@ struct Ziehungsergebnis {
     int wiederholtePaare = 0;
 };
 
+// The numbers of a draw from the generator state `seed`, before anyone is seated: every
+// number drawn anew in drawing order, the pool line of each of the first `sitze` seats, and
+// the generator state after the draw.
+struct Nummernfolge {
+    QList<std::int32_t> nummern;
+    QList<std::int32_t> sitzNummern;
+    std::uint32_t seedDanach = 0;
+};
+Nummernfolge nummernZiehen(std::uint32_t seed, std::int32_t spielmodus, std::int32_t sitze,
+                           std::int32_t auswahlanzahl, std::int32_t poolanzahl);
+// Seats the numbers with the names of the pool and hands the generator its state after them.
+Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummernfolge& folge,
+                               const Poolzeilen& pool);
+
 // The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the
 // random numbers, `poolanzahl` the number of passes. Fills `belegung` and `nummern`.
 Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,

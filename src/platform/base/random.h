@@ -27,17 +27,15 @@ constexpr std::int32_t scaledRandom(std::uint32_t s, std::int32_t n)
     return n <= 0 ? 0 : static_cast<std::int32_t>((std::uint64_t(s) * std::uint64_t(n)) >> 32);
 }
 
-// The sequence of random() for a loop of many draws: the state is taken when the run starts,
-// kept out of memory in between, and handed back when the run ends. Nothing else may draw while
-// a run is alive.
+// The sequence of random() from a given state, kept out of memory between draws: for loops of
+// many draws, and for drawing ahead on a copy of the state. seed() is the state after the last
+// draw; whoever takes the draws over hands it to setRandSeed.
 class RandomRun
 {
 public:
-    RandomRun() : m_seed(randSeed()) {}
-    ~RandomRun() { setRandSeed(m_seed); }
-    RandomRun(const RandomRun&) = delete;
-    RandomRun& operator=(const RandomRun&) = delete;
+    explicit RandomRun(std::uint32_t seed) : m_seed(seed) {}
 
+    std::uint32_t seed() const { return m_seed; }
     std::int32_t random(std::int32_t n)
     {
         m_seed = nextSeed(m_seed);
