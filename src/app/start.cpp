@@ -68,7 +68,10 @@ void fensterAnlegenUndVerbinden(TForm1& Form1)
 
 std::unique_ptr<TForm1> programmAufbauen()
 {
-    appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
+    // The stored style goes into force before the windows are built, so that they are polished
+    // once; where it is damaged or unknown the design's style stays and style_lesen tells so.
+    if (!gespeichertenStilVorabSetzen())
+        appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
 
     auto Form1 = std::make_unique<TForm1>();
     fensterAnlegenUndVerbinden(*Form1);

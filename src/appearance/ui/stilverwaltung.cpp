@@ -20,6 +20,7 @@ namespace
 struct Registry {
     QList<StyleLook> looks;
     QString active = kPlatformStyleName;
+    bool applied = false; // `active` has been put in force
     bool filled = false;
 };
 
@@ -130,8 +131,12 @@ bool StyleManager::trySetStyle(const QString& name)
     if (i < 0)
         return false;
     Registry& r = filledRegistry();
-    apply(r.looks.at(i));
-    r.active = name;
+    // A style in force already is not put in force again: that would polish every widget anew.
+    if (!r.applied || r.active != name) {
+        apply(r.looks.at(i));
+        r.active = name;
+        r.applied = true;
+    }
     Q_EMIT instance()->styleActivated(name);
     return true;
 }

@@ -30,13 +30,25 @@ void maximiseMainWindow()
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
+// The stored style's name: "Windows" when the file is missing, unreadable or its line empty.
+QString storedStyleName()
+{
+    const QString name = firstLineOfStyleFile();
+    return name.isEmpty() ? appearance::kPlatformStyleName : name;
+}
+
 } // namespace
+
+bool gespeichertenStilVorabSetzen()
+{
+    const QString name = storedStyleName();
+    return !appearance::isDamagedStyleName(name, appearance::StyleManager::styleNames()) &&
+           appearance::StyleManager::trySetStyle(name);
+}
 
 bool style_lesen()
 {
-    QString name = firstLineOfStyleFile();
-    if (name.isEmpty())
-        name = appearance::kPlatformStyleName;
+    const QString name = storedStyleName();
     const bool damaged =
         appearance::isDamagedStyleName(name, appearance::StyleManager::styleNames());
     if (damaged)

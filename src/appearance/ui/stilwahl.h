@@ -15,6 +15,11 @@ extern QString Stilname;
 // and false is returned -- the start goes on.
 bool style_lesen();
 
+// Before the windows are built: puts the stored style in force, so that the windows are
+// polished once and style_lesen finds it in force. False (nothing changed, no message) when the
+// stored name is damaged or unknown; style_lesen reports it.
+bool gespeichertenStilVorabSetzen();
+
 // Writes Stilname alone, without a line end, to "Styledat.txt". When the file cannot be written
 // the German message is shown and false is returned; the style stays in force for this run.
 bool style_speichern();
