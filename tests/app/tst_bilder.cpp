@@ -14,8 +14,8 @@ private Q_SLOTS:
     void pictureIsBuiltIn_data();
     void pictureIsBuiltIn();
     void unknownPictureIsEmpty();
-    void mainPictureDrawnAheadMatchesItsSvg_data();
-    void mainPictureDrawnAheadMatchesItsSvg();
+    void picturesDrawnAheadMatchTheirSvg_data();
+    void picturesDrawnAheadMatchTheirSvg();
     void otherPixelRatiosAreDrawn();
     void tablePictureIsBuiltIn();
 };
@@ -48,23 +48,29 @@ void TestBilder::unknownPictureIsEmpty()
 
 // The stored pictures are what the SVG gives today (a changed SVG needs tools/pictures-ahead.sh);
 // a little room for another Qt version's rounding of the edges.
-void TestBilder::mainPictureDrawnAheadMatchesItsSvg_data()
+void TestBilder::picturesDrawnAheadMatchTheirSvg_data()
 {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("groesse");
     QTest::addColumn<qreal>("faktor");
-    for (const qreal faktor : kVorgezeichneteFaktoren)
-        QTest::newRow(qPrintable(QString::number(faktor))) << faktor;
+    for (const Bildgroesse& bild : kVorgezeichneteBilder)
+        for (const qreal faktor : kVorgezeichneteFaktoren)
+            QTest::addRow("%s %dx%d @%g", bild.name, bild.groesse.width(), bild.groesse.height(),
+                          faktor)
+                << QString::fromLatin1(bild.name) << bild.groesse << faktor;
 }
 
-void TestBilder::mainPictureDrawnAheadMatchesItsSvg()
+void TestBilder::picturesDrawnAheadMatchTheirSvg()
 {
+    QFETCH(QString, name);
+    QFETCH(QSize, groesse);
     QFETCH(qreal, faktor);
-    const QSize pixel = kHauptbildGroesse * faktor;
+    const QSize pixel = groesse * faktor;
     const QImage gespeichert =
-        QImage(QStringLiteral(":/bilder/") + vorgezeichnetesBild(kHauptbild, pixel))
-            .convertToFormat(QImage::Format_ARGB32);
+        vorgezeichnetesBildLesen(name, pixel).convertToFormat(QImage::Format_ARGB32);
     QVERIFY2(!gespeichert.isNull(), "tools/pictures-ahead.sh makes it");
     const QImage gezeichnet =
-        bildZeichnen(kHauptbild, kHauptbildGroesse, faktor).convertToFormat(QImage::Format_ARGB32);
+        bildZeichnen(name, groesse, faktor).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(gespeichert.size(), pixel);
     int abweichung = 0;
     for (int y = 0; y < pixel.height(); ++y) {
@@ -75,7 +81,7 @@ void TestBilder::mainPictureDrawnAheadMatchesItsSvg()
     }
     QVERIFY2(abweichung <= 3, qPrintable(QString::number(abweichung)));
 
-    const QImage genommen = bildImage(kHauptbild, kHauptbildGroesse, faktor);
+    const QImage genommen = bildImage(name, groesse, faktor);
     QCOMPARE(genommen.devicePixelRatio(), faktor);
     QImage erwartet = gespeichert;
     erwartet.setDevicePixelRatio(faktor);

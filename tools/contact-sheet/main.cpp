@@ -5,7 +5,7 @@
 // zorbel-contact-sheet --hilfe <folder>         the help's pictures (tools/help-pictures.sh)
 // zorbel-contact-sheet --bildschirm <folder>    the whole screen with each window of the program
 //                                               (tools/screenshots-screen.sh)
-// zorbel-contact-sheet --vorgezeichnet <folder> the main picture drawn beforehand
+// zorbel-contact-sheet --vorgezeichnet <folder> the pictures of the start drawn beforehand
 //                                               (tools/pictures-ahead.sh)
 // The program's data folder points into a temporary folder, so no real data file is touched.
 
@@ -42,13 +42,15 @@ void settle(int milliseconds)
 int bilderVorzeichnen(const QString& outFolder)
 {
     int failures = 0;
-    for (const qreal faktor : kVorgezeichneteFaktoren) {
-        const QImage bild = bildZeichnen(kHauptbild, kHauptbildGroesse, faktor);
-        const QString file =
-            outFolder + QLatin1Char('/') + vorgezeichnetesBild(kHauptbild, bild.size());
-        if (!bild.save(file, "PNG")) {
-            QTextStream(stderr) << "nicht geschrieben: " << file << '\n';
-            ++failures;
+    for (const Bildgroesse& vorgezeichnet : kVorgezeichneteBilder) {
+        const QString name = QString::fromLatin1(vorgezeichnet.name);
+        for (const qreal faktor : kVorgezeichneteFaktoren) {
+            const QImage bild = bildZeichnen(name, vorgezeichnet.groesse, faktor);
+            if (!vorgezeichnetesBildSpeichern(bild, name, outFolder)) {
+                QTextStream(stderr)
+                    << "nicht geschrieben: " << vorgezeichnetesBild(name, bild.size()) << '\n';
+                ++failures;
+            }
         }
     }
     return failures;
