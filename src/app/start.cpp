@@ -29,28 +29,23 @@
 namespace
 {
 
-// The windows that live from start to end, created once; the main window owns them.
-void fensterAnlegenUndVerbinden(TForm1& Form1)
+// The other windows are made when first needed (fensterVon); the main window owns them.
+void fensterVerbinden(TForm1& Form1)
 {
-    auto* Adressen = new TAdressen(&Form1);
-    auto* DualListDlg = new TDualListDlg(&Form1);
-    auto* Form3 = new TForm3(&Form1);
-    auto* Farbe = new TFarbe(&Form1);
     setTischdruck(tischbelegungDrucken);
-    ergebnisfensterAnlegen(&Form1);
-    auto* Datensicherung = new TDatensicherung(&Form1);
-
-    Form1.befehlVerbinden(Befehl::Erfassen, [Adressen] { Adressen->oeffnen(); });
-    Form1.befehlVerbinden(Befehl::Auswahl, [DualListDlg] { DualListDlg->oeffnen(); });
-    Form1.befehlVerbinden(Befehl::Anwesend, [Form3] { Form3->oeffnen(); });
+    Form1.befehlVerbinden(Befehl::Erfassen, [&Form1] { fensterVon<TAdressen>(Form1).oeffnen(); });
+    Form1.befehlVerbinden(Befehl::Auswahl, [&Form1] { fensterVon<TDualListDlg>(Form1).oeffnen(); });
+    Form1.befehlVerbinden(Befehl::Anwesend, [&Form1] { fensterVon<TForm3>(Form1).oeffnen(); });
     for (int anzahl = 2; anzahl <= 6; ++anzahl)
         Form1.befehlVerbinden(Befehl(int(Befehl::Tische2) + anzahl - 2),
                               [anzahl] { tischeAnzeigen(anzahl); });
     Form1.befehlVerbinden(Befehl::Sicherung, [] { sicherungOeffnen(); });
-    Form1.befehlVerbinden(Befehl::Farben, [Farbe] { Farbe->anzeigen(); });
+    Form1.befehlVerbinden(Befehl::Farben, [&Form1] { fensterVon<TFarbe>(Form1).anzeigen(); });
     Form1.befehlVerbinden(Befehl::Drucken, [&Form1] { druckfensterOeffnen(&Form1); });
     Form1.style_lesen = [] { style_lesen(); };
-    Form1.automatischeSicherung = [Datensicherung] { return Datensicherung->ausfuehren(); };
+    Form1.automatischeSicherung = [&Form1] {
+        return fensterVon<TDatensicherung>(Form1).ausfuehren();
+    };
 
     // The hidden list of the main window mirrors the numbers drawn in the last draw.
     QObject::connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet, &Form1,
@@ -74,7 +69,7 @@ std::unique_ptr<TForm1> programmAufbauen()
         appearance::StyleManager::setStyle(QStringLiteral("Emerald Light Slate"));
 
     auto Form1 = std::make_unique<TForm1>();
-    fensterAnlegenUndVerbinden(*Form1);
+    fensterVerbinden(*Form1);
     Form1->FormCreate();
     return Form1;
 }

@@ -262,18 +262,18 @@ void TestFensterstile::initTestCase()
     m_haupt->show();
     m_fenster.append(m_haupt.get());
 
-    auto* adressen = m_haupt->findChild<TAdressen*>();
+    auto* adressen = &fensterVon<TAdressen>(*m_haupt);
     adressen->oeffnen();
     m_fenster.append(adressen);
 
-    auto* auswahl = m_haupt->findChild<TDualListDlg*>();
+    auto* auswahl = &fensterVon<TDualListDlg>(*m_haupt);
     auswahl->oeffnen();
     // A table count and a mode chosen: the hint line shows its text.
     requireChild<QRadioButton>(auswahl, "RadioButton5")->click();
     requireChild<QRadioButton>(auswahl, "RadioButton8")->click();
     m_fenster.append(auswahl);
 
-    auto* farbe = m_haupt->findChild<TFarbe*>();
+    auto* farbe = &fensterVon<TFarbe>(*m_haupt);
     farbe->anzeigen();
     m_fenster.append(farbe);
 
@@ -281,6 +281,7 @@ void TestFensterstile::initTestCase()
     auto* gross = new TForm66(m_haupt.get());
     platform::setRandSeed(4711);
     Optionen.Spielmodus = kDoppel;
+    ergebnisfensterAnlegen(m_haupt.get());
     for (int tische = 2; tische <= 6; ++tische) {
         QVERIFY(personen_zuweisen(tische).gezogen);
         ergebnisfenster(tische)->show();
@@ -299,7 +300,7 @@ void TestFensterstile::initTestCase()
     seitendruck->show();
     m_fenster.append(seitendruck);
 
-    auto* sicherung = m_haupt->findChild<TDatensicherung*>();
+    auto* sicherung = &fensterVon<TDatensicherung>(*m_haupt);
     sicherung->show();
     m_fenster.append(sicherung);
 

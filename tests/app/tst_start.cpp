@@ -3,6 +3,7 @@
 #include "appearance/logic/lesbarkeit.h"
 #include "appearance/ui/farbe.h"
 #include "appearance/ui/stilverwaltung.h"
+#include "backup/ui/datensicherung.h"
 #include "common/testsupport.h"
 #include "core/base/optionen.h"
 #include "draw/logic/auswahldatei.h"
@@ -141,11 +142,13 @@ void TestStart::anwesendOpensTheSelectedPlayersView()
     QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("Anna"), QStringLiteral("Bert")}));
     const auto form = programmAufbauen();
     form->show();
-    auto* ansicht = form->findChild<TForm3*>();
-    QVERIFY(ansicht && !ansicht->isVisible());
+    // The view is made when it is first asked for, and kept.
+    QVERIFY(!form->findChild<TForm3*>());
 
     knopf(*form, "SpeedButton12")->click(); // Anwesend
-    QVERIFY(ansicht->isVisible());
+    auto* ansicht = form->findChild<TForm3*>();
+    QVERIFY(ansicht && ansicht->isVisible());
+    QCOMPARE(&fensterVon<TForm3>(*form), ansicht);
     QVERIFY(!panel5Sichtbar(*form));
     const grid::TFilterGridModel& g = ansicht->FilterGrid1->Grid();
     QCOMPARE(g.RowCount(), 3);
@@ -316,6 +319,13 @@ void TestStart::helpNamesTheControlsByTheirCaptions()
     optionen_lesen();
     const auto form = programmAufbauen();
     form->show();
+    // Every window, also those made only when first needed.
+    fensterVon<TAdressen>(*form);
+    fensterVon<TDualListDlg>(*form);
+    fensterVon<TForm3>(*form);
+    fensterVon<TFarbe>(*form);
+    fensterVon<TDatensicherung>(*form);
+    ergebnisfensterAnlegen(form.get());
     QStringList beschriftungen = sichtbareBeschriftungen();
     NonBlockingModals modals([&beschriftungen](QDialog& fenster) {
         beschriftungen << sichtbareBeschriftungen();
