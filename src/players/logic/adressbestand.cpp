@@ -1,7 +1,6 @@
 #include "players/logic/adressbestand.h"
 
 #include "platform/base/cp1252.h"
-#include "platform/base/savefile.h"
 #include "players/logic/adressverwaltung.h"
 
 #include <QHash>
@@ -148,8 +147,7 @@ Adressbestand::Erfassung Adressbestand::erfassen(const TAdressRec& neu, const QS
     }
     const qsizetype gefunden = ersteMitNamen(name, vorname);
     // Memory changes only once the file is written.
-    erfassung.datei =
-        platform::writeFileAtomic(adressdateiPfad(), m_adressen.dateiinhalt(gefunden, &neu));
+    erfassung.datei = m_adressen.schreiben(adressdateiPfad(), gefunden, &neu);
     if (!erfassung.datei)
         return erfassung;
     m_stempel = platform::fileStamp(adressdateiPfad());

@@ -1,5 +1,7 @@
 #include "players/logic/kompakteadressen.h"
 
+#include "platform/base/savefile.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -172,20 +174,36 @@ KompakteAdressen::Namen KompakteAdressen::namen(qsizetype index) const
     return {benutzt(name, kBereiche[1]), benutzt(vorname, kBereiche[0])};
 }
 
-QByteArray KompakteAdressen::dateiinhalt(qsizetype ohne, const TAdressRec* neu) const
+std::function<QByteArrayView()> KompakteAdressen::teile(qsizetype ohne, const TAdressRec* neu,
+                                                        qsizetype saetzeJeTeil) const
 {
     const qsizetype anzahl = size() - (ohne >= 0 && ohne < size() ? 1 : 0) + (neu ? 1 : 0);
-    QByteArray inhalt(anzahl * qsizetype(sizeof(TAdressRec)), Qt::Uninitialized);
-    unsigned char* ziel = reinterpret_cast<unsigned char*>(inhalt.data());
-    for (qsizetype i = 0; i < size(); ++i) {
-        if (i == ohne)
-            continue;
-        entpacken(alsBytes(gepackt(i).data()), ziel);
-        ziel += sizeof(TAdressRec);
-    }
-    if (neu)
-        std::memcpy(ziel, static_cast<const void*>(neu), sizeof(TAdressRec));
-    return inhalt;
+    const qsizetype teil = std::max<qsizetype>(1, std::min(saetzeJeTeil, anzahl));
+    QByteArray puffer(teil * qsizetype(sizeof(TAdressRec)), Qt::Uninitialized);
+    return [this, ohne, neu, puffer, naechster = qsizetype(0)]() mutable -> QByteArrayView {
+        unsigned char* const anfang = reinterpret_cast<unsigned char*>(puffer.data());
+        unsigned char* const ende = anfang + puffer.size();
+        unsigned char* ziel = anfang;
+        for (; naechster < size() && ziel != ende; ++naechster) {
+            if (naechster == ohne)
+                continue;
+            entpacken(alsBytes(gepackt(naechster).data()), ziel);
+            ziel += sizeof(TAdressRec);
+        }
+        if (neu && naechster == size() && ziel != ende) {
+            std::memcpy(ziel, static_cast<const void*>(neu), sizeof(TAdressRec));
+            ziel += sizeof(TAdressRec);
+            neu = nullptr;
+        }
+        return QByteArrayView(anfang, ziel - anfang);
+    };
+}
+
+// Parts of a quarter megabyte stay in the cache and need no fresh pages.
+platform::WriteResult KompakteAdressen::schreiben(const QString& pfad, qsizetype ohne,
+                                                  const TAdressRec* neu) const
+{
+    return platform::writeFileAtomic(pfad, teile(ohne, neu, 256));
 }
 
 void KompakteAdressen::entfernen(qsizetype index)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/base/fileresult.h"
 #include "players/logic/adressdatei.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
+#include <functional>
 #include <vector>
 
 // The records of "Adressen.adr" held in a small fraction of their 960 bytes, every byte kept:
@@ -31,15 +34,20 @@ public:
     };
     Namen namen(qsizetype index) const;
 
-    // The file content of these records, with the record at `ohne` left out (none when -1)
-    // and `neu` appended (none when nullptr).
-    QByteArray dateiinhalt(qsizetype ohne = -1, const TAdressRec* neu = nullptr) const;
+    // Writes these records to `pfad` in one atomic step, the record at `ohne` left out (none
+    // when -1) and `neu` appended (none when nullptr), unpacking a few records at a time.
+    platform::WriteResult schreiben(const QString& pfad, qsizetype ohne = -1,
+                                    const TAdressRec* neu = nullptr) const;
 
     void entfernen(qsizetype index);
     void anhaengen(const TAdressRec& adresse);
 
 private:
     QByteArrayView gepackt(qsizetype index) const;
+    // The content schreiben() writes, in parts of at most `saetzeJeTeil` records; an empty
+    // part at the end.
+    std::function<QByteArrayView()> teile(qsizetype ohne, const TAdressRec* neu,
+                                          qsizetype saetzeJeTeil) const;
 
     QByteArray m_daten;              // the packed records, one after the other
     std::vector<qsizetype> m_anfang; // where each record starts in m_daten
