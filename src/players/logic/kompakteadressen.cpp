@@ -75,7 +75,17 @@ int gepackteLaenge(const Bereich& bereich, const unsigned char* satz)
     return 1 + laenge;
 }
 
-// Packs the 960 bytes of `satz` into `ziel` (room for kGroessterSatz bytes); returns the
+int gepackteGroesse(const unsigned char* satz)
+{
+    int n = kKopf;
+    for (const Bereich& bereich : kBereiche) {
+        const int laenge = gepackteLaenge(bereich, satz);
+        n += laenge < 0 ? bereich.groesse : laenge;
+    }
+    return n;
+}
+
+// Packs the 960 bytes of `satz` into `ziel` (room for gepackteGroesse bytes); returns the
 // packed size.
 int packen(const unsigned char* satz, unsigned char* ziel)
 {
@@ -133,17 +143,21 @@ const unsigned char* alsBytes(const char* daten)
 KompakteAdressen::KompakteAdressen(QByteArrayView dateiinhalt)
 {
     const qsizetype anzahl = dateiinhalt.size() / qsizetype(sizeof(TAdressRec));
+    const auto satz = [&dateiinhalt](qsizetype i) {
+        return alsBytes(dateiinhalt.data()) + i * qsizetype(sizeof(TAdressRec));
+    };
+    // Sized first, so that the records take exactly their room.
+    qsizetype groesse = 0;
+    for (qsizetype i = 0; i < anzahl; ++i)
+        groesse += gepackteGroesse(satz(i));
+    m_daten = QByteArray(groesse, Qt::Uninitialized);
     m_anfang.reserve(size_t(anzahl));
-    // Room for the largest size; the pages left untouched are given back by squeeze().
-    m_daten = QByteArray(anzahl * kGroessterSatz, Qt::Uninitialized);
     unsigned char* ziel = reinterpret_cast<unsigned char*>(m_daten.data());
     qsizetype n = 0;
     for (qsizetype i = 0; i < anzahl; ++i) {
         m_anfang.push_back(n);
-        n += packen(alsBytes(dateiinhalt.data()) + i * qsizetype(sizeof(TAdressRec)), ziel + n);
+        n += packen(satz(i), ziel + n);
     }
-    m_daten.resize(n);
-    m_daten.squeeze();
 }
 
 QByteArrayView KompakteAdressen::gepackt(qsizetype index) const
