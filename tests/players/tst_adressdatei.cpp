@@ -13,6 +13,7 @@ private Q_SLOTS:
     void listentext_data();
     void listentext();
     void sortingIgnoresCaseAndKeepsDuplicates();
+    void oneEntryGoesWhereSortingAnewPutsIt();
     void vergleichsform_data();
     void vergleichsform();
     void pruefen_data();
@@ -74,6 +75,34 @@ void TestAdressdatei::sortingIgnoresCaseAndKeepsDuplicates()
     adressListentexteSortieren(texte);
     QCOMPARE(texte, (QStringList{", Hans", "Adler, x", "adler, x", "Adler, x", "Meier, a",
                                  "meier, b", "Özdemir, a", "Zander, a"}));
+}
+
+// One entry put in or taken out leaves the list as sorting the entries anew gives it; a new
+// entry stands after those it sorts equal with, as a record appended to the file does.
+void TestAdressdatei::oneEntryGoesWhereSortingAnewPutsIt()
+{
+    const QStringList texte{"meier, b",     "Zander, a",    "Adler, x",     "Özdemir, a",
+                            "Meier, a",     "adler, x",     "Adler, x",     ", Hans",
+                            "Ohm, a",       "Oz, a",        "Müller, Jörg", "Muller, Jorg",
+                            "MÜLLER, jörg", "van Dyke, a",  "Äbel, a",      "Abel, a",
+                            "Zz, ",         " Leer, a",     "Straße, s",    "Strasse, s",
+                            "1 Nummer, x",  "Meier-Lenz, a"};
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        QStringList andere = texte;
+        const QString text = andere.takeAt(i);
+        SortierteAdressliste liste(andere);
+        const qsizetype zeile = liste.einfuegen(text);
+        QCOMPARE(liste.texte(), SortierteAdressliste(andere + QStringList{text}).texte());
+        QCOMPARE(liste.texte().at(zeile), text);
+
+        // Of equal texts the first goes.
+        QStringList ohne = texte;
+        ohne.removeAt(texte.indexOf(text));
+        SortierteAdressliste alle(texte);
+        QVERIFY(alle.entfernen(text) >= 0);
+        QCOMPARE(alle.texte(), SortierteAdressliste(ohne).texte());
+    }
+    QCOMPARE(SortierteAdressliste(texte).entfernen("Niemand, x"), qsizetype(-1));
 }
 
 void TestAdressdatei::vergleichsform_data()

@@ -132,14 +132,32 @@ WriteResult writeFailure(const QString& path, int savedErrno, bool earlierFile)
 
 WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
 {
+    bool given = false;
+    return writeFileAtomic(path, [&content, &given]() -> QByteArrayView {
+        if (given)
+            return {};
+        given = true;
+        return content;
+    });
+}
+
+WriteResult writeFileAtomic(const QString& path, const std::function<QByteArrayView()>& nextPart)
+{
     const bool earlierFile = QFileInfo(path).isFile();
     errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailure(path, errno, earlierFile);
+    bool written = true;
+    while (written) {
+        const QByteArrayView part = nextPart();
+        if (part.isEmpty())
+            break;
+        written = file.write(part.data(), part.size()) == part.size();
+    }
     // A disk that fills up part-way shows only when the buffer is flushed; QSaveFile would
     // still commit the shortened file, so the flush is checked before committing.
-    if (file.write(content) != content.size() || !file.flush()) {
+    if (!written || !file.flush()) {
         const int err = errno;
         file.cancelWriting();
         return writeFailure(path, err, earlierFile);

@@ -1,26 +1,38 @@
 #include "players/logic/adressbestand.h"
 
 #include "platform/base/cp1252.h"
-#include "platform/base/savefile.h"
-#include "platform/base/typedfile.h"
 #include "players/logic/adressverwaltung.h"
 
+#include <QHash>
+#include <algorithm>
 #include <cstring>
 
 namespace
 {
 
-// adresseVergleichsform of "Name, Vorname", put together on the stack: it runs for every record
-// after each read and save.
-QByteArray listentextform(const TAdressRec& adresse)
+// "Name, Vorname" as stored, put together in `puffer`: it runs for every record after each
+// read.
+QByteArrayView listentextBytes(const KompakteAdressen::Namen& namen, char (&puffer)[2 * 255 + 2])
 {
-    char text[2 * 255 + 2];
-    const int name = adresse.Name.usedLength();
-    const int vorname = adresse.Vorname.usedLength();
-    std::memcpy(text, adresse.Name.text, size_t(name));
-    std::memcpy(text + name, ", ", 2);
-    std::memcpy(text + name + 2, adresse.Vorname.text, size_t(vorname));
-    return adresseVergleichsform(QByteArrayView(text, name + 2 + vorname));
+    const qsizetype name = namen.name.size();
+    const qsizetype vorname = namen.vorname.size();
+    std::memcpy(puffer, namen.name.data(), size_t(name));
+    std::memcpy(puffer + name, ", ", 2);
+    std::memcpy(puffer + name + 2, namen.vorname.data(), size_t(vorname));
+    return QByteArrayView(puffer, name + 2 + vorname);
+}
+
+// adresseVergleichsform of the record's list entry.
+QByteArray listentextform(const KompakteAdressen::Namen& namen)
+{
+    char puffer[2 * 255 + 2];
+    return adresseVergleichsform(listentextBytes(namen, puffer));
+}
+
+quint32 streuwert(const QByteArray& form)
+{
+    const size_t h = qHash(QByteArrayView(form), 0);
+    return quint32(h ^ (quint64(h) >> 32));
 }
 
 } // namespace
@@ -31,11 +43,15 @@ platform::ReadResult Adressbestand::laden()
     const platform::FileStampBeforeRead vorher = platform::fileStampBeforeRead(adressdateiPfad());
     m_stempel = vorher.stamp;
     m_stempelSicher = vorher.settled;
-    AdressLesung lesung = adressenPruefendLesen();
-    m_gelesen = lesung.datei.ok;
-    m_adressen = std::move(lesung.adressen);
+    m_adressen = {};
+    m_index = {};
+    platform::ReadResult gelesen = platform::readFile(adressdateiPfad());
+    m_gelesen = gelesen.ok;
+    if (gelesen.ok)
+        m_adressen = KompakteAdressen(gelesen.bytes);
+    gelesen.bytes = {};
     indexAufbauen();
-    return lesung.datei;
+    return gelesen;
 }
 
 platform::ReadResult Adressbestand::aktualisieren(bool* neuGelesen)
@@ -49,19 +65,73 @@ platform::ReadResult Adressbestand::aktualisieren(bool* neuGelesen)
     return {};
 }
 
-void Adressbestand::indexAufbauen()
+QStringList Adressbestand::listentexte() const
 {
-    m_letzteZumText.clear();
-    m_letzteZumText.reserve(m_adressen.size());
-    for (qsizetype i = 0; i < m_adressen.size(); ++i)
-        m_letzteZumText.insert(listentextform(m_adressen.at(i)), i);
+    QStringList texte;
+    texte.reserve(m_adressen.size());
+    char puffer[2 * 255 + 2];
+    for (qsizetype i = 0; i < m_adressen.size(); ++i) {
+        const QByteArrayView text = listentextBytes(m_adressen.namen(i), puffer);
+        texte.append(platform::fromCp1252(text.data(), text.size()));
+    }
+    return texte;
 }
 
-const TAdressRec* Adressbestand::zumListentext(const QString& listentext) const
+Adressbestand::Verweis Adressbestand::verweis(qsizetype index) const
 {
-    const auto treffer =
-        m_letzteZumText.constFind(adresseVergleichsform(platform::toCp1252(listentext)));
-    return treffer == m_letzteZumText.cend() ? nullptr : &m_adressen.at(treffer.value());
+    return {streuwert(listentextform(m_adressen.namen(index))), quint32(index)};
+}
+
+void Adressbestand::indexAufbauen()
+{
+    m_index.clear();
+    m_index.reserve(size_t(m_adressen.size()));
+    for (qsizetype i = 0; i < m_adressen.size(); ++i)
+        m_index.push_back(verweis(i));
+    std::stable_sort(m_index.begin(), m_index.end(), streuwertVor);
+}
+
+// After a save the record at `entfernt` is gone, those behind it moved up by one, and the
+// stored one is the last.
+void Adressbestand::indexNachErfassung(std::optional<qsizetype> entfernt)
+{
+    if (entfernt) {
+        const quint32 weg = quint32(*entfernt);
+        auto ziel = m_index.begin();
+        for (const Verweis& v : m_index) {
+            if (v.index != weg)
+                *ziel++ = Verweis{v.streuwert, v.index > weg ? v.index - 1 : v.index};
+        }
+        m_index.erase(ziel, m_index.end());
+    }
+    const Verweis neu = verweis(m_adressen.size() - 1);
+    const auto stelle = std::upper_bound(m_index.begin(), m_index.end(), neu, streuwertVor);
+    m_index.insert(stelle, neu);
+}
+
+std::optional<TAdressRec> Adressbestand::zumListentext(const QString& listentext) const
+{
+    const QByteArray gesucht = adresseVergleichsform(platform::toCp1252(listentext));
+    const auto [von, bis] = std::equal_range(m_index.begin(), m_index.end(),
+                                             Verweis{streuwert(gesucht), 0}, streuwertVor);
+    // Records of one hash stand in file order: the last that matches is the one.
+    for (auto stelle = bis; stelle != von;) {
+        --stelle;
+        if (listentextform(m_adressen.namen(stelle->index)) == gesucht)
+            return m_adressen.at(stelle->index);
+    }
+    return std::nullopt;
+}
+
+qsizetype Adressbestand::ersteMitNamen(const QString& name, const QString& vorname) const
+{
+    const AdressNamenssuche suche(name, vorname);
+    for (qsizetype i = 0; i < m_adressen.size(); ++i) {
+        const KompakteAdressen::Namen namen = m_adressen.namen(i);
+        if (suche.passt(namen.name, namen.vorname))
+            return i;
+    }
+    return -1;
 }
 
 Adressbestand::Erfassung Adressbestand::erfassen(const TAdressRec& neu, const QString& name,
@@ -75,28 +145,22 @@ Adressbestand::Erfassung Adressbestand::erfassen(const TAdressRec& neu, const QS
         erfassung.datei = gelesen;
         return erfassung;
     }
-    const AdressFund fund = adresse_pruefen(m_adressen, name, vorname);
-    std::optional<TAdressRec> ersetzt;
-    if (fund.gefunden)
-        ersetzt = m_adressen.takeAt(fund.position - 1);
-    m_adressen.append(neu);
-    // The records lie in memory exactly as in the file: they are written without a copy.
-    const QByteArray bytes =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(m_adressen.constData()),
-                                m_adressen.size() * qsizetype(sizeof(TAdressRec)));
-    erfassung.datei = platform::writeFileAtomic(adressdateiPfad(), bytes);
-    if (!erfassung.datei) {
-        m_adressen.removeLast();
-        if (ersetzt)
-            m_adressen.insert(fund.position - 1, *ersetzt);
+    const qsizetype gefunden = ersteMitNamen(name, vorname);
+    // Memory changes only once the file is written.
+    erfassung.datei = m_adressen.schreiben(adressdateiPfad(), gefunden, &neu);
+    if (!erfassung.datei)
         return erfassung;
-    }
     m_stempel = platform::fileStamp(adressdateiPfad());
     m_stempelSicher = true;
-    indexAufbauen();
+    std::optional<qsizetype> entfernt;
+    if (gefunden >= 0) {
+        erfassung.entfernt = adresseListentext(m_adressen.at(gefunden));
+        m_adressen.entfernen(gefunden);
+        entfernt = gefunden;
+    }
+    m_adressen.anhaengen(neu);
+    indexNachErfassung(entfernt);
     erfassung.geschrieben = true;
-    if (ersetzt)
-        erfassung.entfernt = adresseListentext(*ersetzt);
     erfassung.neu = adresseListentext(neu);
     return erfassung;
 }

@@ -59,48 +59,49 @@ void adressListentexteSortieren(QStringList& texte)
     texte = SortierteAdressliste(texte).texte();
 }
 
-// Sort keys are built once per entry: a list of ten thousand names sorts in a blink.
+// Sort keys are built once per entry and dropped after sorting: a list of ten thousand names
+// sorts in a blink, and the keys would take more memory than the names.
 SortierteAdressliste::SortierteAdressliste(const QStringList& texte)
 {
-    const QCollator& collator = platform::textCollator();
-    std::vector<QCollatorSortKey> schluessel;
-    schluessel.reserve(size_t(texte.size()));
-    for (const QString& text : texte)
-        schluessel.push_back(collator.sortKey(text));
     std::vector<qsizetype> reihenfolge(size_t(texte.size()));
     std::iota(reihenfolge.begin(), reihenfolge.end(), qsizetype(0));
-    std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
-                     [&schluessel](qsizetype a, qsizetype b) {
-                         return schluesselVor(schluessel[size_t(a)], schluessel[size_t(b)]);
-                     });
-    m_texte.reserve(texte.size());
-    m_schluessel.reserve(schluessel.size());
-    for (qsizetype i : reihenfolge) {
-        m_texte.append(texte.at(i));
-        m_schluessel.push_back(schluessel[size_t(i)]);
+    {
+        const QCollator& collator = platform::textCollator();
+        std::vector<QCollatorSortKey> schluessel;
+        schluessel.reserve(size_t(texte.size()));
+        for (const QString& text : texte)
+            schluessel.push_back(collator.sortKey(text));
+        std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
+                         [&schluessel](qsizetype a, qsizetype b) {
+                             return schluesselVor(schluessel[size_t(a)], schluessel[size_t(b)]);
+                         });
     }
+    m_texte.reserve(texte.size());
+    for (qsizetype i : reihenfolge)
+        m_texte.append(texte.at(i));
 }
 
+// One entry finds its place with a few comparisons; they order as the sort keys do.
 qsizetype SortierteAdressliste::einfuegen(const QString& text)
 {
-    const QCollatorSortKey schluessel = platform::textCollator().sortKey(text);
-    const auto stelle =
-        std::upper_bound(m_schluessel.begin(), m_schluessel.end(), schluessel, schluesselVor);
-    const qsizetype zeile = stelle - m_schluessel.begin();
-    m_schluessel.insert(stelle, schluessel);
+    const QCollator collator = platform::textCollator();
+    const auto stelle = std::upper_bound(
+        m_texte.cbegin(), m_texte.cend(), text,
+        [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    const qsizetype zeile = stelle - m_texte.cbegin();
     m_texte.insert(zeile, text);
     return zeile;
 }
 
 qsizetype SortierteAdressliste::entfernen(const QString& text)
 {
-    const QCollatorSortKey schluessel = platform::textCollator().sortKey(text);
-    const auto [von, bis] =
-        std::equal_range(m_schluessel.begin(), m_schluessel.end(), schluessel, schluesselVor);
+    const QCollator collator = platform::textCollator();
+    const auto [von, bis] = std::equal_range(
+        m_texte.cbegin(), m_texte.cend(), text,
+        [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
     for (auto stelle = von; stelle != bis; ++stelle) {
-        const qsizetype zeile = stelle - m_schluessel.begin();
-        if (m_texte.at(zeile) == text) {
-            m_schluessel.erase(stelle);
+        if (*stelle == text) {
+            const qsizetype zeile = stelle - m_texte.cbegin();
             m_texte.removeAt(zeile);
             return zeile;
         }

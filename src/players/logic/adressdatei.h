@@ -2,12 +2,10 @@
 
 #include "platform/base/shortstring.h"
 
-#include <QCollatorSortKey>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstddef>
-#include <vector>
 
 #pragma pack(push, 1)
 // One participant of "Adressen.adr" (960 bytes). The reserved ranges are kept as they are
@@ -61,8 +59,8 @@ QStringList adresseListentexte(const QList<TAdressRec>& adressen);
 // Sorts list entries alphabetically without regard to case; equal entries keep their order.
 void adressListentexteSortieren(QStringList& texte);
 
-// List entries sorted as adressListentexteSortieren sorts them, each with its sort key kept,
-// so that one entry can be taken out, or put in where sorting anew would place it.
+// List entries sorted as adressListentexteSortieren sorts them, so that one entry can be taken
+// out, or put in where sorting anew would place it.
 class SortierteAdressliste
 {
 public:
@@ -80,5 +78,4 @@ public:
 
 private:
     QStringList m_texte;
-    std::vector<QCollatorSortKey> m_schluessel;
 };

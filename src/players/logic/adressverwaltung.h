@@ -54,6 +54,20 @@ struct AdressFund {
     int position = 0;
 };
 
+// Names as typed, compared with a record's names the way adresse_pruefen compares them: in
+// their comparison form, the typed names cut to the field's capacity first.
+class AdressNamenssuche
+{
+public:
+    AdressNamenssuche(const QString& name, const QString& vorname);
+    // `name` and `vorname`: the used bytes of the record's fields.
+    bool passt(QByteArrayView name, QByteArrayView vorname) const;
+
+private:
+    QByteArray m_name;
+    QByteArray m_vorname;
+};
+
 // The first record whose Name and Vorname match the given ones. The given names are compared
 // as they will be stored, cut to the field's capacity, so a long name finds its own record.
 AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& name,

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace
@@ -270,7 +271,7 @@ void TAdressen::adresse_laden()
 
 void TAdressen::listeAufbauen()
 {
-    m_liste = SortierteAdressliste(adresseListentexte(m_bestand.adressen()));
+    m_liste = SortierteAdressliste(m_bestand.listentexte());
     m_listeVeraltet = false;
     ListBox1->clear();
     ListBox1->addItems(m_liste.texte());
@@ -303,7 +304,7 @@ void TAdressen::adresse_einfuegen()
     if (!m_bestand.aktualisieren(&neuGelesen))
         return;
     m_listeVeraltet = m_listeVeraltet || neuGelesen;
-    if (const TAdressRec* adresse = m_bestand.zumListentext(m_auswahltext))
+    if (const std::optional<TAdressRec> adresse = m_bestand.zumListentext(m_auswahltext))
         felderSetzen(adresseFelder(*adresse));
 }
 

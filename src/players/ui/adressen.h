@@ -96,6 +96,6 @@ private:
 
     QString m_auswahltext;
     Adressbestand m_bestand;      // the participants, as the file holds them
-    SortierteAdressliste m_liste; // the entries of ListBox1 with their sort keys
+    SortierteAdressliste m_liste; // the entries of ListBox1
     bool m_listeVeraltet = false; // the file was read anew since ListBox1 was filled
 };
