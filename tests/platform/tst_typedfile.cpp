@@ -41,6 +41,9 @@ private Q_SLOTS:
     void failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne_data();
     void failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne();
     void missingFolderIsNamed();
+    void readingInPartsGivesTheWholeFile_data();
+    void readingInPartsGivesTheWholeFile();
+    void readingInPartsTellsMissingAndUnreadable();
 };
 
 void TestTypedFile::writeThenReadRoundTrip()
@@ -171,6 +174,53 @@ void TestTypedFile::missingFolderIsNamed()
     QVERIFY(!result.ok);
     QVERIFY2(result.reason.contains(QStringLiteral("nicht vorhanden")), qPrintable(result.reason));
     QVERIFY(messages.messages().isEmpty()); // the plain write shows nothing
+}
+
+// Every part but the last is whole, and the parts together are the file.
+void TestTypedFile::readingInPartsGivesTheWholeFile_data()
+{
+    QTest::addColumn<int>("groesse");
+    for (int groesse : {0, 1, 29, 30, 31, 90, 1000})
+        QTest::addRow("%d bytes", groesse) << groesse;
+}
+
+void TestTypedFile::readingInPartsGivesTheWholeFile()
+{
+    QFETCH(int, groesse);
+    TempDataFolder folder;
+    const QString path = platform::dataFile(QStringLiteral("teile.bin"));
+    QByteArray inhalt;
+    for (int i = 0; i < groesse; ++i)
+        inhalt.append(char(i * 7 + 3));
+    QVERIFY(writeFileBytes(path, inhalt));
+    QList<QByteArray> teile;
+    const platform::ReadResult gelesen = platform::readFileInParts(
+        path, 30, [&teile](QByteArrayView teil) { teile.append(teil.toByteArray()); });
+    QVERIFY(gelesen.ok);
+    QVERIFY(!gelesen.missing);
+    QVERIFY(gelesen.bytes.isEmpty());
+    QCOMPARE(teile.join(), inhalt);
+    QCOMPARE(teile.size(), (groesse + 29) / 30);
+    for (qsizetype t = 0; t + 1 < teile.size(); ++t)
+        QCOMPARE(teile[t].size(), 30);
+}
+
+void TestTypedFile::readingInPartsTellsMissingAndUnreadable()
+{
+    TempDataFolder folder;
+    int teile = 0;
+    const auto zaehlen = [&teile](QByteArrayView) { ++teile; };
+    const platform::ReadResult fehlt =
+        platform::readFileInParts(platform::dataFile(QStringLiteral("fehlt.bin")), 30, zaehlen);
+    QVERIFY(fehlt.ok);
+    QVERIFY(fehlt.missing);
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ordner")));
+    const platform::ReadResult ordner =
+        platform::readFileInParts(platform::dataFile(QStringLiteral("ordner")), 30, zaehlen);
+    QVERIFY(!ordner.ok);
+    QCOMPARE(ordner.errorCode, EISDIR);
+    QVERIFY(platform::fileErrorMessage(ordner).contains(QStringLiteral("konnte nicht gelesen")));
+    QCOMPARE(teile, 0);
 }
 
 QTEST_GUILESS_MAIN(TestTypedFile)

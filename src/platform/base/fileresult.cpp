@@ -51,33 +51,50 @@ void FileResult::fail(int errorNumber)
     reason = systemErrorText(errorNumber);
 }
 
-ReadResult readFile(const QString& path, qsizetype maxBytes)
+namespace
 {
-    ReadResult result;
+
+// Opens a file for reading: its descriptor and its size as a hint (a file may grow or shrink
+// while it is read); -1 when it is missing (result.missing) or cannot be read (result failed).
+int openForReading(ReadResult& result, qsizetype& size)
+{
     result.action = FileAction::Read;
-    result.path = path;
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = QFile::encodeName(result.path);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT) {
+        if (errno == ENOENT)
             result.missing = true;
-            return result;
-        }
-        return readFailure(result, errno);
+        else
+            result = readFailure(result, errno);
+        return -1;
     }
     struct stat info {
     };
     if (::fstat(fd, &info) != 0) {
         const int err = errno;
         ::close(fd);
-        return readFailure(result, err);
+        result = readFailure(result, err);
+        return -1;
     }
     if (S_ISDIR(info.st_mode)) {
         ::close(fd);
-        return readFailure(result, EISDIR);
+        result = readFailure(result, EISDIR);
+        return -1;
     }
-    // The size is a hint only: a file may grow or shrink while it is read.
-    const qsizetype size = info.st_size > 0 ? qsizetype(info.st_size) : 0;
+    size = info.st_size > 0 ? qsizetype(info.st_size) : 0;
+    return fd;
+}
+
+} // namespace
+
+ReadResult readFile(const QString& path, qsizetype maxBytes)
+{
+    ReadResult result;
+    result.path = path;
+    qsizetype size = 0;
+    const int fd = openForReading(result, size);
+    if (fd < 0)
+        return result;
     qsizetype wanted = maxBytes >= 0 ? std::min(maxBytes, size) : size;
     if (readAtMost(fd, result.bytes, wanted) < 0) {
         const int err = errno;
@@ -101,6 +118,32 @@ ReadResult readFile(const QString& path, qsizetype maxBytes)
                 break;
             result.bytes += rest;
         }
+    }
+    ::close(fd);
+    return result;
+}
+
+ReadResult readFileInParts(const QString& path, qsizetype partSize,
+                           const std::function<void(QByteArrayView)>& part)
+{
+    ReadResult result;
+    result.path = path;
+    qsizetype size = 0;
+    const int fd = openForReading(result, size);
+    if (fd < 0)
+        return result;
+    QByteArray buffer;
+    for (;;) {
+        const qsizetype n = readAtMost(fd, buffer, partSize);
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            return readFailure(result, err);
+        }
+        if (n > 0)
+            part(buffer);
+        if (n < partSize)
+            break;
     }
     ::close(fd);
     return result;

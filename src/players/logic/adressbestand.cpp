@@ -45,11 +45,15 @@ platform::ReadResult Adressbestand::laden()
     m_stempelSicher = vorher.settled;
     m_adressen = {};
     m_index = {};
-    platform::ReadResult gelesen = platform::readFile(adressdateiPfad());
+    // Read in parts of whole records and packed part by part: the file's content (960 bytes
+    // for each participant) is never held whole.
+    constexpr qsizetype kSaetzeJeTeil = 256;
+    platform::ReadResult gelesen = platform::readFileInParts(
+        adressdateiPfad(), kSaetzeJeTeil * qsizetype(sizeof(TAdressRec)),
+        [this](QByteArrayView teil) { m_adressen.saetzeAnhaengen(teil); });
     m_gelesen = gelesen.ok;
-    if (gelesen.ok)
-        m_adressen = KompakteAdressen(gelesen.bytes);
-    gelesen.bytes = {};
+    if (!gelesen.ok)
+        m_adressen = {};
     indexAufbauen();
     return gelesen;
 }

@@ -142,18 +142,25 @@ const unsigned char* alsBytes(const char* daten)
 
 KompakteAdressen::KompakteAdressen(QByteArrayView dateiinhalt)
 {
-    const qsizetype anzahl = dateiinhalt.size() / qsizetype(sizeof(TAdressRec));
-    const auto satz = [&dateiinhalt](qsizetype i) {
-        return alsBytes(dateiinhalt.data()) + i * qsizetype(sizeof(TAdressRec));
+    saetzeAnhaengen(dateiinhalt);
+}
+
+void KompakteAdressen::saetzeAnhaengen(QByteArrayView dateiteil)
+{
+    const qsizetype anzahl = dateiteil.size() / qsizetype(sizeof(TAdressRec));
+    const auto satz = [&dateiteil](qsizetype i) {
+        return alsBytes(dateiteil.data()) + i * qsizetype(sizeof(TAdressRec));
     };
-    // Sized first, so that the records take exactly their room.
+    // Sized first, so that the records take exactly their room; a file read in parts grows
+    // the room by a quarter at least, so that it is not copied for every part.
     qsizetype groesse = 0;
     for (qsizetype i = 0; i < anzahl; ++i)
         groesse += gepackteGroesse(satz(i));
-    m_daten = QByteArray(groesse, Qt::Uninitialized);
-    m_anfang.reserve(size_t(anzahl));
+    qsizetype n = m_daten.size();
+    if (n + groesse > m_daten.capacity())
+        m_daten.reserve(n == 0 ? groesse : std::max(n + groesse, m_daten.capacity() * 5 / 4));
+    m_daten.resize(n + groesse);
     unsigned char* ziel = reinterpret_cast<unsigned char*>(m_daten.data());
-    qsizetype n = 0;
     for (qsizetype i = 0; i < anzahl; ++i) {
         m_anfang.push_back(n);
         n += packen(satz(i), ziel + n);

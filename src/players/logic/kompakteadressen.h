@@ -20,6 +20,8 @@ public:
     // The whole records of a file's content, in file order; a trailing partial record is left
     // out.
     explicit KompakteAdressen(QByteArrayView dateiinhalt);
+    // Appends the whole records of a part of a file's content (read in parts of whole records).
+    void saetzeAnhaengen(QByteArrayView dateiteil);
 
     qsizetype size() const { return qsizetype(m_anfang.size()); }
     bool isEmpty() const { return m_anfang.empty(); }
