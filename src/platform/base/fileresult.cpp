@@ -56,8 +56,9 @@ namespace
 
 // Opens a file for reading: its descriptor and its size as a hint (a file may grow or shrink
 // while it is read); -1 when it is missing (result.missing) or cannot be read (result failed).
-int openForReading(ReadResult& result, qsizetype& size)
+int openForReading(const QString& path, ReadResult& result, qsizetype& size)
 {
+    result.path = path;
     result.action = FileAction::Read;
     const QByteArray native = QFile::encodeName(result.path);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
@@ -90,9 +91,8 @@ int openForReading(ReadResult& result, qsizetype& size)
 ReadResult readFile(const QString& path, qsizetype maxBytes)
 {
     ReadResult result;
-    result.path = path;
     qsizetype size = 0;
-    const int fd = openForReading(result, size);
+    const int fd = openForReading(path, result, size);
     if (fd < 0)
         return result;
     qsizetype wanted = maxBytes >= 0 ? std::min(maxBytes, size) : size;
@@ -127,9 +127,8 @@ ReadResult readFileInParts(const QString& path, qsizetype partSize,
                            const std::function<void(QByteArrayView)>& part)
 {
     ReadResult result;
-    result.path = path;
     qsizetype size = 0;
-    const int fd = openForReading(result, size);
+    const int fd = openForReading(path, result, size);
     if (fd < 0)
         return result;
     QByteArray buffer;
