@@ -57,6 +57,7 @@ class TestSicherung : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void masksInOrder();
+    void listingIsQDirsFilesByNameIgnoringCase();
     void dateSuffix_data();
     void dateSuffix();
     void folderCheck_data();
@@ -308,6 +309,30 @@ void TestSicherung::backupCopiesExactlyTheDataFiles()
     QVERIFY(shown.indexOf("Tisch5.ti5") < shown.indexOf("Tisch5.ti6"));
     QVERIFY(shown.indexOf("Tisch5.ti6") < shown.indexOf("Styledat.txt"));
     QCOMPARE(lauf.kopien().size(), expected.size());
+}
+
+// The folder is read without QDir, for speed: it still lists what QDir lists as files (links to
+// files too; no folders, broken links or pipes), sorted as QDir sorts by name ignoring case.
+void TestSicherung::listingIsQDirsFilesByNameIgnoringCase()
+{
+    QTemporaryDir dir;
+    const QString ordner = dir.path() + QLatin1Char('/');
+    for (const char* name : {"b.adr", "A.adr", "a.txt", ".versteckt.opt", "\xc3\x84pfel.akt", "zz",
+                             "Zorbeln.opt", "Adressen.adr.XyZaBc", ".~Tisch2.ti2.aBcDeF"})
+        QVERIFY(writeFileBytes(ordner + QString::fromUtf8(name), "x"));
+    QVERIFY(QDir(ordner).mkdir(QStringLiteral("ordner.adr")));
+    QVERIFY(QFile::link(ordner + QStringLiteral("b.adr"), ordner + QStringLiteral("link.adr")));
+    QVERIFY(QFile::link(ordner + QStringLiteral("fehlt"), ordner + QStringLiteral("kaputt.adr")));
+    QCOMPARE(::mkfifo(QFile::encodeName(ordner + QStringLiteral("rohr.adr")).constData(), 0600), 0);
+
+    QStringList erwartet =
+        QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    erwartet.removeAll(QStringLiteral("Adressen.adr.XyZaBc"));
+    erwartet.removeAll(QStringLiteral(".~Tisch2.ti2.aBcDeF"));
+    QCOMPARE(dateienDerMaske(ordner, QStringLiteral("*")), erwartet);
+    QCOMPARE(dateienDerMaske(ordner, QStringLiteral("*.adr")),
+             QStringList(
+                 {QStringLiteral("A.adr"), QStringLiteral("b.adr"), QStringLiteral("link.adr")}));
 }
 
 void TestSicherung::temporaryFilesAreNeitherCopiedNorLeft()

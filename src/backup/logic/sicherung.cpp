@@ -9,8 +9,11 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <optional>
+#include <sys/stat.h>
+#include <vector>
 
 const QStringList& datendateiMasken()
 {
@@ -208,26 +211,61 @@ private:
     std::optional<QRegularExpression> m_ohneEndung;
 };
 
-// The names of the folder's entries that can be copied, sorted by name: a save or copy cut
-// off by a crash leaves its temporary file, which is never data.
+// Whether a folder entry is a file, or a link to one (what QDir::Files lists).
+bool istDatei(DIR* dir, const dirent& eintrag)
+{
+    if (eintrag.d_type == DT_REG)
+        return true;
+    if (eintrag.d_type != DT_LNK && eintrag.d_type != DT_UNKNOWN)
+        return false;
+    struct stat info {
+    };
+    return ::fstatat(::dirfd(dir), eintrag.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+}
+
+// The names of the folder's files that can be copied, as the folder lists them: a save or copy
+// cut off by a crash leaves its temporary file, which is never data. A data folder may hold a
+// thousand files of other programs: they are neither looked up one by one nor sorted.
 QStringList kopierbareNamen(const QString& ordner)
 {
-    QStringList namen =
-        QDir(ordner).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    namen.removeIf([](const QString& name) { return platform::isTemporarySaveName(name); });
+    QStringList namen;
+    DIR* dir = ::opendir(QFile::encodeName(ordner).constData());
+    if (!dir)
+        return namen;
+    while (const dirent* eintrag = ::readdir(dir)) {
+        if (std::strcmp(eintrag->d_name, ".") == 0 || std::strcmp(eintrag->d_name, "..") == 0 ||
+            !istDatei(dir, *eintrag))
+            continue;
+        QString name = QFile::decodeName(eintrag->d_name);
+        if (!platform::isTemporarySaveName(name))
+            namen.append(std::move(name));
+    }
+    ::closedir(dir);
     return namen;
 }
 
+// The names that match the mask and are no folder, sorted by name ignoring case, as QDir sorts
+// by Name | IgnoreCase.
 QStringList treffer(const QString& ordner, const QStringList& namen, const QString& maske)
 {
     const Dateimaske gesucht(maske);
     const QDir dir(ordner);
-    QStringList gefunden;
+    struct Treffer {
+        QString klein;
+        QString name;
+    };
+    std::vector<Treffer> gefunden;
     for (const QString& name : namen) {
         if (gesucht.passt(name) && !QFileInfo(dir.filePath(name)).isDir())
-            gefunden.append(name);
+            gefunden.push_back({name.toLower(), name});
     }
-    return gefunden;
+    std::stable_sort(gefunden.begin(), gefunden.end(),
+                     [](const Treffer& a, const Treffer& b) { return a.klein < b.klein; });
+    QStringList sortiert;
+    sortiert.reserve(qsizetype(gefunden.size()));
+    for (Treffer& t : gefunden)
+        sortiert.append(std::move(t.name));
+    return sortiert;
 }
 
 } // namespace

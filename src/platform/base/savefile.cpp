@@ -172,6 +172,9 @@ WriteResult writeFileAtomic(const QString& path, const std::function<QByteArrayV
 
 bool isTemporarySaveName(const QString& fileName)
 {
+    // Both kinds end in a dot and six letters or digits: most names are told by that alone.
+    if (fileName.size() < 8 || fileName.at(fileName.size() - 7) != QLatin1Char('.'))
+        return false;
     // The six letters come from QSaveFile and mkstemp; the extensions are those of the
     // program's data files.
     static const QRegularExpression saveTemp(
