@@ -4,6 +4,10 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace platform
 {
 
@@ -64,13 +68,47 @@ char encodeChar(char16_t c)
     return encodeTable().bytes[c];
 }
 
+// Whether a code unit is written as itself without a second look: ASCII above CR.
+bool plainAscii(char16_t c)
+{
+    return char16_t(c - 0x0E) < char16_t(0x80 - 0x0E);
+}
+
+#if defined(__SSE2__)
+// Eight code units of plain ASCII written as eight bytes; false (and nothing written) when
+// one of them needs a second look.
+bool writePlainAscii8(char*& dest, const char16_t* in)
+{
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+    // (unit - 0x0E) < 0x72 unsigned, as a signed comparison shifted by 0x8000.
+    const __m128i shifted =
+        _mm_xor_si128(_mm_sub_epi16(units, _mm_set1_epi16(0x0E)), _mm_set1_epi16(-0x8000));
+    const __m128i plain = _mm_cmplt_epi16(shifted, _mm_set1_epi16(-0x8000 + 0x72));
+    if (_mm_movemask_epi8(plain) != 0xFFFF)
+        return false;
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(dest), _mm_packus_epi16(units, units));
+    dest += 8;
+    return true;
+}
+#endif
+
 template <bool kOneLine> char* writeBytes(char* dest, QStringView text, char lineBreak)
 {
     const char* const table = encodeTable().bytes;
     const char16_t* in = text.utf16();
     const qsizetype length = text.size();
     for (qsizetype i = 0; i < length; ++i) {
+#if defined(__SSE2__)
+        while (i + 8 <= length && writePlainAscii8(dest, in + i))
+            i += 8;
+        if (i == length)
+            break;
+#endif
         const char16_t c = in[i];
+        if (plainAscii(c)) {
+            *dest++ = char(c);
+            continue;
+        }
         if (kOneLine && (c == u'\r' || c == u'\n')) {
             if (c == u'\r' && i + 1 < length && in[i + 1] == u'\n')
                 ++i;
