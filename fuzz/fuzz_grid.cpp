@@ -19,10 +19,16 @@ void laden(const QString& pfad)
     g.SetFileName(pfad);
     if (!g.LoadFromFile(true, true, -1, 0))
         return;
+    // The cells as read from the file's bytes, before saving turns them into strings.
+    QList<QStringList> gelesen;
+    for (int r = 0; r < g.RowCount(); ++r)
+        gelesen << g.Rows(r);
     // What was loaded is saved and loaded again unchanged.
     const QString kopie = platform::dataFile(QStringLiteral("kopie.grd"));
     g.SetFileName(kopie);
     fuzzPruefen(bool(g.SaveToFile(true, 0)), "a loaded grid can be saved");
+    for (int r = 0; r < g.RowCount(); ++r)
+        fuzzPruefen(g.Rows(r) == gelesen[r], "saving changes no cell");
     TFilterGridModel wieder;
     wieder.SetFileName(kopie);
     fuzzPruefen(bool(wieder.LoadFromFile(true, true, -1, 0)), "a saved grid loads");

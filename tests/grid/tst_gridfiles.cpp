@@ -235,6 +235,97 @@ private Q_SLOTS:
         QCOMPARE(readFileBytes(g.FileName()), kBeispielBytes);
     }
 
+    // A grid whose cells came from a file reads, changes, sorts and saves as the same grid
+    // filled cell by cell does: whatever its file's line ends, and whether the file covers the
+    // whole grid (its cells are read from the file's bytes on demand) or not.
+    void geladeneZellenVerhaltenSichWieGesetzte_data()
+    {
+        QTest::addColumn<QByteArray>("ende");
+        QTest::addColumn<bool>("groessereTabelle");
+        QTest::addColumn<QString>("schritt");
+        const QStringList schritte{QStringLiteral("lesen"),     QStringLiteral("Zelle"),
+                                   QStringLiteral("Zeile"),     QStringLiteral("Spalten"),
+                                   QStringLiteral("sortieren"), QStringLiteral("filtern"),
+                                   QStringLiteral("speichern")};
+        for (const QByteArray& ende : {QByteArray("\n"), QByteArray("\r\n"), QByteArray("\r")})
+            for (bool groesser : {false, true})
+                for (const QString& schritt : schritte)
+                    QTest::addRow("%s %s %s",
+                                  ende == "\n"   ? "LF"
+                                  : ende == "\r" ? "CR"
+                                                 : "CRLF",
+                                  groesser ? "groessere Tabelle" : "ganze Tabelle",
+                                  qPrintable(schritt))
+                        << ende << groesser << schritt;
+    }
+
+    void geladeneZellenVerhaltenSichWieGesetzte()
+    {
+        QFETCH(QByteArray, ende);
+        QFETCH(bool, groessereTabelle);
+        QFETCH(QString, schritt);
+        // 40 rows cross the places where the loaded grid knows a row's start.
+        TFilterGridModel gesetzt;
+        gesetzt.SetColCount(4);
+        gesetzt.SetRowCount(41);
+        const QString lang = QStringLiteral("Ein Name, der länger ist als ein Block: %1")
+                                 .arg(QString(70, QLatin1Char('x')));
+        for (int r = 0; r < 41; ++r) {
+            gesetzt.SetCells(0, r, QString::number((r * 37) % 41));
+            gesetzt.SetCells(1, r, r % 7 == 0 ? QString() : QStringLiteral("Müller %1").arg(r));
+            gesetzt.SetCells(2, r, r % 5 == 0 ? lang : QStringLiteral("a") + kMark + "b");
+            gesetzt.SetCells(3, r, QStringLiteral("€ %1").arg(r % 3));
+        }
+        const QString pfad = file(QStringLiteral("gleich.grd"));
+        gesetzt.SetFileName(pfad);
+        // With the stored widths: a load without them measures every cell at once.
+        QVERIFY(gesetzt.SaveToFile(true, 0));
+        QByteArray bytes = readFileBytes(pfad);
+        bytes.replace("\n", ende);
+        QVERIFY(writeFileBytes(pfad, bytes));
+
+        TFilterGridModel geladen;
+        geladen.SetColCount(groessereTabelle ? 6 : 2);
+        geladen.SetRowCount(groessereTabelle ? 50 : 3);
+        gesetzt.SetColCount(geladen.ColCount() > 4 ? geladen.ColCount() : 4);
+        gesetzt.SetRowCount(geladen.RowCount() > 41 ? geladen.RowCount() : 41);
+        geladen.SetFileName(pfad);
+        QVERIFY(geladen.LoadFromFile(true, false, -1, 0));
+
+        if (schritt == QLatin1String("Zelle")) {
+            for (TFilterGridModel* g : {&gesetzt, &geladen})
+                g->SetCells(1, 17, QStringLiteral("neu"));
+        } else if (schritt == QLatin1String("Zeile")) {
+            for (TFilterGridModel* g : {&gesetzt, &geladen}) {
+                g->RowDelete(3);
+                g->RowAdd(20, QStringLiteral("x"));
+            }
+        } else if (schritt == QLatin1String("Spalten")) {
+            for (TFilterGridModel* g : {&gesetzt, &geladen}) {
+                g->ColDelete(1);
+                g->SetColCount(7);
+            }
+        } else if (schritt == QLatin1String("sortieren")) {
+            for (TFilterGridModel* g : {&gesetzt, &geladen})
+                g->Sortiere(QStringLiteral("0"), false, 0, true);
+        } else if (schritt == QLatin1String("filtern")) {
+            for (TFilterGridModel* g : {&gesetzt, &geladen}) {
+                g->SetFilter(QStringLiteral("1~ü"));
+                g->SetFilterEd(true);
+            }
+        } else if (schritt == QLatin1String("speichern")) {
+            geladen.SetFileName(file(QStringLiteral("gleich-neu.grd")));
+            QVERIFY(geladen.SaveToFile(false, 0));
+            gesetzt.SetFileName(file(QStringLiteral("gleich-alt.grd")));
+            QVERIFY(gesetzt.SaveToFile(false, 0));
+            QCOMPARE(readFileBytes(geladen.FileName()), readFileBytes(gesetzt.FileName()));
+        }
+        QCOMPARE(geladen.RowCount(), gesetzt.RowCount());
+        QCOMPARE(geladen.ColCount(), gesetzt.ColCount());
+        for (int r = 0; r < gesetzt.RowCount(); ++r)
+            QCOMPARE(geladen.Rows(r), gesetzt.Rows(r));
+    }
+
     void zeichenAusserhalbDerCodeseiteWerdenFragezeichen()
     {
         TFilterGridModel g;

@@ -444,7 +444,8 @@ public:
 
 private:
     struct GridFileContent;
-    QByteArray gridFileBytes(bool save_ColInfo, int wmWait);
+    QString gridFileHead(size_t rowCount) const;
+    QString gridFileTail(bool save_ColInfo) const;
     std::vector<const RowCells*> rowsToSave() const;
     // What does not fit the layout (empty when the content is sound).
     QString checkGridFile(bool load_ColInfo, bool aRowSelect, GridFileContent& content) const;

@@ -3,12 +3,15 @@
 
 #include "platform/base/cp1252.h"
 #include "platform/base/savefile.h"
+#include "platform/base/textlines.h"
 
 #include <QDir>
 #include <QHash>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <limits>
+#include <memory>
 
 namespace grid
 {
@@ -44,24 +47,15 @@ void appendLine(QString& text, const QString& item)
     text += QLatin1Char('\n');
 }
 
-// LF, CR LF and a lone CR all end a line; a line end at the very end adds no empty line.
-std::vector<QStringView> splitLines(QStringView text)
+// The lines of `bytes` from `from` on, decoded, `most` of them at the most.
+std::vector<QString> decodedLines(const QByteArray& bytes, qsizetype from, size_t most)
 {
-    std::vector<QStringView> lines;
-    lines.reserve(size_t(text.count(QLatin1Char('\n'))) + 1);
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t ch = text[i].unicode();
-        if (ch != u'\n' && ch != u'\r')
-            continue;
-        lines.push_back(text.sliced(start, i - start));
-        if (ch == u'\r' && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
+    std::vector<QString> lines;
+    while (from < bytes.size() && lines.size() < most) {
+        const platform::LineSpan line = platform::lineAt(bytes, from);
+        lines.push_back(platform::fromCp1252(bytes.constData() + from, line.length));
+        from = line.next;
     }
-    if (start < n)
-        lines.push_back(text.sliced(start));
     return lines;
 }
 
@@ -91,6 +85,71 @@ QString paramValue(const QStringList& entries, const QString& name)
     }
     return QString();
 }
+
+// The cells of the saved rows, one per line in Windows-1252, handed out some rows at a time
+// through one buffer, so that a large grid needs no copy of its whole file.
+// `RowAt` gives row r of those saved; `CellWritten` is told the row of every cell written.
+template <typename RowAt, typename CellWritten> class CellBytes
+{
+public:
+    using Row = std::vector<QString>;
+
+    CellBytes(RowAt row, size_t rowCount, int cols, CellWritten cellWritten)
+        : m_row(std::move(row)), m_rowCount(rowCount), m_cols(cols),
+          m_cellWritten(std::move(cellWritten))
+    {
+    }
+
+    // The next rows' bytes; empty once all rows are handed out.
+    QByteArrayView next()
+    {
+        qsizetype used = 0;
+        for (; m_next < m_rowCount; ++m_next) {
+            const Row& cells = m_row(m_next);
+            const qsizetype need = rowBytes(cells);
+            if (used > 0 && used + need > m_buffer.size())
+                break;
+            if (used + need > m_buffer.size())
+                m_buffer.resize(std::max(kPartBytes, need));
+            used = writeRow(cells, m_buffer.data() + used) - m_buffer.constData();
+        }
+        return QByteArrayView(m_buffer.constData(), used);
+    }
+
+private:
+    static constexpr qsizetype kPartBytes = 256 * 1024;
+
+    QStringView cellText(const Row& cells, int col) const
+    {
+        return size_t(col) < cells.size() ? QStringView(cells[size_t(col)]) : QStringView();
+    }
+
+    // No character takes more than one byte, and each cell one more for its line end.
+    qsizetype rowBytes(const Row& cells) const
+    {
+        qsizetype bytes = m_cols;
+        for (int col = 0; col < m_cols; ++col)
+            bytes += cellText(cells, col).size();
+        return bytes;
+    }
+
+    char* writeRow(const Row& cells, char* out) const
+    {
+        for (int col = 0; col < m_cols; ++col) {
+            out = platform::writeCp1252Line(out, cellText(cells, col), kLineBreakByte);
+            *out++ = '\n';
+            m_cellWritten(m_next);
+        }
+        return out;
+    }
+
+    RowAt m_row;
+    size_t m_rowCount;
+    int m_cols;
+    CellWritten m_cellWritten;
+    QByteArray m_buffer;
+    size_t m_next = 0;
+};
 
 } // namespace
 
@@ -125,12 +184,16 @@ QString gridFileMessage(const GridFileResult& result, const QString& consequence
 }
 
 struct TFilterGridModel::GridFileContent {
-    std::vector<QStringView> lines;
+    static constexpr size_t kHeadLines = 5;
+    QByteArray bytes;
+    std::vector<QString> head; // the first lines, up to five
+    qsizetype cellsBegin = 0;  // where the first cell's line starts
     int c = 0;
     int r = 0;
+    std::vector<quint32> rowStarts; // see LoadedCells
+    std::vector<QString> tail;      // the lines after the cells
     QStringList fileParam;
     QString sortCols;
-    size_t firstCell = 5;
     bool colPart = false;
     bool widths = false; // the column part holds widths, not parameter strings
     std::vector<int> colWidths;
@@ -165,16 +228,12 @@ std::vector<const TStringGrid::RowCells*> TFilterGridModel::rowsToSave() const
     return saved;
 }
 
-QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
+QString TFilterGridModel::gridFileHead(size_t rowCount) const
 {
-    const std::vector<const RowCells*> saved = rowsToSave();
-    const int c = ColCount();
-    if (wmWait != 0)
-        WaitMessage(wmWait, 0, int(saved.size()));
     QString head;
     appendLine(head, QString::number(m_fileVersSoll));
-    appendLine(head, QString::number(c));
-    appendLine(head, QString::number(saved.size()));
+    appendLine(head, QString::number(ColCount()));
+    appendLine(head, QString::number(rowCount));
     QString params;
     for (const QString& p : m_fnParam) {
         QString oneLine;
@@ -184,51 +243,71 @@ QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
     }
     appendLine(head, params);
     appendLine(head, m_sortCols);
+    return head;
+}
 
+QString TFilterGridModel::gridFileTail(bool save_ColInfo) const
+{
     QString tail;
-    if (save_ColInfo) {
-        int n = 0;
-        for (int col = 0; col < c; ++col)
-            if (GetColInfo(col))
-                ++n;
-        if (n > 0)
-            n = c;
-        appendLine(tail, QString::number(n));
-        for (int col = 0; col < c; ++col)
-            appendLine(tail, n == 0 ? QString::number(ColWidths(col)) : ColInfoToParamStr(col));
-        const TGridRect sel = Selection();
-        for (int v : {sel.Top, sel.Left, sel.Bottom, sel.Right})
-            appendLine(tail, QString::number(v));
-    }
-
-    // The cells go straight into the bytes: no character takes more than one byte.
-    const auto cellText = [](const RowCells& cells, int col) {
-        return size_t(col) < cells.size() ? QStringView(cells[size_t(col)]) : QStringView();
-    };
-    qsizetype room = head.size() + tail.size();
-    for (const RowCells* cells : saved)
-        for (int col = 0; col < c; ++col)
-            room += cellText(*cells, col).size() + 1;
-    QByteArray bytes(room, Qt::Uninitialized);
-    char* out = platform::writeCp1252(bytes.data(), head);
-    for (size_t r = 0; r < saved.size(); ++r) {
-        for (int col = 0; col < c; ++col) {
-            out = platform::writeCp1252Line(out, cellText(*saved[r], col), kLineBreakByte);
-            *out++ = '\n';
-            if (wmWait != 0)
-                waitStep(wmWait, int(r));
-        }
-    }
-    out = platform::writeCp1252(out, tail);
-    bytes.truncate(out - bytes.constData());
-    return bytes;
+    if (!save_ColInfo)
+        return tail;
+    const int c = ColCount();
+    int n = 0;
+    for (int col = 0; col < c; ++col)
+        if (GetColInfo(col))
+            ++n;
+    if (n > 0)
+        n = c;
+    appendLine(tail, QString::number(n));
+    for (int col = 0; col < c; ++col)
+        appendLine(tail, n == 0 ? QString::number(ColWidths(col)) : ColInfoToParamStr(col));
+    const TGridRect sel = Selection();
+    for (int v : {sel.Top, sel.Left, sel.Bottom, sel.Right})
+        appendLine(tail, QString::number(v));
+    return tail;
 }
 
 GridFileResult TFilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
 {
-    const QByteArray bytes = gridFileBytes(save_ColInfo, wmWait);
+    // Without hidden rows the rows are written as they stand, without a list of them.
+    std::vector<const RowCells*> picked;
+    if (!m_hidden.empty())
+        picked = rowsToSave();
+    const std::vector<RowCells>& all = rows();
+    const size_t rowCount = m_hidden.empty() ? all.size() : picked.size();
+    if (wmWait != 0)
+        WaitMessage(wmWait, 0, int(rowCount));
+    const QByteArray head = platform::toCp1252(gridFileHead(rowCount));
+    const QByteArray tail = platform::toCp1252(gridFileTail(save_ColInfo));
+    CellBytes cells(
+        [&](size_t r) -> const RowCells& { return m_hidden.empty() ? all[r] : *picked[r]; },
+        rowCount, ColCount(),
+        [&](size_t r) {
+            if (wmWait != 0)
+                waitStep(wmWait, int(r));
+        });
+    enum class Stage { Head, Cells, Tail, Done } stage = Stage::Head;
+    const auto nextPart = [&]() -> QByteArrayView {
+        switch (stage) {
+        case Stage::Head:
+            stage = Stage::Cells;
+            return head;
+        case Stage::Cells:
+            if (const QByteArrayView part = cells.next(); !part.isEmpty())
+                return part;
+            stage = Stage::Tail;
+            [[fallthrough]];
+        case Stage::Tail:
+            stage = Stage::Done;
+            return tail;
+        case Stage::Done:
+            break;
+        }
+        return {};
+    };
+
     GridFileResult result;
-    result.file = platform::writeFileAtomic(m_fileName, bytes);
+    result.file = platform::writeFileAtomic(m_fileName, nextPart);
     if (result.file.ok)
         ModiDaten_False();
     else
@@ -241,29 +320,43 @@ GridFileResult TFilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
 QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
                                         GridFileContent& content) const
 {
-    const std::vector<QStringView>& lines = content.lines;
-    if (lines.size() < 5)
+    const std::vector<QString>& head = content.head;
+    if (head.size() < GridFileContent::kHeadLines)
         return QStringLiteral("Der Kopf der Datei ist unvollständig (%1 von 5 Zeilen).")
-            .arg(lines.size());
-    if (!readInt(lines[1], content.c) || content.c < 1)
-        return notANumber(1, lines[1], QStringLiteral("einer Spaltenzahl ab 1"));
-    if (!readInt(lines[2], content.r) || content.r < 1)
-        return notANumber(2, lines[2], QStringLiteral("einer Zeilenzahl ab 1"));
+            .arg(head.size());
+    if (!readInt(head[1], content.c) || content.c < 1)
+        return notANumber(1, head[1], QStringLiteral("einer Spaltenzahl ab 1"));
+    if (!readInt(head[2], content.r) || content.r < 1)
+        return notANumber(2, head[2], QStringLiteral("einer Zeilenzahl ab 1"));
+    const QByteArray& bytes = content.bytes;
+    if (quint64(bytes.size()) > quint64(std::numeric_limits<quint32>::max()))
+        return QStringLiteral("Sie ist mit %1 Bytes zu groß für eine Tabelle.").arg(bytes.size());
     const qint64 cellCount = qint64(content.c) * content.r;
-    const qint64 cellLines = qint64(lines.size()) - qint64(content.firstCell);
-    if (cellLines < cellCount)
-        return QStringLiteral("Sie enthält nur %1 der %2 Zellen.").arg(cellLines).arg(cellCount);
-    content.fileParam = lines[3].toString().split(kLineBreakMark);
+    // Every cell line takes one byte at least, which bounds the rows a file can hold.
+    const qint64 rowsPossible = (bytes.size() - content.cellsBegin) / content.c + 1;
+    const qint64 linesPerStart = qint64(content.c) * LoadedCells::kRowsPerStart;
+    content.rowStarts.reserve(
+        size_t(std::min<qint64>(content.r, rowsPossible) / LoadedCells::kRowsPerStart + 1));
+    const platform::LineWalk cells =
+        platform::walkLines(bytes, content.cellsBegin, cellCount, linesPerStart, content.rowStarts);
+    if (cells.lines < cellCount)
+        return QStringLiteral("Sie enthält nur %1 der %2 Zellen.").arg(cells.lines).arg(cellCount);
+    content.fileParam = head[3].split(kLineBreakMark);
     if (content.fileParam.last().isEmpty())
         content.fileParam.removeLast();
-    content.sortCols = lines[4].toString();
+    content.sortCols = head[4];
 
-    size_t next = content.firstCell + size_t(cellCount);
+    // Lines after the cells, as numbered in the file's line count.
+    const size_t tailFirst = GridFileContent::kHeadLines + size_t(cellCount);
+    const size_t wantedAfter = load_ColInfo ? 1 + size_t(content.c) + (aRowSelect ? 4 : 0) : 0;
+    content.tail = decodedLines(bytes, cells.end, wantedAfter);
+    const std::vector<QString>& lines = content.tail;
+    size_t next = 0;
     if (!load_ColInfo || next >= lines.size())
         return QString();
     int n = 0;
     if (!readInt(lines[next], n) || (n != 0 && n != content.c))
-        return notANumber(next, lines[next],
+        return notANumber(tailFirst + next, lines[next],
                           QStringLiteral("der Zahl der Spaltenangaben (0 oder %1)").arg(content.c));
     ++next;
     if (lines.size() - next < size_t(content.c))
@@ -275,14 +368,15 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
         if (content.widths) {
             int w = 0;
             if (!readInt(lines[next], w))
-                return notANumber(next, lines[next], QStringLiteral("einer Spaltenbreite"));
+                return notANumber(tailFirst + next, lines[next],
+                                  QStringLiteral("einer Spaltenbreite"));
             content.colWidths.push_back(w);
         } else {
-            const QString param = lines[next].toString();
+            const QString& param = lines[next];
             QString error;
             scratch.ParamStrToColInfo(col, param, &error);
             if (!error.isEmpty())
-                return QStringLiteral("Zeile %1: %2").arg(next + 1).arg(error);
+                return QStringLiteral("Zeile %1: %2").arg(tailFirst + next + 1).arg(error);
             content.colParams.append(param);
         }
     }
@@ -294,7 +388,7 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
     int v[4] = {};
     for (int k = 0; k < 4; ++k, ++next)
         if (!readInt(lines[next], v[k]))
-            return notANumber(next, lines[next],
+            return notANumber(tailFirst + next, lines[next],
                               QStringLiteral("einer Zeilen- oder Spaltennummer"));
     const TGridRect sel{v[1], v[0], v[3], v[2]};
     const int cols = std::max(ColCount(), content.c);
@@ -317,20 +411,29 @@ void TFilterGridModel::applyGridFile(GridFileContent& content, int wmWait)
     m_sortCols = content.sortCols;
     if (wmWait != 0)
         WaitMessage(wmWait, 0, content.r);
+    // Cells the file does not cover keep their text, so only a file covering the whole grid
+    // can stand in for its cells; they are decoded when asked for. A load that reports its
+    // progress decodes them now, row by row.
+    const bool coversGrid = ColCount() <= content.c && RowCount() <= content.r;
     if (ColCount() < content.c)
         SetColCount(content.c);
-    if (RowCount() < content.r)
-        SetRowCount(content.r);
-    // Filled in place, announced once at the end: progress messages let the views repaint.
-    size_t line = content.firstCell;
-    for (int row = 0; row < content.r; ++row) {
-        RowCells& cells = rows()[size_t(row)];
-        for (int col = 0; col < content.c; ++col)
-            cells[size_t(col)] = content.lines[line++].toString();
-        if (wmWait != 0)
-            waitStep(wmWait, row);
+    auto loaded = std::make_unique<const LoadedCells>(
+        std::move(content.bytes), std::move(content.rowStarts), content.r, content.c);
+    if (coversGrid && wmWait == 0) {
+        adoptLoadedCells(std::move(loaded));
+    } else {
+        if (RowCount() < content.r)
+            SetRowCount(content.r);
+        // Filled in place, announced once at the end: progress messages let the views repaint.
+        std::vector<RowCells>& all = rows();
+        for (int row = 0; row < content.r; row += LoadedCells::kRowsPerStart) {
+            const int to = std::min(row + LoadedCells::kRowsPerStart, content.r);
+            loaded->fillRows(all, row, to);
+            for (int done = row; wmWait != 0 && done < to; ++done)
+                waitStep(wmWait, done);
+        }
+        Q_EMIT dataChanged(index(0, 0), index(content.r - 1, content.c - 1));
     }
-    Q_EMIT dataChanged(index(0, 0), index(content.r - 1, content.c - 1));
     if (content.colPart && content.widths) {
         for (int col = 0; col < content.c; ++col)
             SetColWidths(col, content.colWidths[size_t(col)]);
@@ -367,11 +470,13 @@ GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect
         result.status = GridFileResult::Status::FileError;
         return result;
     }
-    const QString text = platform::fromCp1252(read.bytes);
     GridFileContent content;
-    content.lines = splitLines(text);
+    content.bytes = read.bytes;
+    content.head = decodedLines(content.bytes, 0, GridFileContent::kHeadLines);
+    for (size_t k = 0; k < content.head.size(); ++k)
+        content.cellsBegin = platform::lineAt(content.bytes, content.cellsBegin).next;
     int version = -1;
-    if (content.lines.empty() || !readInt(content.lines[0], version))
+    if (content.head.empty() || !readInt(content.head[0], version))
         version = -1;
     m_fileVersIst = version;
     result.version = version;

@@ -36,6 +36,7 @@ void TStringGrid::SetColCount(int n)
     n = std::max(n, 1);
     if (n == m_colCount)
         return;
+    settleLoadedCells();
     beginBulk();
     m_colCount = n;
     for (RowCells& r : m_rows)
@@ -54,6 +55,7 @@ void TStringGrid::SetRowCount(int n)
     n = std::max(n, 1);
     if (n == RowCount())
         return;
+    settleLoadedCells();
     beginBulk();
     m_rows.resize(size_t(n), emptyRow());
     m_rowHeights.resize(size_t(n), m_defaultRowHeight);
@@ -74,6 +76,7 @@ void TStringGrid::RenewRows(int kept, int count)
     const bool resized = count != (cut ? kept : before);
     if (!cut && !resized)
         return;
+    settleLoadedCells();
     beginBulk();
     if (cut) {
         // Where the current cell, the top row and the fixed rows stand in the grid of `kept`
@@ -130,6 +133,8 @@ QString TStringGrid::Cells(int col, int row) const
 {
     if (!validCell(col, row))
         return QString();
+    if (m_loaded)
+        return m_loaded->cell(col, row);
     const RowCells& r = m_rows[size_t(row)];
     return size_t(col) < r.size() ? r[size_t(col)] : QString();
 }
@@ -138,6 +143,7 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
 {
     if (!validCell(col, row))
         return;
+    settleLoadedCells();
     QString& cell = m_rows[size_t(row)][size_t(col)];
     if (cell == text && cell.isNull() == text.isNull())
         return;
@@ -435,6 +441,7 @@ void TStringGrid::endBulk()
 
 void TStringGrid::insertRowAt(int row, RowCells cells)
 {
+    settleLoadedCells();
     cellsChanged();
     cells.resize(size_t(m_colCount));
     m_rows.insert(m_rows.begin() + row, std::move(cells));
@@ -443,6 +450,7 @@ void TStringGrid::insertRowAt(int row, RowCells cells)
 
 void TStringGrid::removeRowAt(int row)
 {
+    settleLoadedCells();
     cellsChanged();
     m_rows.erase(m_rows.begin() + row);
     m_rowHeights.erase(m_rowHeights.begin() + row);
@@ -450,6 +458,7 @@ void TStringGrid::removeRowAt(int row)
 
 void TStringGrid::insertColAt(int col)
 {
+    settleLoadedCells();
     cellsChanged();
     for (RowCells& r : m_rows)
         r.insert(r.begin() + col, QString());
@@ -459,6 +468,7 @@ void TStringGrid::insertColAt(int col)
 
 void TStringGrid::removeColAt(int col)
 {
+    settleLoadedCells();
     cellsChanged();
     for (RowCells& r : m_rows)
         r.erase(r.begin() + col);
@@ -468,9 +478,35 @@ void TStringGrid::removeColAt(int col)
 
 void TStringGrid::swapCols(int a, int b)
 {
+    settleLoadedCells();
     cellsChanged();
     for (RowCells& r : m_rows)
         std::swap(r[size_t(a)], r[size_t(b)]);
+}
+
+void TStringGrid::adoptLoadedCells(std::unique_ptr<const LoadedCells> cells)
+{
+    cellsChanged();
+    beginBulk();
+    const int rowCount = std::max(cells->rowCount(), 1);
+    m_rows.clear();
+    m_loaded = std::move(cells);
+    m_rowHeights.resize(size_t(rowCount), m_defaultRowHeight);
+    if (m_fixedRows >= rowCount)
+        m_fixedRows = rowCount - 1;
+    keepCurrentInside();
+    endBulk();
+    Q_EMIT rowHeightsChanged();
+}
+
+void TStringGrid::settleLoadedCells() const
+{
+    if (!m_loaded)
+        return;
+    std::vector<RowCells> settled(size_t(m_loaded->rowCount()), emptyRow());
+    m_loaded->fillRows(settled, 0, m_loaded->rowCount());
+    m_rows = std::move(settled);
+    m_loaded.reset();
 }
 
 void TStringGrid::keepCurrentInside()

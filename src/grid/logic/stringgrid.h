@@ -1,11 +1,13 @@
 #pragma once
 
 #include "grid/logic/gridfont.h"
+#include "grid/logic/loadedcells.h"
 
 #include <QAbstractTableModel>
 #include <QRect>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace grid
@@ -56,7 +58,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     int ColCount() const { return m_colCount; }
-    int RowCount() const { return int(m_rows.size()); }
+    int RowCount() const { return m_loaded ? m_loaded->rowCount() : int(m_rows.size()); }
     virtual void SetColCount(int n);
     void SetRowCount(int n);
     // Leaves the grid as SetRowCount(kept) followed by SetRowCount(count) would: the rows from
@@ -157,13 +159,22 @@ protected:
     // Bulk changes of the rows: the views forget what they showed and read anew at the end.
     void beginBulk();
     void endBulk();
-    // Handing the rows out for writing counts as a change of the cells.
+    // Handing the rows out for writing counts as a change of the cells. Cells still kept as a
+    // file's bytes are decoded first.
     std::vector<RowCells>& rows()
     {
+        settleLoadedCells();
         cellsChanged();
         return m_rows;
     }
-    const std::vector<RowCells>& rows() const { return m_rows; }
+    const std::vector<RowCells>& rows() const
+    {
+        settleLoadedCells();
+        return m_rows;
+    }
+    // Every cell of the grid from now on comes from `cells` (at most ColCount() columns wide),
+    // decoded when asked for; the grid has its rows.
+    void adoptLoadedCells(std::unique_ptr<const LoadedCells> cells);
     void insertRowAt(int row, RowCells cells);
     void removeRowAt(int row);
     void insertColAt(int col);
@@ -177,10 +188,14 @@ protected:
 
 private:
     static QStringList textLines(const QString& text);
+    // Turns cells kept as bytes into rows of strings; the content stays as it is.
+    void settleLoadedCells() const;
     void setCurrent(int col, int row);
     void keepCurrentWithin(int rowCount);
 
-    std::vector<RowCells> m_rows;
+    // While m_loaded holds the cells, m_rows is empty; both are settled on first need.
+    mutable std::vector<RowCells> m_rows;
+    mutable std::unique_ptr<const LoadedCells> m_loaded;
     std::vector<int> m_colWidths;
     std::vector<int> m_rowHeights;
     int m_colCount = 5;
