@@ -30,7 +30,7 @@ QString name(int i)
 
 QString punkte(int i)
 {
-    return QString::number((i * 104729) % 2001 - 1000);
+    return QString::number((qint64(i) * 104729) % 2001 - 1000);
 }
 
 std::unique_ptr<TFilterGridModel> filledGrid(int rows)

@@ -1,8 +1,10 @@
 // The grid file with 1 000, 10 000 and 100 000 rows of five columns: SaveToFile beside writing
-// the same bytes with the same atomic save, and LoadFromFile beside reading those bytes,
-// decoding them and cutting them into lines, each floor measured in turns with its operation.
+// the same bytes with the same atomic save, and LoadFromFile beside reading those bytes, each
+// floor measured in turns with its operation.
 // The load is measured with the stored column widths (as a grid saved with its column part
-// reads) and without them, where the load fits every column to its widest cell.
+// reads) and without them, where the load fits every column to its widest cell and so has to
+// decode every cell. Both are also shown beside reading, decoding and cutting the bytes into
+// one string per line, which is what a load that makes every cell a string costs at least.
 #include "grid/logic/filtergridmodel.h"
 
 #include "platform/base/cp1252.h"
@@ -36,7 +38,7 @@ std::unique_ptr<TFilterGridModel> filledGrid(int rows)
         const int r = i + 1;
         g->SetCells(0, r, QString::number(r));
         g->SetCells(1, r, kNamen[i % kNamen.size()] + QString::number(i * 7919 % 100003));
-        g->SetCells(2, r, QString::number((i * 104729) % 2001 - 1000));
+        g->SetCells(2, r, QString::number((qint64(i) * 104729) % 2001 - 1000));
         g->SetCells(3, r, QStringLiteral("Ort %1").arg(i % 97));
         g->SetCells(4, r, QStringLiteral("%1.%2.2023").arg(i % 28 + 1).arg(i % 12 + 1));
     }
@@ -79,8 +81,6 @@ void measure(const QTemporaryDir& dir, int rows)
             h->SetFileName(dir.filePath(name));
         };
     };
-    // A loader holding its cells as strings reads, decodes and cuts the bytes into one string
-    // per line at the least: that is the floor of a load. Reading the bytes alone is shown too.
     const QString withWidths = dir.filePath(QStringLiteral("mit.grd"));
     const QString without = dir.filePath(QStringLiteral("ohne.grd"));
     qsizetype lines = 0;
@@ -90,20 +90,24 @@ void measure(const QTemporaryDir& dir, int rows)
     const auto [loadWidthsAgain, readWidths] = medianPairMs(
         runs, [&] { ok = bool(h->LoadFromFile(true, false, -1, 0)) && ok; },
         [&] { fileBytes(withWidths); }, fresh(QStringLiteral("mit.grd")));
+    bool sameKept = h->RowCount() == rows + 1;
+    for (int r : {0, 1, rows / 2, rows})
+        sameKept = sameKept && h->Rows(r) == g->Rows(r);
     const auto [loadFit, decodeFloor] = medianPairMs(
         runs, [&] { ok = bool(h->LoadFromFile(false, false, -1, 0)) && ok; },
         [&] { lines = decodedLines(without); }, fresh(QStringLiteral("ohne.grd")));
     const bool same = h->RowCount() == rows + 1 && h->Cells(1, rows) == g->Cells(1, rows);
 
-    std::printf("%7d rows, %5.1f MB | save %7.2f ms vs write %7.2f ms: %5.2fx | load with "
-                "widths %7.2f ms vs read, decode, split %7.2f ms: %5.2fx (vs read alone %6.2f "
-                "ms: %6.1fx) | load fitting widths %7.2f ms vs read, decode, split %7.2f ms: "
-                "%6.2fx | %lld lines, %s\n",
-                rows, double(bytes.size()) / 1e6, save, writeFloor, save / writeFloor, loadWidths,
-                decodeWidths, loadWidths / decodeWidths, readWidths, loadWidthsAgain / readWidths,
-                loadFit, decodeFloor, loadFit / decodeFloor, static_cast<long long>(lines),
-                ok && same && bytesWithWidths.startsWith(bytes) ? "content checked"
-                                                                : "CONTENT DIFFERS");
+    std::printf("%7d rows, %5.1f MB | save %8.3f ms vs write %8.3f ms: %5.2fx | load with "
+                "widths %8.3f ms vs read %8.3f ms: %5.2fx | load with widths %8.3f ms vs "
+                "read, decode, split %8.3f ms: %5.2fx | load fitting widths %8.3f ms vs read, "
+                "decode, split %8.3f ms: %6.2fx | %lld lines, %s\n",
+                rows, double(bytes.size()) / 1e6, save, writeFloor, save / writeFloor,
+                loadWidthsAgain, readWidths, loadWidthsAgain / readWidths, loadWidths, decodeWidths,
+                loadWidths / decodeWidths, loadFit, decodeFloor, loadFit / decodeFloor,
+                static_cast<long long>(lines),
+                ok && same && sameKept && bytesWithWidths.startsWith(bytes) ? "content checked"
+                                                                            : "CONTENT DIFFERS");
 }
 
 } // namespace
