@@ -74,7 +74,7 @@ void TestText::oneLineAtEveryPlace_data()
 }
 
 // A character that needs a second look, at every place of a longer ASCII text, written as
-// one line: the same bytes as writing each character on its own.
+// one line (also by the inline writer): the same bytes as writing each character on its own.
 void TestText::oneLineAtEveryPlace()
 {
     QFETCH(QString, odd);
@@ -99,6 +99,10 @@ void TestText::oneLineAtEveryPlace()
         const char* end = platform::writeCp1252Line(written.data(), text, '\xAF');
         written.truncate(end - written.constData());
         QCOMPARE(written, expected);
+        QByteArray quick(text.size(), '\0');
+        quick.truncate(platform::writeCp1252LineQuick(quick.data(), text, '\xAF') -
+                       quick.constData());
+        QCOMPARE(quick, expected);
         QCOMPARE(toCp1252(text),
                  toCp1252(ascii.left(at)) + toCp1252(odd) + toCp1252(ascii.mid(at)));
     }

@@ -136,7 +136,7 @@ private:
     char* writeRow(const Row& cells, char* out) const
     {
         for (int col = 0; col < m_cols; ++col) {
-            out = platform::writeCp1252Line(out, cellText(cells, col), kLineBreakByte);
+            out = platform::writeCp1252LineQuick(out, cellText(cells, col), kLineBreakByte);
             *out++ = '\n';
             m_cellWritten(m_next);
         }

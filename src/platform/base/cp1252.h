@@ -20,6 +20,21 @@ QString fromCp1252(const char* bytes, qsizetype length);
 char* writeCp1252(char* dest, QStringView text);
 char* writeCp1252Line(char* dest, QStringView text, char lineBreak);
 
+// The same, inline for the many short texts of plain ASCII (letters, digits, blanks and signs)
+// that make up most cells of a table; the first other character hands the rest on.
+inline char* writeCp1252LineQuick(char* dest, QStringView text, char lineBreak)
+{
+    const char16_t* in = text.utf16();
+    const qsizetype length = text.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = in[i];
+        if (c < 0x20 || c >= 0x7F)
+            return writeCp1252Line(dest, text.sliced(i), lineBreak);
+        *dest++ = char(c);
+    }
+    return dest;
+}
+
 // A control character: U+0000 to U+001F and U+007F to U+009F.
 bool isControlCharacter(char32_t c);
 
