@@ -4,6 +4,7 @@
 #include "platform/base/cp1252.h"
 #include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
+#include "platform/base/textlines.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <limits>
 
 std::int32_t Auswahlanzahl = 0;
 std::int32_t Poolanzahl = 0;
@@ -113,29 +115,21 @@ PoolStatus poolSchreiben(const Poolbau& bau, QList<platform::Message>& meldungen
 
 Poolzeilen::Poolzeilen(QByteArray bytes) : m_bytes(std::move(bytes))
 {
-    // No byte but CR and LF decodes to a line end, so lines are found in the bytes.
-    const char* text = m_bytes.constData();
-    const qsizetype laenge = m_bytes.size();
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < laenge; ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        m_zeilen.push_back({anfang, i - anfang});
-        if (c == '\r' && i + 1 < laenge && text[i + 1] == '\n')
-            ++i;
-        anfang = i + 1;
-    }
-    if (anfang < laenge)
-        m_zeilen.push_back({anfang, laenge - anfang});
+    // No byte but CR and LF decodes to a line end, so lines are found in the bytes. Line
+    // starts are kept in 32 bits; the program never writes a pool of 4 GiB, and one read
+    // from elsewhere ends there.
+    if (quint64(m_bytes.size()) > std::numeric_limits<quint32>::max())
+        m_bytes.truncate(qsizetype(std::numeric_limits<quint32>::max()));
+    platform::walkLines(m_bytes, 0, m_bytes.size(), 1, m_anfaenge);
 }
 
 QString Poolzeilen::value(qsizetype i) const
 {
     if (i < 0 || i >= size())
         return {};
-    const Zeile& zeile = m_zeilen[size_t(i)];
-    return platform::fromCp1252(m_bytes.constData() + zeile.anfang, zeile.laenge);
+    const qsizetype anfang = m_anfaenge[size_t(i)];
+    return platform::fromCp1252(m_bytes.constData() + anfang,
+                                platform::lineAt(m_bytes, anfang).length);
 }
 
 bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen)

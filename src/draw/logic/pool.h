@@ -56,17 +56,13 @@ public:
     // Lines end at CR LF, LF or CR; text after the last line end is a line of its own.
     explicit Poolzeilen(QByteArray bytes);
 
-    qsizetype size() const { return qsizetype(m_zeilen.size()); }
+    qsizetype size() const { return qsizetype(m_anfaenge.size()); }
     // Line i, decoded; an empty text when there is no line i.
     QString value(qsizetype i) const;
 
 private:
-    struct Zeile {
-        qsizetype anfang;
-        qsizetype laenge;
-    };
     QByteArray m_bytes;
-    std::vector<Zeile> m_zeilen;
+    std::vector<quint32> m_anfaenge; // where each line starts
 };
 
 // Loads the lines of the pool file. When the file is missing or cannot be read, appends a
