@@ -77,6 +77,8 @@ void TestTextLines::walkKeepsEveryNthStart_data()
     QTest::newRow("CR LF across a block edge")
         << QByteArray(63, 'x') + "\r\n" + QByteArray(70, 'y') + "\n"
         << qsizetype(0) << qsizetype(1);
+    QTest::newRow("lone CR at byte 63") << QByteArray(63, 'x') + "\r" + QByteArray(70, 'y') + "\n"
+                                        << qsizetype(0) << qsizetype(1);
     QTest::newRow("LF at byte 63 and 64")
         << QByteArray(63, 'x') + "\n\n" + QByteArray(70, 'y') << qsizetype(0) << qsizetype(1);
     QTest::newRow("64 line ends in a row") << QByteArray(200, '\n') << qsizetype(3) << qsizetype(7);
@@ -87,10 +89,15 @@ void TestTextLines::walkKeepsEveryNthStart_data()
             << someText(2, 3000, lf) << qsizetype(17) << every;
         QTest::addRow("mixed ends, every %lld", static_cast<long long>(every))
             << someText(3, 3000, mixed) << qsizetype(0) << every;
+        QTest::addRow("CR LF only, every %lld", static_cast<long long>(every))
+            << someText(8, 3000, {"\r\n"}) << qsizetype(0) << every;
     }
     QByteArray crLate = someText(4, 3000, lf);
     crLate.insert(crLate.size() - 40, '\r');
     QTest::newRow("one CR near the end") << crLate << qsizetype(0) << qsizetype(5);
+    QByteArray crLfThenCr = someText(9, 3000, {"\r\n", "\n"});
+    crLfThenCr.insert(crLfThenCr.size() / 2, '\r');
+    QTest::newRow("CR LF and LF, one lone CR") << crLfThenCr << qsizetype(0) << qsizetype(3);
     QTest::newRow("no line end at the very end")
         << someText(5, 500, lf) + "tail" << qsizetype(0) << qsizetype(5);
 }

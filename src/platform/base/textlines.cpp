@@ -43,8 +43,9 @@ struct Walker {
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define ZM_LINES_AVX2 1
-// 64 bytes at a time while the text has LF line ends only, for processors with AVX2 and
-// BMI2; stops before the first block holding a CR. Returns where the bytes are to be read on.
+// 64 bytes at a time while the text's lines end in LF or CR LF, for processors with AVX2 and
+// BMI2; stops before the first block holding a lone CR. Returns where the bytes are to be read
+// on.
 __attribute__((target("avx2,bmi,bmi2,popcnt"))) qsizetype passLfBlocks(Walker& w, qsizetype i,
                                                                        bool& done)
 {
@@ -55,12 +56,16 @@ __attribute__((target("avx2,bmi,bmi2,popcnt"))) qsizetype passLfBlocks(Walker& w
     for (; i + 64 <= n; i += 64) {
         const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
         const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i + 32));
-        const __m256i crs =
-            _mm256_or_si256(_mm256_cmpeq_epi8(low, cr), _mm256_cmpeq_epi8(high, cr));
-        if (!_mm256_testz_si256(crs, crs))
-            return i;
         quint64 ends = quint32(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, lf))) |
                        quint64(quint32(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, lf)))) << 32;
+        const quint64 crs = quint32(_mm256_movemask_epi8(_mm256_cmpeq_epi8(low, cr))) |
+                            quint64(quint32(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, cr))))
+                                << 32;
+        // A CR right before an LF ends no line of its own: the LF ends it. Any other CR is
+        // left to the byte-by-byte reading.
+        if (crs != 0 &&
+            (((crs << 1) & ~ends) != 0 || ((crs >> 63) != 0 && (i + 64 >= n || p[i + 64] != '\n'))))
+            return i;
         const qsizetype reached = w.walk.lines + qsizetype(_mm_popcnt_u64(ends));
         // Only the end of a line whose successor's start is kept, or of the last line wanted,
         // is looked for one by one.
