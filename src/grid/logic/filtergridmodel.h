@@ -446,6 +446,7 @@ private:
     struct GridFileContent;
     QString gridFileHead(size_t rowCount) const;
     QString gridFileTail(bool save_ColInfo) const;
+    // The rows a save writes while the filter hides some.
     std::vector<const RowCells*> rowsToSave() const;
     // What does not fit the layout (empty when the content is sound).
     QString checkGridFile(bool load_ColInfo, bool aRowSelect, GridFileContent& content) const;

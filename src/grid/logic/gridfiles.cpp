@@ -47,8 +47,9 @@ void appendLine(QString& text, const QString& item)
     text += QLatin1Char('\n');
 }
 
-// The lines of `bytes` from `from` on, decoded, `most` of them at the most.
-std::vector<QString> decodedLines(const QByteArray& bytes, qsizetype from, size_t most)
+// The lines of `bytes` from `from` on, decoded, `most` of them at the most; `from` ends where
+// the rest of the bytes begins.
+std::vector<QString> decodedLines(const QByteArray& bytes, qsizetype& from, size_t most)
 {
     std::vector<QString> lines;
     while (from < bytes.size() && lines.size() < most) {
@@ -208,8 +209,6 @@ std::vector<const TStringGrid::RowCells*> TFilterGridModel::rowsToSave() const
     saved.reserve(size_t(RowCount()) + m_hidden.size());
     for (const RowCells& r : rows())
         saved.push_back(&r);
-    if (m_hidden.empty())
-        return saved;
     // Written as the grid would hold them with the filter off: the hidden rows after the
     // visible ones, without empty data rows.
     for (const RowCells& r : m_hidden)
@@ -349,7 +348,8 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
     // Lines after the cells, as numbered in the file's line count.
     const size_t tailFirst = GridFileContent::kHeadLines + size_t(cellCount);
     const size_t wantedAfter = load_ColInfo ? 1 + size_t(content.c) + (aRowSelect ? 4 : 0) : 0;
-    content.tail = decodedLines(bytes, cells.end, wantedAfter);
+    qsizetype tailBegin = cells.end;
+    content.tail = decodedLines(bytes, tailBegin, wantedAfter);
     const std::vector<QString>& lines = content.tail;
     size_t next = 0;
     if (!load_ColInfo || next >= lines.size())
@@ -472,9 +472,7 @@ GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect
     }
     GridFileContent content;
     content.bytes = read.bytes;
-    content.head = decodedLines(content.bytes, 0, GridFileContent::kHeadLines);
-    for (size_t k = 0; k < content.head.size(); ++k)
-        content.cellsBegin = platform::lineAt(content.bytes, content.cellsBegin).next;
+    content.head = decodedLines(content.bytes, content.cellsBegin, GridFileContent::kHeadLines);
     int version = -1;
     if (content.head.empty() || !readInt(content.head[0], version))
         version = -1;
