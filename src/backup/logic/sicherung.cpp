@@ -244,19 +244,18 @@ QStringList kopierbareNamen(const QString& ordner)
     return namen;
 }
 
-// The names that match the mask and are no folder, sorted by name ignoring case, as QDir sorts
-// by Name | IgnoreCase.
-QStringList treffer(const QString& ordner, const QStringList& namen, const QString& maske)
+// The names of a folder's files (kopierbareNamen) that match the mask, sorted by name ignoring
+// case, as QDir sorts by Name | IgnoreCase.
+QStringList treffer(const QStringList& namen, const QString& maske)
 {
     const Dateimaske gesucht(maske);
-    const QDir dir(ordner);
     struct Treffer {
         QString klein;
         QString name;
     };
     std::vector<Treffer> gefunden;
     for (const QString& name : namen) {
-        if (gesucht.passt(name) && !QFileInfo(dir.filePath(name)).isDir())
+        if (gesucht.passt(name))
             gefunden.push_back({name.toLower(), name});
     }
     std::stable_sort(gefunden.begin(), gefunden.end(),
@@ -277,7 +276,7 @@ bool passtZurMaske(const QString& name, const QString& maske)
 
 QStringList dateienDerMaske(const QString& ordner, const QString& maske)
 {
-    return treffer(ordner, kopierbareNamen(ordner), maske);
+    return treffer(kopierbareNamen(ordner), maske);
 }
 
 bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
@@ -308,7 +307,7 @@ bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordne
     auto liste = m_quelllisten.find(von);
     if (liste == m_quelllisten.end())
         liste = m_quelllisten.insert(von, kopierbareNamen(von));
-    for (const QString& name : treffer(von, *liste, maske)) {
+    for (const QString& name : treffer(*liste, maske)) {
         if (m_fortschritt)
             m_fortschritt(von + name, nach + name);
         if (!KopiereDatei(von + name, nach + name))
