@@ -127,9 +127,7 @@ QString Poolzeilen::value(qsizetype i) const
 {
     if (i < 0 || i >= size())
         return {};
-    const qsizetype anfang = m_anfaenge[size_t(i)];
-    return platform::fromCp1252(m_bytes.constData() + anfang,
-                                platform::lineAt(m_bytes, anfang).length);
+    return platform::cp1252LineAt(m_bytes, m_anfaenge[size_t(i)]);
 }
 
 bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen)

@@ -24,8 +24,7 @@ QString LoadedCells::cell(int col, int row) const
 {
     if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
         return QString();
-    const qsizetype at = lineOf(col, row);
-    return platform::fromCp1252(m_bytes.constData() + at, platform::lineAt(m_bytes, at).length);
+    return platform::cp1252LineAt(m_bytes, lineOf(col, row));
 }
 
 void LoadedCells::fillRows(std::vector<std::vector<QString>>& rows, int from, int to) const

@@ -1,5 +1,7 @@
 #include "platform/base/textlines.h"
 
+#include "platform/base/cp1252.h"
+
 #include <algorithm>
 
 #if defined(__x86_64__)
@@ -106,6 +108,11 @@ LineSpan lineAt(QByteArrayView bytes, qsizetype from)
     if (i < n)
         span.next = (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n') ? i + 2 : i + 1;
     return span;
+}
+
+QString cp1252LineAt(QByteArrayView bytes, qsizetype from)
+{
+    return fromCp1252(bytes.data() + from, lineAt(bytes, from).length);
 }
 
 LineWalk walkLines(QByteArrayView bytes, qsizetype from, qsizetype wanted, qsizetype every,

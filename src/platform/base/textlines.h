@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 #include <QtGlobal>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct LineSpan {
     qsizetype next = 0;
 };
 LineSpan lineAt(QByteArrayView bytes, qsizetype from);
+
+// The line starting at `from`, decoded from Windows-1252, without its line end.
+QString cp1252LineAt(QByteArrayView bytes, qsizetype from);
 
 // Passes up to `wanted` lines from `from` on and appends the start of every `every`-th of them
 // to `starts`, the first line's included (`every` >= 1; the bytes hold less than 4 GiB).
