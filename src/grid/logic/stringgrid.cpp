@@ -58,10 +58,7 @@ void TStringGrid::SetRowCount(int n)
     settleLoadedCells();
     beginBulk();
     m_rows.resize(size_t(n), emptyRow());
-    m_rowHeights.resize(size_t(n), m_defaultRowHeight);
-    if (m_fixedRows >= n)
-        m_fixedRows = n - 1;
-    keepCurrentInside();
+    fitToRowCount(n);
     endBulk();
     Q_EMIT rowHeightsChanged();
 }
@@ -491,12 +488,17 @@ void TStringGrid::adoptLoadedCells(std::unique_ptr<const LoadedCells> cells)
     const int rowCount = std::max(cells->rowCount(), 1);
     m_rows.clear();
     m_loaded = std::move(cells);
-    m_rowHeights.resize(size_t(rowCount), m_defaultRowHeight);
-    if (m_fixedRows >= rowCount)
-        m_fixedRows = rowCount - 1;
-    keepCurrentInside();
+    fitToRowCount(rowCount);
     endBulk();
     Q_EMIT rowHeightsChanged();
+}
+
+void TStringGrid::fitToRowCount(int count)
+{
+    m_rowHeights.resize(size_t(count), m_defaultRowHeight);
+    if (m_fixedRows >= count)
+        m_fixedRows = count - 1;
+    keepCurrentInside();
 }
 
 void TStringGrid::settleLoadedCells() const

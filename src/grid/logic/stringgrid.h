@@ -188,6 +188,8 @@ protected:
 
 private:
     static QStringList textLines(const QString& text);
+    // Row heights, fixed rows and the current cell fitted to a grid of `count` rows.
+    void fitToRowCount(int count);
     // Turns cells kept as bytes into rows of strings; the content stays as it is.
     void settleLoadedCells() const;
     void setCurrent(int col, int row);
