@@ -19,7 +19,7 @@ void laden(const QString& pfad)
     g.SetFileName(pfad);
     if (!g.LoadFromFile(true, true, -1, 0))
         return;
-    // The cells as read from the file's bytes, before saving turns them into strings.
+    // The cells as read from the file.
     QList<QStringList> gelesen;
     for (int r = 0; r < g.RowCount(); ++r)
         gelesen << g.Rows(r);

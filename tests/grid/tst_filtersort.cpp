@@ -1,12 +1,8 @@
 #include "common/testsupport.h"
-#include "grid/logic/gridlocale.h"
 #include "gridtesthelp.h"
 
-#include <QCollator>
 #include <QTest>
-#include <algorithm>
 #include <functional>
-#include <numeric>
 
 using namespace grid;
 
@@ -77,7 +73,6 @@ private Q_SLOTS:
     void sortLargeAndTinyNumbers();
     void equalKeysKeepOrReverse();
     void textSortGermanIgnoringCase();
-    void largeTextSortMatchesTheCollator();
     void severalColumnsAndMultiLineCells();
     void threeTitleClicks();
     void sortNewFocus_data();
@@ -306,33 +301,6 @@ void TestFilterSort::textSortGermanIgnoringCase()
     g.Sortiere(QStringLiteral("1"), false, 0, true);
     QCOMPARE(dataColumn(g, 1), (QStringList{"adler", "Ärger", "Meier", "meier", "zander"}));
     QCOMPARE(g.SortFields().front().typ, QLatin1Char(' '));
-}
-
-// A large column makes its keys in parts: the order must be the one a single collator gives,
-// equal keys in their earlier order.
-void TestFilterSort::largeTextSortMatchesTheCollator()
-{
-    const QStringList stems{"Meier",  "meier",  "Ärger", "adler",
-                            "Zander", "Öztürk", "Weiß",  "weiss"};
-    const int rows = 25000;
-    TFilterGridModel g;
-    g.SetColCount(2);
-    g.SetRowCount(rows + 1);
-    QStringList names;
-    for (int i = 0; i < rows; ++i) {
-        names << stems[(i * 7) % stems.size()] + QString::number((i * 7919) % 50);
-        g.SetCells(0, i + 1, QString::number(i));
-        g.SetCells(1, i + 1, names.last());
-    }
-    std::vector<int> expected(static_cast<size_t>(rows));
-    std::iota(expected.begin(), expected.end(), 0);
-    const QCollator collator = textCollator();
-    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
-        return collator.compare(names[a].leftJustified(15), names[b].leftJustified(15)) < 0;
-    });
-    g.Sortiere(QStringLiteral("1"), false, 0, true);
-    for (int i = 0; i < rows; ++i)
-        QCOMPARE(g.Cells(0, i + 1), QString::number(expected[size_t(i)]));
 }
 
 void TestFilterSort::severalColumnsAndMultiLineCells()

@@ -36,8 +36,6 @@ private Q_SLOTS:
     void colSetMaxWidthsMeasuresWidestWordOfMultiLine();
     void fixedColsTextAndColNamen();
     void doChangeTurnsChangeModeOff();
-    void renewRowsAsCutThenGrown_data();
-    void renewRowsAsCutThenGrown();
 
 private:
     GermanConventions m_german;
@@ -303,76 +301,6 @@ void TestGridModel::doChangeTurnsChangeModeOff()
     QCOMPARE(changes, 1);
     QVERIFY(!modeDuringChange);
     QVERIFY(g.ChangeMode());
-}
-
-void TestGridModel::renewRowsAsCutThenGrown_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("fixedRows");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("topRow");
-    QTest::addColumn<bool>("rowSelect");
-    QTest::addColumn<int>("kept");
-    QTest::addColumn<int>("count");
-    QTest::newRow("refilled, as many rows") << 50 << 1 << 30 << 20 << true << 2 << 50;
-    QTest::newRow("refilled, more rows") << 50 << 1 << 30 << 20 << true << 2 << 80;
-    QTest::newRow("refilled, fewer rows") << 50 << 1 << 30 << 20 << false << 2 << 10;
-    QTest::newRow("nothing cut, grown") << 5 << 1 << 3 << 2 << false << 5 << 9;
-    QTest::newRow("nothing cut nor grown") << 5 << 1 << 3 << 2 << false << 5 << 5;
-    QTest::newRow("grown first, then cut") << 5 << 1 << 4 << 3 << true << 12 << 3;
-    QTest::newRow("grown first, then less") << 5 << 1 << 4 << 3 << false << 12 << 8;
-    QTest::newRow("cut into the fixed rows") << 6 << 4 << 5 << 5 << true << 2 << 6;
-    QTest::newRow("no rows asked for") << 6 << 1 << 5 << 3 << false << 0 << 0;
-}
-
-void TestGridModel::renewRowsAsCutThenGrown()
-{
-    // One step must leave the grid as the two row counts one after the other: cells, row
-    // heights, current cell, top row, selection and fixed rows.
-    QFETCH(int, rows);
-    QFETCH(int, fixedRows);
-    QFETCH(int, row);
-    QFETCH(int, topRow);
-    QFETCH(bool, rowSelect);
-    QFETCH(int, kept);
-    QFETCH(int, count);
-    TFilterGridModel twoSteps;
-    TFilterGridModel oneStep;
-    for (TFilterGridModel* g : {&twoSteps, &oneStep}) {
-        g->SetColCount(3);
-        g->SetRowCount(rows);
-        g->SetDefaultRowHeight(17);
-        g->SetFixedRows(fixedRows);
-        for (int r = 0; r < rows; ++r) {
-            g->SetRowHeights(r, 30 + r);
-            for (int c = 0; c < 3; ++c)
-                g->SetCells(c, r, QStringLiteral("%1/%2").arg(c).arg(r));
-        }
-        g->SetCells(1, rows - 1, QStringLiteral(""));
-        if (rowSelect)
-            g->SetOptions(g->Options() | goRowSelect);
-        g->SetRow(row);
-        g->SetTopRow(topRow);
-        if (!rowSelect)
-            g->SetSelection({1, fixedRows, 2, row});
-    }
-    twoSteps.SetRowCount(kept);
-    twoSteps.SetRowCount(count);
-    oneStep.RenewRows(kept, count);
-
-    QCOMPARE(oneStep.RowCount(), twoSteps.RowCount());
-    QCOMPARE(oneStep.FixedRows(), twoSteps.FixedRows());
-    QCOMPARE(oneStep.Row(), twoSteps.Row());
-    QCOMPARE(oneStep.Col(), twoSteps.Col());
-    QCOMPARE(oneStep.TopRow(), twoSteps.TopRow());
-    QVERIFY(oneStep.Selection() == twoSteps.Selection());
-    for (int r = 0; r < twoSteps.RowCount(); ++r) {
-        QCOMPARE(oneStep.RowHeights(r), twoSteps.RowHeights(r));
-        for (int c = 0; c < 3; ++c) {
-            QCOMPARE(oneStep.Cells(c, r), twoSteps.Cells(c, r));
-            QCOMPARE(oneStep.Cells(c, r).isNull(), twoSteps.Cells(c, r).isNull());
-        }
-    }
 }
 
 QTEST_MAIN(TestGridModel)

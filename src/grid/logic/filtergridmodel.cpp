@@ -5,10 +5,8 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPointer>
 #include <algorithm>
-#include <map>
 
 namespace grid
 {
@@ -449,51 +447,30 @@ TColValue TFilterGridModel::StrToColFormat(int aCol, const QString& s, bool* ok)
     return TColValue::ofText(t);
 }
 
-TextWidths& TFilterGridModel::textWidths(const std::optional<TGridFont>& own)
-{
-    const QFont font = (own ? *own : Font()).toQFont();
-    const QString key = font.key() + QLatin1Char('|') + QString::number(m_distance);
-    auto it = m_textWidths.find(key);
-    if (it == m_textWidths.end())
-        it =
-            m_textWidths.emplace(key, std::make_unique<TextWidths>(font, blanks(m_distance))).first;
-    it->second->limitRemembered(100000);
-    return *it->second;
-}
-
-int TFilterGridModel::widestCellText(int c, const TColInfo* ci, TextWidths& titleWidths,
-                                     TextWidths& dataWidths) const
+int TFilterGridModel::widestCellText(int c, const TColInfo* ci) const
 {
     const std::optional<TGridFont> none;
     const QFontMetrics titleMetrics((ci ? ci->TitFont : none).value_or(Font()).toQFont());
     const QFontMetrics dataMetrics((ci ? ci->DatFont : none).value_or(Font()).toQFont());
     const QString distance = blanks(m_distance);
     int widest = 0;
-    // The cells are read in place: only their addresses are collected.
-    const std::vector<RowCells>& cells = rows();
-    const QString missing;
-    std::vector<const QString*> singleLines;
-    singleLines.reserve(cells.size());
     for (int r = 0; r < RowCount(); ++r) {
         const bool fixedRow = r < FixedRows();
+        const QFontMetrics& fm = fixedRow ? titleMetrics : dataMetrics;
         const int align = ci ? (fixedRow ? ci->TitAlign : ci->DatAlign) : 0;
-        const RowCells& row = cells[size_t(r)];
-        const QString& cell = size_t(c) < row.size() ? row[size_t(c)] : missing;
+        const QString cell = Cells(c, r);
+        int width = 0;
         if (align & 16) {
-            const QFontMetrics& fm = fixedRow ? titleMetrics : dataMetrics;
             const QString text = (DecodeLineBreaks(cell) + distance).trimmed();
-            const int width =
-                fm.boundingRect(QRect(0, 0, 2, 2), TextFlagsFromAlignment(align) | Qt::TextWordWrap,
-                                text)
-                    .width();
-            widest = std::max(widest, width);
-        } else if (fixedRow) {
-            widest = std::max(widest, titleWidths.width(cell));
+            width = fm.boundingRect(QRect(0, 0, 2, 2),
+                                    TextFlagsFromAlignment(align) | Qt::TextWordWrap, text)
+                        .width();
         } else {
-            singleLines.push_back(&cell);
+            width = fm.horizontalAdvance(cell + distance);
         }
+        widest = std::max(widest, width);
     }
-    return std::max(widest, dataWidths.widestOf(singleLines));
+    return widest;
 }
 
 int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch)
@@ -508,19 +485,7 @@ int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool 
         if (!takes)
             continue;
         takingPart.push_back(c);
-        const std::optional<TGridFont> none;
-        // Fitting runs several times over the same cells (column information, opening,
-        // resizing): a column's widest text is kept until its cells, fonts or alignment change.
-        TextWidths& titleWidths = textWidths(ci ? ci->TitFont : none);
-        TextWidths& dataWidths = textWidths(ci ? ci->DatFont : none);
-        const FittedColumn fit{cellsRevision(), &titleWidths, &dataWidths, ci ? ci->TitAlign : 0,
-                               ci ? ci->DatAlign : 0};
-        if (c >= int(m_fitted.size()))
-            m_fitted.resize(size_t(c) + 1);
-        std::pair<FittedColumn, int>& known = m_fitted[size_t(c)];
-        if (known.first != fit)
-            known = {fit, widestCellText(c, ci, titleWidths, dataWidths)};
-        SetColWidths(c, known.second);
+        SetColWidths(c, widestCellText(c, ci));
     }
     int sum = 0;
     for (int c = fixedCols; c < ColCount(); ++c)

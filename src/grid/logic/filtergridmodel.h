@@ -4,7 +4,6 @@
 #include "grid/logic/gridfiles.h"
 #include "grid/logic/stringgrid.h"
 #include "grid/logic/texthelpers.h"
-#include "grid/logic/textwidths.h"
 #include "platform/base/message.h"
 
 #include <QEvent>
@@ -354,18 +353,14 @@ private:
     bool filterParse(const QString& text);
     void sortFieldsParse(const QString& colNrStr, bool ascending);
     SortKeyColumn sortKeyColumn(const TSortFdRec& field) const;
-    // The stable ascending order of n data rows by their keys, field after field.
-    static std::vector<size_t> sortedOrder(const std::vector<SortKeyColumn>& keys, size_t n);
     void waitStep(int msg, int value);
     // Removes the given data rows (ascending) at once, keeping one emptied row when all go.
     void removeDataRows(const std::vector<int>& doomed);
     int titleColumn(const QString& title) const;
     void cellToStoreCols(int col, bool insert);
     void RowEntered(int aCol, int aRow);
-    TextWidths& textWidths(const std::optional<TGridFont>& own);
     // The widest text of column c in the fonts and alignment of its column information.
-    int widestCellText(int c, const TColInfo* ci, TextWidths& titleWidths,
-                       TextWidths& dataWidths) const;
+    int widestCellText(int c, const TColInfo* ci) const;
     void askColWidth(int aCol, int width);
     void askRowHeight(int aRow, int height);
 
@@ -407,17 +402,6 @@ private:
     QString m_editValue;
     std::map<int, int> m_pendingWidths;
     std::map<int, int> m_pendingHeights;
-    std::map<QString, std::unique_ptr<TextWidths>> m_textWidths;
-    // What a column's widest text was measured from.
-    struct FittedColumn {
-        quint64 cellsRevision = 0;
-        const TextWidths* titleWidths = nullptr;
-        const TextWidths* dataWidths = nullptr;
-        int titleAlign = 0;
-        int dataAlign = 0;
-        bool operator==(const FittedColumn&) const = default;
-    };
-    std::vector<std::pair<FittedColumn, int>> m_fitted;
 
     // --- files, import and export (gridfiles.cpp, gridexchange.cpp) ---
 public:
@@ -444,9 +428,9 @@ public:
 
 private:
     struct GridFileContent;
-    QString gridFileHead(size_t rowCount) const;
-    QString gridFileTail(bool save_ColInfo) const;
-    // The rows a save writes while the filter hides some.
+    QByteArray gridFileBytes(bool save_ColInfo, int wmWait);
+    // The rows a save writes: with the rows the filter hides, as the grid would hold them with
+    // the filter off.
     std::vector<const RowCells*> rowsToSave() const;
     // What does not fit the layout (empty when the content is sound).
     QString checkGridFile(bool load_ColInfo, bool aRowSelect, GridFileContent& content) const;

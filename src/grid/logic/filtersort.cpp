@@ -7,9 +7,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
-#include <compare>
-#include <future>
-#include <iterator>
 #include <numeric>
 
 namespace grid
@@ -90,38 +87,12 @@ private:
 struct NumKey {
     int cls = 1;
     double v = 0;
-    friend auto operator<=>(const NumKey&, const NumKey&) = default;
 };
 
 NumKey numberKey(double v)
 {
     const double rounded = std::fabs(v) < 1e14 ? std::round(v * 1e4) / 1e4 : v;
     return {v < 0 ? 0 : 1, rounded};
-}
-
-// Collation keys cost the most of a text sort: a large column makes them in two threads, each
-// with a collator of its own.
-template <typename MakeKey>
-std::vector<QCollatorSortKey> collatedKeys(size_t n, const MakeKey& makeKey)
-{
-    constexpr size_t kKeysForTwoThreads = 20000;
-    const auto keysOf = [&makeKey](const QCollator& collator, size_t from, size_t to) {
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(to - from);
-        for (size_t i = from; i < to; ++i)
-            keys.push_back(makeKey(collator, i));
-        return keys;
-    };
-    if (n < kKeysForTwoThreads)
-        return keysOf(textCollator(), 0, n);
-    const size_t half = n / 2;
-    auto secondHalf = std::async(std::launch::async | std::launch::deferred,
-                                 [&] { return keysOf(ownTextCollator(), half, n); });
-    std::vector<QCollatorSortKey> keys = keysOf(textCollator(), 0, half);
-    std::vector<QCollatorSortKey> rest = secondHalf.get();
-    keys.insert(keys.end(), std::make_move_iterator(rest.begin()),
-                std::make_move_iterator(rest.end()));
-    return keys;
 }
 
 } // namespace
@@ -136,48 +107,13 @@ struct TFilterGridModel::SortKeyColumn {
     {
         if (collated)
             return text[a].compare(text[b]);
-        const auto order = num[a] <=> num[b];
-        return order < 0 ? -1 : (order > 0 ? 1 : 0);
+        const NumKey& x = num[a];
+        const NumKey& y = num[b];
+        if (x.cls != y.cls)
+            return x.cls < y.cls ? -1 : 1;
+        return x.v < y.v ? -1 : (x.v > y.v ? 1 : 0);
     }
 };
-
-// A single field, the usual case, compares its keys directly.
-std::vector<size_t> TFilterGridModel::sortedOrder(const std::vector<SortKeyColumn>& keys, size_t n)
-{
-    std::vector<size_t> order(n);
-    if (keys.size() == 1 && !keys.front().collated) {
-        // Keys and row numbers side by side, so the sort reads memory in order.
-        struct Keyed {
-            NumKey key;
-            size_t row;
-        };
-        const std::vector<NumKey>& k = keys.front().num;
-        std::vector<Keyed> keyed(n);
-        for (size_t i = 0; i < n; ++i)
-            keyed[i] = {k[i], i};
-        std::stable_sort(keyed.begin(), keyed.end(),
-                         [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-        for (size_t i = 0; i < n; ++i)
-            order[i] = keyed[i].row;
-        return order;
-    }
-    std::iota(order.begin(), order.end(), size_t(0));
-    if (keys.size() == 1) {
-        const std::vector<QCollatorSortKey>& k = keys.front().text;
-        std::stable_sort(order.begin(), order.end(),
-                         [&k](size_t a, size_t b) { return k[a].compare(k[b]) < 0; });
-    } else {
-        std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
-            for (const SortKeyColumn& k : keys) {
-                const int c = k.compare(a, b);
-                if (c != 0)
-                    return c < 0;
-            }
-            return false;
-        });
-    }
-    return order;
-}
 
 void TFilterGridModel::FilterStoreDiscard()
 {
@@ -391,12 +327,10 @@ TFilterGridModel::SortKeyColumn TFilterGridModel::sortKeyColumn(const TSortFdRec
     const int first = FixedRows();
     const size_t n = size_t(RowCount() - first);
     const char16_t typ = field.typ.unicode();
-    const QString none;
-    const RowCells* const dataRows = rows().data() + first;
-    const size_t col = size_t(field.col);
     auto cell = [&](size_t i) -> const QString& {
-        const RowCells& r = dataRows[i];
-        return col < r.size() ? r[col] : none;
+        static const QString none;
+        const RowCells& r = rows()[size_t(first) + i];
+        return size_t(field.col) < r.size() ? r[size_t(field.col)] : none;
     };
     if (typ == u'M') {
         keys.num.reserve(n);
@@ -405,18 +339,9 @@ TFilterGridModel::SortKeyColumn TFilterGridModel::sortKeyColumn(const TSortFdRec
         return keys;
     }
     if (typ == u'C' || typ == u'F' || typ == u'I') {
-        // Rows and their texts lie apart on the heap: fetch both a few rows ahead, so a large
-        // grid does not wait for memory twice per cell.
-        constexpr size_t kRowsAhead = 16;
-        constexpr size_t kTextsAhead = 8;
         keys.num.reserve(n);
-        for (size_t i = 0; i < n; ++i) {
-            if (i + kRowsAhead < n)
-                __builtin_prefetch(dataRows[i + kRowsAhead].data());
-            if (i + kTextsAhead < n)
-                __builtin_prefetch(cell(i + kTextsAhead).constData());
+        for (size_t i = 0; i < n; ++i)
             keys.num.push_back(numberKey(StrToFloatTolerant(cell(i))));
-        }
         return keys;
     }
     const QCollator collator = textCollator();
@@ -461,9 +386,10 @@ TFilterGridModel::SortKeyColumn TFilterGridModel::sortKeyColumn(const TSortFdRec
         return keys;
     }
     keys.collated = true;
-    keys.text = collatedKeys(n, [&](const QCollator& c, size_t i) {
-        return c.sortKey(cell(i).trimmed().leftJustified(15, QLatin1Char(' ')));
-    });
+    keys.text.reserve(n);
+    for (size_t i = 0; i < n; ++i)
+        keys.text.push_back(
+            collator.sortKey(cell(i).trimmed().leftJustified(15, QLatin1Char(' '))));
     return keys;
 }
 
@@ -499,7 +425,16 @@ void TFilterGridModel::Sortiere(const QString& colNrStr, bool toRow, int wmWait,
     for (size_t i = 0; i < n; ++i)
         waitStep(wmWait, ++counter);
 
-    std::vector<size_t> order = sortedOrder(keys, n);
+    std::vector<size_t> order(n);
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
+        for (const SortKeyColumn& k : keys) {
+            const int c = k.compare(a, b);
+            if (c != 0)
+                return c < 0;
+        }
+        return false;
+    });
     // Descending reads the ascending order from its end: equal keys come out reversed.
     if (!sortAufw)
         std::reverse(order.begin(), order.end());
@@ -508,11 +443,10 @@ void TFilterGridModel::Sortiere(const QString& colNrStr, bool toRow, int wmWait,
     beginBulk();
     std::vector<RowCells>& all = rows();
     std::vector<RowCells> sorted;
-    sorted.reserve(all.size());
-    std::move(all.begin(), all.begin() + first, std::back_inserter(sorted));
+    sorted.reserve(n);
     for (size_t i : order)
         sorted.push_back(std::move(all[size_t(first) + i]));
-    all.swap(sorted);
+    std::move(sorted.begin(), sorted.end(), all.begin() + first);
     endBulk();
     for (size_t i = 0; i < n; ++i)
         waitStep(wmWait, ++counter);

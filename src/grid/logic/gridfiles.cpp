@@ -10,8 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <limits>
-#include <memory>
 
 namespace grid
 {
@@ -20,39 +18,31 @@ namespace
 {
 
 const QChar kLineBreakMark(0x00AF); // "¯"
-const char kLineBreakByte = '\xAF'; // "¯" in Windows-1252
 
 // The format has one item per line: a line break inside an item becomes "¯".
 void appendLine(QString& text, const QString& item)
 {
-    const auto isBreak = [](QChar ch) {
-        return ch == QLatin1Char('\n') || ch == QLatin1Char('\r');
-    };
-    if (std::none_of(item.begin(), item.end(), isBreak)) {
-        text += item;
-    } else {
-        for (qsizetype i = 0; i < item.size(); ++i) {
-            const QChar ch = item.at(i);
-            if (ch == QLatin1Char('\r')) {
-                text += kLineBreakMark;
-                if (i + 1 < item.size() && item.at(i + 1) == QLatin1Char('\n'))
-                    ++i;
-            } else if (ch == QLatin1Char('\n')) {
-                text += kLineBreakMark;
-            } else {
-                text += ch;
-            }
+    for (qsizetype i = 0; i < item.size(); ++i) {
+        const QChar ch = item.at(i);
+        if (ch == QLatin1Char('\r')) {
+            text += kLineBreakMark;
+            if (i + 1 < item.size() && item.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if (ch == QLatin1Char('\n')) {
+            text += kLineBreakMark;
+        } else {
+            text += ch;
         }
     }
     text += QLatin1Char('\n');
 }
 
-// The lines of `bytes` from `from` on, decoded, `most` of them at the most; `from` ends where
-// the rest of the bytes begins.
-std::vector<QString> decodedLines(const QByteArray& bytes, qsizetype& from, size_t most)
+// The lines of a file, decoded.
+std::vector<QString> decodedLines(const QByteArray& bytes)
 {
     std::vector<QString> lines;
-    while (from < bytes.size() && lines.size() < most) {
+    qsizetype from = 0;
+    while (from < bytes.size()) {
         const platform::LineSpan line = platform::lineAt(bytes, from);
         lines.push_back(platform::fromCp1252(bytes.constData() + from, line.length));
         from = line.next;
@@ -87,71 +77,6 @@ QString paramValue(const QStringList& entries, const QString& name)
     return QString();
 }
 
-// The cells of the saved rows, one per line in Windows-1252, handed out some rows at a time
-// through one buffer, so that a large grid needs no copy of its whole file.
-// `RowAt` gives row r of those saved; `CellWritten` is told the row of every cell written.
-template <typename RowAt, typename CellWritten> class CellBytes
-{
-public:
-    using Row = std::vector<QString>;
-
-    CellBytes(RowAt row, size_t rowCount, int cols, CellWritten cellWritten)
-        : m_row(std::move(row)), m_rowCount(rowCount), m_cols(cols),
-          m_cellWritten(std::move(cellWritten))
-    {
-    }
-
-    // The next rows' bytes; empty once all rows are handed out.
-    QByteArrayView next()
-    {
-        qsizetype used = 0;
-        for (; m_next < m_rowCount; ++m_next) {
-            const Row& cells = m_row(m_next);
-            const qsizetype need = rowBytes(cells);
-            if (used > 0 && used + need > m_buffer.size())
-                break;
-            if (used + need > m_buffer.size())
-                m_buffer.resize(std::max(kPartBytes, need));
-            used = writeRow(cells, m_buffer.data() + used) - m_buffer.constData();
-        }
-        return QByteArrayView(m_buffer.constData(), used);
-    }
-
-private:
-    static constexpr qsizetype kPartBytes = 256 * 1024;
-
-    QStringView cellText(const Row& cells, int col) const
-    {
-        return size_t(col) < cells.size() ? QStringView(cells[size_t(col)]) : QStringView();
-    }
-
-    // No character takes more than one byte, and each cell one more for its line end.
-    qsizetype rowBytes(const Row& cells) const
-    {
-        qsizetype bytes = m_cols;
-        for (int col = 0; col < m_cols; ++col)
-            bytes += cellText(cells, col).size();
-        return bytes;
-    }
-
-    char* writeRow(const Row& cells, char* out) const
-    {
-        for (int col = 0; col < m_cols; ++col) {
-            out = platform::writeCp1252LineQuick(out, cellText(cells, col), kLineBreakByte);
-            *out++ = '\n';
-            m_cellWritten(m_next);
-        }
-        return out;
-    }
-
-    RowAt m_row;
-    size_t m_rowCount;
-    int m_cols;
-    CellWritten m_cellWritten;
-    QByteArray m_buffer;
-    size_t m_next = 0;
-};
-
 } // namespace
 
 QString gridFileMessage(const GridFileResult& result, const QString& consequence)
@@ -185,16 +110,12 @@ QString gridFileMessage(const GridFileResult& result, const QString& consequence
 }
 
 struct TFilterGridModel::GridFileContent {
-    static constexpr size_t kHeadLines = 5;
-    QByteArray bytes;
-    std::vector<QString> head; // the first lines, up to five
-    qsizetype cellsBegin = 0;  // where the first cell's line starts
+    std::vector<QString> lines;
     int c = 0;
     int r = 0;
-    std::vector<quint32> rowStarts; // see LoadedCells
-    std::vector<QString> tail;      // the lines after the cells
     QStringList fileParam;
     QString sortCols;
+    size_t firstCell = 5;
     bool colPart = false;
     bool widths = false; // the column part holds widths, not parameter strings
     std::vector<int> colWidths;
@@ -209,6 +130,8 @@ std::vector<const TStringGrid::RowCells*> TFilterGridModel::rowsToSave() const
     saved.reserve(size_t(RowCount()) + m_hidden.size());
     for (const RowCells& r : rows())
         saved.push_back(&r);
+    if (m_hidden.empty())
+        return saved;
     // Written as the grid would hold them with the filter off: the hidden rows after the
     // visible ones, without empty data rows.
     for (const RowCells& r : m_hidden)
@@ -227,12 +150,16 @@ std::vector<const TStringGrid::RowCells*> TFilterGridModel::rowsToSave() const
     return saved;
 }
 
-QString TFilterGridModel::gridFileHead(size_t rowCount) const
+QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
 {
-    QString head;
-    appendLine(head, QString::number(m_fileVersSoll));
-    appendLine(head, QString::number(ColCount()));
-    appendLine(head, QString::number(rowCount));
+    const std::vector<const RowCells*> saved = rowsToSave();
+    const int c = ColCount();
+    if (wmWait != 0)
+        WaitMessage(wmWait, 0, int(saved.size()));
+    QString text;
+    appendLine(text, QString::number(m_fileVersSoll));
+    appendLine(text, QString::number(c));
+    appendLine(text, QString::number(saved.size()));
     QString params;
     for (const QString& p : m_fnParam) {
         QString oneLine;
@@ -240,73 +167,38 @@ QString TFilterGridModel::gridFileHead(size_t rowCount) const
         oneLine.chop(1);
         params += oneLine + kLineBreakMark;
     }
-    appendLine(head, params);
-    appendLine(head, m_sortCols);
-    return head;
-}
-
-QString TFilterGridModel::gridFileTail(bool save_ColInfo) const
-{
-    QString tail;
-    if (!save_ColInfo)
-        return tail;
-    const int c = ColCount();
-    int n = 0;
-    for (int col = 0; col < c; ++col)
-        if (GetColInfo(col))
-            ++n;
-    if (n > 0)
-        n = c;
-    appendLine(tail, QString::number(n));
-    for (int col = 0; col < c; ++col)
-        appendLine(tail, n == 0 ? QString::number(ColWidths(col)) : ColInfoToParamStr(col));
-    const TGridRect sel = Selection();
-    for (int v : {sel.Top, sel.Left, sel.Bottom, sel.Right})
-        appendLine(tail, QString::number(v));
-    return tail;
+    appendLine(text, params);
+    appendLine(text, m_sortCols);
+    for (size_t r = 0; r < saved.size(); ++r) {
+        const RowCells& cells = *saved[r];
+        for (int col = 0; col < c; ++col) {
+            appendLine(text, size_t(col) < cells.size() ? cells[size_t(col)] : QString());
+            if (wmWait != 0)
+                waitStep(wmWait, int(r));
+        }
+    }
+    if (save_ColInfo) {
+        int n = 0;
+        for (int col = 0; col < c; ++col)
+            if (GetColInfo(col))
+                ++n;
+        if (n > 0)
+            n = c;
+        appendLine(text, QString::number(n));
+        for (int col = 0; col < c; ++col)
+            appendLine(text, n == 0 ? QString::number(ColWidths(col)) : ColInfoToParamStr(col));
+        const TGridRect sel = Selection();
+        for (int v : {sel.Top, sel.Left, sel.Bottom, sel.Right})
+            appendLine(text, QString::number(v));
+    }
+    return platform::toCp1252(text);
 }
 
 GridFileResult TFilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
 {
-    // Without hidden rows the rows are written as they stand, without a list of them.
-    std::vector<const RowCells*> picked;
-    if (!m_hidden.empty())
-        picked = rowsToSave();
-    const std::vector<RowCells>& all = rows();
-    const size_t rowCount = m_hidden.empty() ? all.size() : picked.size();
-    if (wmWait != 0)
-        WaitMessage(wmWait, 0, int(rowCount));
-    const QByteArray head = platform::toCp1252(gridFileHead(rowCount));
-    const QByteArray tail = platform::toCp1252(gridFileTail(save_ColInfo));
-    CellBytes cells(
-        [&](size_t r) -> const RowCells& { return m_hidden.empty() ? all[r] : *picked[r]; },
-        rowCount, ColCount(),
-        [&](size_t r) {
-            if (wmWait != 0)
-                waitStep(wmWait, int(r));
-        });
-    enum class Stage { Head, Cells, Tail, Done } stage = Stage::Head;
-    const auto nextPart = [&]() -> QByteArrayView {
-        switch (stage) {
-        case Stage::Head:
-            stage = Stage::Cells;
-            return head;
-        case Stage::Cells:
-            if (const QByteArrayView part = cells.next(); !part.isEmpty())
-                return part;
-            stage = Stage::Tail;
-            [[fallthrough]];
-        case Stage::Tail:
-            stage = Stage::Done;
-            return tail;
-        case Stage::Done:
-            break;
-        }
-        return {};
-    };
-
+    const QByteArray bytes = gridFileBytes(save_ColInfo, wmWait);
     GridFileResult result;
-    result.file = platform::writeFileAtomic(m_fileName, nextPart);
+    result.file = platform::writeFileAtomic(m_fileName, bytes);
     if (result.file.ok)
         ModiDaten_False();
     else
@@ -319,44 +211,29 @@ GridFileResult TFilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
 QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
                                         GridFileContent& content) const
 {
-    const std::vector<QString>& head = content.head;
-    if (head.size() < GridFileContent::kHeadLines)
+    const std::vector<QString>& lines = content.lines;
+    if (lines.size() < 5)
         return QStringLiteral("Der Kopf der Datei ist unvollständig (%1 von 5 Zeilen).")
-            .arg(head.size());
-    if (!readInt(head[1], content.c) || content.c < 1)
-        return notANumber(1, head[1], QStringLiteral("einer Spaltenzahl ab 1"));
-    if (!readInt(head[2], content.r) || content.r < 1)
-        return notANumber(2, head[2], QStringLiteral("einer Zeilenzahl ab 1"));
-    const QByteArray& bytes = content.bytes;
-    if (quint64(bytes.size()) > quint64(std::numeric_limits<quint32>::max()))
-        return QStringLiteral("Sie ist mit %1 Bytes zu groß für eine Tabelle.").arg(bytes.size());
+            .arg(lines.size());
+    if (!readInt(lines[1], content.c) || content.c < 1)
+        return notANumber(1, lines[1], QStringLiteral("einer Spaltenzahl ab 1"));
+    if (!readInt(lines[2], content.r) || content.r < 1)
+        return notANumber(2, lines[2], QStringLiteral("einer Zeilenzahl ab 1"));
     const qint64 cellCount = qint64(content.c) * content.r;
-    // Every cell line takes one byte at least, which bounds the rows a file can hold.
-    const qint64 rowsPossible = (bytes.size() - content.cellsBegin) / content.c + 1;
-    const qint64 linesPerStart = qint64(content.c) * LoadedCells::kRowsPerStart;
-    content.rowStarts.reserve(
-        size_t(std::min<qint64>(content.r, rowsPossible) / LoadedCells::kRowsPerStart + 1));
-    const platform::LineWalk cells =
-        platform::walkLines(bytes, content.cellsBegin, cellCount, linesPerStart, content.rowStarts);
-    if (cells.lines < cellCount)
-        return QStringLiteral("Sie enthält nur %1 der %2 Zellen.").arg(cells.lines).arg(cellCount);
-    content.fileParam = head[3].split(kLineBreakMark);
+    const qint64 cellLines = qint64(lines.size()) - qint64(content.firstCell);
+    if (cellLines < cellCount)
+        return QStringLiteral("Sie enthält nur %1 der %2 Zellen.").arg(cellLines).arg(cellCount);
+    content.fileParam = lines[3].split(kLineBreakMark);
     if (content.fileParam.last().isEmpty())
         content.fileParam.removeLast();
-    content.sortCols = head[4];
+    content.sortCols = lines[4];
 
-    // Lines after the cells, as numbered in the file's line count.
-    const size_t tailFirst = GridFileContent::kHeadLines + size_t(cellCount);
-    const size_t wantedAfter = load_ColInfo ? 1 + size_t(content.c) + (aRowSelect ? 4 : 0) : 0;
-    qsizetype tailBegin = cells.end;
-    content.tail = decodedLines(bytes, tailBegin, wantedAfter);
-    const std::vector<QString>& lines = content.tail;
-    size_t next = 0;
+    size_t next = content.firstCell + size_t(cellCount);
     if (!load_ColInfo || next >= lines.size())
         return QString();
     int n = 0;
     if (!readInt(lines[next], n) || (n != 0 && n != content.c))
-        return notANumber(tailFirst + next, lines[next],
+        return notANumber(next, lines[next],
                           QStringLiteral("der Zahl der Spaltenangaben (0 oder %1)").arg(content.c));
     ++next;
     if (lines.size() - next < size_t(content.c))
@@ -368,15 +245,14 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
         if (content.widths) {
             int w = 0;
             if (!readInt(lines[next], w))
-                return notANumber(tailFirst + next, lines[next],
-                                  QStringLiteral("einer Spaltenbreite"));
+                return notANumber(next, lines[next], QStringLiteral("einer Spaltenbreite"));
             content.colWidths.push_back(w);
         } else {
             const QString& param = lines[next];
             QString error;
             scratch.ParamStrToColInfo(col, param, &error);
             if (!error.isEmpty())
-                return QStringLiteral("Zeile %1: %2").arg(tailFirst + next + 1).arg(error);
+                return QStringLiteral("Zeile %1: %2").arg(next + 1).arg(error);
             content.colParams.append(param);
         }
     }
@@ -388,7 +264,7 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
     int v[4] = {};
     for (int k = 0; k < 4; ++k, ++next)
         if (!readInt(lines[next], v[k]))
-            return notANumber(tailFirst + next, lines[next],
+            return notANumber(next, lines[next],
                               QStringLiteral("einer Zeilen- oder Spaltennummer"));
     const TGridRect sel{v[1], v[0], v[3], v[2]};
     const int cols = std::max(ColCount(), content.c);
@@ -411,29 +287,20 @@ void TFilterGridModel::applyGridFile(GridFileContent& content, int wmWait)
     m_sortCols = content.sortCols;
     if (wmWait != 0)
         WaitMessage(wmWait, 0, content.r);
-    // Cells the file does not cover keep their text, so only a file covering the whole grid
-    // can stand in for its cells; they are decoded when asked for. A load that reports its
-    // progress decodes them now, row by row.
-    const bool coversGrid = ColCount() <= content.c && RowCount() <= content.r;
     if (ColCount() < content.c)
         SetColCount(content.c);
-    auto loaded = std::make_unique<const LoadedCells>(
-        std::move(content.bytes), std::move(content.rowStarts), content.r, content.c);
-    if (coversGrid && wmWait == 0) {
-        adoptLoadedCells(std::move(loaded));
-    } else {
-        if (RowCount() < content.r)
-            SetRowCount(content.r);
-        // Filled in place, announced once at the end: progress messages let the views repaint.
-        std::vector<RowCells>& all = rows();
-        for (int row = 0; row < content.r; row += LoadedCells::kRowsPerStart) {
-            const int to = std::min(row + LoadedCells::kRowsPerStart, content.r);
-            loaded->fillRows(all, row, to);
-            for (int done = row; wmWait != 0 && done < to; ++done)
-                waitStep(wmWait, done);
-        }
-        Q_EMIT dataChanged(index(0, 0), index(content.r - 1, content.c - 1));
+    if (RowCount() < content.r)
+        SetRowCount(content.r);
+    // Filled in place, announced once at the end: progress messages let the views repaint.
+    size_t line = content.firstCell;
+    for (int row = 0; row < content.r; ++row) {
+        RowCells& cells = rows()[size_t(row)];
+        for (int col = 0; col < content.c; ++col)
+            cells[size_t(col)] = std::move(content.lines[line++]);
+        if (wmWait != 0)
+            waitStep(wmWait, row);
     }
+    Q_EMIT dataChanged(index(0, 0), index(content.r - 1, content.c - 1));
     if (content.colPart && content.widths) {
         for (int col = 0; col < content.c; ++col)
             SetColWidths(col, content.colWidths[size_t(col)]);
@@ -471,10 +338,9 @@ GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect
         return result;
     }
     GridFileContent content;
-    content.bytes = read.bytes;
-    content.head = decodedLines(content.bytes, content.cellsBegin, GridFileContent::kHeadLines);
+    content.lines = decodedLines(read.bytes);
     int version = -1;
-    if (content.head.empty() || !readInt(content.head[0], version))
+    if (content.lines.empty() || !readInt(content.lines[0], version))
         version = -1;
     m_fileVersIst = version;
     result.version = version;

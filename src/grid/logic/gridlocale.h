@@ -7,7 +7,6 @@ namespace grid
 {
 using platform::LocaleConventions;
 using platform::localeConventions;
-using platform::ownTextCollator;
 using platform::setLocaleConventions;
 using platform::textCollator;
 using platform::weekdayName;

@@ -32,11 +32,9 @@ QVariant TStringGrid::data(const QModelIndex& index, int role) const
 
 void TStringGrid::SetColCount(int n)
 {
-    cellsChanged();
     n = std::max(n, 1);
     if (n == m_colCount)
         return;
-    settleLoadedCells();
     beginBulk();
     m_colCount = n;
     for (RowCells& r : m_rows)
@@ -51,53 +49,23 @@ void TStringGrid::SetColCount(int n)
 
 void TStringGrid::SetRowCount(int n)
 {
-    cellsChanged();
     n = std::max(n, 1);
     if (n == RowCount())
         return;
-    settleLoadedCells();
     beginBulk();
     m_rows.resize(size_t(n), emptyRow());
-    fitToRowCount(n);
+    m_rowHeights.resize(size_t(n), m_defaultRowHeight);
+    if (m_fixedRows >= n)
+        m_fixedRows = n - 1;
+    keepCurrentInside();
     endBulk();
     Q_EMIT rowHeightsChanged();
 }
 
 void TStringGrid::RenewRows(int kept, int count)
 {
-    cellsChanged();
-    kept = std::max(kept, 1);
-    count = std::max(count, 1);
-    const int before = RowCount();
-    const bool cut = kept != before;
-    const bool resized = count != (cut ? kept : before);
-    if (!cut && !resized)
-        return;
-    settleLoadedCells();
-    beginBulk();
-    if (cut) {
-        // Where the current cell, the top row and the fixed rows stand in the grid of `kept`
-        // rows.
-        if (m_fixedRows >= kept)
-            m_fixedRows = kept - 1;
-        keepCurrentWithin(kept);
-    }
-    const size_t emptied = size_t(cut ? std::min(kept, before) : before);
-    const size_t reused = std::min(m_rows.size(), size_t(count));
-    for (size_t r = emptied; r < reused; ++r) {
-        for (QString& cell : m_rows[r])
-            cell = QString();
-        m_rowHeights[r] = m_defaultRowHeight;
-    }
-    m_rows.resize(size_t(count), emptyRow());
-    m_rowHeights.resize(size_t(count), m_defaultRowHeight);
-    if (resized) {
-        if (m_fixedRows >= count)
-            m_fixedRows = count - 1;
-        keepCurrentInside();
-    }
-    endBulk();
-    Q_EMIT rowHeightsChanged();
+    SetRowCount(kept);
+    SetRowCount(count);
 }
 
 void TStringGrid::SetFixedCols(int n)
@@ -112,7 +80,6 @@ void TStringGrid::SetFixedCols(int n)
 
 void TStringGrid::SetFixedRows(int n)
 {
-    cellsChanged();
     n = std::clamp(n, 0, RowCount() - 1);
     if (n == m_fixedRows)
         return;
@@ -130,8 +97,6 @@ QString TStringGrid::Cells(int col, int row) const
 {
     if (!validCell(col, row))
         return QString();
-    if (m_loaded)
-        return m_loaded->cell(col, row);
     const RowCells& r = m_rows[size_t(row)];
     return size_t(col) < r.size() ? r[size_t(col)] : QString();
 }
@@ -140,11 +105,9 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
 {
     if (!validCell(col, row))
         return;
-    settleLoadedCells();
     QString& cell = m_rows[size_t(row)][size_t(col)];
     if (cell == text && cell.isNull() == text.isNull())
         return;
-    cellsChanged();
     cell = text;
     if (m_bulkDepth == 0) {
         const QModelIndex i = index(row, col);
@@ -438,8 +401,6 @@ void TStringGrid::endBulk()
 
 void TStringGrid::insertRowAt(int row, RowCells cells)
 {
-    settleLoadedCells();
-    cellsChanged();
     cells.resize(size_t(m_colCount));
     m_rows.insert(m_rows.begin() + row, std::move(cells));
     m_rowHeights.insert(m_rowHeights.begin() + row, m_defaultRowHeight);
@@ -447,16 +408,12 @@ void TStringGrid::insertRowAt(int row, RowCells cells)
 
 void TStringGrid::removeRowAt(int row)
 {
-    settleLoadedCells();
-    cellsChanged();
     m_rows.erase(m_rows.begin() + row);
     m_rowHeights.erase(m_rowHeights.begin() + row);
 }
 
 void TStringGrid::insertColAt(int col)
 {
-    settleLoadedCells();
-    cellsChanged();
     for (RowCells& r : m_rows)
         r.insert(r.begin() + col, QString());
     m_colWidths.insert(m_colWidths.begin() + col, m_defaultColWidth);
@@ -465,8 +422,6 @@ void TStringGrid::insertColAt(int col)
 
 void TStringGrid::removeColAt(int col)
 {
-    settleLoadedCells();
-    cellsChanged();
     for (RowCells& r : m_rows)
         r.erase(r.begin() + col);
     m_colWidths.erase(m_colWidths.begin() + col);
@@ -475,52 +430,15 @@ void TStringGrid::removeColAt(int col)
 
 void TStringGrid::swapCols(int a, int b)
 {
-    settleLoadedCells();
-    cellsChanged();
     for (RowCells& r : m_rows)
         std::swap(r[size_t(a)], r[size_t(b)]);
 }
 
-void TStringGrid::adoptLoadedCells(std::unique_ptr<const LoadedCells> cells)
-{
-    cellsChanged();
-    beginBulk();
-    const int rowCount = std::max(cells->rowCount(), 1);
-    m_rows.clear();
-    m_loaded = std::move(cells);
-    fitToRowCount(rowCount);
-    endBulk();
-    Q_EMIT rowHeightsChanged();
-}
-
-void TStringGrid::fitToRowCount(int count)
-{
-    m_rowHeights.resize(size_t(count), m_defaultRowHeight);
-    if (m_fixedRows >= count)
-        m_fixedRows = count - 1;
-    keepCurrentInside();
-}
-
-void TStringGrid::settleLoadedCells() const
-{
-    if (!m_loaded)
-        return;
-    std::vector<RowCells> settled(size_t(m_loaded->rowCount()), emptyRow());
-    m_loaded->fillRows(settled, 0, m_loaded->rowCount());
-    m_rows = std::move(settled);
-    m_loaded.reset();
-}
-
 void TStringGrid::keepCurrentInside()
 {
-    keepCurrentWithin(RowCount());
-}
-
-void TStringGrid::keepCurrentWithin(int rowCount)
-{
-    const int row = std::clamp(m_row, m_fixedRows, rowCount - 1);
+    const int row = std::clamp(m_row, m_fixedRows, RowCount() - 1);
     const int col = std::clamp(m_col, m_fixedCols, m_colCount - 1);
-    m_topRow = std::clamp(m_topRow, m_fixedRows, rowCount - 1);
+    m_topRow = std::clamp(m_topRow, m_fixedRows, RowCount() - 1);
     m_leftCol = std::clamp(m_leftCol, m_fixedCols, m_colCount - 1);
     setCurrent(col, row);
 }

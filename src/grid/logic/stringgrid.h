@@ -1,13 +1,11 @@
 #pragma once
 
 #include "grid/logic/gridfont.h"
-#include "grid/logic/loadedcells.h"
 
 #include <QAbstractTableModel>
 #include <QRect>
 #include <QStringList>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace grid
@@ -58,12 +56,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     int ColCount() const { return m_colCount; }
-    int RowCount() const { return m_loaded ? m_loaded->rowCount() : int(m_rows.size()); }
+    int RowCount() const { return int(m_rows.size()); }
     virtual void SetColCount(int n);
     void SetRowCount(int n);
-    // Leaves the grid as SetRowCount(kept) followed by SetRowCount(count) would: the rows from
-    // `kept` on come back empty. Rows that stay keep their storage, so refilling a grid of
-    // many rows allocates and frees far less.
+    // SetRowCount(kept) followed by SetRowCount(count): the rows from `kept` on come back empty.
     void RenewRows(int kept, int count);
     int FixedCols() const { return m_fixedCols; }
     int FixedRows() const { return m_fixedRows; }
@@ -159,45 +155,20 @@ protected:
     // Bulk changes of the rows: the views forget what they showed and read anew at the end.
     void beginBulk();
     void endBulk();
-    // Handing the rows out for writing counts as a change of the cells. Cells still kept as a
-    // file's bytes are decoded first.
-    std::vector<RowCells>& rows()
-    {
-        settleLoadedCells();
-        cellsChanged();
-        return m_rows;
-    }
-    const std::vector<RowCells>& rows() const
-    {
-        settleLoadedCells();
-        return m_rows;
-    }
-    // Every cell of the grid from now on comes from `cells` (at most ColCount() columns wide),
-    // decoded when asked for; the grid has its rows.
-    void adoptLoadedCells(std::unique_ptr<const LoadedCells> cells);
+    std::vector<RowCells>& rows() { return m_rows; }
+    const std::vector<RowCells>& rows() const { return m_rows; }
     void insertRowAt(int row, RowCells cells);
     void removeRowAt(int row);
     void insertColAt(int col);
     void removeColAt(int col);
     void swapCols(int a, int b);
     void keepCurrentInside();
-    // Grows whenever cells, rows, columns or the number of fixed rows may have changed, so
-    // that results computed from the cells can tell whether they still hold.
-    quint64 cellsRevision() const { return m_cellsRevision; }
-    void cellsChanged() { ++m_cellsRevision; }
 
 private:
     static QStringList textLines(const QString& text);
-    // Row heights, fixed rows and the current cell fitted to a grid of `count` rows.
-    void fitToRowCount(int count);
-    // Turns cells kept as bytes into rows of strings; the content stays as it is.
-    void settleLoadedCells() const;
     void setCurrent(int col, int row);
-    void keepCurrentWithin(int rowCount);
 
-    // While m_loaded holds the cells, m_rows is empty; both are settled on first need.
-    mutable std::vector<RowCells> m_rows;
-    mutable std::unique_ptr<const LoadedCells> m_loaded;
+    std::vector<RowCells> m_rows;
     std::vector<int> m_colWidths;
     std::vector<int> m_rowHeights;
     int m_colCount = 5;
@@ -223,7 +194,6 @@ private:
     int m_clientHeight = 120;
     bool m_vScrollBar = false;
     int m_bulkDepth = 0;
-    quint64 m_cellsRevision = 0;
 };
 
 } // namespace grid

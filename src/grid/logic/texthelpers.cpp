@@ -4,7 +4,6 @@
 #include "platform/base/clock.h"
 
 #include <QRegularExpression>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -238,51 +237,11 @@ QString NormalizeNumber(const QString& input, int decimals)
     return s;
 }
 
-// The common plain numbers ("-12", "3,25") read directly, with the same result as the long way
-// through NormalizeNumber: sign, at most 15 digits, at most one decimal separator.
-static bool readPlainNumber(QStringView t, double& v)
-{
-    if (t.size() > 17)
-        return false;
-    const QChar comma = decimalSep();
-    char buffer[20];
-    int length = 0;
-    int digits = 0;
-    qint64 whole = 0;
-    bool separator = false;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const char16_t c = t[i].unicode();
-        if (c >= u'0' && c <= u'9') {
-            ++digits;
-            whole = whole * 10 + (c - u'0');
-            buffer[length++] = char(c);
-        } else if (c == comma.unicode() && !separator && digits > 0 && i + 1 < t.size()) {
-            separator = true;
-            buffer[length++] = '.';
-        } else if (i == 0 && c == u'-') {
-            buffer[length++] = '-';
-        } else {
-            return false;
-        }
-    }
-    if (digits == 0 || digits > 15)
-        return false;
-    if (!separator) {
-        v = buffer[0] == '-' ? -double(whole) : double(whole);
-        return true;
-    }
-    return std::from_chars(buffer, buffer + length, v).ec == std::errc();
-}
-
 double StrToFloatTolerant(const QString& s)
 {
-    double plain = 0;
-    const QStringView trimmed = QStringView(s).trimmed();
-    if (trimmed.isEmpty())
+    const QString t = s.trimmed();
+    if (t.isEmpty())
         return 0;
-    if (readPlainNumber(trimmed, plain))
-        return plain;
-    const QString t = trimmed.toString();
     const qsizetype commaAt = t.indexOf(decimalSep());
     const int decimals = commaAt < 0 ? 0 : int(t.size() - commaAt - 1);
     double v = 0;
@@ -291,31 +250,15 @@ double StrToFloatTolerant(const QString& s)
 
 int StrToIntTolerant(const QString& s)
 {
-    const QChar thousands = ThousandSep();
-    qint64 v = 0;
-    bool negative = false;
-    bool signAllowed = true;
-    int digits = 0;
-    for (QChar c : s) {
-        if (c == QLatin1Char(' ') || c == thousands)
-            continue;
-        if (signAllowed && (c == QLatin1Char('-') || c == QLatin1Char('+'))) {
-            negative = c == QLatin1Char('-');
-            signAllowed = false;
-            continue;
-        }
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 0;
-        signAllowed = false;
-        v = v * 10 + (c.unicode() - '0');
-        if (++digits > 10)
-            return 0;
-    }
-    if (digits == 0)
+    QString t = s;
+    t.remove(QLatin1Char(' '));
+    t.remove(ThousandSep());
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?\\d+$"));
+    if (!pattern.match(t).hasMatch())
         return 0;
-    if (negative)
-        v = -v;
-    if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
+    bool ok = false;
+    const qint64 v = t.toLongLong(&ok);
+    if (!ok || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max())
         return 0;
     return int(v);
 }
