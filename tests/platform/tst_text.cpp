@@ -15,8 +15,6 @@ private Q_SLOTS:
     void encode_data();
     void encode();
     void roundTripOfEveryByte();
-    void oneLineAtEveryPlace_data();
-    void oneLineAtEveryPlace();
     void shortStringCutsAndZeroes();
     void shortStringDamagedLengthByte();
     void shortStringKeepsOnlySignificantBytes();
@@ -56,56 +54,6 @@ void TestText::roundTripOfEveryByte()
     for (int b = 0; b < 256; ++b)
         all.append(static_cast<char>(b));
     QCOMPARE(toCp1252(fromCp1252(all)), all);
-}
-
-void TestText::oneLineAtEveryPlace_data()
-{
-    QTest::addColumn<QString>("odd");
-    QTest::newRow("LF") << QStringLiteral("\n");
-    QTest::newRow("CR") << QStringLiteral("\r");
-    QTest::newRow("CR LF") << QStringLiteral("\r\n");
-    QTest::newRow("tab") << QStringLiteral("\t");
-    QTest::newRow("NUL") << QString(QChar(0));
-    QTest::newRow("DEL") << QString(QChar(0x7F));
-    QTest::newRow("umlaut") << QStringLiteral("ü");
-    QTest::newRow("euro sign") << QStringLiteral("€");
-    QTest::newRow("not in code page") << QStringLiteral("Ł");
-    QTest::newRow("outside the BMP") << QString::fromUtf8("\xF0\x9F\x98\x80");
-}
-
-// A character that needs a second look, at every place of a longer ASCII text, written as
-// one line (also by the inline writer): the same bytes as writing each character on its own.
-void TestText::oneLineAtEveryPlace()
-{
-    QFETCH(QString, odd);
-    const QString ascii = QStringLiteral("Meier, Hans-Peter 12345 Ort");
-    for (qsizetype at = 0; at <= ascii.size(); ++at) {
-        const QString text = ascii.left(at) + odd + ascii.mid(at);
-        QByteArray expected;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar ch = text.at(i);
-            if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
-                expected += '\xAF';
-                if (ch == QLatin1Char('\r') && text.mid(i + 1, 1) == QLatin1String("\n"))
-                    ++i;
-            } else if (ch.isHighSurrogate()) {
-                expected += '?';
-                ++i;
-            } else {
-                expected += toCp1252(QString(ch));
-            }
-        }
-        QByteArray written(text.size(), '\0');
-        const char* end = platform::writeCp1252Line(written.data(), text, '\xAF');
-        written.truncate(end - written.constData());
-        QCOMPARE(written, expected);
-        QByteArray quick(text.size(), '\0');
-        quick.truncate(platform::writeCp1252LineQuick(quick.data(), text, '\xAF') -
-                       quick.constData());
-        QCOMPARE(quick, expected);
-        QCOMPARE(toCp1252(text),
-                 toCp1252(ascii.left(at)) + toCp1252(odd) + toCp1252(ascii.mid(at)));
-    }
 }
 
 void TestText::shortStringCutsAndZeroes()

@@ -37,17 +37,12 @@ LocaleConventions setLocaleConventions(const LocaleConventions& conventions)
 QCollator textCollator()
 {
     std::optional<QCollator>& cached = cachedCollator();
-    if (!cached)
-        cached.emplace(ownTextCollator());
+    if (!cached) {
+        cached.emplace(current().locale);
+        cached->setCaseSensitivity(Qt::CaseInsensitive);
+        cached->setNumericMode(false);
+    }
     return *cached;
-}
-
-QCollator ownTextCollator()
-{
-    QCollator collator(current().locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(false);
-    return collator;
 }
 
 QString weekdayName(int dayOfWeek)

@@ -29,8 +29,6 @@ LocaleConventions setLocaleConventions(const LocaleConventions& conventions);
 
 // Text order that ignores case, in the conventions' locale.
 QCollator textCollator();
-// The same order in a collator of its own, shared with no other: for use in another thread.
-QCollator ownTextCollator();
 
 // Full weekday name (1 = Monday … 7 = Sunday) in the conventions' locale.
 QString weekdayName(int dayOfWeek);

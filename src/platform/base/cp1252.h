@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <QStringView>
 
 namespace platform
 {
@@ -13,27 +12,6 @@ namespace platform
 QByteArray toCp1252(const QString& text);
 QString fromCp1252(const QByteArray& bytes);
 QString fromCp1252(const char* bytes, qsizetype length);
-
-// Writes `text` as Windows-1252 to `dest`, which has room for text.size() bytes, and returns
-// the end of what was written. With a `lineBreak` byte, CR LF, a lone CR and a lone LF are each
-// written as that one byte, so the text stays on one line.
-char* writeCp1252(char* dest, QStringView text);
-char* writeCp1252Line(char* dest, QStringView text, char lineBreak);
-
-// The same, inline for the many short texts of plain ASCII (letters, digits, blanks and signs)
-// that make up most cells of a table; the first other character hands the rest on.
-inline char* writeCp1252LineQuick(char* dest, QStringView text, char lineBreak)
-{
-    const char16_t* in = text.utf16();
-    const qsizetype length = text.size();
-    for (qsizetype i = 0; i < length; ++i) {
-        const char16_t c = in[i];
-        if (c < 0x20 || c >= 0x7F)
-            return writeCp1252Line(dest, text.sliced(i), lineBreak);
-        *dest++ = char(c);
-    }
-    return dest;
-}
 
 // A control character: U+0000 to U+001F and U+007F to U+009F.
 bool isControlCharacter(char32_t c);
