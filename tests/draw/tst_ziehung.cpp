@@ -81,9 +81,6 @@ private Q_SLOTS:
     void missingSelectionDrawsFromTheOldPool();
     void noPoolAtAllTellsAndPlacesNobody();
     void poolThatCannotBeWrittenEndsTheDrawBeforeDrawing();
-    void longPoolDrawnAheadGivesTheSameDraw_data();
-    void longPoolDrawnAheadGivesTheSameDraw();
-    void longPoolThatCannotBeWrittenLeavesTheGenerator();
     void selectionThatCannotBeReadKeepsTheStoredSeating();
     void tableFileThatCannotBeWrittenTellsAndKeepsTheSeating();
     void everyDrawIsAnnounced();
@@ -339,58 +336,6 @@ void TestZiehung::poolThatCannotBeWrittenEndsTheDrawBeforeDrawing()
     QVERIFY(tischbelegungAusRecord(2).istLeer());
     QCOMPARE(ergebnis.meldungen.size(), 1);
     QVERIFY(ergebnis.meldungen.last().text.contains(QStringLiteral("Str_list.txt")));
-}
-
-void TestZiehung::longPoolDrawnAheadGivesTheSameDraw_data()
-{
-    QTest::addColumn<int>("spieler");
-    QTest::addColumn<std::int32_t>("spielmodus");
-    QTest::newRow("short pool, doubles") << 30 << kDoppel;
-    QTest::newRow("just below drawing ahead") << 19999 << kDoppel;
-    QTest::newRow("drawn ahead, doubles") << 20000 << kDoppel;
-    QTest::newRow("drawn ahead, singles") << 25000 << kEinzel;
-}
-
-// A long pool's numbers are drawn while the pool file is written: seats, numbers and the
-// generator afterwards are those of drawing on the loaded pool.
-void TestZiehung::longPoolDrawnAheadGivesTheSameDraw()
-{
-    QFETCH(int, spieler);
-    QFETCH(std::int32_t, spielmodus);
-    TempDataFolder folder;
-    MessageRecorder messages;
-    vorbereiten(spielmodus);
-    auswahlVon(spieler);
-    platform::setRandSeed(4711);
-    const Ziehungsergebnis ergebnis = personen_zuweisen6t();
-    const std::uint32_t danach = platform::randSeed();
-    QVERIFY(ergebnis.gezogen);
-
-    Poolzeilen pool;
-    QList<platform::Message> meldungen;
-    QVERIFY(poolLaden(pool, meldungen));
-    QCOMPARE(pool.size(), qsizetype(spieler));
-    platform::setRandSeed(4711);
-    const Ziehungsergebnis erwartet = ziehungBerechnen(6, spielmodus, spieler, spieler, pool);
-    QCOMPARE(ergebnis.nummern, erwartet.nummern);
-    QCOMPARE(ergebnis.nummern.size(), spieler);
-    QCOMPARE(alleNamen(ergebnis.belegung), alleNamen(erwartet.belegung));
-    QCOMPARE(alleNamen(ergebnis.belegung).size(), sitzanzahl(6, spielmodus));
-    QCOMPARE(danach, platform::randSeed());
-}
-
-void TestZiehung::longPoolThatCannotBeWrittenLeavesTheGenerator()
-{
-    TempDataFolder folder;
-    vorbereiten(kDoppel);
-    auswahlVon(20000);
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Str_list.txt")));
-    platform::setRandSeed(1);
-    const Ziehungsergebnis ergebnis = personen_zuweisen6t();
-    QVERIFY(!ergebnis.gezogen);
-    QVERIFY(ergebnis.nummern.isEmpty());
-    QCOMPARE(platform::randSeed(), 1u);
-    QCOMPARE(Auswahlanzahl, 0);
 }
 
 void TestZiehung::selectionThatCannotBeReadKeepsTheStoredSeating()

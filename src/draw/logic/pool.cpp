@@ -75,41 +75,26 @@ QByteArray poolBytesAusAuswahl(const QByteArray& auswahl)
 
 PoolStatus StrList(QList<platform::Message>& meldungen)
 {
-    return poolSchreiben(poolBauen(meldungen), meldungen);
-}
-
-Poolbau poolBauen(QList<platform::Message>& meldungen)
-{
-    Poolbau bau;
     // A selection that exists but cannot be read must not turn into an empty draw that
     // overwrites the stored seating.
     const platform::ReadResult auswahl = platform::readFile(auswahldatei2());
     if (auswahl.missing)
-        return bau;
+        return PoolStatus::KeineAuswahl;
     if (!auswahl.ok) {
         meldungen.append(lesefehler(auswahl, kNichtsGezogen));
-        bau.status = PoolStatus::Lesefehler;
-        return bau;
+        return PoolStatus::Lesefehler;
     }
-    bau.status = PoolStatus::Neu;
-    bau.anzahl = static_cast<std::int32_t>(auswahl.bytes.size() / qsizetype(sizeof(TAuswahlRec)));
-    bau.bytes = poolBytesAusAuswahl(auswahl.bytes);
-    return bau;
-}
-
-PoolStatus poolSchreiben(const Poolbau& bau, QList<platform::Message>& meldungen)
-{
-    if (bau.status != PoolStatus::Neu)
-        return bau.status;
+    const qsizetype anzahl = auswahl.bytes.size() / qsizetype(sizeof(TAuswahlRec));
     const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
-    const platform::WriteResult geschrieben = platform::writeFileAtomic(poolPfad, bau.bytes);
+    const platform::WriteResult geschrieben =
+        platform::writeFileAtomic(poolPfad, poolBytesAusAuswahl(auswahl.bytes));
     if (!geschrieben.ok) {
         meldungen.append(
             platform::errorMessage(platform::fileErrorMessage(geschrieben, kNichtsGezogen)));
         return PoolStatus::Schreibfehler;
     }
-    Auswahlanzahl = bau.anzahl;
-    Poolanzahl = bau.anzahl;
+    Auswahlanzahl = static_cast<std::int32_t>(anzahl);
+    Poolanzahl = static_cast<std::int32_t>(anzahl);
     return PoolStatus::Neu;
 }
 

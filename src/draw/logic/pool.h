@@ -37,16 +37,6 @@ enum class PoolStatus {
 // Poolanzahl. A failure appends its German message to `meldungen`.
 PoolStatus StrList(QList<platform::Message>& meldungen);
 
-// StrList in two steps, so that work can be done while the file is written: the pool built
-// from the selection file (status Neu when it is to be written), then written.
-struct Poolbau {
-    PoolStatus status = PoolStatus::KeineAuswahl;
-    QByteArray bytes;
-    std::int32_t anzahl = 0; // records of the selection file, lines of the pool
-};
-Poolbau poolBauen(QList<platform::Message>& meldungen);
-PoolStatus poolSchreiben(const Poolbau& bau, QList<platform::Message>& meldungen);
-
 // The lines of a pool file. A draw seats at most 24 of them, so the lines are only found on
 // loading and decoded when one is asked for.
 class Poolzeilen

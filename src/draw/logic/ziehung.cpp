@@ -7,7 +7,6 @@
 #include "platform/base/clock.h"
 #include "platform/base/random.h"
 
-#include <future>
 #include <optional>
 #include <vector>
 
@@ -19,9 +18,6 @@ QList<std::int32_t>& nummernDerLetztenZiehung()
     static QList<std::int32_t> nummern;
     return nummern;
 }
-
-// From this many picked players on, the numbers are drawn while the pool file is written.
-constexpr std::int32_t kVorausZiehenAb = 20000;
 
 bool spielmodusGueltig(std::int32_t spielmodus)
 {
@@ -177,8 +173,8 @@ Nummernfolge nummernZiehen(std::uint32_t seed, std::int32_t spielmodus, std::int
     return folge;
 }
 
-Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummernfolge& folge,
-                               const Poolzeilen& pool)
+Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
+                                  std::int32_t poolanzahl, const Poolzeilen& pool)
 {
     Ziehungsergebnis ergebnis;
     ergebnis.tische = tische;
@@ -186,6 +182,9 @@ Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummer
     if (!tischanzahlGueltig(tische))
         return ergebnis;
     ergebnis.gezogen = true;
+    const Nummernfolge folge =
+        nummernZiehen(platform::randSeed(), spielmodus, sitzanzahl(tische, spielmodus),
+                      auswahlanzahl, poolanzahl);
     platform::setRandSeed(folge.seedDanach);
     ergebnis.nummern = folge.nummern;
     for (int k = 0; k < folge.sitzNummern.size(); ++k) {
@@ -198,17 +197,6 @@ Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummer
     return ergebnis;
 }
 
-Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                  std::int32_t poolanzahl, const Poolzeilen& pool)
-{
-    if (!tischanzahlGueltig(tische))
-        return ziehungSetzen(tische, spielmodus, {}, pool);
-    return ziehungSetzen(tische, spielmodus,
-                         nummernZiehen(platform::randSeed(), spielmodus,
-                                       sitzanzahl(tische, spielmodus), auswahlanzahl, poolanzahl),
-                         pool);
-}
-
 Ziehungsergebnis personen_zuweisen(int tische)
 {
     if (!tischanzahlGueltig(tische))
@@ -218,17 +206,8 @@ Ziehungsergebnis personen_zuweisen(int tische)
     tischRecordLeeren(tische);
 
     QList<platform::Message> meldungen;
-    const Poolbau bau = poolBauen(meldungen);
-    // Drawing needs only the number of records: for a long pool the numbers are drawn while
-    // the pool file is written and flushed, from a copy of the generator's state that is
-    // taken over only when the draw goes ahead.
-    std::future<Nummernfolge> vorab;
-    if (bau.status == PoolStatus::Neu && bau.anzahl >= kVorausZiehenAb)
-        vorab =
-            std::async(std::launch::async, nummernZiehen, platform::randSeed(), Optionen.Spielmodus,
-                       sitzanzahl(tische, Optionen.Spielmodus), bau.anzahl, bau.anzahl);
     Poolzeilen pool;
-    const PoolStatus status = poolSchreiben(bau, meldungen);
+    const PoolStatus status = StrList(meldungen);
     if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
         !poolLaden(pool, meldungen)) {
         Ziehungsergebnis ende = abgebrochen(tische);
@@ -245,9 +224,7 @@ Ziehungsergebnis personen_zuweisen(int tische)
     }
 
     Ziehungsergebnis ergebnis =
-        vorab.valid()
-            ? ziehungSetzen(tische, Optionen.Spielmodus, vorab.get(), pool)
-            : ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
+        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);

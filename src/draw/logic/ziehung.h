@@ -56,9 +56,6 @@ struct Nummernfolge {
 };
 Nummernfolge nummernZiehen(std::uint32_t seed, std::int32_t spielmodus, std::int32_t sitze,
                            std::int32_t auswahlanzahl, std::int32_t poolanzahl);
-// Seats the numbers with the names of the pool and hands the generator its state after them.
-Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummernfolge& folge,
-                               const Poolzeilen& pool);
 
 // The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the
 // random numbers, `poolanzahl` the number of passes. Fills `belegung` and `nummern`.
