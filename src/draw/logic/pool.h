@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -18,13 +17,6 @@ inline const QString kPoolDatei = QStringLiteral("Str_list.txt");
 // their values between draws.
 extern std::int32_t Auswahlanzahl;
 extern std::int32_t Poolanzahl;
-
-// The pool line of one selection record: Vorname, one blank, Name; a control character in
-// either becomes a blank, so line i is always record i.
-QString poolEintrag(const QString& vorname, const QString& name);
-
-// The pool file content: each entry in Windows-1252 followed by CR LF, the last one included.
-QByteArray poolBytes(const QStringList& eintraege);
 
 enum class PoolStatus {
     Neu,           // rebuilt from "aktuelle_Liste2.akt"
