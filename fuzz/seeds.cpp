@@ -84,7 +84,7 @@ void tische()
     for (int t = kMinTische; t <= kMaxTische; ++t) {
         tischRecordLeeren(t);
         int i = 0;
-        for (TTischSlot& slot : tischRecord(t))
+        for (TischSlot& slot : tischRecord(t))
             slot.set(kNamen[i++ % kNamen.size()]);
         tischSpeichern(t);
         // The first byte picks the table count.

@@ -33,7 +33,7 @@ QByteArray dateiAusSlots(const QStringList& slots)
 
 void alleSlotsNachPlatzBenennen(int tische)
 {
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     for (int tisch = 1; tisch <= tische; ++tisch)
         for (int p = 0; p < kPlaetzeJeTisch; ++p)
             record[size_t(tischSlot(tische, tisch, Platz(p)))].set(platzName(tisch, Platz(p)));

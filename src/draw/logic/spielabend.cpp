@@ -62,7 +62,7 @@ std::optional<Runde> rundeAusZeile(const QByteArray& zeile)
     runde.belegung = Tischbelegung(tische);
     for (int i = 0; i < kPlaetzeJeTisch * tische; ++i) {
         const QByteArray& name = felder.at(3 + i);
-        if (name.size() > TTischSlot::capacity || enthaeltSteuerzeichen(name))
+        if (name.size() > TischSlot::capacity || enthaeltSteuerzeichen(name))
             return std::nullopt;
         runde.belegung.setName(1 + i / kPlaetzeJeTisch, Platz(i % kPlaetzeJeTisch),
                                platform::fromCp1252(name));
@@ -132,7 +132,7 @@ Spielabendinhalt spielabendAusBytes(const QByteArray& bytes)
 
 QString spielerName(const QString& name)
 {
-    TTischSlot slot;
+    TischSlot slot;
     slot.set(platform::controlCharactersAsBlanks(name));
     return slot.str();
 }

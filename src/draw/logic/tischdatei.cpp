@@ -163,7 +163,7 @@ int tischSlot(int tische, int tisch, Platz platz)
     return -1;
 }
 
-std::span<TTischSlot> tischRecord(int tische)
+std::span<TischSlot> tischRecord(int tische)
 {
     switch (tische) {
     case 2:
@@ -183,7 +183,7 @@ std::span<TTischSlot> tischRecord(int tische)
 
 void tischRecordLeeren(int tische)
 {
-    for (TTischSlot& slot : tischRecord(tische))
+    for (TischSlot& slot : tischRecord(tische))
         slot.clear();
 }
 
@@ -191,7 +191,7 @@ Tischbelegung tischbelegungAusRecord(int tische)
 {
     Tischbelegung belegung(tische);
     const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     for (std::size_t slot = 0; slot < karte.size(); ++slot)
         belegung.setName(karte[slot].tisch, karte[slot].platz, record[slot].str());
     return belegung;
@@ -202,7 +202,7 @@ namespace
 
 QByteArray recordBytes(int tische)
 {
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     return QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size_bytes()));
 }
 
@@ -230,7 +230,7 @@ Tischlesung tischLesen(int tische)
     Tischlesung lesung;
     if (!tischanzahlGueltig(tische))
         return lesung;
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     const platform::ReadResult gelesen =
         platform::readFile(tischdateiPfad(tische), qsizetype(record.size_bytes()));
     if (gelesen.ok && !gelesen.missing) {

@@ -36,21 +36,21 @@ inline constexpr int kMinTische = 2;
 inline constexpr int kMaxTische = 6;
 
 // One name slot of a table file.
-using TTischSlot = ShortString<50>;
+using TischSlot = ShortString<50>;
 
 #pragma pack(push, 1)
 // The record of a table file: one slot per place of every table. Which slot belongs to
 // which place is fixed per table count (tischSlotKarte).
-template <int T> struct TTischRec {
-    TTischSlot Namen[kPlaetzeJeTisch * T];
+template <int T> struct TischRec {
+    TischSlot Namen[kPlaetzeJeTisch * T];
 };
 #pragma pack(pop)
 
-using TTisch2Rec = TTischRec<2>;
-using TTisch3Rec = TTischRec<3>;
-using TTisch4Rec = TTischRec<4>;
-using TTisch5Rec = TTischRec<5>;
-using TTisch6Rec = TTischRec<6>;
+using TTisch2Rec = TischRec<2>;
+using TTisch3Rec = TischRec<3>;
+using TTisch4Rec = TischRec<4>;
+using TTisch5Rec = TischRec<5>;
+using TTisch6Rec = TischRec<6>;
 static_assert(sizeof(TTisch2Rec) == 612);
 static_assert(sizeof(TTisch3Rec) == 918);
 static_assert(sizeof(TTisch4Rec) == 1224);
@@ -98,7 +98,7 @@ std::span<const Sitzplatz> tischSlotKarte(int tische);
 int tischSlot(int tische, int tisch, Platz platz);
 
 // The slots of the in-memory record of `tische` tables (6 x tische of them).
-std::span<TTischSlot> tischRecord(int tische);
+std::span<TischSlot> tischRecord(int tische);
 // Empties every slot of the in-memory record.
 void tischRecordLeeren(int tische);
 // The in-memory record of `tische` tables as names per place.

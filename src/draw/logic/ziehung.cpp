@@ -45,7 +45,7 @@ void letztenDoppeltischReparieren(Tischbelegung& belegung)
 void belegungInRecord(int tische, const Tischbelegung& belegung)
 {
     const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     for (std::size_t slot = 0; slot < karte.size(); ++slot)
         record[slot].set(belegung.name(karte[slot]));
 }
