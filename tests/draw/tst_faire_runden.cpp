@@ -63,7 +63,7 @@ QStringList namenVon(const Tischbelegung& b)
 }
 
 // A plain seating of n players as the draw fills it (seat k -> player k), last table repaired.
-Tischbelegung gezogen(int tische, std::int32_t modus, int n)
+Tischbelegung gezogen(Tischanzahl tische, std::int32_t modus, int n)
 {
     Tischbelegung b(tische);
     for (int k = 0; k < std::min(n, sitzanzahl(tische, modus)); ++k) {
@@ -71,7 +71,7 @@ Tischbelegung gezogen(int tische, std::int32_t modus, int n)
         b.setName(s.tisch, s.platz, QStringLiteral("Spieler %1").arg(k + 1));
     }
     if (modus == kDoppel) {
-        const int t = tische;
+        const int t = tische.zahl();
         if (b.name(t, Platz::UntenLinks).isEmpty()) {
             b.setName(t, Platz::ObenMitte, b.name(t, Platz::ObenLinks));
             b.setName(t, Platz::ObenLinks, {});
@@ -100,7 +100,7 @@ struct Abend {
 };
 
 // Plays `anzahl` rounds of one evening with the same players.
-Abend abendSpielen(int tische, std::int32_t modus, int n, int anzahl)
+Abend abendSpielen(Tischanzahl tische, std::int32_t modus, int n, int anzahl)
 {
     Abend abend;
     const Tischbelegung start = gezogen(tische, modus, n);
@@ -171,9 +171,10 @@ void TestFaireRunden::everyRoundKeepsThePlayersAndThePlaces()
     QFETCH(int, tische);
     QFETCH(int, modus);
     QFETCH(int, spieler);
+    const Tischanzahl anzahl = Tischanzahl::aus(tische).value();
     platform::setRandSeed(7);
-    const Tischbelegung start = gezogen(tische, modus, spieler);
-    const Abend abend = abendSpielen(tische, modus, spieler, 6);
+    const Tischbelegung start = gezogen(anzahl, modus, spieler);
+    const Abend abend = abendSpielen(anzahl, modus, spieler, 6);
     for (const Runde& runde : abend.runden) {
         QCOMPARE(muster(runde.belegung), muster(start));
         QCOMPARE(namenVon(runde.belegung), namenVon(start));

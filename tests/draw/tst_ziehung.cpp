@@ -59,7 +59,7 @@ void vorbereiten(std::int32_t spielmodus)
     Optionen.Spielmodus = spielmodus;
     Auswahlanzahl = 0;
     Poolanzahl = 0;
-    for (int t = kMinTische; t <= kMaxTische; ++t)
+    for (const Tischanzahl t : kTischanzahlen)
         tischRecordLeeren(t);
 }
 
@@ -71,6 +71,8 @@ class TestZiehung : public QObject
 private Q_SLOTS:
     void seatsFollowTheRules_data();
     void seatsFollowTheRules();
+    void otherTableCountsDrawNothing_data();
+    void otherTableCountsDrawNothing();
     void fixedSeedGivesTheSeatingWorkedOutByHand();
     void twoDrawsInARowAreIndependent();
     void tableFileLayoutAfterDraws_data();
@@ -157,13 +159,65 @@ void TestZiehung::seatsFollowTheRules()
     QCOMPARE(gezogeneNummern(), nummern);
 
     // The file holds what the result shows; an empty draw writes empty slots.
-    const QByteArray datei = readFileBytes(tischdateiPfad(tische));
+    const Tischanzahl anzahl = Tischanzahl::aus(tische).value();
+    const QByteArray datei = readFileBytes(tischdateiPfad(anzahl));
     QCOMPARE(datei.size(), 306 * tische);
     if (sitzend == 0)
         QCOMPARE(datei, QByteArray(306 * tische, '\0'));
-    tischRecordLeeren(tische);
-    QCOMPARE(tischLesen(tische).belegung, ergebnis.belegung);
+    tischRecordLeeren(anzahl);
+    QCOMPARE(tischLesen(anzahl).belegung, ergebnis.belegung);
     QVERIFY(ergebnis.meldungen.isEmpty());
+}
+
+void TestZiehung::otherTableCountsDrawNothing_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::newRow("1 table") << 1;
+    QTest::newRow("7 tables") << 7;
+    QTest::newRow("0 tables") << 0;
+}
+
+// A number of tables outside 2 ... 6 leaves everything of the last draw as it was: the pool,
+// the counts, the generator, the table files, the settings, the drawn numbers; nobody hears of
+// it.
+void TestZiehung::otherTableCountsDrawNothing()
+{
+    QFETCH(int, tische);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(kDoppel);
+    auswahlVon(8);
+    QVERIFY(personen_zuweisen2t().gespeichert);
+    const QByteArray pool = readFileBytes(QStringLiteral("Str_list.txt"));
+    const QByteArray tischdatei = readFileBytes(tischdateiPfad(2));
+    const QByteArray optionen = readFileBytes(optionenDatei());
+    const QList<std::int32_t> nummern = gezogeneNummern();
+    auswahlVon(5);
+    platform::setRandSeed(5);
+    QList<Ziehungsergebnis> gemeldet;
+    const auto verbindung =
+        QObject::connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet,
+                         [&gemeldet](const Ziehungsergebnis& e) { gemeldet.append(e); });
+    Optionen.Spielmodus = kEinzel;
+
+    const Ziehungsergebnis ergebnis = personen_zuweisen(tische);
+    QObject::disconnect(verbindung);
+
+    QVERIFY(!ergebnis.gezogen);
+    QVERIFY(!ergebnis.gespeichert);
+    QCOMPARE(ergebnis.tische, tische);
+    QCOMPARE(ergebnis.belegung.tische(), 0);
+    QVERIFY(ergebnis.nummern.isEmpty());
+    QVERIFY(ergebnis.meldungen.isEmpty());
+    QVERIFY(gemeldet.isEmpty());
+    QCOMPARE(platform::randSeed(), 5u);
+    QCOMPARE(readFileBytes(QStringLiteral("Str_list.txt")), pool);
+    QCOMPARE(Auswahlanzahl, 8);
+    QCOMPARE(readFileBytes(tischdateiPfad(2)), tischdatei);
+    QCOMPARE(readFileBytes(optionenDatei()), optionen);
+    QCOMPARE(gezogeneNummern(), nummern);
+    for (const Tischanzahl t : kTischanzahlen)
+        QCOMPARE(QFile::exists(tischdateiPfad(t)), t == Tischanzahl(2));
 }
 
 void TestZiehung::fixedSeedGivesTheSeatingWorkedOutByHand()
@@ -236,7 +290,7 @@ void TestZiehung::tableFileLayoutAfterDraws()
     platform::setRandSeed(4711);
     const Ziehungsergebnis ergebnis = personen_zuweisen(tische);
 
-    const QByteArray datei = readFileBytes(tischdateiPfad(tische));
+    const QByteArray datei = readFileBytes(tischdateiPfad(Tischanzahl::aus(tische).value()));
     QCOMPARE(datei.size(), erwarteteGroesse);
     QSet<int> belegt;
     for (int sitz = 0; sitz < slotsInSitzfolge.size(); ++sitz) {

@@ -42,7 +42,7 @@ void letztenDoppeltischReparieren(Tischbelegung& belegung)
     }
 }
 
-void belegungInRecord(int tische, const Tischbelegung& belegung)
+void belegungInRecord(Tischanzahl tische, const Tischbelegung& belegung)
 {
     const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
     const std::span<TischSlot> record = tischRecord(tische);
@@ -50,10 +50,10 @@ void belegungInRecord(int tische, const Tischbelegung& belegung)
         record[slot].set(belegung.name(karte[slot]));
 }
 
-Ziehungsergebnis abgebrochen(int tische)
+Ziehungsergebnis abgebrochen(Tischanzahl tische)
 {
     Ziehungsergebnis ergebnis;
-    ergebnis.tische = tische;
+    ergebnis.tische = tische.zahl();
     ergebnis.belegung = Tischbelegung(tische);
     return ergebnis;
 }
@@ -88,7 +88,7 @@ std::optional<Spielabend> abendDerZiehung(QList<platform::Message>& meldungen)
 }
 
 // Arranges the drawn players (in the in-memory record) for new partners.
-void partnerNeuVerteilen(int tische, Ziehungsergebnis& ergebnis, const Spielabend& abend,
+void partnerNeuVerteilen(Tischanzahl tische, Ziehungsergebnis& ergebnis, const Spielabend& abend,
                          QList<platform::Message>& meldungen)
 {
     const FaireRunde runde =
@@ -118,12 +118,12 @@ Ziehungsergebnis melden(Ziehungsergebnis ergebnis)
 
 } // namespace
 
-int sitzanzahl(int tische, std::int32_t spielmodus)
+int sitzanzahl(Tischanzahl tische, std::int32_t spielmodus)
 {
     if (spielmodus == kEinzel)
-        return 2 * tische;
+        return 2 * tische.zahl();
     if (spielmodus == kDoppel)
-        return 4 * tische;
+        return 4 * tische.zahl();
     return 0;
 }
 
@@ -173,14 +173,13 @@ Nummernfolge nummernZiehen(std::uint32_t seed, std::int32_t spielmodus, std::int
     return folge;
 }
 
-Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                  std::int32_t poolanzahl, const Poolzeilen& pool)
+Ziehungsergebnis ziehungBerechnen(Tischanzahl tische, std::int32_t spielmodus,
+                                  std::int32_t auswahlanzahl, std::int32_t poolanzahl,
+                                  const Poolzeilen& pool)
 {
     Ziehungsergebnis ergebnis;
-    ergebnis.tische = tische;
+    ergebnis.tische = tische.zahl();
     ergebnis.belegung = Tischbelegung(tische);
-    if (!tischanzahlGueltig(tische))
-        return ergebnis;
     ergebnis.gezogen = true;
     const Nummernfolge folge =
         nummernZiehen(platform::randSeed(), spielmodus, sitzanzahl(tische, spielmodus),
@@ -197,11 +196,8 @@ Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int3
     return ergebnis;
 }
 
-Ziehungsergebnis personen_zuweisen(int tische)
+Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
 {
-    if (!tischanzahlGueltig(tische))
-        return abgebrochen(tische);
-
     nummernDerLetztenZiehung().clear();
     tischRecordLeeren(tische);
 
@@ -241,7 +237,7 @@ Ziehungsergebnis personen_zuweisen(int tische)
     if (abend)
         rundeAnhaengen(*abend, ergebnis.belegung, meldungen);
 
-    if (tische <= 5) {
+    if (tische.zahl() <= 5) {
         if (const platform::WriteResult optionen = optionen_speichern(); !optionen.ok)
             meldungen.append(platform::errorMessage(platform::fileErrorMessage(optionen)));
     }
@@ -249,25 +245,35 @@ Ziehungsergebnis personen_zuweisen(int tische)
     return melden(ergebnis);
 }
 
+Ziehungsergebnis personen_zuweisen(int tische)
+{
+    if (const std::optional<Tischanzahl> anzahl = Tischanzahl::aus(tische))
+        return personen_zuweisen(*anzahl);
+    // No table count of the program: nothing is drawn, stored or announced.
+    Ziehungsergebnis ergebnis;
+    ergebnis.tische = tische;
+    return ergebnis;
+}
+
 Ziehungsergebnis personen_zuweisen2t()
 {
-    return personen_zuweisen(2);
+    return personen_zuweisen(Tischanzahl(2));
 }
 Ziehungsergebnis personen_zuweisen3t()
 {
-    return personen_zuweisen(3);
+    return personen_zuweisen(Tischanzahl(3));
 }
 Ziehungsergebnis personen_zuweisen4t()
 {
-    return personen_zuweisen(4);
+    return personen_zuweisen(Tischanzahl(4));
 }
 Ziehungsergebnis personen_zuweisen5t()
 {
-    return personen_zuweisen(5);
+    return personen_zuweisen(Tischanzahl(5));
 }
 Ziehungsergebnis personen_zuweisen6t()
 {
-    return personen_zuweisen(6);
+    return personen_zuweisen(Tischanzahl(6));
 }
 
 const QList<std::int32_t>& gezogeneNummern()
