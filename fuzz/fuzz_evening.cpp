@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "foreign content is not used");
     for (const Runde& runde : inhalt.abend.runden) {
         fuzzPruefen(runde.zeit.isValid(), "every round has its time");
-        fuzzPruefen(tischanzahlGueltig(runde.belegung.tische()), "2 to 6 tables");
+        fuzzPruefen(Tischanzahl::aus(runde.belegung.tische()).has_value(), "2 to 6 tables");
         fuzzPruefen(runde.spielmodus == 0 || runde.spielmodus == 1, "singles or doubles");
     }
     // What was read is written back the same way and reads as the same evening.

@@ -8,15 +8,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzDatenordner();
     if (size == 0)
         return 0;
-    const int tische = kMinTische + data[0] % (kMaxTische - kMinTische + 1);
+    const Tischanzahl tische = kTischanzahlen[data[0] % kTischanzahlen.size()];
     fuzzDateiSchreiben(tischdateiName(tische), data + 1, size - 1);
     tischRecordLeeren(tische);
     const Tischlesung lesung = tischLesen(tische);
     fuzzPruefen(lesung.gelesen, "a readable table file is read");
     fuzzPruefen(lesung.meldungen.isEmpty(), "a readable file never produces a message");
-    fuzzPruefen(lesung.belegung.tische() == tische, "as many tables as asked for");
-    const std::span<TTischSlot> slots = tischRecord(tische);
-    for (const TTischSlot& slot : slots)
+    fuzzPruefen(lesung.belegung.tische() == tische.zahl(), "as many tables as asked for");
+    const std::span<TischSlot> slots = tischRecord(tische);
+    for (const TischSlot& slot : slots)
         feldPruefen(slot);
     for (std::size_t i = 0; i < slots.size(); ++i) {
         const Sitzplatz sitz = tischSlotKarte(tische)[i];

@@ -81,15 +81,15 @@ void auswahl()
 
 void tische()
 {
-    for (int t = kMinTische; t <= kMaxTische; ++t) {
+    for (const Tischanzahl t : kTischanzahlen) {
         tischRecordLeeren(t);
         int i = 0;
-        for (TTischSlot& slot : tischRecord(t))
+        for (TischSlot& slot : tischRecord(t))
             slot.set(kNamen[i++ % kNamen.size()]);
         tischSpeichern(t);
         // The first byte picks the table count.
-        ablegen("tables", QStringLiteral("tische%1").arg(t),
-                QByteArray(1, char(t - kMinTische)) + gelesen(tischdateiName(t)));
+        ablegen("tables", QStringLiteral("tische%1").arg(t.zahl()),
+                QByteArray(1, char(t.zahl() - kMinTische)) + gelesen(tischdateiName(t)));
     }
 }
 
@@ -105,8 +105,9 @@ void abend()
 {
     Spielabend abend;
     abend.neuePartner = true;
-    for (int t = kMinTische; t <= kMaxTische; ++t) {
-        Runde runde{QDateTime(QDate(2025, 3, 14), QTime(18 + t, 30)), t % 2, Tischbelegung(t)};
+    for (const Tischanzahl anzahl : kTischanzahlen) {
+        const int t = anzahl.zahl();
+        Runde runde{QDateTime(QDate(2025, 3, 14), QTime(18 + t, 30)), t % 2, Tischbelegung(anzahl)};
         for (int i = 0; i < 4 * t; ++i)
             runde.belegung.setName(1 + i / 4, Platz(i % 6), kNamen[i % kNamen.size()]);
         abend.runden.append(runde);

@@ -98,7 +98,7 @@ Art artFuer(const QString& name)
     if (name == "table file")
         return {{tischdateiName(6)}, [](int v) {
                     int i = 0;
-                    for (TTischSlot& slot : tischRecord(6))
+                    for (TischSlot& slot : tischRecord(6))
                         slot.set(namen(v, 36).at(i++));
                     if (!tischSpeichern(6))
                         _exit(3);

@@ -71,7 +71,7 @@ void vorbereiten(std::int32_t spielmodus)
     optionenStandardwerte(Optionen);
     Optionen.Spielmodus = spielmodus;
     Auswahlanzahl = Poolanzahl = 0;
-    for (int t = kMinTische; t <= kMaxTische; ++t)
+    for (const Tischanzahl t : kTischanzahlen)
         tischRecordLeeren(t);
 }
 
@@ -116,6 +116,7 @@ private Q_SLOTS:
     void deleteThatFailsKeepsTheNames();
     void reshuffleChangesLabelsAndFileTogether();
     void missingTableFileOpensWithEmptyPlaces();
+    void otherTableCountsHaveNoWindow();
     void closeBoxLeavesPanel5HiddenWhileBeendenShowsIt();
     void drawFromTheSelectionDialogReachesTheWindow();
     void namesStayReadable_data();
@@ -185,7 +186,7 @@ void TestErgebnisfenster::everyControlOfTheDesign()
     QFETCH(QString, captions);
     auto fenster = fensterFuer(tische);
     QCOMPARE(fenster->windowTitle(), titel);
-    QCOMPARE(fenster->tische(), tische);
+    QCOMPARE(fenster->tische().zahl(), tische);
     fenster->show();
     fenster->resize(1100, 700); // the design's size: smaller work areas shrink the pictures
 
@@ -328,10 +329,11 @@ void TestErgebnisfenster::deleteNamesFollowsTheTableCount()
     auto fenster = fensterFuer(tische);
     fenster->zeigen();
     QVERIFY(!fenster->angezeigteBelegung().istLeer());
-    QVERIFY(QFile::exists(tischdateiPfad(tische)));
+    const QString datei = tischdateiPfad(Tischanzahl::aus(tische).value());
+    QVERIFY(QFile::exists(datei));
 
     QTest::mouseClick(knopf(*fenster, "Button3"), Qt::LeftButton);
-    QVERIFY(!QFile::exists(tischdateiPfad(tische)));
+    QVERIFY(!QFile::exists(datei));
     QVERIFY(fenster->angezeigteBelegung().istLeer());
     QCOMPARE(knopf(*fenster, "Button3")->isEnabled(), bleibtAn);
     if (bleibtAn) { // pressing again deletes nothing and says nothing
@@ -404,6 +406,26 @@ void TestErgebnisfenster::missingTableFileOpensWithEmptyPlaces()
     QVERIFY(fenster.angezeigteBelegung().istLeer());
     QVERIFY(!knopf(fenster, "Button3")->isEnabled());
     QVERIFY(messages.texts().isEmpty());
+}
+
+// Only 2 ... 6 tables have a window: "N Tische" with any other number shows nothing.
+void TestErgebnisfenster::otherTableCountsHaveNoWindow()
+{
+    TempDataFolder folder;
+    MessageRecorder messages;
+    NonBlockingModals modals;
+    QWidget eltern;
+    ergebnisfensterAnlegen(&eltern);
+    for (int tische : {-1, 0, 1, 7, 8}) {
+        QVERIFY(!ergebnisfenster(tische));
+        tischeAnzeigen(tische);
+    }
+    QCOMPARE(modals.shownCount(), 0);
+    for (const Tischanzahl t : kTischanzahlen)
+        QCOMPARE(ergebnisfenster(t.zahl())->tische(), t);
+    tischeAnzeigen(4);
+    QCOMPARE(modals.shownCount(), 1);
+    QVERIFY(ergebnisfenster(4)->isVisible());
 }
 
 void TestErgebnisfenster::closeBoxLeavesPanel5HiddenWhileBeendenShowsIt()

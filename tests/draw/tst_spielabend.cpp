@@ -26,7 +26,7 @@ void vorbereiten()
     Optionen.Spielmodus = kDoppel;
     Auswahlanzahl = 0;
     Poolanzahl = 0;
-    for (int t = kMinTische; t <= kMaxTische; ++t)
+    for (const Tischanzahl t : kTischanzahlen)
         tischRecordLeeren(t);
 }
 

@@ -31,7 +31,7 @@ Anordnungswunsch wunsch(int kleinste, int groesste)
 // Names at the corners (doubles) or the centres (singles), in table order.
 Tischbelegung belegung(int tische, bool doppel, const QStringList& namen)
 {
-    Tischbelegung b(tische);
+    Tischbelegung b(Tischanzahl::aus(tische).value());
     const QList<Platz> plaetze = doppel ? QList<Platz>{Platz::ObenLinks, Platz::ObenRechts,
                                                        Platz::UntenLinks, Platz::UntenRechts}
                                         : QList<Platz>{Platz::ObenMitte, Platz::UntenMitte};

@@ -31,10 +31,10 @@ QByteArray dateiAusSlots(const QStringList& slots)
     return bytes;
 }
 
-void alleSlotsNachPlatzBenennen(int tische)
+void alleSlotsNachPlatzBenennen(Tischanzahl tische)
 {
-    const std::span<TTischSlot> record = tischRecord(tische);
-    for (int tisch = 1; tisch <= tische; ++tisch)
+    const std::span<TischSlot> record = tischRecord(tische);
+    for (int tisch = 1; tisch <= tische.zahl(); ++tisch)
         for (int p = 0; p < kPlaetzeJeTisch; ++p)
             record[size_t(tischSlot(tische, tisch, Platz(p)))].set(platzName(tisch, Platz(p)));
 }
@@ -47,9 +47,11 @@ class TestTischdatei : public QObject
 private Q_SLOTS:
     void init()
     {
-        for (int t = kMinTische; t <= kMaxTische; ++t)
+        for (const Tischanzahl t : kTischanzahlen)
             tischRecordLeeren(t);
     }
+    void tableCountsRunFromTwoToSix_data();
+    void tableCountsRunFromTwoToSix();
     void slotOfEveryPlace_data();
     void slotOfEveryPlace();
     void shortFileReplacesOnlyItsBytes();
@@ -59,6 +61,27 @@ private Q_SLOTS:
     void deletingAMissingFileIsNoFailure();
     void fileThatCannotBeDeletedTells();
 };
+
+void TestTischdatei::tableCountsRunFromTwoToSix_data()
+{
+    QTest::addColumn<int>("zahl");
+    QTest::addColumn<bool>("gueltig");
+    for (int zahl : {-2, 0, 1, 2, 3, 4, 5, 6, 7, 36})
+        QTest::addRow("%d", zahl) << zahl << (zahl >= 2 && zahl <= 6);
+}
+
+void TestTischdatei::tableCountsRunFromTwoToSix()
+{
+    QFETCH(int, zahl);
+    QFETCH(bool, gueltig);
+    const std::optional<Tischanzahl> anzahl = Tischanzahl::aus(zahl);
+    QCOMPARE(anzahl.has_value(), gueltig);
+    if (!anzahl)
+        return;
+    QCOMPARE(anzahl->zahl(), zahl);
+    QCOMPARE(kTischanzahlen[size_t(zahl - 2)], *anzahl);
+    QCOMPARE(Tischbelegung(*anzahl).tische(), zahl);
+}
 
 void TestTischdatei::slotOfEveryPlace_data()
 {
@@ -93,20 +116,21 @@ void TestTischdatei::slotOfEveryPlace()
     QFETCH(int, tische);
     QFETCH(QString, dateiname);
     QFETCH(QStringList, slots);
+    const Tischanzahl anzahl = Tischanzahl::aus(tische).value();
     TempDataFolder folder;
     MessageRecorder messages;
-    QCOMPARE(tischdateiName(tische), dateiname);
+    QCOMPARE(tischdateiName(anzahl), dateiname);
 
-    alleSlotsNachPlatzBenennen(tische);
-    QVERIFY(tischSpeichern(tische));
+    alleSlotsNachPlatzBenennen(anzahl);
+    QVERIFY(tischSpeichern(anzahl));
     const QByteArray bytes = readFileBytes(folder.file(dateiname));
     QCOMPARE(bytes.size(), 306 * tische);
     QCOMPARE(bytes, dateiAusSlots(slots));
 
     // And back: a file laid out by hand shows every slot at its place.
-    tischRecordLeeren(tische);
+    tischRecordLeeren(anzahl);
     QVERIFY(writeFileBytes(folder.file(dateiname), dateiAusSlots(slots)));
-    const Tischlesung lesung = tischLesen(tische);
+    const Tischlesung lesung = tischLesen(anzahl);
     QVERIFY(lesung.gelesen);
     for (int tisch = 1; tisch <= tische; ++tisch)
         for (int p = 0; p < kPlaetzeJeTisch; ++p)

@@ -59,7 +59,7 @@ void vorbereiten(std::int32_t spielmodus)
     Optionen.Spielmodus = spielmodus;
     Auswahlanzahl = 0;
     Poolanzahl = 0;
-    for (int t = kMinTische; t <= kMaxTische; ++t)
+    for (const Tischanzahl t : kTischanzahlen)
         tischRecordLeeren(t);
 }
 
@@ -71,6 +71,8 @@ class TestZiehung : public QObject
 private Q_SLOTS:
     void seatsFollowTheRules_data();
     void seatsFollowTheRules();
+    void otherTableCountsDrawNothing_data();
+    void otherTableCountsDrawNothing();
     void fixedSeedGivesTheSeatingWorkedOutByHand();
     void twoDrawsInARowAreIndependent();
     void tableFileLayoutAfterDraws_data();
@@ -81,9 +83,6 @@ private Q_SLOTS:
     void missingSelectionDrawsFromTheOldPool();
     void noPoolAtAllTellsAndPlacesNobody();
     void poolThatCannotBeWrittenEndsTheDrawBeforeDrawing();
-    void longPoolDrawnAheadGivesTheSameDraw_data();
-    void longPoolDrawnAheadGivesTheSameDraw();
-    void longPoolThatCannotBeWrittenLeavesTheGenerator();
     void selectionThatCannotBeReadKeepsTheStoredSeating();
     void tableFileThatCannotBeWrittenTellsAndKeepsTheSeating();
     void everyDrawIsAnnounced();
@@ -160,13 +159,65 @@ void TestZiehung::seatsFollowTheRules()
     QCOMPARE(gezogeneNummern(), nummern);
 
     // The file holds what the result shows; an empty draw writes empty slots.
-    const QByteArray datei = readFileBytes(tischdateiPfad(tische));
+    const Tischanzahl anzahl = Tischanzahl::aus(tische).value();
+    const QByteArray datei = readFileBytes(tischdateiPfad(anzahl));
     QCOMPARE(datei.size(), 306 * tische);
     if (sitzend == 0)
         QCOMPARE(datei, QByteArray(306 * tische, '\0'));
-    tischRecordLeeren(tische);
-    QCOMPARE(tischLesen(tische).belegung, ergebnis.belegung);
+    tischRecordLeeren(anzahl);
+    QCOMPARE(tischLesen(anzahl).belegung, ergebnis.belegung);
     QVERIFY(ergebnis.meldungen.isEmpty());
+}
+
+void TestZiehung::otherTableCountsDrawNothing_data()
+{
+    QTest::addColumn<int>("tische");
+    QTest::newRow("1 table") << 1;
+    QTest::newRow("7 tables") << 7;
+    QTest::newRow("0 tables") << 0;
+}
+
+// A number of tables outside 2 ... 6 leaves everything of the last draw as it was: the pool,
+// the counts, the generator, the table files, the settings, the drawn numbers; nobody hears of
+// it.
+void TestZiehung::otherTableCountsDrawNothing()
+{
+    QFETCH(int, tische);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    vorbereiten(kDoppel);
+    auswahlVon(8);
+    QVERIFY(personen_zuweisen2t().gespeichert);
+    const QByteArray pool = readFileBytes(QStringLiteral("Str_list.txt"));
+    const QByteArray tischdatei = readFileBytes(tischdateiPfad(2));
+    const QByteArray optionen = readFileBytes(optionenDatei());
+    const QList<std::int32_t> nummern = gezogeneNummern();
+    auswahlVon(5);
+    platform::setRandSeed(5);
+    QList<Ziehungsergebnis> gemeldet;
+    const auto verbindung =
+        QObject::connect(&Ziehungsmelder::instanz(), &Ziehungsmelder::ziehungBeendet,
+                         [&gemeldet](const Ziehungsergebnis& e) { gemeldet.append(e); });
+    Optionen.Spielmodus = kEinzel;
+
+    const Ziehungsergebnis ergebnis = personen_zuweisen(tische);
+    QObject::disconnect(verbindung);
+
+    QVERIFY(!ergebnis.gezogen);
+    QVERIFY(!ergebnis.gespeichert);
+    QCOMPARE(ergebnis.tische, tische);
+    QCOMPARE(ergebnis.belegung.tische(), 0);
+    QVERIFY(ergebnis.nummern.isEmpty());
+    QVERIFY(ergebnis.meldungen.isEmpty());
+    QVERIFY(gemeldet.isEmpty());
+    QCOMPARE(platform::randSeed(), 5u);
+    QCOMPARE(readFileBytes(QStringLiteral("Str_list.txt")), pool);
+    QCOMPARE(Auswahlanzahl, 8);
+    QCOMPARE(readFileBytes(tischdateiPfad(2)), tischdatei);
+    QCOMPARE(readFileBytes(optionenDatei()), optionen);
+    QCOMPARE(gezogeneNummern(), nummern);
+    for (const Tischanzahl t : kTischanzahlen)
+        QCOMPARE(QFile::exists(tischdateiPfad(t)), t == Tischanzahl(2));
 }
 
 void TestZiehung::fixedSeedGivesTheSeatingWorkedOutByHand()
@@ -239,7 +290,7 @@ void TestZiehung::tableFileLayoutAfterDraws()
     platform::setRandSeed(4711);
     const Ziehungsergebnis ergebnis = personen_zuweisen(tische);
 
-    const QByteArray datei = readFileBytes(tischdateiPfad(tische));
+    const QByteArray datei = readFileBytes(tischdateiPfad(Tischanzahl::aus(tische).value()));
     QCOMPARE(datei.size(), erwarteteGroesse);
     QSet<int> belegt;
     for (int sitz = 0; sitz < slotsInSitzfolge.size(); ++sitz) {
@@ -339,58 +390,6 @@ void TestZiehung::poolThatCannotBeWrittenEndsTheDrawBeforeDrawing()
     QVERIFY(tischbelegungAusRecord(2).istLeer());
     QCOMPARE(ergebnis.meldungen.size(), 1);
     QVERIFY(ergebnis.meldungen.last().text.contains(QStringLiteral("Str_list.txt")));
-}
-
-void TestZiehung::longPoolDrawnAheadGivesTheSameDraw_data()
-{
-    QTest::addColumn<int>("spieler");
-    QTest::addColumn<std::int32_t>("spielmodus");
-    QTest::newRow("short pool, doubles") << 30 << kDoppel;
-    QTest::newRow("just below drawing ahead") << 19999 << kDoppel;
-    QTest::newRow("drawn ahead, doubles") << 20000 << kDoppel;
-    QTest::newRow("drawn ahead, singles") << 25000 << kEinzel;
-}
-
-// A long pool's numbers are drawn while the pool file is written: seats, numbers and the
-// generator afterwards are those of drawing on the loaded pool.
-void TestZiehung::longPoolDrawnAheadGivesTheSameDraw()
-{
-    QFETCH(int, spieler);
-    QFETCH(std::int32_t, spielmodus);
-    TempDataFolder folder;
-    MessageRecorder messages;
-    vorbereiten(spielmodus);
-    auswahlVon(spieler);
-    platform::setRandSeed(4711);
-    const Ziehungsergebnis ergebnis = personen_zuweisen6t();
-    const std::uint32_t danach = platform::randSeed();
-    QVERIFY(ergebnis.gezogen);
-
-    Poolzeilen pool;
-    QList<platform::Message> meldungen;
-    QVERIFY(poolLaden(pool, meldungen));
-    QCOMPARE(pool.size(), qsizetype(spieler));
-    platform::setRandSeed(4711);
-    const Ziehungsergebnis erwartet = ziehungBerechnen(6, spielmodus, spieler, spieler, pool);
-    QCOMPARE(ergebnis.nummern, erwartet.nummern);
-    QCOMPARE(ergebnis.nummern.size(), spieler);
-    QCOMPARE(alleNamen(ergebnis.belegung), alleNamen(erwartet.belegung));
-    QCOMPARE(alleNamen(ergebnis.belegung).size(), sitzanzahl(6, spielmodus));
-    QCOMPARE(danach, platform::randSeed());
-}
-
-void TestZiehung::longPoolThatCannotBeWrittenLeavesTheGenerator()
-{
-    TempDataFolder folder;
-    vorbereiten(kDoppel);
-    auswahlVon(20000);
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Str_list.txt")));
-    platform::setRandSeed(1);
-    const Ziehungsergebnis ergebnis = personen_zuweisen6t();
-    QVERIFY(!ergebnis.gezogen);
-    QVERIFY(ergebnis.nummern.isEmpty());
-    QCOMPARE(platform::randSeed(), 1u);
-    QCOMPARE(Auswahlanzahl, 0);
 }
 
 void TestZiehung::selectionThatCannotBeReadKeepsTheStoredSeating()

@@ -926,11 +926,11 @@ void TestAuswahldialog::saveWritesBothFilesAndDraws()
     QVERIFY(m_haupt->sichtbar());
     QVERIFY(m_meldungen->messages().isEmpty());
 
-    for (int t = 2; t <= 6; ++t)
-        QCOMPARE(QFile::exists(tischdateiPfad(t)), t == tische);
+    for (const Tischanzahl t : kTischanzahlen)
+        QCOMPARE(QFile::exists(tischdateiPfad(t)), t.zahl() == tische);
     if (spielmodusGezogen < 0)
         return;
-    const Tischbelegung belegung = tischLesen(tische).belegung;
+    const Tischbelegung belegung = tischLesen(Tischanzahl::aus(tische).value()).belegung;
     QStringList gesetzt;
     const QList<Platz> plaetze = spielmodusGezogen == 0
                                      ? QList<Platz>{Platz::ObenMitte, Platz::UntenMitte}

@@ -41,7 +41,7 @@ QStringList namen(int anzahl)
 
 Tischbelegung belegung(int tische, bool doppel, const QStringList& liste)
 {
-    Tischbelegung b(tische);
+    Tischbelegung b(Tischanzahl::aus(tische).value());
     const QList<Platz>& plaetze = doppel ? kEcken : kMitten;
     for (int i = 0; i < liste.size(); ++i)
         b.setName(i / plaetze.size() + 1, plaetze.at(i % plaetze.size()), liste.at(i));

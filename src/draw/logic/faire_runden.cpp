@@ -478,19 +478,22 @@ int wiederholt(const Zaehler& z, const std::vector<int>& a, const std::vector<in
     return anzahl;
 }
 
-FaireRunde ergebnis(const Feld& feld, const Aufbau& aufbau, const Zaehler& partner,
-                    const Zaehler& gegner, bool doppel)
+// The seating of `feld` on the tables of `gezogen`, every place set anew.
+FaireRunde ergebnis(const Tischbelegung& gezogen, const Feld& feld, const Aufbau& aufbau,
+                    const Zaehler& partner, const Zaehler& gegner, bool doppel)
 {
     FaireRunde runde;
-    runde.belegung = Tischbelegung(int(feld.size()));
+    runde.belegung = gezogen;
     int partnerWieder = 0;
     int gegnerWieder = 0;
     for (int t = 0; t < int(feld.size()); ++t) {
         std::vector<int> oben, unten;
         for (int p = 0; p < kPlaetzeJeTisch; ++p) {
             const int spieler = feld[std::size_t(t)][std::size_t(p)];
-            if (spieler < 0)
+            if (spieler < 0) {
+                runde.belegung.setName(t + 1, Platz(p), {});
                 continue;
+            }
             runde.belegung.setName(t + 1, Platz(p), aufbau.namen[std::size_t(spieler)]);
             (p < 3 ? oben : unten).push_back(spieler);
         }
@@ -570,7 +573,7 @@ FaireRunde faireBelegung(const Tischbelegung& belegung, std::int32_t spielmodus,
     }
     if (waehlbar)
         gleichwertigeMischen(feld);
-    return ergebnis(feld, aufbau, partner, gegner, doppel);
+    return ergebnis(belegung, feld, aufbau, partner, gegner, doppel);
 }
 
 QString wiederholungsMeldung(const FaireRunde& runde, std::int32_t spielmodus)

@@ -5,34 +5,16 @@
 #include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
 #include "platform/base/textlines.h"
+#include "platform/base/typedfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <cerrno>
-#include <cstddef>
 #include <limits>
 
 std::int32_t Auswahlanzahl = 0;
 std::int32_t Poolanzahl = 0;
-
-QString poolEintrag(const QString& vorname, const QString& name)
-{
-    // A line break inside a stored name would split one record into two pool lines and shift
-    // every later line away from its record.
-    return platform::controlCharactersAsBlanks(vorname + QLatin1Char(' ') + name);
-}
-
-QByteArray poolBytes(const QStringList& eintraege)
-{
-    QByteArray bytes;
-    for (const QString& eintrag : eintraege) {
-        bytes += platform::toCp1252(eintrag);
-        bytes += "\r\n";
-    }
-    return bytes;
-}
 
 namespace
 {
@@ -44,30 +26,24 @@ platform::Message lesefehler(const platform::FileResult& gelesen, const QString&
     return platform::errorMessage(platform::fileErrorMessage(gelesen, folge));
 }
 
-// The pool file built straight from the selection file's records: the same bytes as poolBytes
-// of their poolEintrag texts, without decoding and encoding every name. A trailing partial
-// record is left out, as reading the records leaves it out.
-QByteArray poolBytesAusAuswahl(const QByteArray& auswahl)
+// The pool line of one selection record: Vorname, one blank, Name. A line break inside a
+// stored name would split one record into two pool lines and shift every later line away from
+// its record, so control characters become blanks.
+QString poolEintrag(const TAuswahlRec& rec)
 {
-    constexpr qsizetype kGroesse = sizeof(TAuswahlRec);
-    const qsizetype anzahl = auswahl.size() / kGroesse;
-    // Each line holds at most two names of 50 bytes, a blank and CR LF.
-    QByteArray bytes(anzahl * (2 * 50 + 3), Qt::Uninitialized);
-    char* ziel = bytes.data();
-    const char* record = auswahl.constData();
-    const auto feld = [](const char* anfang) {
-        const int laenge = std::min<int>(static_cast<unsigned char>(anfang[0]), 50);
-        return QByteArrayView(anfang + 1, laenge);
-    };
-    for (qsizetype i = 0; i < anzahl; ++i, record += kGroesse) {
-        ziel =
-            platform::copyControlBytesAsBlanks(ziel, feld(record + offsetof(TAuswahlRec, Vorname)));
-        *ziel++ = ' ';
-        ziel = platform::copyControlBytesAsBlanks(ziel, feld(record + offsetof(TAuswahlRec, Name)));
-        *ziel++ = '\r';
-        *ziel++ = '\n';
+    return platform::controlCharactersAsBlanks(rec.Vorname.str() + QLatin1Char(' ') +
+                                               rec.Name.str());
+}
+
+// The pool file of the records: each entry in Windows-1252 followed by CR LF, the last one
+// included.
+QByteArray poolBytes(const QList<TAuswahlRec>& records)
+{
+    QByteArray bytes;
+    for (const TAuswahlRec& rec : records) {
+        bytes += platform::toCp1252(poolEintrag(rec));
+        bytes += "\r\n";
     }
-    bytes.truncate(ziel - bytes.constData());
     return bytes;
 }
 
@@ -75,41 +51,27 @@ QByteArray poolBytesAusAuswahl(const QByteArray& auswahl)
 
 PoolStatus StrList(QList<platform::Message>& meldungen)
 {
-    return poolSchreiben(poolBauen(meldungen), meldungen);
-}
-
-Poolbau poolBauen(QList<platform::Message>& meldungen)
-{
-    Poolbau bau;
     // A selection that exists but cannot be read must not turn into an empty draw that
     // overwrites the stored seating.
     const platform::ReadResult auswahl = platform::readFile(auswahldatei2());
     if (auswahl.missing)
-        return bau;
+        return PoolStatus::KeineAuswahl;
     if (!auswahl.ok) {
         meldungen.append(lesefehler(auswahl, kNichtsGezogen));
-        bau.status = PoolStatus::Lesefehler;
-        return bau;
+        return PoolStatus::Lesefehler;
     }
-    bau.status = PoolStatus::Neu;
-    bau.anzahl = static_cast<std::int32_t>(auswahl.bytes.size() / qsizetype(sizeof(TAuswahlRec)));
-    bau.bytes = poolBytesAusAuswahl(auswahl.bytes);
-    return bau;
-}
-
-PoolStatus poolSchreiben(const Poolbau& bau, QList<platform::Message>& meldungen)
-{
-    if (bau.status != PoolStatus::Neu)
-        return bau.status;
+    // A trailing partial record is not read.
+    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(auswahl.bytes);
     const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
-    const platform::WriteResult geschrieben = platform::writeFileAtomic(poolPfad, bau.bytes);
+    const platform::WriteResult geschrieben =
+        platform::writeFileAtomic(poolPfad, poolBytes(records));
     if (!geschrieben.ok) {
         meldungen.append(
             platform::errorMessage(platform::fileErrorMessage(geschrieben, kNichtsGezogen)));
         return PoolStatus::Schreibfehler;
     }
-    Auswahlanzahl = bau.anzahl;
-    Poolanzahl = bau.anzahl;
+    Auswahlanzahl = static_cast<std::int32_t>(records.size());
+    Poolanzahl = static_cast<std::int32_t>(records.size());
     return PoolStatus::Neu;
 }
 

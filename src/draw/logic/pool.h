@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -19,13 +18,6 @@ inline const QString kPoolDatei = QStringLiteral("Str_list.txt");
 extern std::int32_t Auswahlanzahl;
 extern std::int32_t Poolanzahl;
 
-// The pool line of one selection record: Vorname, one blank, Name; a control character in
-// either becomes a blank, so line i is always record i.
-QString poolEintrag(const QString& vorname, const QString& name);
-
-// The pool file content: each entry in Windows-1252 followed by CR LF, the last one included.
-QByteArray poolBytes(const QStringList& eintraege);
-
 enum class PoolStatus {
     Neu,           // rebuilt from "aktuelle_Liste2.akt"
     KeineAuswahl,  // no selection file: pool file and counts unchanged
@@ -36,16 +28,6 @@ enum class PoolStatus {
 // Rebuilds the pool file from Datenordner + "aktuelle_Liste2.akt" and sets Auswahlanzahl and
 // Poolanzahl. A failure appends its German message to `meldungen`.
 PoolStatus StrList(QList<platform::Message>& meldungen);
-
-// StrList in two steps, so that work can be done while the file is written: the pool built
-// from the selection file (status Neu when it is to be written), then written.
-struct Poolbau {
-    PoolStatus status = PoolStatus::KeineAuswahl;
-    QByteArray bytes;
-    std::int32_t anzahl = 0; // records of the selection file, lines of the pool
-};
-Poolbau poolBauen(QList<platform::Message>& meldungen);
-PoolStatus poolSchreiben(const Poolbau& bau, QList<platform::Message>& meldungen);
 
 // The lines of a pool file. A draw seats at most 24 of them, so the lines are only found on
 // loading and decoded when one is asked for.

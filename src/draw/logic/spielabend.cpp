@@ -50,19 +50,18 @@ std::optional<Runde> rundeAusZeile(const QByteArray& zeile)
         return std::nullopt;
     Runde runde;
     runde.zeit = QDateTime::fromString(QString::fromLatin1(felder.at(0)), kZeitformat);
-    bool zahl = false;
-    const int tische = felder.at(1).toInt(&zahl);
-    if (!runde.zeit.isValid() || !zahl || !tischanzahlGueltig(tische) ||
-        felder.size() != 3 + kPlaetzeJeTisch * tische)
+    // A field that is no number reads as 0, which is no table count either.
+    const std::optional<Tischanzahl> tische = Tischanzahl::aus(felder.at(1).toInt());
+    if (!runde.zeit.isValid() || !tische || felder.size() != 3 + kPlaetzeJeTisch * tische->zahl())
         return std::nullopt;
     if (felder.at(2) == kDoppelText)
         runde.spielmodus = 1;
     else if (felder.at(2) != kEinzelText)
         return std::nullopt;
-    runde.belegung = Tischbelegung(tische);
-    for (int i = 0; i < kPlaetzeJeTisch * tische; ++i) {
+    runde.belegung = Tischbelegung(*tische);
+    for (int i = 0; i < kPlaetzeJeTisch * tische->zahl(); ++i) {
         const QByteArray& name = felder.at(3 + i);
-        if (name.size() > TTischSlot::capacity || enthaeltSteuerzeichen(name))
+        if (name.size() > TischSlot::capacity || enthaeltSteuerzeichen(name))
             return std::nullopt;
         runde.belegung.setName(1 + i / kPlaetzeJeTisch, Platz(i % kPlaetzeJeTisch),
                                platform::fromCp1252(name));
@@ -132,7 +131,7 @@ Spielabendinhalt spielabendAusBytes(const QByteArray& bytes)
 
 QString spielerName(const QString& name)
 {
-    TTischSlot slot;
+    TischSlot slot;
     slot.set(platform::controlCharactersAsBlanks(name));
     return slot.str();
 }

@@ -79,9 +79,15 @@ int platzIndex(int tisch, Platz platz)
     return (tisch - 1) * kPlaetzeJeTisch + static_cast<int>(platz);
 }
 
+// Where the table count stands among 2 ... 6.
+std::size_t stelle(Tischanzahl tische)
+{
+    return std::size_t(tische.zahl() - kMinTische);
+}
+
 } // namespace
 
-Tischbelegung::Tischbelegung(int tische) : m_tische(tischanzahlGueltig(tische) ? tische : 0)
+Tischbelegung::Tischbelegung(Tischanzahl tische) : m_tische(tische.zahl())
 {
     m_namen.resize(m_tische * kPlaetzeJeTisch);
 }
@@ -108,53 +114,26 @@ bool Tischbelegung::istLeer() const
     return true;
 }
 
-bool tischanzahlGueltig(int tische)
+QString tischdateiName(Tischanzahl tische)
 {
-    return tische >= kMinTische && tische <= kMaxTische;
+    static const char* const kNamen[] = {"Tisch2.ti2", "Tisch3.ti3", "Tisch4.ti4", "Tisch5.ti5",
+                                         "Tisch5.ti6"};
+    return QLatin1String(kNamen[stelle(tische)]);
 }
 
-QString tischdateiName(int tische)
-{
-    switch (tische) {
-    case 2:
-        return QStringLiteral("Tisch2.ti2");
-    case 3:
-        return QStringLiteral("Tisch3.ti3");
-    case 4:
-        return QStringLiteral("Tisch4.ti4");
-    case 5:
-        return QStringLiteral("Tisch5.ti5");
-    case 6:
-        return QStringLiteral("Tisch5.ti6");
-    default:
-        return {};
-    }
-}
-
-QString tischdateiPfad(int tische)
+QString tischdateiPfad(Tischanzahl tische)
 {
     return platform::dataFile(tischdateiName(tische));
 }
 
-std::span<const Sitzplatz> tischSlotKarte(int tische)
+std::span<const Sitzplatz> tischSlotKarte(Tischanzahl tische)
 {
-    switch (tische) {
-    case 2:
-        return kKarte2;
-    case 3:
-        return kKarte3;
-    case 4:
-        return kKarte4;
-    case 5:
-        return kKarte5;
-    case 6:
-        return kKarte6;
-    default:
-        return {};
-    }
+    static constexpr std::span<const Sitzplatz> kKarten[] = {kKarte2, kKarte3, kKarte4, kKarte5,
+                                                             kKarte6};
+    return kKarten[stelle(tische)];
 }
 
-int tischSlot(int tische, int tisch, Platz platz)
+int tischSlot(Tischanzahl tische, int tisch, Platz platz)
 {
     const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
     for (std::size_t slot = 0; slot < karte.size(); ++slot)
@@ -163,35 +142,24 @@ int tischSlot(int tische, int tisch, Platz platz)
     return -1;
 }
 
-std::span<TTischSlot> tischRecord(int tische)
+std::span<TischSlot> tischRecord(Tischanzahl tische)
 {
-    switch (tische) {
-    case 2:
-        return Tisch2.Namen;
-    case 3:
-        return Tisch3.Namen;
-    case 4:
-        return Tisch4.Namen;
-    case 5:
-        return Tisch5.Namen;
-    case 6:
-        return Tisch6.Namen;
-    default:
-        return {};
-    }
+    static const std::span<TischSlot> kRecords[] = {Tisch2.Namen, Tisch3.Namen, Tisch4.Namen,
+                                                    Tisch5.Namen, Tisch6.Namen};
+    return kRecords[stelle(tische)];
 }
 
-void tischRecordLeeren(int tische)
+void tischRecordLeeren(Tischanzahl tische)
 {
-    for (TTischSlot& slot : tischRecord(tische))
+    for (TischSlot& slot : tischRecord(tische))
         slot.clear();
 }
 
-Tischbelegung tischbelegungAusRecord(int tische)
+Tischbelegung tischbelegungAusRecord(Tischanzahl tische)
 {
     Tischbelegung belegung(tische);
     const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     for (std::size_t slot = 0; slot < karte.size(); ++slot)
         belegung.setName(karte[slot].tisch, karte[slot].platz, record[slot].str());
     return belegung;
@@ -200,22 +168,16 @@ Tischbelegung tischbelegungAusRecord(int tische)
 namespace
 {
 
-QByteArray recordBytes(int tische)
+QByteArray recordBytes(Tischanzahl tische)
 {
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     return QByteArray(reinterpret_cast<const char*>(record.data()), qsizetype(record.size_bytes()));
 }
 
 } // namespace
 
-platform::WriteResult tischSpeichern(int tische)
+platform::WriteResult tischSpeichern(Tischanzahl tische)
 {
-    if (!tischanzahlGueltig(tische)) {
-        platform::WriteResult ungueltig;
-        ungueltig.ok = false;
-        ungueltig.action = platform::FileAction::Write;
-        return ungueltig;
-    }
     return platform::writeFileAtomic(tischdateiPfad(tische), recordBytes(tische));
 }
 
@@ -225,12 +187,10 @@ QString tischSpeicherMeldung(const platform::WriteResult& geschrieben)
                                       QStringLiteral("Die neue Tischbelegung wird nur angezeigt."));
 }
 
-Tischlesung tischLesen(int tische)
+Tischlesung tischLesen(Tischanzahl tische)
 {
     Tischlesung lesung;
-    if (!tischanzahlGueltig(tische))
-        return lesung;
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     const platform::ReadResult gelesen =
         platform::readFile(tischdateiPfad(tische), qsizetype(record.size_bytes()));
     if (gelesen.ok && !gelesen.missing) {
@@ -246,14 +206,10 @@ Tischlesung tischLesen(int tische)
     return lesung;
 }
 
-platform::FileResult tischLoeschen(int tische)
+platform::FileResult tischLoeschen(Tischanzahl tische)
 {
     platform::FileResult geloescht;
     geloescht.action = platform::FileAction::Delete;
-    if (!tischanzahlGueltig(tische)) {
-        geloescht.ok = false;
-        return geloescht;
-    }
     const QString pfad = tischdateiPfad(tische);
     geloescht.path = pfad;
     const QByteArray name = QFile::encodeName(pfad);

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 using platform::ShortString;
@@ -35,22 +36,54 @@ struct Sitzplatz {
 inline constexpr int kMinTische = 2;
 inline constexpr int kMaxTische = 6;
 
+// A table count from 2 to 6. A count is checked once, where it enters (a choice of the
+// selection dialog, a number read from a file); whatever takes a Tischanzahl need not ask
+// again. A constant is checked by the compiler (`tischLesen(2)`); a number known only at run
+// time goes through `aus`, which gives nothing for any number outside 2 ... 6.
+class Tischanzahl
+{
+public:
+    consteval Tischanzahl(int tische) : m_tische(tische)
+    {
+        if (tische < kMinTische || tische > kMaxTische)
+            throw "a table count runs from 2 to 6";
+    }
+    static constexpr std::optional<Tischanzahl> aus(int tische)
+    {
+        if (tische < kMinTische || tische > kMaxTische)
+            return std::nullopt;
+        return Tischanzahl(Geprueft{}, tische);
+    }
+
+    constexpr int zahl() const { return m_tische; }
+    friend constexpr bool operator==(Tischanzahl, Tischanzahl) = default;
+
+private:
+    struct Geprueft {
+    };
+    constexpr Tischanzahl(Geprueft, int tische) : m_tische(tische) {}
+    int m_tische;
+};
+
+// Every table count, from 2 to 6.
+inline constexpr std::array<Tischanzahl, kMaxTische - kMinTische + 1> kTischanzahlen{2, 3, 4, 5, 6};
+
 // One name slot of a table file.
-using TTischSlot = ShortString<50>;
+using TischSlot = ShortString<50>;
 
 #pragma pack(push, 1)
 // The record of a table file: one slot per place of every table. Which slot belongs to
 // which place is fixed per table count (tischSlotKarte).
-template <int T> struct TTischRec {
-    TTischSlot Namen[kPlaetzeJeTisch * T];
+template <int T> struct TischRec {
+    TischSlot Namen[kPlaetzeJeTisch * T];
 };
 #pragma pack(pop)
 
-using TTisch2Rec = TTischRec<2>;
-using TTisch3Rec = TTischRec<3>;
-using TTisch4Rec = TTischRec<4>;
-using TTisch5Rec = TTischRec<5>;
-using TTisch6Rec = TTischRec<6>;
+using TTisch2Rec = TischRec<2>;
+using TTisch3Rec = TischRec<3>;
+using TTisch4Rec = TischRec<4>;
+using TTisch5Rec = TischRec<5>;
+using TTisch6Rec = TischRec<6>;
 static_assert(sizeof(TTisch2Rec) == 612);
 static_assert(sizeof(TTisch3Rec) == 918);
 static_assert(sizeof(TTisch4Rec) == 1224);
@@ -69,8 +102,8 @@ extern TTisch6Rec Tisch6;
 class Tischbelegung
 {
 public:
-    Tischbelegung() = default;
-    explicit Tischbelegung(int tische);
+    Tischbelegung() = default; // no tables
+    explicit Tischbelegung(Tischanzahl tische);
 
     int tische() const { return m_tische; }
     QString name(int tisch, Platz platz) const;
@@ -84,29 +117,26 @@ private:
     QStringList m_namen; // (tisch - 1) * 6 + place
 };
 
-// true for 2 ... 6.
-bool tischanzahlGueltig(int tische);
-
 // "Tisch2.ti2", "Tisch3.ti3", "Tisch4.ti4", "Tisch5.ti5", and "Tisch5.ti6" for six tables.
-QString tischdateiName(int tische);
+QString tischdateiName(Tischanzahl tische);
 // Datenordner + tischdateiName(tische).
-QString tischdateiPfad(int tische);
+QString tischdateiPfad(Tischanzahl tische);
 
 // The place each slot of the table file of `tische` tables belongs to, slot by slot.
-std::span<const Sitzplatz> tischSlotKarte(int tische);
+std::span<const Sitzplatz> tischSlotKarte(Tischanzahl tische);
 // The slot index of a place in the table file of `tische` tables.
-int tischSlot(int tische, int tisch, Platz platz);
+int tischSlot(Tischanzahl tische, int tisch, Platz platz);
 
 // The slots of the in-memory record of `tische` tables (6 x tische of them).
-std::span<TTischSlot> tischRecord(int tische);
+std::span<TischSlot> tischRecord(Tischanzahl tische);
 // Empties every slot of the in-memory record.
-void tischRecordLeeren(int tische);
+void tischRecordLeeren(Tischanzahl tische);
 // The in-memory record of `tische` tables as names per place.
-Tischbelegung tischbelegungAusRecord(int tische);
+Tischbelegung tischbelegungAusRecord(Tischanzahl tische);
 
 // Writes the in-memory record of `tische` tables to its file (atomic). On failure the
 // earlier file stays and the result carries the cause.
-platform::WriteResult tischSpeichern(int tische);
+platform::WriteResult tischSpeichern(Tischanzahl tische);
 // The German message of a failed save of the table file.
 QString tischSpeicherMeldung(const platform::WriteResult& geschrieben);
 // Lays the file over the in-memory record (a short file replaces only its first bytes) and
@@ -118,10 +148,10 @@ struct Tischlesung {
     Tischbelegung belegung;
     QList<platform::Message> meldungen;
 };
-Tischlesung tischLesen(int tische);
+Tischlesung tischLesen(Tischanzahl tische);
 // Deletes the table file; a missing file is no failure. When an existing file cannot be
 // deleted, the result carries the cause (the seating stays stored).
-platform::FileResult tischLoeschen(int tische);
+platform::FileResult tischLoeschen(Tischanzahl tische);
 // The German message of a table file that could not be deleted.
 QString tischLoeschMeldung(const platform::FileResult& geloescht);
 

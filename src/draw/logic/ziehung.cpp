@@ -7,7 +7,6 @@
 #include "platform/base/clock.h"
 #include "platform/base/random.h"
 
-#include <future>
 #include <optional>
 #include <vector>
 
@@ -19,9 +18,6 @@ QList<std::int32_t>& nummernDerLetztenZiehung()
     static QList<std::int32_t> nummern;
     return nummern;
 }
-
-// From this many picked players on, the numbers are drawn while the pool file is written.
-constexpr std::int32_t kVorausZiehenAb = 20000;
 
 bool spielmodusGueltig(std::int32_t spielmodus)
 {
@@ -46,18 +42,18 @@ void letztenDoppeltischReparieren(Tischbelegung& belegung)
     }
 }
 
-void belegungInRecord(int tische, const Tischbelegung& belegung)
+void belegungInRecord(Tischanzahl tische, const Tischbelegung& belegung)
 {
     const std::span<const Sitzplatz> karte = tischSlotKarte(tische);
-    const std::span<TTischSlot> record = tischRecord(tische);
+    const std::span<TischSlot> record = tischRecord(tische);
     for (std::size_t slot = 0; slot < karte.size(); ++slot)
         record[slot].set(belegung.name(karte[slot]));
 }
 
-Ziehungsergebnis abgebrochen(int tische)
+Ziehungsergebnis abgebrochen(Tischanzahl tische)
 {
     Ziehungsergebnis ergebnis;
-    ergebnis.tische = tische;
+    ergebnis.tische = tische.zahl();
     ergebnis.belegung = Tischbelegung(tische);
     return ergebnis;
 }
@@ -92,7 +88,7 @@ std::optional<Spielabend> abendDerZiehung(QList<platform::Message>& meldungen)
 }
 
 // Arranges the drawn players (in the in-memory record) for new partners.
-void partnerNeuVerteilen(int tische, Ziehungsergebnis& ergebnis, const Spielabend& abend,
+void partnerNeuVerteilen(Tischanzahl tische, Ziehungsergebnis& ergebnis, const Spielabend& abend,
                          QList<platform::Message>& meldungen)
 {
     const FaireRunde runde =
@@ -122,12 +118,12 @@ Ziehungsergebnis melden(Ziehungsergebnis ergebnis)
 
 } // namespace
 
-int sitzanzahl(int tische, std::int32_t spielmodus)
+int sitzanzahl(Tischanzahl tische, std::int32_t spielmodus)
 {
     if (spielmodus == kEinzel)
-        return 2 * tische;
+        return 2 * tische.zahl();
     if (spielmodus == kDoppel)
-        return 4 * tische;
+        return 4 * tische.zahl();
     return 0;
 }
 
@@ -177,15 +173,17 @@ Nummernfolge nummernZiehen(std::uint32_t seed, std::int32_t spielmodus, std::int
     return folge;
 }
 
-Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummernfolge& folge,
-                               const Poolzeilen& pool)
+Ziehungsergebnis ziehungBerechnen(Tischanzahl tische, std::int32_t spielmodus,
+                                  std::int32_t auswahlanzahl, std::int32_t poolanzahl,
+                                  const Poolzeilen& pool)
 {
     Ziehungsergebnis ergebnis;
-    ergebnis.tische = tische;
+    ergebnis.tische = tische.zahl();
     ergebnis.belegung = Tischbelegung(tische);
-    if (!tischanzahlGueltig(tische))
-        return ergebnis;
     ergebnis.gezogen = true;
+    const Nummernfolge folge =
+        nummernZiehen(platform::randSeed(), spielmodus, sitzanzahl(tische, spielmodus),
+                      auswahlanzahl, poolanzahl);
     platform::setRandSeed(folge.seedDanach);
     ergebnis.nummern = folge.nummern;
     for (int k = 0; k < folge.sitzNummern.size(); ++k) {
@@ -198,37 +196,14 @@ Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummer
     return ergebnis;
 }
 
-Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                  std::int32_t poolanzahl, const Poolzeilen& pool)
+Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
 {
-    if (!tischanzahlGueltig(tische))
-        return ziehungSetzen(tische, spielmodus, {}, pool);
-    return ziehungSetzen(tische, spielmodus,
-                         nummernZiehen(platform::randSeed(), spielmodus,
-                                       sitzanzahl(tische, spielmodus), auswahlanzahl, poolanzahl),
-                         pool);
-}
-
-Ziehungsergebnis personen_zuweisen(int tische)
-{
-    if (!tischanzahlGueltig(tische))
-        return abgebrochen(tische);
-
     nummernDerLetztenZiehung().clear();
     tischRecordLeeren(tische);
 
     QList<platform::Message> meldungen;
-    const Poolbau bau = poolBauen(meldungen);
-    // Drawing needs only the number of records: for a long pool the numbers are drawn while
-    // the pool file is written and flushed, from a copy of the generator's state that is
-    // taken over only when the draw goes ahead.
-    std::future<Nummernfolge> vorab;
-    if (bau.status == PoolStatus::Neu && bau.anzahl >= kVorausZiehenAb)
-        vorab =
-            std::async(std::launch::async, nummernZiehen, platform::randSeed(), Optionen.Spielmodus,
-                       sitzanzahl(tische, Optionen.Spielmodus), bau.anzahl, bau.anzahl);
     Poolzeilen pool;
-    const PoolStatus status = poolSchreiben(bau, meldungen);
+    const PoolStatus status = StrList(meldungen);
     if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
         !poolLaden(pool, meldungen)) {
         Ziehungsergebnis ende = abgebrochen(tische);
@@ -245,9 +220,7 @@ Ziehungsergebnis personen_zuweisen(int tische)
     }
 
     Ziehungsergebnis ergebnis =
-        vorab.valid()
-            ? ziehungSetzen(tische, Optionen.Spielmodus, vorab.get(), pool)
-            : ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
+        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);
@@ -264,7 +237,7 @@ Ziehungsergebnis personen_zuweisen(int tische)
     if (abend)
         rundeAnhaengen(*abend, ergebnis.belegung, meldungen);
 
-    if (tische <= 5) {
+    if (tische.zahl() <= 5) {
         if (const platform::WriteResult optionen = optionen_speichern(); !optionen.ok)
             meldungen.append(platform::errorMessage(platform::fileErrorMessage(optionen)));
     }
@@ -272,25 +245,35 @@ Ziehungsergebnis personen_zuweisen(int tische)
     return melden(ergebnis);
 }
 
+Ziehungsergebnis personen_zuweisen(int tische)
+{
+    if (const std::optional<Tischanzahl> anzahl = Tischanzahl::aus(tische))
+        return personen_zuweisen(*anzahl);
+    // No table count of the program: nothing is drawn, stored or announced.
+    Ziehungsergebnis ergebnis;
+    ergebnis.tische = tische;
+    return ergebnis;
+}
+
 Ziehungsergebnis personen_zuweisen2t()
 {
-    return personen_zuweisen(2);
+    return personen_zuweisen(Tischanzahl(2));
 }
 Ziehungsergebnis personen_zuweisen3t()
 {
-    return personen_zuweisen(3);
+    return personen_zuweisen(Tischanzahl(3));
 }
 Ziehungsergebnis personen_zuweisen4t()
 {
-    return personen_zuweisen(4);
+    return personen_zuweisen(Tischanzahl(4));
 }
 Ziehungsergebnis personen_zuweisen5t()
 {
-    return personen_zuweisen(5);
+    return personen_zuweisen(Tischanzahl(5));
 }
 Ziehungsergebnis personen_zuweisen6t()
 {
-    return personen_zuweisen(6);
+    return personen_zuweisen(Tischanzahl(6));
 }
 
 const QList<std::int32_t>& gezogeneNummern()

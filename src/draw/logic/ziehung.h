@@ -19,7 +19,7 @@ inline constexpr std::int32_t kDoppel = 1; // Spielmodus: doubles
 
 // Seats of `tische` tables in the game mode: 2 per table in singles, 4 in doubles, 0 for any
 // other mode.
-int sitzanzahl(int tische, std::int32_t spielmodus);
+int sitzanzahl(Tischanzahl tische, std::int32_t spielmodus);
 // The place of seat k (k from 0): singles fill the centres table by table (top, bottom),
 // doubles the corners (top left, top right, bottom left, bottom right).
 Sitzplatz sitzplatz(int k, std::int32_t spielmodus);
@@ -56,19 +56,20 @@ struct Nummernfolge {
 };
 Nummernfolge nummernZiehen(std::uint32_t seed, std::int32_t spielmodus, std::int32_t sitze,
                            std::int32_t auswahlanzahl, std::int32_t poolanzahl);
-// Seats the numbers with the names of the pool and hands the generator its state after them.
-Ziehungsergebnis ziehungSetzen(int tische, std::int32_t spielmodus, const Nummernfolge& folge,
-                               const Poolzeilen& pool);
 
 // The drawing and seating alone, on the given pool: `auswahlanzahl` is the range of the
 // random numbers, `poolanzahl` the number of passes. Fills `belegung` and `nummern`.
-Ziehungsergebnis ziehungBerechnen(int tische, std::int32_t spielmodus, std::int32_t auswahlanzahl,
-                                  std::int32_t poolanzahl, const Poolzeilen& pool);
+Ziehungsergebnis ziehungBerechnen(Tischanzahl tische, std::int32_t spielmodus,
+                                  std::int32_t auswahlanzahl, std::int32_t poolanzahl,
+                                  const Poolzeilen& pool);
 
-// The whole draw for `tische` tables (2 ... 6) with Optionen.Spielmodus. While "Neue Partner"
-// is on (Spielabend.txt), the drawn players are arranged anew by faireBelegung and the
-// seating becomes a round of the evening; otherwise the evening file is not touched. After
-// "Auswahl speichern" the selection dialog calls this (or the named operation below).
+// The whole draw for `tische` tables with Optionen.Spielmodus. While "Neue Partner" is on
+// (Spielabend.txt), the drawn players are arranged anew by faireBelegung and the seating
+// becomes a round of the evening; otherwise the evening file is not touched.
+Ziehungsergebnis personen_zuweisen(Tischanzahl tische);
+// The draw for a count not checked yet: after "Auswahl speichern" the selection dialog calls
+// this (or the named operation below). Any number outside 2 ... 6 draws nothing, writes
+// nothing and announces nothing.
 Ziehungsergebnis personen_zuweisen(int tische);
 Ziehungsergebnis personen_zuweisen2t();
 Ziehungsergebnis personen_zuweisen3t();

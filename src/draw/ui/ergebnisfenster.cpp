@@ -235,6 +235,11 @@ std::array<QPointer<Ergebnisfenster>, kMaxTische + 1>& fensterListe()
     return liste;
 }
 
+QPointer<Ergebnisfenster>& fensterFuer(Tischanzahl tische)
+{
+    return fensterListe()[std::size_t(tische.zahl())];
+}
+
 } // namespace
 
 // ---- NamensLabel -----------------------------------------------------------------------------
@@ -727,7 +732,7 @@ void Ergebnisfenster::namenZeigen(const Tischbelegung& belegung)
 void Ergebnisfenster::ziehungBeendet(const Ziehungsergebnis& ergebnis)
 {
     // A draw that did not happen leaves the stored seating on screen, as it stays in its file.
-    if (ergebnis.tische != tische() || !ergebnis.gezogen)
+    if (ergebnis.tische != tische().zahl() || !ergebnis.gezogen)
         return;
     namenZeigen(ergebnis.belegung);
     m_loeschen->setEnabled(true);
@@ -742,7 +747,7 @@ void Ergebnisfenster::zeigen()
     platform::showMessages(lesung.meldungen);
     if (lesung.gelesen)
         namenZeigen(lesung.belegung);
-    if (tische() <= 3) {
+    if (tische().zahl() <= 3) {
         // Only a doubles seating fills table 1's top-left place.
         const QString obenLinks = namensLabel(1, Platz::ObenLinks)->text();
         m_loeschen->setEnabled(
@@ -809,7 +814,7 @@ void Ergebnisfenster::Button3Click()
         return;
     }
     namenLeeren();
-    if (tische() <= 4)
+    if (tische().zahl() <= 4)
         m_loeschen->setEnabled(false);
 }
 
@@ -861,14 +866,16 @@ void ergebnisfensterAnlegen(QWidget* eltern)
 
 Ergebnisfenster* ergebnisfenster(int tische)
 {
-    return tischanzahlGueltig(tische) ? fensterListe()[size_t(tische)].data() : nullptr;
+    const std::optional<Tischanzahl> anzahl = Tischanzahl::aus(tische);
+    return anzahl ? fensterFuer(*anzahl).data() : nullptr;
 }
 
 void tischeAnzeigen(int tische)
 {
-    if (!tischanzahlGueltig(tische))
+    const std::optional<Tischanzahl> anzahl = Tischanzahl::aus(tische);
+    if (!anzahl)
         return;
-    if (!ergebnisfenster(tische))
+    if (!fensterFuer(*anzahl))
         ergebnisfensterAnlegen(hauptfenster());
-    ergebnisfenster(tische)->zeigen();
+    fensterFuer(*anzahl)->zeigen();
 }

@@ -57,7 +57,7 @@ struct TischEntwurf {
 
 struct FensterEntwurf {
     const char* klasse;
-    int tische;
+    Tischanzahl tische;
     const char* caption;
     std::span<const TischEntwurf> tischEntwurf;
     int namensPixel;  // pixel height of the name font at design size
@@ -75,7 +75,7 @@ class Ergebnisfenster : public QDialog
 {
     Q_OBJECT
 public:
-    int tische() const { return m_entwurf.tische; }
+    Tischanzahl tische() const { return m_entwurf.tische; }
 
     // The main window's "N Tische" command: hides Panel5, empties the names, loads the table
     // file and shows the window modally.
@@ -190,8 +190,10 @@ void setTischdruck(Tischdruck druck);
 
 // Creates the five result windows once at start, owned by `eltern` (the main window).
 void ergebnisfensterAnlegen(QWidget* eltern);
-// The result window of `tische` tables; nullptr before ergebnisfensterAnlegen.
+// The result window of `tische` tables; nullptr before ergebnisfensterAnlegen and for a number
+// outside 2 ... 6.
 Ergebnisfenster* ergebnisfenster(int tische);
 // The main window's commands "2 Tische" ... "6 Tische": shows the stored seating of that table
-// count in its window (modal). Creates the windows first if start-up has not.
+// count in its window (modal). Creates the windows first if start-up has not. Any number
+// outside 2 ... 6 shows nothing.
 void tischeAnzeigen(int tische);
