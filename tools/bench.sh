@@ -11,7 +11,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 all=(bench_start bench_adressen bench_auswahl bench_draw bench_sicherung bench_ansicht
-     bench_druck bench_grid bench_gridfile)
+     bench_druck)
 benches=("$@")
 [ ${#benches[@]} -eq 0 ] && benches=("${all[@]}")
 
@@ -36,13 +36,6 @@ for bench in "${benches[@]}"; do
         sub row { printf "%-15s | %-44s | %7s | %10.3f ms | %-44s | %10.3f ms | %7.2fx\n",
                   $b, $_[0], $_[1], $_[2], $_[3], $_[4], $_[4] > 0 ? $_[2] / $_[4] : 0; }
         if (/^\S+\s+\|.*\|\s+[\d.]+x\s*$/) { print; next; }
-        if (/^\s*(\d+) rows/) {                     # bench_grid, bench_gridfile
-            my $n = $1;
-            for my $seg (split /\s\|\s/) {
-                row($1, $n, $2, $3, $4) if $seg =~ /^\s*(.*?)\s+([\d.]+) ms vs (.*?)\s+([\d.]+) ms/;
-            }
-            next;
-        }
         if ($b eq "bench_ansicht" && /^\s*(\d+)\s+([\d.]+)\s+([\d.]+)\s+([\d.]+)\s/) {
             row("open view, first time", $1, $3, "read the file", $2);
             row("open view again", $1, $4, "read the file", $2);
