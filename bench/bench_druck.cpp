@@ -1,23 +1,29 @@
-// The participant list with 2 000, 5 000 and 10 000 participants: building all its pages and
-// printing them into a PDF file, each beside reading the participant file alone.
+// The participant list with 200, 2 000 and 20 000 participants: opening the print window
+// ("Erfasste Spieler drucken": window made, pages built, preview painted) beside reading the
+// participant file, and printing every page into a PDF file beside reading the participant
+// file and writing the same PDF bytes, each floor measured in turn with its step.
+#include "core/base/optionen.h"
 #include "platform/base/datafolder.h"
+#include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
+#include "platform/ui/messages.h"
 #include "players/logic/adressverwaltung.h"
-#include "printing/logic/adressliste.h"
 #include "printing/logic/seiten.h"
+#include "printing/ui/druckfenster.h"
+#include "printing/ui/nicepreview.h"
 
 #include "medianzeit.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 
 namespace
 {
-
-constexpr int kDurchlaeufe = 5;
 
 QList<TAdressRec> teilnehmer(int anzahl)
 {
@@ -38,6 +44,12 @@ QList<TAdressRec> teilnehmer(int anzahl)
     return adressen;
 }
 
+bool schreiben(const QString& pfad, const QByteArray& bytes)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) && datei.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -47,33 +59,57 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QTemporaryDir ordner;
     platform::setDataFolder(ordner.path());
-    const Druckschrift schrift{QStringLiteral("DejaVu Sans"), 10};
-    const QDate datum(2023, 2, 21);
+    platform::setMessageHandler([](const platform::Message& m) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+        return platform::Answer::Ok;
+    });
+    optionenStandardwerte(Optionen);
     const QString pdf = ordner.filePath(QStringLiteral("liste.pdf"));
+    const QString pdfKopie = ordner.filePath(QStringLiteral("kopie.pdf"));
+    bool ok = true;
 
-    std::printf("%-8s %6s %12s %12s %12s %10s %10s %12s\n", "Spieler", "Seiten", "lesen ms",
-                "Seiten ms", "PDF ms", "Seiten/L", "PDF/L", "ms/200 S.");
-    for (int anzahl : {2000, 5000, 10000}) {
+    for (const int anzahl : {200, 2000, 20000}) {
         if (!platform::writeFileAtomic(adressdateiPfad(),
                                        platform::recordsToBytes(teilnehmer(anzahl)))
                  .ok)
             return 1;
-        QList<TAdressRec> gelesen;
-        const double lesen = medianMs(kDurchlaeufe, [&] { gelesen = adressenLesen(); });
+        const int runs = anzahl >= 20000 ? 3 : 5;
+        const auto lesen = [&] { ok = platform::readFile(adressdateiPfad()).ok && ok; };
 
-        Seitenstapel seiten;
-        const double bauen = medianMs(
-            kDurchlaeufe, [&] { drucken_adressen(seiten, adressenLesen(), schrift, datum); });
-        const double drucken = medianMs(kDurchlaeufe, [&] {
+        std::unique_ptr<TForm14> fenster;
+        const Paarzeit oeffnen = abwechselndMs(
+            runs,
+            [&] {
+                fenster.reset(druckfensterOeffnen(nullptr));
+                QCoreApplication::processEvents();
+            },
+            lesen,
+            [&] {
+                fenster.reset();
+                QCoreApplication::processEvents();
+            });
+        const int seiten = fenster->vorschau()->PageCount();
+
+        const auto drucken = [&] {
             QPrinter drucker(QPrinter::HighResolution);
             drucker.setOutputFormat(QPrinter::PdfFormat);
             drucker.setOutputFileName(pdf);
-            if (seitenDrucken(drucker, seiten, 0, seiten.PageCount() - 1) != DruckUrsache::Gedruckt)
-                std::printf("printing failed\n");
+            ok = fenster->vorschau()->PrintAll(drucker) == DruckUrsache::Gedruckt && ok;
+        };
+        drucken();
+        const QByteArray pdfBytes = platform::readFile(pdf).bytes;
+        const Paarzeit pdfZeit = abwechselndMs(runs, drucken, [&] {
+            lesen();
+            ok = schreiben(pdfKopie, pdfBytes) && ok;
         });
-        std::printf("%-8d %6d %12.2f %12.2f %12.2f %10.1f %10.1f %12.1f\n", anzahl,
-                    seiten.PageCount(), lesen, bauen, drucken, bauen / lesen, drucken / lesen,
-                    bauen / seiten.PageCount() * 200);
+
+        tabellenzeile("bench_druck", QStringLiteral("open print window (%1 pages)").arg(seiten),
+                      anzahl, oeffnen, QStringLiteral("read the file"));
+        tabellenzeile("bench_druck", QStringLiteral("print every page into a PDF"), anzahl, pdfZeit,
+                      QStringLiteral("read the file + write the same PDF"));
+        ok = ok && seiten > 0 && !pdfBytes.isEmpty();
     }
-    return 0;
+    if (!ok)
+        std::printf("opening or printing failed\n");
+    return ok ? 0 : 1;
 }

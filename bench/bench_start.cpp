@@ -1,12 +1,15 @@
-// The start of the program until its main window is shown and the event loop is idle, beside
-// a minimal Qt Widgets program with the same menu and a tool bar of 11 buttons (style Fusion,
-// maximised), which this benchmark is as well. Both are started as processes of this program,
-// in turn, with data folders holding 100, 10 000 and 100 000 participants.
+// The start of the program until its main window has been painted once and the event loop is
+// idle, as a user sees it, beside a minimal Qt Widgets program with the same menu and a tool
+// bar of 11 buttons (style Fusion, maximised) that ends the same way. Both are started as
+// processes of this program, in turn, with data folders holding 200, 2 000 and 20 000
+// participants.
 #include "app/bilder.h"
 #include "app/hauptfenster.h"
 #include "app/start.h"
 #include "core/base/optionen.h"
+#include "core/base/programm.h"
 #include "platform/base/datafolder.h"
+#include "platform/base/random.h"
 #include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
 #include "platform/ui/messages.h"
@@ -30,16 +33,49 @@
 namespace
 {
 
+constexpr int kKeinBild = 2;
+
+// Ends the event loop at its first idle after the window's first paint, which is when a user
+// sees the window; a window that is never painted ends the process with kKeinBild.
+class NachErstemBildBeenden : public QObject
+{
+public:
+    explicit NachErstemBildBeenden(QWidget& fenster)
+    {
+        fenster.installEventFilter(this);
+        QTimer::singleShot(60000, this, [] { QCoreApplication::exit(kKeinBild); });
+    }
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        if (ereignis->type() == QEvent::Paint && !m_gemalt) {
+            m_gemalt = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(ziel, ereignis);
+    }
+
+private:
+    bool m_gemalt = false;
+};
+
+// What the program's start does, on the given data folder instead of the program's folder.
 int ganzesProgramm(int argc, char* argv[], const QString& ordner)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zorbel-Master"));
     platform::setDataFolder(ordner);
     platform::setMessageHandler([](const platform::Message&) { return platform::Answer::Ok; });
+    if (!startFreigeben())
+        return 1;
     optionen_lesen();
+    platform::removeTemporarySaveFiles(Datenordner);
+    platform::randomize();
     QApplication::setWindowIcon(bildIcon(QStringLiteral("zorbel-master")));
     const std::unique_ptr<TForm1> form1 = programmAufbauen();
+    const NachErstemBildBeenden ende(*form1);
     form1->show();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }
 
@@ -80,8 +116,8 @@ int minimalesProgramm(int argc, char* argv[])
         reihe->addWidget(knopf);
     }
     fenster.setCentralWidget(mitte);
+    const NachErstemBildBeenden ende(fenster);
     fenster.showMaximized();
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }
 
@@ -115,7 +151,7 @@ int main(int argc, char* argv[])
     const auto starten = [&](const QStringList& argumente) {
         ok = QProcess::execute(selbst, argumente) == 0 && ok;
     };
-    for (const int anzahl : {100, 10000, 100000}) {
+    for (const int anzahl : {200, 2000, 20000}) {
         QTemporaryDir ordner;
         platform::setDataFolder(ordner.path());
         if (!platform::writeFileAtomic(adressdateiPfad(),
@@ -131,10 +167,10 @@ int main(int argc, char* argv[])
                 starten({QStringLiteral("--programm"), ordner.path()});
             },
             [&] { starten({QStringLiteral("--minimal")}); });
-        tabellenzeile("bench_start", QStringLiteral("start until the main window is idle"), anzahl,
-                      zeit, QStringLiteral("minimal Qt program, menu, 11 buttons"));
+        tabellenzeile("bench_start", QStringLiteral("start until the main window is painted"),
+                      anzahl, zeit, QStringLiteral("minimal Qt program, menu, 11 buttons"));
     }
     if (!ok)
-        std::printf("a start failed\n");
+        std::printf("a start failed or never painted its main window\n");
     return ok ? 0 : 1;
 }

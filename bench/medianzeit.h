@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <utility>
 #include <vector>
 
 // One timed run of `lauf`, in milliseconds; `vorher` (if given) runs untimed before it.
@@ -17,18 +16,6 @@ inline double einmalMs(const std::function<void()>& lauf, const std::function<vo
     uhr.start();
     lauf();
     return double(uhr.nsecsElapsed()) / 1e6;
-}
-
-// The median of `runs` timed runs of `lauf`, in milliseconds; `vorher` (if given) runs untimed
-// before each run.
-inline double medianMs(int runs, const std::function<void()>& lauf,
-                       const std::function<void()>& vorher = {})
-{
-    std::vector<double> zeiten;
-    for (int i = 0; i < runs; ++i)
-        zeiten.push_back(einmalMs(lauf, vorher));
-    std::sort(zeiten.begin(), zeiten.end());
-    return zeiten[zeiten.size() / 2];
 }
 
 // The medians of a measured step and of its floor, timed in turn (step, floor, step, ...) so
@@ -63,14 +50,4 @@ inline void tabellenzeile(const char* bench, const QString& was, long long groes
                 qPrintable(was), groesse, zeit.ms, qPrintable(boden), zeit.boden,
                 zeit.boden > 0 ? zeit.ms / zeit.boden : 0.0);
     std::fflush(stdout);
-}
-
-// The medians of `runs` timed runs of `lauf` and of `boden`, taken in turns so that both see
-// the same state of the machine; `vorher` (if given) runs untimed before each run of `lauf`.
-inline std::pair<double, double> medianPairMs(int runs, const std::function<void()>& lauf,
-                                              const std::function<void()>& boden,
-                                              const std::function<void()>& vorher = {})
-{
-    const Paarzeit zeit = abwechselndMs(runs, lauf, boden, vorher);
-    return {zeit.ms, zeit.boden};
 }
