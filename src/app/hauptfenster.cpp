@@ -113,7 +113,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     StatusPanel->setAlignment(Qt::AlignCenter);
     statusZeile->addWidget(StatusPanel);
 
-    WeitereProgramme = new TWeitereProgramme(this);
+    m_weitereProgramme = new WeitereProgramme(this);
 
     Uhrtakt = new QTimer(this);
     Uhrtakt->setObjectName(QStringLiteral("Uhrtakt"));
@@ -552,11 +552,11 @@ void TForm1::WeitereProgramme2Click()
 void TForm1::weitereProgrammeZeigen()
 {
     Panel5->hide();
-    WeitereProgramme->adjustSize();
-    platform::placeDialog(*WeitereProgramme);
-    WeitereProgramme->show();
-    WeitereProgramme->raise();
-    WeitereProgramme->activateWindow();
+    m_weitereProgramme->adjustSize();
+    platform::placeDialog(*m_weitereProgramme);
+    m_weitereProgramme->show();
+    m_weitereProgramme->raise();
+    m_weitereProgramme->activateWindow();
 }
 
 void TForm1::Websitebesuchen1Click()

@@ -302,7 +302,7 @@ void TestFensterstile::initTestCase()
     sicherung->show();
     m_fenster.append(sicherung);
 
-    auto* weitere = m_haupt->findChild<TWeitereProgramme*>();
+    auto* weitere = m_haupt->findChild<WeitereProgramme*>();
     weitere->show();
     m_fenster.append(weitere);
 

@@ -127,7 +127,7 @@ std::vector<SheetWindow> sheetWindows()
     return {
         {QStringLiteral("hauptfenster"), mainWindow},
         {QStringLiteral("farbwahl"), [] { return std::make_unique<TFarbe>(); }},
-        {QStringLiteral("weitere-programme"), [] { return std::make_unique<TWeitereProgramme>(); }},
+        {QStringLiteral("weitere-programme"), [] { return std::make_unique<WeitereProgramme>(); }},
         {QStringLiteral("teilnehmer"), [] { return std::make_unique<TAdressen>(); }},
         {QStringLiteral("auswahl"), [] { return std::make_unique<TDualListDlg>(); }},
         {QStringLiteral("sicherung"), [] { return std::make_unique<TBack5>(); }},
