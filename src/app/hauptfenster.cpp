@@ -1,8 +1,8 @@
 #include "app/hauptfenster.h"
 
 #include "app/bilder.h"
-#include "app/hauptlogik.h"
 #include "app/weitereprogramme.h"
+#include "core/base/hauptfensterwerte.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"

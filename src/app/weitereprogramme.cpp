@@ -1,7 +1,7 @@
 #include "app/weitereprogramme.h"
 
 #include "app/bilder.h"
-#include "app/hauptlogik.h"
+#include "core/base/hauptfensterwerte.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"

@@ -1,6 +1,6 @@
 #include "app/hauptfenster.h"
-#include "app/hauptlogik.h"
 #include "common/testsupport.h"
+#include "core/base/hauptfensterwerte.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"

@@ -1,11 +1,11 @@
 #include "fenster.h"
 
 #include "app/hauptfenster.h"
-#include "app/hauptlogik.h"
 #include "app/start.h"
 #include "app/weitereprogramme.h"
 #include "appearance/ui/farbe.h"
 #include "backup/ui/back5.h"
+#include "core/base/hauptfensterwerte.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "players/ui/adressen.h"
