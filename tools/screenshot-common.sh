@@ -10,16 +10,19 @@ contact_sheet_bauen() {
     contact_sheet="$build/tools/contact-sheet/zorbel-contact-sheet"
 }
 
-# Builds the preview program <target> of tests/<folder> in the Debug tree <build> (configured
-# there first when it is not yet) and sets `program` to it.
-#   vorschau_bauen <build> <folder> <target>
+# Builds the preview program <target> of tools/vorschau in the Debug tree <build> and sets
+# `program` to it. A tree configured before keeps its build type and settings; the tools are
+# switched on in it.
+#   vorschau_bauen <build> <target>
 vorschau_bauen() {
     if [ ! -f "$1/build.ninja" ]; then
-        cmake -S "$root" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZORBEL_BENCH=OFF \
-            -DZORBEL_TOOLS=OFF >/dev/null
+        cmake -S "$root" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZORBEL_TESTS=OFF \
+            -DZORBEL_BENCH=OFF -DZORBEL_TOOLS=ON >/dev/null
+    else
+        cmake -S "$root" -B "$1" -DZORBEL_TOOLS=ON >/dev/null
     fi
-    cmake --build "$1" --target "$3"
-    program="$1/tests/$2/$3"
+    cmake --build "$1" --target "$2"
+    program="$1/tools/vorschau/$2"
 }
 
 # A runtime folder of the script's own, removed when it ends, and no platform-plugin chatter.

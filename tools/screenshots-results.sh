@@ -11,11 +11,8 @@ build="${2:-$root/build/screenshots-build}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
-if [ ! -f "$build/build.ninja" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZORBEL_BENCH=OFF >/dev/null
-fi
-cmake --build "$build" --target ergebnisfenster_vorschau
-program="$build/tests/draw/ergebnisfenster_vorschau"
+source "$root/tools/screenshot-common.sh"
+vorschau_bauen "$build" ergebnisfenster_vorschau
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -13,7 +13,7 @@ mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
 source "$root/tools/screenshot-common.sh"
-vorschau_bauen "$build" draw tischbelegung_vorschau
+vorschau_bauen "$build" tischbelegung_vorschau
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"

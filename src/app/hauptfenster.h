@@ -13,7 +13,7 @@ class QListWidget;
 class QMenu;
 class QTimer;
 class QToolButton;
-class TWeitereProgramme;
+class WeitereProgramme;
 
 // The commands of the main window that open another subsystem's window. Each is wired once
 // at start with befehlVerbinden; until then its tool-bar button and menu item are disabled.
@@ -125,7 +125,7 @@ private:
     QLabel* RxClock1 = nullptr;      // the clock
     QLabel* StatusPanel = nullptr;
     QTimer* Uhrtakt = nullptr;
-    TWeitereProgramme* WeitereProgramme = nullptr;
+    WeitereProgramme* m_weitereProgramme = nullptr;
 
     struct Befehlsplatz {
         std::function<void()> aktion;

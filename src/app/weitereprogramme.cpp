@@ -1,7 +1,7 @@
 #include "app/weitereprogramme.h"
 
 #include "app/bilder.h"
-#include "app/hauptlogik.h"
+#include "core/base/hauptfensterwerte.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "core/ui/hauptfensterdienste.h"
@@ -42,7 +42,7 @@ void adresseOeffnen()
 
 } // namespace
 
-TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QDialog(parent)
+WeitereProgramme::WeitereProgramme(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("WeitereProgramme"));
     setWindowTitle(QStringLiteral("Weitere Programme"));
@@ -105,12 +105,12 @@ TWeitereProgramme::TWeitereProgramme(QWidget* parent) : QDialog(parent)
 }
 
 // Escape leaves as "Schließen" does, through closeEvent, so the main-screen panel follows.
-void TWeitereProgramme::reject()
+void WeitereProgramme::reject()
 {
     close();
 }
 
-void TWeitereProgramme::closeEvent(QCloseEvent* event)
+void WeitereProgramme::closeEvent(QCloseEvent* event)
 {
     if (Optionen.HauptflaecheZeigen == 1)
         hauptflaecheZeigen();

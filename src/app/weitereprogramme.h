@@ -6,11 +6,11 @@
 // its web page. Created once at start; closing it in any way shows the main window's
 // main-screen panel again when the settings ask for it (HauptflaecheZeigen = 1). Not modal;
 // Enter presses "Schließen", and Escape closes it as "Schließen" does.
-class TWeitereProgramme : public QDialog
+class WeitereProgramme : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TWeitereProgramme(QWidget* parent = nullptr);
+    explicit WeitereProgramme(QWidget* parent = nullptr);
 
     void reject() override;
 

@@ -1,11 +1,11 @@
 #include "fenster.h"
 
 #include "app/hauptfenster.h"
-#include "app/hauptlogik.h"
 #include "app/start.h"
 #include "app/weitereprogramme.h"
 #include "appearance/ui/farbe.h"
 #include "backup/ui/back5.h"
+#include "core/base/hauptfensterwerte.h"
 #include "core/base/optionen.h"
 #include "core/base/programm.h"
 #include "players/ui/adressen.h"
@@ -127,7 +127,7 @@ std::vector<SheetWindow> sheetWindows()
     return {
         {QStringLiteral("hauptfenster"), mainWindow},
         {QStringLiteral("farbwahl"), [] { return std::make_unique<TFarbe>(); }},
-        {QStringLiteral("weitere-programme"), [] { return std::make_unique<TWeitereProgramme>(); }},
+        {QStringLiteral("weitere-programme"), [] { return std::make_unique<WeitereProgramme>(); }},
         {QStringLiteral("teilnehmer"), [] { return std::make_unique<TAdressen>(); }},
         {QStringLiteral("auswahl"), [] { return std::make_unique<TDualListDlg>(); }},
         {QStringLiteral("sicherung"), [] { return std::make_unique<TBack5>(); }},

@@ -5,11 +5,8 @@
 // zorbel-contact-sheet --hilfe <folder>         the help's pictures (tools/help-pictures.sh)
 // zorbel-contact-sheet --bildschirm <folder>    the whole screen with each window of the program
 //                                               (tools/screenshots-screen.sh)
-// zorbel-contact-sheet --vorgezeichnet <folder> the pictures of the start drawn beforehand
-//                                               (tools/pictures-ahead.sh)
 // The program's data folder points into a temporary folder, so no real data file is touched.
 
-#include "app/bilder.h"
 #include "appearance/ui/stilverwaltung.h"
 #include "bildschirm.h"
 #include "fenster.h"
@@ -39,23 +36,6 @@ void settle(int milliseconds)
     }
 }
 
-int bilderVorzeichnen(const QString& outFolder)
-{
-    int failures = 0;
-    for (const Bildgroesse& vorgezeichnet : kVorgezeichneteBilder) {
-        const QString name = QString::fromLatin1(vorgezeichnet.name);
-        for (const qreal faktor : kVorgezeichneteFaktoren) {
-            const QImage bild = bildZeichnen(name, vorgezeichnet.groesse, faktor);
-            if (!vorgezeichnetesBildSpeichern(bild, name, outFolder)) {
-                QTextStream(stderr)
-                    << "nicht geschrieben: " << vorgezeichnetesBild(name, bild.size()) << '\n';
-                ++failures;
-            }
-        }
-    }
-    return failures;
-}
-
 QString fileSafe(QString name)
 {
     return name.replace(QLatin1Char(' '), QLatin1Char('_'));
@@ -71,8 +51,7 @@ int main(int argc, char* argv[])
     const bool mode = !arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"));
     if (arguments.isEmpty() || (mode && arguments.size() != 2)) {
         std::fputs("usage: zorbel-contact-sheet <output folder> [style name ...]\n"
-                   "       zorbel-contact-sheet --hilfe|--bildschirm|--vorgezeichnet <output "
-                   "folder>\n",
+                   "       zorbel-contact-sheet --hilfe|--bildschirm <output folder>\n",
                    stderr);
         return 2;
     }
@@ -92,8 +71,6 @@ int main(int argc, char* argv[])
         return int(QDialog::Rejected);
     });
 
-    if (arguments.first() == QLatin1String("--vorgezeichnet"))
-        return bilderVorzeichnen(outFolder) == 0 ? 0 : 1;
     if (arguments.first() == QLatin1String("--hilfe"))
         return hilfebilderMachen(outFolder, 560) == 0 ? 0 : 1;
     if (arguments.first() == QLatin1String("--bildschirm"))

@@ -1,4 +1,4 @@
-#include "app/hauptlogik.h"
+#include "core/base/hauptfensterwerte.h"
 #include "core/base/programm.h"
 #include "platform/base/conventions.h"
 #include "platform/base/taskbar.h"
@@ -8,7 +8,7 @@
 #include <QRect>
 #include <QTest>
 
-class TestHauptlogik : public QObject
+class TestHauptfensterwerte : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -206,5 +206,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestHauptlogik)
-#include "tst_hauptlogik.moc"
+QTEST_GUILESS_MAIN(TestHauptfensterwerte)
+#include "tst_hauptfensterwerte.moc"

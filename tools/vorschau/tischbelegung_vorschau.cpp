@@ -14,7 +14,7 @@
 #include "printing/ui/drucker.h"
 #include "printing/ui/tischdruckfenster.h"
 
-#include "../common/beispielnamen.h"
+#include "beispielnamen.h"
 
 #include <QApplication>
 #include <QDir>

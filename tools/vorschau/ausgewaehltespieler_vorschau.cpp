@@ -8,7 +8,7 @@
 #include "platform/base/datafolder.h"
 #include "players/ui/ausgewaehltespieler.h"
 
-#include "../common/beispielnamen.h"
+#include "beispielnamen.h"
 
 #include <QApplication>
 #include <QDir>

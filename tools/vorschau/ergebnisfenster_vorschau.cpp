@@ -9,7 +9,7 @@
 #include "platform/base/random.h"
 #include "platform/ui/modal.h"
 
-#include "../common/beispielnamen.h"
+#include "beispielnamen.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/hauptlogik.h"
+#include "core/base/hauptfensterwerte.h"
 
 #include "platform/base/conventions.h"
 #include "platform/base/shell.h"
