@@ -311,8 +311,8 @@ void TestSicherung::backupCopiesExactlyTheDataFiles()
     QCOMPARE(lauf.kopien().size(), expected.size());
 }
 
-// The folder is read without QDir, for speed: it still lists what QDir lists as files (links to
-// files too; no folders, broken links or pipes), sorted as QDir sorts by name ignoring case.
+// The listing is what QDir lists as files (links to files too; no folders, broken links or
+// pipes) without the program's temporary files, sorted as QDir sorts by name ignoring case.
 void TestSicherung::listingIsQDirsFilesByNameIgnoringCase()
 {
     QTemporaryDir dir;
