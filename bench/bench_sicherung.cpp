@@ -81,7 +81,7 @@ int main(int argc, char** argv)
             QDir().mkpath(ziel);
         };
         bool ok = true;
-        const auto sichern = [&] { ok = TKopierlauf().verz_lesen(daten, ziel) && ok; };
+        const auto sichern = [&] { ok = Kopierlauf().verz_lesen(daten, ziel) && ok; };
         const auto kopieren = [&] {
             for (const QString& name : namen)
                 ok = platform::copyFileReplacing(daten + QLatin1Char('/') + name,

@@ -253,7 +253,7 @@ QStringList dateienDerMaske(const QString& ordner, const QString& maske)
     return treffer(kopierbareNamen(ordner), maske);
 }
 
-bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
+bool Kopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
 {
     const platform::CopyResult kopie = platform::copyFileReplacing(quelle, ziel);
     if (!kopie.ok) {
@@ -266,8 +266,8 @@ bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
     return true;
 }
 
-bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordner,
-                            const QString& maske)
+bool Kopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordner,
+                           const QString& maske)
 {
     const QString von = mitTrenner(quellordner);
     const QString nach = mitTrenner(zielordner);
@@ -290,7 +290,7 @@ bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordne
     return true;
 }
 
-bool TKopierlauf::verz_lesen(const QString& quellordner, const QString& zielordner)
+bool Kopierlauf::verz_lesen(const QString& quellordner, const QString& zielordner)
 {
     for (const QString& maske : datendateiMasken()) {
         if (!Dir_lesen(quellordner, zielordner, maske))

@@ -13,9 +13,9 @@ QString ansichtName(const QString& name)
     return name.leftJustified(30, QLatin1Char(' '));
 }
 
-TAnsichtLesung ansichtLesen(const QString& pfad)
+AnsichtLesung ansichtLesen(const QString& pfad)
 {
-    TAnsichtLesung lesung;
+    AnsichtLesung lesung;
     const platform::ReadResult gelesen = platform::readFile(pfad);
     if (gelesen.missing) {
         lesung.dateiFehlt = true;
