@@ -68,10 +68,14 @@ template <class Rec> bool readFirstRecordOver(const QString& path, Rec& rec)
     return true;
 }
 
-// Atomic write of the whole file.
+// Atomic write of the whole file, straight from the records: they lie in memory as the file
+// holds them.
 template <class Rec> WriteResult saveRecords(const QString& path, const QList<Rec>& records)
 {
-    return writeFileAtomic(path, recordsToBytes(records));
+    static_assert(std::is_trivially_copyable_v<Rec>);
+    return writeFileAtomic(
+        path, QByteArray::fromRawData(reinterpret_cast<const char*>(records.constData()),
+                                      records.size() * qsizetype(sizeof(Rec))));
 }
 
 } // namespace platform

@@ -82,15 +82,22 @@ Adressbestand::Erfassung Adressbestand::erfassen(const TAdressRec& neu, const QS
         return erfassung;
     }
     const AdressFund fund = adresse_pruefen(m_adressen, name, vorname);
-    // Memory changes only once the file is written.
-    erfassung.datei = adresse_speichern(m_adressen, neu, fund);
-    if (!erfassung.datei)
-        return erfassung;
+    // The records are changed in place and written from memory; a failed write puts them back.
+    std::optional<TAdressRec> ersetzt;
     if (fund.gefunden)
-        erfassung.entfernt = adresseListentext(m_adressen.takeAt(fund.position - 1));
+        ersetzt = m_adressen.takeAt(fund.position - 1);
     m_adressen.append(neu);
+    erfassung.datei = adressenSchreiben(m_adressen);
+    if (!erfassung.datei) {
+        m_adressen.removeLast();
+        if (ersetzt)
+            m_adressen.insert(fund.position - 1, *ersetzt);
+        return erfassung;
+    }
     geschrieben();
     erfassung.geschrieben = true;
+    if (ersetzt)
+        erfassung.entfernt = adresseListentext(*ersetzt);
     erfassung.neu = adresseListentext(neu);
     return erfassung;
 }
@@ -99,10 +106,12 @@ platform::WriteResult Adressbestand::loeschen(const AdressFund& fund)
 {
     if (!fund.gefunden || fund.position < 1 || fund.position > m_adressen.size())
         return {};
-    const platform::WriteResult ergebnis = adresse_sofortloeschen(m_adressen, fund.position);
-    if (!ergebnis)
+    const TAdressRec entfernt = m_adressen.takeAt(fund.position - 1);
+    const platform::WriteResult ergebnis = adressenSchreiben(m_adressen);
+    if (!ergebnis) {
+        m_adressen.insert(fund.position - 1, entfernt);
         return ergebnis;
-    m_adressen.removeAt(fund.position - 1);
+    }
     geschrieben();
     return ergebnis;
 }

@@ -49,9 +49,9 @@ public:
     };
     Erfassung erfassen(const TAdressRec& neu, const QString& name, const QString& vorname);
 
-    // "Löschen": removes the record `fund` found in adressen() (adresse_sofortloeschen). On
-    // failure memory and file keep their records; a position outside the records changes
-    // nothing.
+    // "Löschen": removes the record `fund` found in adressen() and writes the file in one
+    // atomic step, as adresse_sofortloeschen does. On failure memory and file keep their
+    // records; a position outside the records changes nothing.
     platform::WriteResult loeschen(const AdressFund& fund);
 
 private:
