@@ -1,13 +1,31 @@
 // The participant file "Adressen.adr".
 #include "fuzzsupport.h"
 
+#include "platform/base/cp1252.h"
 #include "platform/base/datafolder.h"
 #include "platform/base/fileresult.h"
+#include "platform/base/typedfile.h"
 #include "players/logic/adressbestand.h"
 #include "players/logic/adressverwaltung.h"
-#include "players/logic/kompakteadressen.h"
 
 #include <cstring>
+
+namespace
+{
+
+// The last record whose list entry matches `listentext`, found by going through every record.
+const TAdressRec* letzterTreffer(const QList<TAdressRec>& adressen, const QString& listentext)
+{
+    const QByteArray gesucht = adresseVergleichsform(platform::toCp1252(listentext));
+    const TAdressRec* treffer = nullptr;
+    for (const TAdressRec& adresse : adressen) {
+        if (adresseVergleichsform(adresse.Name.bytes() + ", " + adresse.Vorname.bytes()) == gesucht)
+            treffer = &adresse;
+    }
+    return treffer;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -30,34 +48,48 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QStringList texte = adresseListentexte(lesung.adressen);
     fuzzPruefen(texte.size() == lesung.adressen.size(), "one list entry per record");
 
-    // The participant window's packed copy gives back every byte of every record, and its
-    // look-ups find what a search through the records finds.
-    const KompakteAdressen gepackt(
-        QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
-    fuzzPruefen(gepackt.size() == lesung.adressen.size(), "one packed record per record");
-    for (qsizetype i = 0; i < gepackt.size(); ++i) {
-        const TAdressRec zurueck = gepackt.at(i);
-        fuzzPruefen(std::memcmp(&zurueck, data + i * qsizetype(sizeof(TAdressRec)),
-                                sizeof(TAdressRec)) == 0,
-                    "a packed record unpacks to its bytes");
-    }
+    // The participant window holds every byte of every record, and its look-ups find what a
+    // search through the records finds.
+    const QByteArray ganz(reinterpret_cast<const char*>(data),
+                          lesung.adressen.size() * qsizetype(sizeof(TAdressRec)));
     Adressbestand bestand;
     fuzzPruefen(bestand.laden().ok, "the window reads a readable file");
+    fuzzPruefen(platform::recordsToBytes(bestand.adressen()) == ganz,
+                "the window holds every byte of every record");
     fuzzPruefen(bestand.listentexte() == texte, "the window lists the same entries");
     for (const qsizetype i : {qsizetype(0), texte.size() / 2, texte.size() - 1}) {
         if (i < 0 || i >= texte.size())
             continue;
-        const TAdressRec* gesucht = adresseZumListentext(lesung.adressen, texte[i]);
+        const TAdressRec* gesucht = letzterTreffer(lesung.adressen, texte[i]);
         const std::optional<TAdressRec> gefunden = bestand.zumListentext(texte[i]);
         fuzzPruefen(gesucht && gefunden &&
                         std::memcmp(gesucht, &*gefunden, sizeof(TAdressRec)) == 0,
                     "a pick finds the record the search finds");
     }
     const QString kopie = platform::dataFile(QStringLiteral("Adressen.kopie"));
-    fuzzPruefen(bool(gepackt.schreiben(kopie)), "the packed records can be written");
-    fuzzPruefen(platform::readFile(kopie).bytes ==
-                    QByteArray(reinterpret_cast<const char*>(data),
-                               gepackt.size() * qsizetype(sizeof(TAdressRec))),
-                "written back byte for byte");
+    fuzzPruefen(bool(platform::saveRecords(kopie, bestand.adressen())),
+                "the window's records can be written");
+    fuzzPruefen(platform::readFile(kopie).bytes == ganz, "written back byte for byte");
+
+    // "Speichern >>" of the first record's names writes every other record as it was read.
+    if (!lesung.adressen.isEmpty()) {
+        const TAdressRec neu = lesung.adressen.first();
+        const QString name = neu.Name.str();
+        const QString vorname = neu.Vorname.str();
+        const AdressFund fund = adresse_pruefen(lesung.adressen, name, vorname);
+        QByteArray erwartet = ganz;
+        if (fund.gefunden)
+            erwartet.remove((fund.position - 1) * qsizetype(sizeof(TAdressRec)),
+                            qsizetype(sizeof(TAdressRec)));
+        const Adressbestand::Erfassung erfassung = bestand.erfassen(neu, name, vorname);
+        fuzzPruefen(erfassung.datei.ok, "a save of a readable file succeeds");
+        if (erfassung.geschrieben) {
+            erwartet += ganz.left(qsizetype(sizeof(TAdressRec)));
+            fuzzPruefen(platform::readFile(adressdateiPfad()).bytes == erwartet,
+                        "a save keeps every other record byte for byte");
+        } else {
+            fuzzPruefen(adresseOhneNamen(neu), "only a record without names is not stored");
+        }
+    }
     return 0;
 }

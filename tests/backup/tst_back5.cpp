@@ -129,7 +129,7 @@ public:
     }
     void restorePage() const { get<QTabWidget>("PageControl1")->setCurrentIndex(1); }
     void backupPage() const { get<QTabWidget>("PageControl1")->setCurrentIndex(0); }
-    TFileListBox* files() const { return get<TFileListBox>("FileListBox1"); }
+    FileListBox* files() const { return get<FileListBox>("FileListBox1"); }
     void clickFile(const QString& name, Qt::KeyboardModifiers mods = {}) const
     {
         QListWidgetItem* item = files()->findItems(name, Qt::MatchExactly).value(0);
@@ -219,12 +219,12 @@ void TestBack5::controlsAndCaptions()
     QVERIFY(win.edit("Edit1")->isReadOnly());
     QVERIFY(!win.edit("Edit2")->isReadOnly());
     QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
-    QCOMPARE(win.get<TDirectoryListBox>("DirectoryListBox1")->directory() + '/', Datenordner);
+    QCOMPARE(win.get<DirectoryListBox>("DirectoryListBox1")->directory() + '/', Datenordner);
     // Enter in the target field neither appends a date nor starts the backup.
     QTest::keyClick(win.edit("Edit2"), Qt::Key_Return);
     QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
     QVERIFY(win.isOpen());
-    QVERIFY(win.get<TDriveComboBox>("DriveComboBox1")->count() > 0);
+    QVERIFY(win.get<DriveComboBox>("DriveComboBox1")->count() > 0);
 
     win.restorePage();
     QCOMPARE(win.w->windowTitle(), QStringLiteral("Zorbel-Master Datenwiederherstellung"));
@@ -634,7 +634,7 @@ void TestBack5::restoreAllFilesOfOneNameNeedsAPickInTheShownFolder()
 
     // Another folder opened after the pick: the source field names that folder now, so the
     // name picked in the folder before must not be restored from there.
-    auto* folders = win.get<TDirectoryListBox>("DirectoryListBox2");
+    auto* folders = win.get<DirectoryListBox>("DirectoryListBox2");
     QListWidgetItem* line = folders->findItems("anderer", Qt::MatchEndsWith).value(0);
     QVERIFY(line);
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
@@ -755,7 +755,7 @@ void TestBack5::whenFolderAndFlagAreStored()
     QCOMPARE(storedSettings().AutoSicherung, 1);
 
     // A click in the folder list opens the folder and stores it as the target.
-    auto* folders = win.get<TDirectoryListBox>("DirectoryListBox1");
+    auto* folders = win.get<DirectoryListBox>("DirectoryListBox1");
     QCOMPARE(folders->directory(), elsewhere.path());
     QListWidgetItem* line = folders->findItems("Ziel", Qt::MatchEndsWith).value(0);
     QVERIFY(line);
@@ -819,7 +819,7 @@ void TestBack5::folderTheSettingsCannotHoldIsRefused()
     if (how == "picked") {
         folder = elsewhere.filePath(folder);
         QVERIFY(QDir().mkpath(folder));
-        auto* folders = win.get<TDirectoryListBox>("DirectoryListBox1");
+        auto* folders = win.get<DirectoryListBox>("DirectoryListBox1");
         QVERIFY(folders->setDirectory(folder));
         win.w->DirectoryListBox1Click();
         // The folder can still be used for a backup now.
@@ -930,7 +930,7 @@ void TestBack5::folderFromAWindowsSettingsFile()
         Window win;
         QCOMPARE(win.edit("Edit2")->text(), standardSicherungsordner());
         win.restorePage();
-        QCOMPARE(win.get<TDirectoryListBox>("DirectoryListBox2")->directory(), QDir::homePath());
+        QCOMPARE(win.get<DirectoryListBox>("DirectoryListBox2")->directory(), QDir::homePath());
         win.backupPage();
         win.click("Button2");
     }
@@ -963,7 +963,7 @@ void TestBack5::restoreNeverReadsFromTheDataFolder()
     run.storeBackupFolder(elsewhere.filePath("USB-Stick/Sicherung"));
     Window win;
     win.restorePage();
-    auto* folders = win.get<TDirectoryListBox>("DirectoryListBox2");
+    auto* folders = win.get<DirectoryListBox>("DirectoryListBox2");
     QCOMPARE(folders->directory(), QDir::homePath());
     QCOMPARE(win.edit("Edit3")->text(), QDir::homePath());
 
@@ -1086,14 +1086,14 @@ void TestBack5::windowNeverWiderThanTheWorkArea()
     const QString home = QStringLiteral("/home/") + QString(161, QLatin1Char('h'));
     const QList<platform::Volume> volumes = {{home, home, {}}, {"/", "/", "ext4"}};
     for (const char* name : {"DriveComboBox1", "DriveComboBox2"})
-        requireChild<TDriveComboBox>(&w, name)->laufwerkeSetzen(volumes);
+        requireChild<DriveComboBox>(&w, name)->laufwerkeSetzen(volumes);
     w.DatensichernWiederherstellen1Click();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QRect area = w.screen()->availableGeometry();
     QVERIFY2(w.frameGeometry().width() <= area.width(), qPrintable(QString::number(w.width())));
     QVERIFY(area.contains(w.geometry().topLeft()));
-    auto* drives = requireChild<TDriveComboBox>(&w, "DriveComboBox1");
+    auto* drives = requireChild<DriveComboBox>(&w, "DriveComboBox1");
     QVERIFY(drives->width() < area.width() / 2);
     // The middle of a long entry is left out; the whole entry is its tool tip.
     const QString shown = drives->itemText(0);

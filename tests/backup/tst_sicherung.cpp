@@ -290,7 +290,7 @@ void TestSicherung::backupCopiesExactlyTheDataFiles()
     QVERIFY(verz_anl(target));
     MessageRecorder messages;
     QStringList shown;
-    TKopierlauf lauf([&shown](const QString& from, const QString& to) {
+    Kopierlauf lauf([&shown](const QString& from, const QString& to) {
         shown << QFileInfo(from).fileName();
         QCOMPARE(QFileInfo(to).fileName(), QFileInfo(from).fileName());
     });
@@ -311,8 +311,8 @@ void TestSicherung::backupCopiesExactlyTheDataFiles()
     QCOMPARE(lauf.kopien().size(), expected.size());
 }
 
-// The folder is read without QDir, for speed: it still lists what QDir lists as files (links to
-// files too; no folders, broken links or pipes), sorted as QDir sorts by name ignoring case.
+// The listing is what QDir lists as files (links to files too; no folders, broken links or
+// pipes) without the program's temporary files, sorted as QDir sorts by name ignoring case.
 void TestSicherung::listingIsQDirsFilesByNameIgnoringCase()
 {
     QTemporaryDir dir;
@@ -350,7 +350,7 @@ void TestSicherung::temporaryFilesAreNeitherCopiedNorLeft()
     QVERIFY(dateienDerMaske(target, QStringLiteral("*")).contains("Adressen.adr.alt"));
     QVERIFY(!dateienDerMaske(target, QStringLiteral("*")).contains(".~Adressen.adr.XyZaBc"));
 
-    TKopierlauf lauf;
+    Kopierlauf lauf;
     QVERIFY(lauf.verz_lesen(data.path(), target));
     QStringList expected = data.dataFiles.keys();
     expected << QStringLiteral("Adressen.adr.alt");
@@ -363,11 +363,11 @@ void TestSicherung::backingUpTwiceOverwrites()
     DataFixture data;
     QTemporaryDir targetDir;
     const QString target = targetDir.path() + QLatin1Char('/');
-    QVERIFY(TKopierlauf().verz_lesen(data.path(), target));
+    QVERIFY(Kopierlauf().verz_lesen(data.path(), target));
     QVERIFY(writeFileBytes(data.dir.filePath("Adressen.adr"), "changed"));
     QVERIFY(writeFileBytes(data.dir.filePath("Tisch5.ti5"), QByteArray()));
     ::chmod(QFile::encodeName(target + "Tisch5.ti6").constData(), 0444);
-    TKopierlauf lauf;
+    Kopierlauf lauf;
     QVERIFY(lauf.verz_lesen(data.path(), target));
     QVERIFY(lauf.meldungen().isEmpty());
     QCOMPARE(readFileBytes(target + "Adressen.adr"), QByteArray("changed"));
@@ -382,7 +382,7 @@ void TestSicherung::failedCopyStopsTheRunAndKeepsEarlierCopies()
     const QString target = targetDir.path() + QLatin1Char('/');
     // A folder where the participant file's copy must go fails for root too.
     QVERIFY(QDir(target).mkdir("Adressen.adr"));
-    TKopierlauf lauf;
+    Kopierlauf lauf;
     QVERIFY(!lauf.verz_lesen(data.path(), target));
 
     QCOMPARE(lauf.meldungen().size(), 1);

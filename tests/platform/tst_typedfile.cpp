@@ -41,9 +41,9 @@ private Q_SLOTS:
     void failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne_data();
     void failedWriteMentionsTheEarlierFileOnlyWhenThereIsOne();
     void missingFolderIsNamed();
-    void readingInPartsGivesTheWholeFile_data();
-    void readingInPartsGivesTheWholeFile();
-    void readingInPartsTellsMissingAndUnreadable();
+    void readFileGivesTheWholeFileOrItsHead_data();
+    void readFileGivesTheWholeFileOrItsHead();
+    void readFileTellsMissingAndUnreadable();
 };
 
 void TestTypedFile::writeThenReadRoundTrip()
@@ -176,51 +176,47 @@ void TestTypedFile::missingFolderIsNamed()
     QVERIFY(messages.messages().isEmpty()); // the plain write shows nothing
 }
 
-// Every part but the last is whole, and the parts together are the file.
-void TestTypedFile::readingInPartsGivesTheWholeFile_data()
+void TestTypedFile::readFileGivesTheWholeFileOrItsHead_data()
 {
     QTest::addColumn<int>("groesse");
-    for (int groesse : {0, 1, 29, 30, 31, 90, 1000})
-        QTest::addRow("%d bytes", groesse) << groesse;
+    QTest::addColumn<int>("hoechstens"); // -1: the whole file
+    for (int groesse : {0, 1, 1000, 200000}) {
+        for (int hoechstens : {-1, 0, 10, groesse + 5})
+            QTest::addRow("%d bytes, at most %d", groesse, hoechstens) << groesse << hoechstens;
+    }
 }
 
-void TestTypedFile::readingInPartsGivesTheWholeFile()
+void TestTypedFile::readFileGivesTheWholeFileOrItsHead()
 {
     QFETCH(int, groesse);
+    QFETCH(int, hoechstens);
     TempDataFolder folder;
-    const QString path = platform::dataFile(QStringLiteral("teile.bin"));
+    const QString path = platform::dataFile(QStringLiteral("inhalt.bin"));
     QByteArray inhalt;
     for (int i = 0; i < groesse; ++i)
         inhalt.append(char(i * 7 + 3));
     QVERIFY(writeFileBytes(path, inhalt));
-    QList<QByteArray> teile;
-    const platform::ReadResult gelesen = platform::readFileInParts(
-        path, 30, [&teile](QByteArrayView teil) { teile.append(teil.toByteArray()); });
+    const platform::ReadResult gelesen = platform::readFile(path, hoechstens);
     QVERIFY(gelesen.ok);
     QVERIFY(!gelesen.missing);
-    QVERIFY(gelesen.bytes.isEmpty());
-    QCOMPARE(teile.join(), inhalt);
-    QCOMPARE(teile.size(), (groesse + 29) / 30);
-    for (qsizetype t = 0; t + 1 < teile.size(); ++t)
-        QCOMPARE(teile[t].size(), 30);
+    QCOMPARE(gelesen.bytes, hoechstens < 0 ? inhalt : inhalt.left(hoechstens));
 }
 
-void TestTypedFile::readingInPartsTellsMissingAndUnreadable()
+void TestTypedFile::readFileTellsMissingAndUnreadable()
 {
     TempDataFolder folder;
-    int teile = 0;
-    const auto zaehlen = [&teile](QByteArrayView) { ++teile; };
     const platform::ReadResult fehlt =
-        platform::readFileInParts(platform::dataFile(QStringLiteral("fehlt.bin")), 30, zaehlen);
+        platform::readFile(platform::dataFile(QStringLiteral("fehlt.bin")));
     QVERIFY(fehlt.ok);
     QVERIFY(fehlt.missing);
+    QVERIFY(fehlt.bytes.isEmpty());
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ordner")));
     const platform::ReadResult ordner =
-        platform::readFileInParts(platform::dataFile(QStringLiteral("ordner")), 30, zaehlen);
+        platform::readFile(platform::dataFile(QStringLiteral("ordner")));
     QVERIFY(!ordner.ok);
+    QVERIFY(!ordner.missing);
     QCOMPARE(ordner.errorCode, EISDIR);
     QVERIFY(platform::fileErrorMessage(ordner).contains(QStringLiteral("konnte nicht gelesen")));
-    QCOMPARE(teile, 0);
 }
 
 QTEST_GUILESS_MAIN(TestTypedFile)

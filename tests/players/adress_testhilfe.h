@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/testsupport.h"
+#include "platform/base/cp1252.h"
 #include "platform/base/typedfile.h"
 #include "players/logic/adressverwaltung.h"
 
@@ -47,4 +48,19 @@ inline bool dateiAnlegen(const QStringList& zeilen)
 inline QString langerText(int laenge, QChar zeichen = QLatin1Char('x'))
 {
     return QString(laenge, zeichen);
+}
+
+// The last record whose list entry matches `listentext` in their comparison form, found by
+// going through every record: what the participant window's look-up must find.
+inline const TAdressRec* adresseZumListentext(const QList<TAdressRec>& adressen,
+                                              const QString& listentext)
+{
+    const QByteArray gesucht = adresseVergleichsform(platform::toCp1252(listentext));
+    const TAdressRec* treffer = nullptr;
+    for (const TAdressRec& adresse : adressen) {
+        const QByteArray eintrag = adresse.Name.bytes() + ", " + adresse.Vorname.bytes();
+        if (adresseVergleichsform(eintrag) == gesucht)
+            treffer = &adresse;
+    }
+    return treffer;
 }

@@ -1,6 +1,5 @@
 #include "adress_testhilfe.h"
 #include "players/logic/adressbestand.h"
-#include "players/logic/kompakteadressen.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -68,13 +67,14 @@ class TestAdressbestand : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void packedRecordsKeepEveryByte_data();
-    void packedRecordsKeepEveryByte();
+    void changesKeepEveryByteOfTheOtherRecords_data();
+    void changesKeepEveryByteOfTheOtherRecords();
     void lookUpsAndSavesMatchTheFile();
     void failedSaveKeepsMemoryAndFile();
+    void failedDeleteKeepsMemoryAndFile();
 };
 
-void TestAdressbestand::packedRecordsKeepEveryByte_data()
+void TestAdressbestand::changesKeepEveryByteOfTheOtherRecords_data()
 {
     QTest::addColumn<QByteArray>("datei");
     const QByteArray meier = regulaer("Meier", "Hans", "Hauptstraße 1");
@@ -98,49 +98,43 @@ void TestAdressbestand::packedRecordsKeepEveryByte_data()
     QTest::newRow("random mix, 600 records") << zufaelligeDatei(600);
 }
 
-// What schreiben() writes: the records as packed, one left out, one appended.
-QByteArray geschrieben(const KompakteAdressen& adressen, qsizetype ohne = -1,
-                       const TAdressRec* neu = nullptr)
+QByteArray alleBytes(const QList<TAdressRec>& adressen)
 {
-    if (!adressen.schreiben(adressdateiPfad(), ohne, neu))
-        return "(not written)";
-    return readFileBytes(adressdateiPfad());
+    QByteArray bytes;
+    for (const TAdressRec& adresse : adressen)
+        bytes += satzBytes(adresse);
+    return bytes;
 }
 
-void TestAdressbestand::packedRecordsKeepEveryByte()
+// The records are held as read, whatever another program left in them; a save and a delete
+// write every other record back byte for byte.
+void TestAdressbestand::changesKeepEveryByteOfTheOtherRecords()
 {
     QFETCH(QByteArray, datei);
     TempDataFolder folder;
+    QVERIFY(writeFileBytes(adressdateiPfad(), datei));
     const qsizetype anzahl = datei.size() / kSatz;
-    const QByteArray ganz = datei.left(anzahl * kSatz);
-    KompakteAdressen adressen(datei);
-    QCOMPARE(adressen.size(), anzahl);
-    QCOMPARE(geschrieben(adressen), ganz);
-    for (qsizetype i = 0; i < anzahl; ++i) {
-        const QByteArray erwartet = ganz.mid(i * kSatz, kSatz);
-        QCOMPARE(satzBytes(adressen.at(i)), erwartet);
-        const TAdressRec gelesen = ausBytes(erwartet);
-        QCOMPARE(adressen.namen(i).name.toByteArray(), gelesen.Name.bytes());
-        QCOMPARE(adressen.namen(i).vorname.toByteArray(), gelesen.Vorname.bytes());
-    }
-    if (anzahl < 2)
-        return;
+    QByteArray erwartet = datei.left(anzahl * kSatz);
+    Adressbestand bestand;
+    QVERIFY(bestand.laden());
+    QCOMPARE(bestand.adressen().size(), anzahl);
+    QCOMPARE(alleBytes(bestand.adressen()), erwartet);
 
-    // Saves as "Speichern >>" makes them: a record written anew at the end, from the front and
-    // from the back of the file (in the last part written for a long file).
-    for (const qsizetype ohne : {qsizetype(1), anzahl - 2}) {
-        const TAdressRec satz = adressen.at(ohne);
-        const QByteArray erwartet =
-            ganz.left(ohne * kSatz) + ganz.mid((ohne + 1) * kSatz) + satzBytes(satz);
-        QCOMPARE(geschrieben(adressen, ohne, &satz), erwartet);
-        KompakteAdressen geaendert = adressen;
-        geaendert.entfernen(ohne);
-        geaendert.anhaengen(satz);
-        QCOMPARE(geschrieben(geaendert), erwartet);
-        QCOMPARE(satzBytes(geaendert.at(anzahl - 1)), satzBytes(satz));
-        QCOMPARE(geaendert.namen(anzahl - 1).vorname.toByteArray(), satz.Vorname.bytes());
-    }
-    QCOMPARE(geschrieben(adressen), ganz);
+    // "Speichern >>": the first record of these names goes, the new one is appended.
+    const TAdressRec neu = testadresse("Meier", "Hans", "neu");
+    const AdressFund fund = adresse_pruefen(bestand.adressen(), "Meier", "Hans");
+    if (fund.gefunden)
+        erwartet.remove((fund.position - 1) * kSatz, kSatz);
+    erwartet += satzBytes(neu);
+    QVERIFY(bestand.erfassen(neu, "Meier", "Hans").geschrieben);
+    QCOMPARE(readFileBytes(adressdateiPfad()), erwartet);
+    QCOMPARE(alleBytes(bestand.adressen()), erwartet);
+
+    // "Löschen" of the first record.
+    QVERIFY(bestand.loeschen({true, 1}));
+    erwartet.remove(0, kSatz);
+    QCOMPARE(readFileBytes(adressdateiPfad()), erwartet);
+    QCOMPARE(alleBytes(bestand.adressen()), erwartet);
 }
 
 // Every list entry finds the record the file's last record of that entry holds, before and
@@ -200,6 +194,14 @@ void TestAdressbestand::lookUpsAndSavesMatchTheFile()
         QCOMPARE(readFileBytes(adressdateiPfad()), datei);
         vergleichen();
     }
+
+    // A delete takes out the first record of the names, as "Löschen" finds it.
+    const AdressFund fund = adresse_pruefen(bestand.adressen(), "MEIER", "Hans");
+    QCOMPARE(fund.position, 2);
+    QVERIFY(bestand.loeschen(fund));
+    datei.remove(kSatz, kSatz);
+    QCOMPARE(readFileBytes(adressdateiPfad()), datei);
+    vergleichen();
 }
 
 void TestAdressbestand::failedSaveKeepsMemoryAndFile()
@@ -227,6 +229,33 @@ void TestAdressbestand::failedSaveKeepsMemoryAndFile()
     QVERIFY(bestand.erfassen(neu, "Meier", "Hans").geschrieben);
     QCOMPARE(readFileBytes(adressdateiPfad()), datei.mid(kSatz) + satzBytes(neu));
     QCOMPARE(bestand.zumListentext("Meier, Hans")->Strasse.str(), QStringLiteral("neu"));
+}
+
+void TestAdressbestand::failedDeleteKeepsMemoryAndFile()
+{
+    TempDataFolder folder;
+    const QByteArray datei = regulaer("Meier", "Hans", "A") + regulaer("Schulz", "Eva", "B") +
+                             regulaer("Kurz", "Karl", "C");
+    QVERIFY(writeFileBytes(adressdateiPfad(), datei));
+    Adressbestand bestand;
+    QVERIFY(bestand.laden());
+    {
+        FileSizeLimit grenze(1000);
+        QVERIFY(!bestand.loeschen({true, 1}));
+    }
+    QCOMPARE(readFileBytes(adressdateiPfad()), datei);
+    QCOMPARE(alleBytes(bestand.adressen()), datei);
+    QCOMPARE(bestand.zumListentext("Meier, Hans")->Strasse.str(), QStringLiteral("A"));
+
+    // No record at that place: nothing is written.
+    QVERIFY(bestand.loeschen({true, 4}));
+    QVERIFY(bestand.loeschen({false, 0}));
+    QCOMPARE(readFileBytes(adressdateiPfad()), datei);
+
+    QVERIFY(bestand.loeschen({true, 1}));
+    QCOMPARE(readFileBytes(adressdateiPfad()), datei.mid(kSatz));
+    QVERIFY(!bestand.zumListentext("Meier, Hans").has_value());
+    QCOMPARE(bestand.zumListentext("Kurz, Karl")->Strasse.str(), QStringLiteral("C"));
 }
 
 QTEST_GUILESS_MAIN(TestAdressbestand)

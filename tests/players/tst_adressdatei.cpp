@@ -1,4 +1,5 @@
 #include "adress_testhilfe.h"
+#include "players/logic/adressbestand.h"
 
 #include <QDir>
 #include <QFile>
@@ -169,12 +170,15 @@ void TestAdressdatei::pruefen()
 
 void TestAdressdatei::zumListentextTakesTheLastMatch()
 {
-    const QList<TAdressRec> adressen =
-        ausZeilen({"Meier|Hans|erste", "Schulz|Eva|x", "MEIER|hans|letzte", "Meier|Hansi|y"});
-    const TAdressRec* treffer = adresseZumListentext(adressen, QStringLiteral("Meier, Hans"));
-    QVERIFY(treffer != nullptr);
+    TempDataFolder folder;
+    QVERIFY(
+        dateiAnlegen({"Meier|Hans|erste", "Schulz|Eva|x", "MEIER|hans|letzte", "Meier|Hansi|y"}));
+    Adressbestand bestand;
+    QVERIFY(bestand.laden());
+    const std::optional<TAdressRec> treffer = bestand.zumListentext(QStringLiteral("Meier, Hans"));
+    QVERIFY(treffer.has_value());
     QCOMPARE(treffer->Strasse.str(), QStringLiteral("letzte"));
-    QVERIFY(adresseZumListentext(adressen, QStringLiteral("Niemand, Nie")) == nullptr);
+    QVERIFY(!bestand.zumListentext(QStringLiteral("Niemand, Nie")).has_value());
 }
 
 void TestAdressdatei::erfassen_data()

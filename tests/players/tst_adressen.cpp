@@ -64,6 +64,8 @@ private Q_SLOTS:
     void pickingByKeyboardAndClickingAgain();
     void changesMadeElsewhereAreReadBeforeAPickAndASave_data();
     void changesMadeElsewhereAreReadBeforeAPickAndASave();
+    void changesMadeElsewhereAreReadBeforeADelete_data();
+    void changesMadeElsewhereAreReadBeforeADelete();
     void pickAndSaveAfterTheWindowWasHiddenAndShownAgain();
     void loeschen_data();
     void loeschen();
@@ -99,6 +101,7 @@ private:
     void eintragKlicken(const QString& text, int welcher = 0);
     void tippen(const QString& feldname, const QString& text);
     bool alleFelderLeer() const;
+    bool anderswoAendern(int wie, const QStringList& zeilen) const;
     void aktivieren();
 
     std::unique_ptr<TempDataFolder> m_ordner;
@@ -151,6 +154,19 @@ bool TestAdressen::alleFelderLeer() const
         if (!edit(name)->text().isEmpty())
             return false;
     return true;
+}
+
+// Writes the participant file as another program or a restore does: 0 over the file in place,
+// 1 by an atomic save, 2 by a copy that keeps the copied file's modification time.
+bool TestAdressen::anderswoAendern(int wie, const QStringList& zeilen) const
+{
+    const QByteArray bytes = platform::recordsToBytes(ausZeilen(zeilen));
+    if (wie == 0)
+        return writeFileBytes(adressdateiPfad(), bytes);
+    if (wie == 1)
+        return platform::writeFileAtomic(adressdateiPfad(), bytes).ok;
+    const QString kopie = m_ordner->file(QStringLiteral("Sicherung.adr"));
+    return writeFileBytes(kopie, bytes) && platform::copyFileReplacing(kopie, adressdateiPfad()).ok;
 }
 
 void TestAdressen::aktivieren()
@@ -378,14 +394,7 @@ void TestAdressen::changesMadeElsewhereAreReadBeforeAPickAndASave()
 {
     QFETCH(int, wie);
     const auto aendern = [wie, this](const QStringList& zeilen) {
-        const QByteArray bytes = platform::recordsToBytes(ausZeilen(zeilen));
-        if (wie == 0)
-            return writeFileBytes(adressdateiPfad(), bytes);
-        if (wie == 1)
-            return platform::writeFileAtomic(adressdateiPfad(), bytes).ok;
-        const QString kopie = m_ordner->file(QStringLiteral("Sicherung.adr"));
-        return writeFileBytes(kopie, bytes) &&
-               platform::copyFileReplacing(kopie, adressdateiPfad()).ok;
+        return anderswoAendern(wie, zeilen);
     };
     QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B"}));
     m_fenster->oeffnen();
@@ -400,6 +409,28 @@ void TestAdressen::changesMadeElsewhereAreReadBeforeAPickAndASave()
     QCOMPARE(listeneintraege(), (QStringList{"Adler, Udo", "Meier, Hans", "Schulz, Eva"}));
     eintragKlicken("Schulz, Eva");
     QCOMPARE(edit("Edit5")->text(), QStringLiteral("Y"));
+}
+
+void TestAdressen::changesMadeElsewhereAreReadBeforeADelete_data()
+{
+    changesMadeElsewhereAreReadBeforeAPickAndASave_data();
+}
+
+// "Löschen" works on the records the window holds, read again when the file changed since
+// (here to another of the same size): the change made elsewhere stays, and the list shows it.
+void TestAdressen::changesMadeElsewhereAreReadBeforeADelete()
+{
+    QFETCH(int, wie);
+    QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B"}));
+    QTest::qWait(30);
+    m_fenster->oeffnen();
+    eintragKlicken("Meier, Hans");
+    QVERIFY(anderswoAendern(wie, {"Adler|Udo|C", "Meier|Hans|X"}));
+    m_meldungen->answerNext(platform::Answer::Yes);
+    QTest::mouseClick(button("Button3"), Qt::LeftButton);
+    QCOMPARE(dateiZeilen(), QStringList{"Adler|Udo|C"});
+    QCOMPARE(listeneintraege(), QStringList{"Adler, Udo"});
+    QVERIFY(alleFelderLeer());
 }
 
 // Hidden, the window lets go of its copy of the participants; shown again without being

@@ -2,6 +2,7 @@
 
 #include "platform/base/cp1252.h"
 #include "platform/base/filecopy.h"
+#include "platform/base/folderlisting.h"
 #include "platform/base/savefile.h"
 
 #include <QDir>
@@ -9,10 +10,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <dirent.h>
 #include <optional>
-#include <sys/stat.h>
 #include <vector>
 
 const QStringList& datendateiMasken()
@@ -211,36 +209,12 @@ private:
     std::optional<QRegularExpression> m_ohneEndung;
 };
 
-// Whether a folder entry is a file, or a link to one (what QDir::Files lists).
-bool istDatei(DIR* dir, const dirent& eintrag)
-{
-    if (eintrag.d_type == DT_REG)
-        return true;
-    if (eintrag.d_type != DT_LNK && eintrag.d_type != DT_UNKNOWN)
-        return false;
-    struct stat info {
-    };
-    return ::fstatat(::dirfd(dir), eintrag.d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
-}
-
 // The names of the folder's files that can be copied, as the folder lists them: a save or copy
-// cut off by a crash leaves its temporary file, which is never data. A data folder may hold a
-// thousand files of other programs: they are neither looked up one by one nor sorted.
+// cut off by a crash leaves its temporary file, which is never data.
 QStringList kopierbareNamen(const QString& ordner)
 {
-    QStringList namen;
-    DIR* dir = ::opendir(QFile::encodeName(ordner).constData());
-    if (!dir)
-        return namen;
-    while (const dirent* eintrag = ::readdir(dir)) {
-        if (std::strcmp(eintrag->d_name, ".") == 0 || std::strcmp(eintrag->d_name, "..") == 0 ||
-            !istDatei(dir, *eintrag))
-            continue;
-        QString name = QFile::decodeName(eintrag->d_name);
-        if (!platform::isTemporarySaveName(name))
-            namen.append(std::move(name));
-    }
-    ::closedir(dir);
+    QStringList namen = platform::filesInFolder(ordner);
+    namen.removeIf([](const QString& name) { return platform::isTemporarySaveName(name); });
     return namen;
 }
 
@@ -279,7 +253,7 @@ QStringList dateienDerMaske(const QString& ordner, const QString& maske)
     return treffer(kopierbareNamen(ordner), maske);
 }
 
-bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
+bool Kopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
 {
     const platform::CopyResult kopie = platform::copyFileReplacing(quelle, ziel);
     if (!kopie.ok) {
@@ -292,8 +266,8 @@ bool TKopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
     return true;
 }
 
-bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordner,
-                            const QString& maske)
+bool Kopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordner,
+                           const QString& maske)
 {
     const QString von = mitTrenner(quellordner);
     const QString nach = mitTrenner(zielordner);
@@ -316,7 +290,7 @@ bool TKopierlauf::Dir_lesen(const QString& quellordner, const QString& zielordne
     return true;
 }
 
-bool TKopierlauf::verz_lesen(const QString& quellordner, const QString& zielordner)
+bool Kopierlauf::verz_lesen(const QString& quellordner, const QString& zielordner)
 {
     for (const QString& maske : datendateiMasken()) {
         if (!Dir_lesen(quellordner, zielordner, maske))
@@ -327,22 +301,12 @@ bool TKopierlauf::verz_lesen(const QString& quellordner, const QString& zielordn
 
 int laufwerkPruefen(const QString& wurzel)
 {
-    DIR* dir = ::opendir(QFile::encodeName(wurzel).constData());
-    if (!dir)
-        return (errno == ENOENT || errno == ENOTDIR) ? 3 : errno;
-    int befund = 18;
-    errno = 0;
-    while (const dirent* eintrag = ::readdir(dir)) {
-        const QByteArray name(eintrag->d_name);
-        if (name != "." && name != "..") {
-            befund = 0;
-            break;
-        }
-    }
-    if (befund != 0 && errno != 0)
-        befund = errno;
-    ::closedir(dir);
-    return befund;
+    const platform::FolderProbe befund = platform::probeFolder(wurzel);
+    if (!befund.opened)
+        return (befund.errorCode == ENOENT || befund.errorCode == ENOTDIR) ? 3 : befund.errorCode;
+    if (befund.hasEntries)
+        return 0;
+    return befund.errorCode != 0 ? befund.errorCode : 18;
 }
 
 QString laufwerkswurzel(QChar lw)

@@ -69,13 +69,13 @@ QStringList dateienDerMaske(const QString& ordner, const QString& maske);
 
 // A copy run: copies file after file and stops at the first failure, whose report (file, code
 // and the system's reason) the run keeps for the window to show. Copies already made stay.
-class TKopierlauf
+class Kopierlauf
 {
 public:
     // Called before each copy with the two full paths; the windows show them and repaint.
     using Fortschritt = std::function<void(const QString& quelle, const QString& ziel)>;
 
-    explicit TKopierlauf(Fortschritt fortschritt = {}) : m_fortschritt(std::move(fortschritt)) {}
+    explicit Kopierlauf(Fortschritt fortschritt = {}) : m_fortschritt(std::move(fortschritt)) {}
 
     // Copies one file, replacing the target. Sets the copied flag on success.
     bool KopiereDatei(const QString& quelle, const QString& ziel);

@@ -217,10 +217,10 @@ void TBack5::aufbauen()
     connect(Button2, &QPushButton::clicked, this, &TBack5::Button2Click);
     connect(Button4, &QPushButton::clicked, this, &TBack5::Button4Click);
     connect(CheckBox1, &QCheckBox::clicked, this, &TBack5::CheckBox1Click);
-    connect(DirectoryListBox1, &TDirectoryListBox::clicked, this, &TBack5::DirectoryListBox1Click);
-    connect(DirectoryListBox2, &TDirectoryListBox::changed, this, &TBack5::DirectoryListBox2Change);
-    connect(DirectoryListBox2, &TDirectoryListBox::clicked, this, &TBack5::DirectoryListBox2Click);
-    connect(DirectoryListBox2, &TDirectoryListBox::doubleClicked, this,
+    connect(DirectoryListBox1, &DirectoryListBox::clicked, this, &TBack5::DirectoryListBox1Click);
+    connect(DirectoryListBox2, &DirectoryListBox::changed, this, &TBack5::DirectoryListBox2Change);
+    connect(DirectoryListBox2, &DirectoryListBox::clicked, this, &TBack5::DirectoryListBox2Click);
+    connect(DirectoryListBox2, &DirectoryListBox::doubleClicked, this,
             &TBack5::DirectoryListBox2Click);
     connect(FileListBox1, &QListWidget::itemClicked, this, &TBack5::FileListBox1Click);
     // Keyboard users pick with the arrow keys; the file list is refilled with its signals off.
@@ -228,13 +228,13 @@ void TBack5::aufbauen()
     connect(RadioButton1, &QRadioButton::clicked, this, &TBack5::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TBack5::RadioButton2Click);
     connect(RadioButton3, &QRadioButton::clicked, this, &TBack5::RadioButton3Click);
-    connect(DriveComboBox1, &TDriveComboBox::laufwerkGewechselt, this,
+    connect(DriveComboBox1, &DriveComboBox::laufwerkGewechselt, this,
             &TBack5::DriveComboBox1Change);
-    connect(DriveComboBox2, &TDriveComboBox::laufwerkGewechselt, this,
+    connect(DriveComboBox2, &DriveComboBox::laufwerkGewechselt, this,
             &TBack5::DriveComboBox2Change);
-    connect(DirectoryListBox1, &TDirectoryListBox::changed, this,
+    connect(DirectoryListBox1, &DirectoryListBox::changed, this,
             [this] { DriveComboBox1->zeigeLaufwerkVon(DirectoryListBox1->directory()); });
-    connect(DirectoryListBox2, &TDirectoryListBox::changed, this,
+    connect(DirectoryListBox2, &DirectoryListBox::changed, this,
             [this] { DriveComboBox2->zeigeLaufwerkVon(DirectoryListBox2->directory()); });
 
     DirectoryListBox1->setDirectory(Datenordner);
@@ -249,9 +249,9 @@ QWidget* TBack5::sicherungsseite()
     Panel4 = neueKopfzeile(QStringLiteral("Panel4"), TabSheet1);
     Panel4->setText(QStringLiteral("Bitte wählen Sie bei Bedarf ein anderes Zielverzeichnis."));
 
-    DriveComboBox1 = new TDriveComboBox(TabSheet1);
+    DriveComboBox1 = new DriveComboBox(TabSheet1);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DirectoryListBox1 = new TDirectoryListBox(TabSheet1);
+    DirectoryListBox1 = new DirectoryListBox(TabSheet1);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     DirectoryListBox1->setAccessibleName(QStringLiteral("Zielverzeichnis wählen"));
     CheckBox1 =
@@ -306,12 +306,12 @@ QWidget* TBack5::wiederherstellungsseite()
     Panel5 = neueKopfzeile(QStringLiteral("Panel5"), TabSheet2);
     Panel5->setText(QStringLiteral("Bitte wählen Sie bei Bedarf ein neues Zielverzeichnis:"));
 
-    DriveComboBox2 = new TDriveComboBox(TabSheet2);
+    DriveComboBox2 = new DriveComboBox(TabSheet2);
     DriveComboBox2->setObjectName(QStringLiteral("DriveComboBox2"));
-    DirectoryListBox2 = new TDirectoryListBox(TabSheet2);
+    DirectoryListBox2 = new DirectoryListBox(TabSheet2);
     DirectoryListBox2->setObjectName(QStringLiteral("DirectoryListBox2"));
     DirectoryListBox2->setAccessibleName(QStringLiteral("Backup Verzeichnis wählen"));
-    FileListBox1 = new TFileListBox(TabSheet2);
+    FileListBox1 = new FileListBox(TabSheet2);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setAccessibleName(QStringLiteral("Dateien im Backup Verzeichnis"));
 
@@ -731,7 +731,7 @@ void TBack5::sichern()
     }
 
     Button1->setEnabled(false);
-    TKopierlauf lauf([this](const QString& quelle, const QString& ziel) {
+    Kopierlauf lauf([this](const QString& quelle, const QString& ziel) {
         Edit1->setText(quelle);
         Edit2->setText(ziel);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -755,7 +755,7 @@ void TBack5::sichern()
 
 void TBack5::wiederherstellen()
 {
-    TKopierlauf lauf([this](const QString& quelle, const QString& ziel) {
+    Kopierlauf lauf([this](const QString& quelle, const QString& ziel) {
         Edit3->setText(quelle);
         Edit4->setText(ziel);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -793,7 +793,7 @@ bool TBack5::quelleIstDatenordner(const QString& ordner)
     return true;
 }
 
-TBack5::Ausgang TBack5::einzelneDateiWiederherstellen(TKopierlauf& lauf)
+TBack5::Ausgang TBack5::einzelneDateiWiederherstellen(Kopierlauf& lauf)
 {
     Zustand& z = zustand();
     // After another folder was opened the source field names that folder, not a file.
@@ -816,7 +816,7 @@ TBack5::Ausgang TBack5::einzelneDateiWiederherstellen(TKopierlauf& lauf)
     return Ausgang::Kopiert;
 }
 
-TBack5::Ausgang TBack5::namensgleicheDateienWiederherstellen(TKopierlauf& lauf)
+TBack5::Ausgang TBack5::namensgleicheDateienWiederherstellen(Kopierlauf& lauf)
 {
     Zustand& z = zustand();
     // The name to restore must come from a pick in this opening, never from an earlier one.
@@ -842,7 +842,7 @@ TBack5::Ausgang TBack5::namensgleicheDateienWiederherstellen(TKopierlauf& lauf)
     return Ausgang::Kopiert;
 }
 
-TBack5::Ausgang TBack5::selektierteDateienWiederherstellen(TKopierlauf& lauf)
+TBack5::Ausgang TBack5::selektierteDateienWiederherstellen(Kopierlauf& lauf)
 {
     Zustand& z = zustand();
     const QStringList namen = FileListBox1->selectedNames();
@@ -870,7 +870,7 @@ TBack5::Ausgang TBack5::selektierteDateienWiederherstellen(TKopierlauf& lauf)
 
 // A restored settings file must become the settings in memory, or the next save of any
 // window would write the old ones over it.
-void TBack5::einstellungenNachWiederherstellung(const TKopierlauf& lauf)
+void TBack5::einstellungenNachWiederherstellung(const Kopierlauf& lauf)
 {
     const QString einstellungen = QFileInfo(optionenDatei()).absoluteFilePath();
     for (const QString& kopie : lauf.kopien()) {

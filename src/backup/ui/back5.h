@@ -10,10 +10,10 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
-class TDirectoryListBox;
-class TDriveComboBox;
-class TFileListBox;
-class TKopierlauf;
+class DirectoryListBox;
+class DriveComboBox;
+class FileListBox;
+class Kopierlauf;
 
 // Opens the backup and restore window from the main window ("Backup", "Daten
 // sichern/Wiederherstellen"): hides the main-screen panel, creates the window anew and runs it
@@ -82,10 +82,10 @@ private:
     void sichern();
     void wiederherstellen();
     bool quelleIstDatenordner(const QString& ordner);
-    Ausgang einzelneDateiWiederherstellen(TKopierlauf& lauf);
-    Ausgang namensgleicheDateienWiederherstellen(TKopierlauf& lauf);
-    Ausgang selektierteDateienWiederherstellen(TKopierlauf& lauf);
-    void einstellungenNachWiederherstellung(const TKopierlauf& lauf);
+    Ausgang einzelneDateiWiederherstellen(Kopierlauf& lauf);
+    Ausgang namensgleicheDateienWiederherstellen(Kopierlauf& lauf);
+    Ausgang selektierteDateienWiederherstellen(Kopierlauf& lauf);
+    void einstellungenNachWiederherstellung(const Kopierlauf& lauf);
     void laufBeenden();
 
     QTabWidget* PageControl1 = nullptr;
@@ -93,17 +93,17 @@ private:
     QWidget* TabSheet2 = nullptr; // the restore page
     QLabel* Panel4 = nullptr;
     QLabel* Panel5 = nullptr;
-    TDriveComboBox* DriveComboBox1 = nullptr;
-    TDirectoryListBox* DirectoryListBox1 = nullptr;
+    DriveComboBox* DriveComboBox1 = nullptr;
+    DirectoryListBox* DirectoryListBox1 = nullptr;
     QCheckBox* CheckBox1 = nullptr; // "Automatische Datensicherung nach Programmende."
     QPushButton* Button4 = nullptr; // "Datum anfügen"
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QLineEdit* Edit2 = nullptr;
-    TDriveComboBox* DriveComboBox2 = nullptr;
-    TDirectoryListBox* DirectoryListBox2 = nullptr;
-    TFileListBox* FileListBox1 = nullptr;
+    DriveComboBox* DriveComboBox2 = nullptr;
+    DirectoryListBox* DirectoryListBox2 = nullptr;
+    FileListBox* FileListBox1 = nullptr;
     QRadioButton* RadioButton1 = nullptr; // restore mode 1: single files
     QRadioButton* RadioButton2 = nullptr; // restore mode 2: all files of one name
     QRadioButton* RadioButton3 = nullptr; // restore mode 3: the selected files

@@ -148,9 +148,9 @@ bool TDatensicherung::Lesen()
     return fertig;
 }
 
-std::unique_ptr<TKopierlauf> TDatensicherung::neuerKopierlauf()
+std::unique_ptr<Kopierlauf> TDatensicherung::neuerKopierlauf()
 {
-    return std::make_unique<TKopierlauf>([this](const QString& quelle, const QString& ziel) {
+    return std::make_unique<Kopierlauf>([this](const QString& quelle, const QString& ziel) {
         Edit1->setText(quelle);
         Edit2->setText(ziel);
         neuZeichnen();
@@ -160,8 +160,8 @@ std::unique_ptr<TKopierlauf> TDatensicherung::neuerKopierlauf()
 bool TDatensicherung::Dir_lesen(const QString& maske)
 {
     // Within a backup every mask belongs to the one run; called alone it is a run of its own.
-    std::unique_ptr<TKopierlauf> eigenerLauf = m_lauf ? nullptr : neuerKopierlauf();
-    TKopierlauf& lauf = m_lauf ? *m_lauf : *eigenerLauf;
+    std::unique_ptr<Kopierlauf> eigenerLauf = m_lauf ? nullptr : neuerKopierlauf();
+    Kopierlauf& lauf = m_lauf ? *m_lauf : *eigenerLauf;
     const bool fertig = lauf.Dir_lesen(m_quellordner, m_zielordner, maske);
     if (!fertig)
         platform::showMessages(lauf.meldungen());

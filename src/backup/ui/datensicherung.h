@@ -7,7 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QFrame;
-class TKopierlauf;
+class Kopierlauf;
 
 // The automatic backup on leaving the program with "Beenden": copies the data files into a
 // folder named after today's date below the stored backup folder, and shows what it copies.
@@ -39,7 +39,7 @@ public:
 
 private:
     void platzieren();
-    std::unique_ptr<TKopierlauf> neuerKopierlauf();
+    std::unique_ptr<Kopierlauf> neuerKopierlauf();
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -50,5 +50,5 @@ private:
     QLineEdit* Edit2 = nullptr; // where it is copied to
     QString m_quellordner;
     QString m_zielordner;
-    std::unique_ptr<TKopierlauf> m_lauf; // the copy run of the backup in progress
+    std::unique_ptr<Kopierlauf> m_lauf; // the copy run of the backup in progress
 };

@@ -31,7 +31,7 @@ QList<Ordnereintrag> ordnerlisteEintraege(const QString& offenerOrdner)
 // folder) lose their middle, or the backup window would grow wider than the screen.
 constexpr int kLaufwerkZeichen = 40;
 
-TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent)
+DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent)
 {
     setAccessibleName(QStringLiteral("Laufwerk"));
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -44,7 +44,7 @@ TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent)
     });
 }
 
-void TDriveComboBox::laufwerkeSetzen(const QList<platform::Volume>& laufwerke)
+void DriveComboBox::laufwerkeSetzen(const QList<platform::Volume>& laufwerke)
 {
     m_laufwerke = laufwerke;
     const QSignalBlocker blocker(this);
@@ -60,13 +60,13 @@ void TDriveComboBox::laufwerkeSetzen(const QList<platform::Volume>& laufwerke)
     }
 }
 
-QString TDriveComboBox::laufwerk() const
+QString DriveComboBox::laufwerk() const
 {
     const int index = currentIndex();
     return index >= 0 && index < m_laufwerke.size() ? m_laufwerke[index].rootPath : QString();
 }
 
-void TDriveComboBox::zeigeLaufwerkVon(const QString& ordner)
+void DriveComboBox::zeigeLaufwerkVon(const QString& ordner)
 {
     const int index = platform::volumeIndexOf(m_laufwerke, ordner);
     if (index >= 0) {
@@ -75,7 +75,7 @@ void TDriveComboBox::zeigeLaufwerkVon(const QString& ordner)
     }
 }
 
-TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent)
+DirectoryListBox::DirectoryListBox(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
@@ -92,7 +92,7 @@ TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent)
     });
 }
 
-bool TDirectoryListBox::setDirectory(const QString& ordner)
+bool DirectoryListBox::setDirectory(const QString& ordner)
 {
     const QFileInfo info(ordner);
     if (ordner.isEmpty() || !info.isDir())
@@ -106,7 +106,7 @@ bool TDirectoryListBox::setDirectory(const QString& ordner)
     return true;
 }
 
-void TDirectoryListBox::fuellen()
+void DirectoryListBox::fuellen()
 {
     const QSignalBlocker blocker(this);
     clear();
@@ -125,37 +125,37 @@ void TDirectoryListBox::fuellen()
 
 // The first click of a double click has already opened the folder and filled the list anew,
 // so the second one must not open whatever line now lies under the mouse.
-void TDirectoryListBox::mouseDoubleClickEvent(QMouseEvent* event)
+void DirectoryListBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     Q_EMIT doubleClicked();
 }
 
-void TDirectoryListBox::zeileGewaehlt(QListWidgetItem* zeile)
+void DirectoryListBox::zeileGewaehlt(QListWidgetItem* zeile)
 {
     if (zeile)
         setDirectory(zeile->data(Qt::UserRole).toString());
 }
 
-TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent)
+FileListBox::FileListBox(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
 }
 
-void TFileListBox::setDirectory(const QString& ordner)
+void FileListBox::setDirectory(const QString& ordner)
 {
     m_ordner = ordner;
     aktualisieren();
 }
 
-void TFileListBox::setMask(const QString& maske)
+void FileListBox::setMask(const QString& maske)
 {
     m_maske = maske;
     aktualisieren();
 }
 
-void TFileListBox::aktualisieren()
+void FileListBox::aktualisieren()
 {
     const QSignalBlocker blocker(this);
     clear();
@@ -166,7 +166,7 @@ void TFileListBox::aktualisieren()
         new QListWidgetItem(symbol, name, this);
 }
 
-void TFileListBox::setMultiSelect(bool mehrere)
+void FileListBox::setMultiSelect(bool mehrere)
 {
     setSelectionMode(mehrere ? QAbstractItemView::ExtendedSelection
                              : QAbstractItemView::SingleSelection);
@@ -179,7 +179,7 @@ void TFileListBox::setMultiSelect(bool mehrere)
     }
 }
 
-QString TFileListBox::fileName() const
+QString FileListBox::fileName() const
 {
     const QListWidgetItem* aktuell = currentItem();
     if (!aktuell || m_ordner.isEmpty())
@@ -187,7 +187,7 @@ QString TFileListBox::fileName() const
     return mitTrenner(m_ordner) + aktuell->text();
 }
 
-QString TFileListBox::gewaehlteDatei() const
+QString FileListBox::gewaehlteDatei() const
 {
     const QList<QListWidgetItem*> gewaehlt = selectedItems();
     if (gewaehlt.isEmpty() || m_ordner.isEmpty())
@@ -195,7 +195,7 @@ QString TFileListBox::gewaehlteDatei() const
     return mitTrenner(m_ordner) + gewaehlt.first()->text();
 }
 
-QStringList TFileListBox::selectedNames() const
+QStringList FileListBox::selectedNames() const
 {
     QStringList namen;
     for (int i = 0; i < count(); ++i) {

@@ -21,11 +21,11 @@ QList<Ordnereintrag> ordnerlisteEintraege(const QString& offenerOrdner);
 
 // The drive box: the home folder and this machine's mounted volumes. A long entry is shown
 // with its middle left out; its whole text is its tool tip.
-class TDriveComboBox : public QComboBox
+class DriveComboBox : public QComboBox
 {
     Q_OBJECT
 public:
-    explicit TDriveComboBox(QWidget* parent = nullptr);
+    explicit DriveComboBox(QWidget* parent = nullptr);
 
     // Fills the box (tests pass their own volumes).
     void laufwerkeSetzen(const QList<platform::Volume>& laufwerke);
@@ -43,11 +43,11 @@ private:
 
 // The folder list: shows the open folder's path and its subfolders; a click (or Enter) on a
 // line opens that folder.
-class TDirectoryListBox : public QListWidget
+class DirectoryListBox : public QListWidget
 {
     Q_OBJECT
 public:
-    explicit TDirectoryListBox(QWidget* parent = nullptr);
+    explicit DirectoryListBox(QWidget* parent = nullptr);
 
     QString directory() const { return m_ordner; }
     // Opens `ordner` and reports `changed` when it is another folder than before. A folder
@@ -70,11 +70,11 @@ private:
 };
 
 // The file list: the files of one folder that match a mask.
-class TFileListBox : public QListWidget
+class FileListBox : public QListWidget
 {
     Q_OBJECT
 public:
-    explicit TFileListBox(QWidget* parent = nullptr);
+    explicit FileListBox(QWidget* parent = nullptr);
 
     void setDirectory(const QString& ordner);
     QString directory() const { return m_ordner; }

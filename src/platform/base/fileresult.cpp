@@ -51,50 +51,33 @@ void FileResult::fail(int errorNumber)
     reason = systemErrorText(errorNumber);
 }
 
-namespace
+ReadResult readFile(const QString& path, qsizetype maxBytes)
 {
-
-// Opens a file for reading: its descriptor and its size as a hint (a file may grow or shrink
-// while it is read); -1 when it is missing (result.missing) or cannot be read (result failed).
-int openForReading(const QString& path, ReadResult& result, qsizetype& size)
-{
-    result.path = path;
+    ReadResult result;
     result.action = FileAction::Read;
-    const QByteArray native = QFile::encodeName(result.path);
+    result.path = path;
+    const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
+        if (errno == ENOENT) {
             result.missing = true;
-        else
-            result = readFailure(result, errno);
-        return -1;
+            return result;
+        }
+        return readFailure(result, errno);
     }
     struct stat info {
     };
     if (::fstat(fd, &info) != 0) {
         const int err = errno;
         ::close(fd);
-        result = readFailure(result, err);
-        return -1;
+        return readFailure(result, err);
     }
     if (S_ISDIR(info.st_mode)) {
         ::close(fd);
-        result = readFailure(result, EISDIR);
-        return -1;
+        return readFailure(result, EISDIR);
     }
-    size = info.st_size > 0 ? qsizetype(info.st_size) : 0;
-    return fd;
-}
-
-} // namespace
-
-ReadResult readFile(const QString& path, qsizetype maxBytes)
-{
-    ReadResult result;
-    qsizetype size = 0;
-    const int fd = openForReading(path, result, size);
-    if (fd < 0)
-        return result;
+    // The size is a hint only: a file may grow or shrink while it is read.
+    const qsizetype size = info.st_size > 0 ? qsizetype(info.st_size) : 0;
     qsizetype wanted = maxBytes >= 0 ? std::min(maxBytes, size) : size;
     if (readAtMost(fd, result.bytes, wanted) < 0) {
         const int err = errno;
@@ -118,31 +101,6 @@ ReadResult readFile(const QString& path, qsizetype maxBytes)
                 break;
             result.bytes += rest;
         }
-    }
-    ::close(fd);
-    return result;
-}
-
-ReadResult readFileInParts(const QString& path, qsizetype partSize,
-                           const std::function<void(QByteArrayView)>& part)
-{
-    ReadResult result;
-    qsizetype size = 0;
-    const int fd = openForReading(path, result, size);
-    if (fd < 0)
-        return result;
-    QByteArray buffer;
-    for (;;) {
-        const qsizetype n = readAtMost(fd, buffer, partSize);
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            return readFailure(result, err);
-        }
-        if (n > 0)
-            part(buffer);
-        if (n < partSize)
-            break;
     }
     ::close(fd);
     return result;

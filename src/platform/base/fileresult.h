@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
 
 namespace platform
 {
@@ -35,13 +34,6 @@ struct ReadResult : FileResult {
 // Reads the file (at most `maxBytes` from its start when maxBytes >= 0). A missing file is
 // no failure; a folder in its place, missing permission or an I/O error are.
 ReadResult readFile(const QString& path, qsizetype maxBytes = -1);
-
-// Reads the file part by part through one buffer, so that its content is never held whole:
-// `part` gets every `partSize` bytes, the last part shorter (no part for an empty file). The
-// result is readFile's without the bytes; after a failure the parts given so far are to be
-// dropped.
-ReadResult readFileInParts(const QString& path, qsizetype partSize,
-                           const std::function<void(QByteArrayView)>& part);
 
 // German text for an operating-system error number (errno).
 QString systemErrorText(int errorNumber);

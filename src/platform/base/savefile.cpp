@@ -132,13 +132,24 @@ WriteResult writeFailure(const QString& path, int savedErrno, bool earlierFile)
 
 WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
 {
-    bool given = false;
-    return writeFileAtomic(path, [&content, &given]() -> QByteArrayView {
-        if (given)
-            return {};
-        given = true;
-        return content;
-    });
+    const bool earlierFile = QFileInfo(path).isFile();
+    errno = 0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(path, errno, earlierFile);
+    // A disk that fills up part-way shows only when the buffer is flushed; QSaveFile would
+    // still commit the shortened file, so the flush is checked before committing.
+    if (file.write(content) != content.size() || !file.flush()) {
+        const int err = errno;
+        file.cancelWriting();
+        return writeFailure(path, err, earlierFile);
+    }
+    if (!file.commit())
+        return writeFailure(path, errno, earlierFile);
+    WriteResult done;
+    done.action = FileAction::Write;
+    done.path = path;
+    return done;
 }
 
 WriteResult writeFileAtomic(const QString& path, const std::function<QByteArrayView()>& nextPart)
@@ -172,9 +183,6 @@ WriteResult writeFileAtomic(const QString& path, const std::function<QByteArrayV
 
 bool isTemporarySaveName(const QString& fileName)
 {
-    // Both kinds end in a dot and six letters or digits: most names are told by that alone.
-    if (fileName.size() < 8 || fileName.at(fileName.size() - 7) != QLatin1Char('.'))
-        return false;
     // The six letters come from QSaveFile and mkstemp; the extensions are those of the
     // program's data files.
     static const QRegularExpression saveTemp(

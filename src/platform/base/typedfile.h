@@ -23,26 +23,12 @@ QByteArray readWholeFile(const QString& path);
 bool readFileHead(const QString& path, qsizetype maxBytes, QByteArray& out);
 
 // A typed file is a headerless sequence of fixed-size records. A trailing partial record
-// is ignored: the number of whole records in the bytes, and record i of them
-// (0 <= i < that number).
-template <class Rec> qsizetype recordCount(const QByteArray& bytes)
-{
-    return bytes.size() / qsizetype(sizeof(Rec));
-}
-template <class Rec> Rec recordAt(const QByteArray& bytes, qsizetype i)
-{
-    static_assert(std::is_trivially_copyable_v<Rec>);
-    Rec rec;
-    std::memcpy(static_cast<void*>(&rec), bytes.constData() + i * qsizetype(sizeof(Rec)),
-                sizeof(Rec));
-    return rec;
-}
-
+// is ignored.
 template <class Rec> QList<Rec> recordsFromBytes(const QByteArray& bytes)
 {
     static_assert(std::is_trivially_copyable_v<Rec>);
     QList<Rec> records;
-    const qsizetype count = recordCount<Rec>(bytes);
+    const qsizetype count = bytes.size() / qsizetype(sizeof(Rec));
     records.resize(count);
     if (count > 0)
         std::memcpy(static_cast<void*>(records.data()), bytes.constData(),
@@ -82,10 +68,14 @@ template <class Rec> bool readFirstRecordOver(const QString& path, Rec& rec)
     return true;
 }
 
-// Atomic write of the whole file.
+// Atomic write of the whole file, straight from the records: they lie in memory as the file
+// holds them.
 template <class Rec> WriteResult saveRecords(const QString& path, const QList<Rec>& records)
 {
-    return writeFileAtomic(path, recordsToBytes(records));
+    static_assert(std::is_trivially_copyable_v<Rec>);
+    return writeFileAtomic(
+        path, QByteArray::fromRawData(reinterpret_cast<const char*>(records.constData()),
+                                      records.size() * qsizetype(sizeof(Rec))));
 }
 
 } // namespace platform

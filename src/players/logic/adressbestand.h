@@ -3,18 +3,19 @@
 #include "platform/base/fileresult.h"
 #include "platform/base/filestamp.h"
 #include "players/logic/adressdatei.h"
-#include "players/logic/kompakteadressen.h"
+#include "players/logic/adressverwaltung.h"
 
+#include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QtGlobal>
 #include <optional>
-#include <vector>
 
-// The participants of "Adressen.adr" as the participant window holds them: one packed copy in
-// memory (KompakteAdressen), read once and written from memory. Before a look-up or a change the
-// file is read again when it was changed since (a restore, another program), so nothing written
-// elsewhere is lost or overwritten.
+// The participants of "Adressen.adr" as the participant window holds them: one copy in
+// memory, read once and written from memory. Before a look-up or a change the file is read
+// again when it was changed since (a restore, another program), so nothing written elsewhere
+// is lost or overwritten.
 class Adressbestand
 {
 public:
@@ -26,11 +27,14 @@ public:
     // or written here. `neuGelesen` tells whether it was read.
     platform::ReadResult aktualisieren(bool* neuGelesen = nullptr);
 
+    // The records as the file holds them, in file order.
+    const QList<TAdressRec>& adressen() const { return m_adressen; }
+
     // The list entries of all records (adresseListentext), in file order.
     QStringList listentexte() const;
 
-    // The last record whose list entry matches `listentext` (adresseZumListentext), found
-    // through an index; none when none does.
+    // The last record whose list entry matches `listentext` in their comparison form
+    // (adresseVergleichsform); none when none does.
     std::optional<TAdressRec> zumListentext(const QString& listentext) const;
 
     // "Speichern >>" as adresseErfassen does it, on the records in memory: the participant
@@ -45,23 +49,18 @@ public:
     };
     Erfassung erfassen(const TAdressRec& neu, const QString& name, const QString& vorname);
 
-private:
-    // A record's place, found by the hash of the comparison form of its list entry.
-    struct Verweis {
-        quint32 streuwert;
-        quint32 index;
-    };
-    static bool streuwertVor(const Verweis& a, const Verweis& b)
-    {
-        return a.streuwert < b.streuwert;
-    }
-    Verweis verweis(qsizetype index) const;
-    void indexAufbauen();
-    void indexNachErfassung(std::optional<qsizetype> entfernt);
-    qsizetype ersteMitNamen(const QString& name, const QString& vorname) const;
+    // "Löschen": removes the record `fund` found in adressen() and writes the file in one
+    // atomic step, as adresse_sofortloeschen does. On failure memory and file keep their
+    // records; a position outside the records changes nothing.
+    platform::WriteResult loeschen(const AdressFund& fund);
 
-    KompakteAdressen m_adressen;
-    std::vector<Verweis> m_index; // ordered by hash, then by record
+private:
+    void indexAufbauen();
+    void geschrieben();
+
+    QList<TAdressRec> m_adressen;
+    QHash<QByteArray, qsizetype>
+        m_letzteZumText; // comparison form of a list entry -> its last record
     platform::FileStamp m_stempel;
     bool m_stempelSicher = false; // a later change of the file surely changes m_stempel
     bool m_gelesen = false;       // m_adressen holds what the file held at m_stempel

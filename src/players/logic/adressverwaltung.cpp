@@ -135,39 +135,18 @@ bool adresseOhneNamen(const TAdressRec& adresse)
            vergleichsbereich(feldansicht(adresse.Vorname)).isEmpty();
 }
 
-AdressNamenssuche::AdressNamenssuche(const QString& name, const QString& vorname)
-    : m_name(adresseVergleichsform(alsGespeichert<60>(name))),
-      m_vorname(adresseVergleichsform(alsGespeichert<60>(vorname)))
-{
-}
-
-bool AdressNamenssuche::passt(QByteArrayView name, QByteArrayView vorname) const
-{
-    return gleicheVergleichsform(name, m_name) && gleicheVergleichsform(vorname, m_vorname);
-}
-
 AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& name,
                            const QString& vorname)
 {
-    const AdressNamenssuche suche(name, vorname);
+    const QByteArray gesuchterName = adresseVergleichsform(alsGespeichert<60>(name));
+    const QByteArray gesuchterVorname = adresseVergleichsform(alsGespeichert<60>(vorname));
     for (qsizetype i = 0; i < adressen.size(); ++i) {
         const TAdressRec& adresse = adressen.at(i);
-        if (suche.passt(feldansicht(adresse.Name), feldansicht(adresse.Vorname)))
+        if (gleicheVergleichsform(feldansicht(adresse.Name), gesuchterName) &&
+            gleicheVergleichsform(feldansicht(adresse.Vorname), gesuchterVorname))
             return {true, int(i) + 1};
     }
     return {};
-}
-
-const TAdressRec* adresseZumListentext(const QList<TAdressRec>& adressen, const QString& listentext)
-{
-    const QByteArray gesucht = adresseVergleichsform(platform::toCp1252(listentext));
-    const TAdressRec* treffer = nullptr;
-    for (const TAdressRec& adresse : adressen) {
-        const QByteArray eintrag = adresse.Name.bytes() + ", " + adresse.Vorname.bytes();
-        if (adresseVergleichsform(eintrag) == gesucht)
-            treffer = &adresse;
-    }
-    return treffer;
 }
 
 AdressLesung adressenPruefendLesen()

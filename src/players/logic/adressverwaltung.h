@@ -7,7 +7,6 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <optional>
 
 // The texts of the eight entry fields of the participant window.
 struct AdressFelder {
@@ -54,28 +53,10 @@ struct AdressFund {
     int position = 0;
 };
 
-// Names as typed, compared with a record's names the way adresse_pruefen compares them: in
-// their comparison form, the typed names cut to the field's capacity first.
-class AdressNamenssuche
-{
-public:
-    AdressNamenssuche(const QString& name, const QString& vorname);
-    // `name` and `vorname`: the used bytes of the record's fields.
-    bool passt(QByteArrayView name, QByteArrayView vorname) const;
-
-private:
-    QByteArray m_name;
-    QByteArray m_vorname;
-};
-
 // The first record whose Name and Vorname match the given ones. The given names are compared
 // as they will be stored, cut to the field's capacity, so a long name finds its own record.
 AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& name,
                            const QString& vorname);
-
-// The last record whose list entry matches `listentext`; nullptr when none does.
-const TAdressRec* adresseZumListentext(const QList<TAdressRec>& adressen,
-                                       const QString& listentext);
 
 // Reads the file for showing or changing it. A missing file gives no records; one that exists
 // but cannot be read gives none and a failed `datei`, so that no change overwrites it.

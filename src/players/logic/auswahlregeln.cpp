@@ -8,17 +8,17 @@
 #include <QLocale>
 #include <algorithm>
 
-std::optional<TAuswahlRegel> auswahlRegel(int tische, int modus)
+std::optional<AuswahlRegel> auswahlRegel(int tische, int modus)
 {
     if (tische < 2 || tische > 6)
         return std::nullopt;
     if (modus != kEinzelspiele && modus != kDoppelspiele)
         return std::nullopt;
     const int grenze = tische * (modus == kEinzelspiele ? 2 : 4);
-    return TAuswahlRegel{tische, grenze,
-                         QStringLiteral("Für %1 Tische können %2 Spieler ausgewählt werden.")
-                             .arg(tische)
-                             .arg(grenze)};
+    return AuswahlRegel{tische, grenze,
+                        QStringLiteral("Für %1 Tische können %2 Spieler ausgewählt werden.")
+                            .arg(tische)
+                            .arg(grenze)};
 }
 
 QString auswahlGrenzueberschrift(int grenze)

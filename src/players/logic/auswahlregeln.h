@@ -11,7 +11,7 @@ inline constexpr int kEinzelspiele = 0;
 inline constexpr int kDoppelspiele = 1;
 
 // How many players may be picked for a table count (2 to 6) in a game mode.
-struct TAuswahlRegel {
+struct AuswahlRegel {
     int tische = 0;
     int grenze = 0;
     QString hinweis; // "Für 2 Tische können 4 Spieler ausgewählt werden."
@@ -19,7 +19,7 @@ struct TAuswahlRegel {
 
 // The one rule for the table count and mode; none when the table count is not 2 to 6 or the
 // mode is neither singles nor doubles (nothing chosen yet).
-std::optional<TAuswahlRegel> auswahlRegel(int tische, int modus);
+std::optional<AuswahlRegel> auswahlRegel(int tische, int modus);
 
 // The dialog's caption once the right list has reached the limit of the chosen rule.
 QString auswahlGrenzueberschrift(int grenze);

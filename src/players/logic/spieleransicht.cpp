@@ -13,9 +13,9 @@ QString ansichtName(const QString& name)
     return name.leftJustified(30, QLatin1Char(' '));
 }
 
-TAnsichtLesung ansichtLesen(const QString& pfad)
+AnsichtLesung ansichtLesen(const QString& pfad)
 {
-    TAnsichtLesung lesung;
+    AnsichtLesung lesung;
     const platform::ReadResult gelesen = platform::readFile(pfad);
     if (gelesen.missing) {
         lesung.dateiFehlt = true;
@@ -25,14 +25,12 @@ TAnsichtLesung ansichtLesen(const QString& pfad)
         lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(gelesen)));
         return lesung;
     }
-    // Record by record from the bytes read: a copy of all records would double the memory.
-    const qsizetype anzahl = platform::recordCount<TAuswahlRec>(gelesen.bytes);
-    lesung.zeilen.reserve(anzahl);
+    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(gelesen.bytes);
+    lesung.zeilen.reserve(records.size());
+    int nummer = 0;
     // The name is decoded first (its length byte capped at the capacity), then padded by
     // characters: padding the stored bytes would count "ü" wrongly in other encodings.
-    for (qsizetype i = 0; i < anzahl; ++i) {
-        const TAuswahlRec rec = platform::recordAt<TAuswahlRec>(gelesen.bytes, i);
-        lesung.zeilen.append({ansichtNummer(int(i) + 1), ansichtName(rec.Name.str())});
-    }
+    for (const TAuswahlRec& rec : records)
+        lesung.zeilen.append({ansichtNummer(++nummer), ansichtName(rec.Name.str())});
     return lesung;
 }

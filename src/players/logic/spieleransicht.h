@@ -8,13 +8,13 @@
 
 // What the selected players view shows of "aktuelle_Liste2.akt": one line per record, in the
 // file's order, numbered from 1.
-struct TAnsichtZeile {
+struct AnsichtZeile {
     QString nummer; // "%-3d": the number, blanks up to 3 characters
     QString name;   // "%-30s": the name, blanks up to 30 characters, longer names whole
 };
 
-struct TAnsichtLesung {
-    QList<TAnsichtZeile> zeilen;
+struct AnsichtLesung {
+    QList<AnsichtZeile> zeilen;
     // A missing file is no fault: the view shows its titles and one empty row, silently.
     bool dateiFehlt = false;
     // A file that exists but cannot be read: the German read message for the window.
@@ -27,4 +27,4 @@ QString ansichtNummer(int nummer);
 QString ansichtName(const QString& name);
 
 // Reads the selection file at `pfad` for the view.
-TAnsichtLesung ansichtLesen(const QString& pfad);
+AnsichtLesung ansichtLesen(const QString& pfad);

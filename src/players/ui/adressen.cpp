@@ -308,7 +308,7 @@ void TAdressen::adresse_einfuegen()
         felderSetzen(adresseFelder(*adresse));
 }
 
-void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const AdressFund& fund)
+void TAdressen::adresse_loeschen(const AdressFund& fund)
 {
     // Enter keeps the participant: only a deliberate "Ja" deletes.
     const platform::Answer antwort = platform::showMessage({.text = kLoeschFrage,
@@ -316,11 +316,10 @@ void TAdressen::adresse_loeschen(const QList<TAdressRec>& adressen, const Adress
                                                             .icon = platform::Icon::Warning,
                                                             .title = {},
                                                             .defaultAnswer = platform::Answer::No});
-    if (antwort == platform::Answer::Yes &&
-        !dateifehlerZeigen(adresse_sofortloeschen(adressen, fund.position)))
+    if (antwort == platform::Answer::Yes && !dateifehlerZeigen(m_bestand.loeschen(fund)))
         return;
     felderLeeren();
-    adresse_laden();
+    listeAufbauen();
 }
 
 void TAdressen::Button1Click()
@@ -354,12 +353,13 @@ void TAdressen::Button3Click()
 {
     if (m_auswahltext.isEmpty())
         return;
-    const AdressLesung lesung = adressenPruefendLesen();
-    if (!dateifehlerZeigen(lesung.datei))
+    bool neuGelesen = false;
+    if (!dateifehlerZeigen(m_bestand.aktualisieren(&neuGelesen)))
         return;
-    const AdressFund fund = adresse_pruefen(lesung.adressen, Edit3->text(), Edit4->text());
+    m_listeVeraltet = m_listeVeraltet || neuGelesen;
+    const AdressFund fund = adresse_pruefen(m_bestand.adressen(), Edit3->text(), Edit4->text());
     if (fund.gefunden)
-        adresse_loeschen(lesung.adressen, fund);
+        adresse_loeschen(fund);
 }
 
 void TAdressen::Button4Click()

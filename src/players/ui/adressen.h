@@ -34,9 +34,9 @@ public:
     void adresse_laden();
     // Fills the entry fields from the last record whose list entry is the selected entry text.
     void adresse_einfuegen();
-    // Asks, removes the found record on Yes, then empties the fields and reloads the list.
-    // A removal that cannot be written keeps the fields as they are.
-    void adresse_loeschen(const QList<TAdressRec>& adressen, const AdressFund& fund);
+    // Asks, removes the found record on Yes, then empties the fields and fills the list anew
+    // from the records held. A removal that cannot be written keeps the fields as they are.
+    void adresse_loeschen(const AdressFund& fund);
 
     AdressFelder felder() const;
     void felderSetzen(const AdressFelder& felder);

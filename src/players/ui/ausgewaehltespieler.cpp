@@ -145,7 +145,7 @@ void TForm3::breitenAnpassen()
 void TForm3::daten_ansehen()
 {
     TFilterGridModel& g = FilterGrid1->Grid();
-    const TAnsichtLesung lesung = ansichtLesen(auswahldatei2());
+    const AnsichtLesung lesung = ansichtLesen(auswahldatei2());
 
     g.BeginUpdate();
     // The title row and one row per record (the first record takes the empty row that is
