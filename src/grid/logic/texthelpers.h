@@ -37,6 +37,8 @@ QString CutToken(QChar sep, QString& s);
 
 QString NormalizeNumber(const QString& s, int decimals);
 double StrToFloatTolerant(const QString& s);
+// The text without blanks and thousand separators read as a decimal integer, with a sign and
+// leading zeros as it comes; 0 when it is no such number or does not fit in an int.
 int StrToIntTolerant(const QString& s);
 TDateTime StrToDateOnly(const QString& s);
 QString CurrToStrFmt(double v);
