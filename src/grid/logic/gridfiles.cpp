@@ -37,19 +37,6 @@ void appendLine(QString& text, const QString& item)
     text += QLatin1Char('\n');
 }
 
-// The lines of a file, decoded.
-std::vector<QString> decodedLines(const QByteArray& bytes)
-{
-    std::vector<QString> lines;
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        const platform::LineSpan line = platform::lineAt(bytes, from);
-        lines.push_back(platform::fromCp1252(bytes.constData() + from, line.length));
-        from = line.next;
-    }
-    return lines;
-}
-
 bool readInt(QStringView line, int& value)
 {
     bool ok = false;
@@ -338,7 +325,8 @@ GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect
         return result;
     }
     GridFileContent content;
-    content.lines = decodedLines(read.bytes);
+    const QStringList lines = platform::cp1252Lines(read.bytes);
+    content.lines.assign(lines.begin(), lines.end());
     int version = -1;
     if (content.lines.empty() || !readInt(content.lines[0], version))
         version = -1;
