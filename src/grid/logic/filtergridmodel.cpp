@@ -32,6 +32,11 @@ QString notAnInteger(const QString& text)
     return QStringLiteral("'%1' ist kein gültiger ganzzahliger Wert.").arg(text);
 }
 
+int channelShift(int channel, int start, int end)
+{
+    return std::clamp(channel + end - start, 0, 255);
+}
+
 } // namespace
 
 QString TColValue::toText() const
@@ -141,6 +146,15 @@ void TFilterGridModel::SetGradientToAllCells(bool on)
         return;
     m_gradientToAllCells = on;
     Q_EMIT appearanceChanged();
+}
+
+QColor TFilterGridModel::GradientShift(const QColor& color, const QPalette& palette) const
+{
+    const QColor start = ColorFromNumber(GradientStartColor(), palette);
+    const QColor end = ColorFromNumber(GradientEndColor(), palette);
+    return QColor(channelShift(color.red(), start.red(), end.red()),
+                  channelShift(color.green(), start.green(), end.green()),
+                  channelShift(color.blue(), start.blue(), end.blue()));
 }
 
 void TFilterGridModel::SetSortierenEd(bool on)

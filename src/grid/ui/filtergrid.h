@@ -1,6 +1,8 @@
 #pragma once
 
 #include "grid/logic/filtergridmodel.h"
+#include "grid/ui/griddrawer.h"
+#include "grid/ui/gridinteraction.h"
 
 #include <QTableView>
 
@@ -11,9 +13,10 @@ class TitleStrip;
 
 // The program's table component on screen: shows a TFilterGridModel cell by cell with the
 // model's column widths, row heights and current cell. The fixed rows stand in a strip above
-// the scrolling rows, so the titles stay in sight; every cell is painted by the model's
-// DrawCell. Mouse presses, keys, the in-place editor and moves of the current cell go through
-// the model's MouseDown, MouseUp, KeyDown, GetEditText/SetEditText and SelectCell.
+// the scrolling rows, so the titles stay in sight; every cell is painted by the grid's own
+// drawing (GridDrawer). Mouse presses and keys go through GridInteraction's MouseDown, MouseUp
+// and KeyDown, the in-place editor and moves of the current cell through the model's
+// GetEditText/SetEditText and SelectCell.
 class TFilterGrid : public QTableView
 {
     Q_OBJECT
@@ -30,11 +33,16 @@ public:
     // (those of CellRect); false outside every cell.
     bool viewportToGrid(const QPoint& viewportPos, QPoint& gridPos) const;
     bool stripToGrid(const QPoint& stripPos, QPoint& gridPos) const;
+    // The cell of the title strip at a point of it; (-1, -1) outside every cell.
+    QPoint stripCellAt(const QPoint& stripPos) const;
     // The strip that shows the fixed rows.
     QWidget* titleStrip() const;
     // Paints done since the view was made (viewport and title strip); a view at rest stops.
     int paintCount() const { return m_paints; }
 
+    // Paints one cell into rect on the grid's base brush (grid lines excluded).
+    void paintCell(QPainter& painter, const QPalette& palette, int aCol, int aRow,
+                   const QRect& rect);
     // The strip's share of the work: paint the fixed rows, take presses on them.
     void paintFixedRows(QPainter& painter);
     void titlePressed(Qt::MouseButton button, const QPoint& stripPos);
@@ -73,6 +81,8 @@ private:
     int fixedRowsHeight() const;
 
     TFilterGridModel* m_grid;
+    GridDrawer m_drawer;
+    GridInteraction m_interaction;
     TitleStrip* m_strip;
     bool m_syncing = false;
     bool m_sizesQueued = false;
