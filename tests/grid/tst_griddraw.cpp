@@ -21,8 +21,8 @@ const QString kTwoColumns = QStringLiteral(
     "2¯Nr.«37««-16777201«0« «0«36««-16777211¯Name«37««-16777201«0« «0«36««-16777211¯");
 
 // Paints one cell of the drawer's grid on a white image of the cell's size.
-QImage paintCell(GridDrawer& drawer, const TFilterGridModel& g, int col, int row,
-                 TGridDrawState state = 0)
+QImage paintCell(GridDrawer& drawer, const FilterGridModel& g, int col, int row,
+                 GridDrawState state = 0)
 {
     const QRect rect(0, 0, std::max(g.ColWidths(col), 1), std::max(g.RowHeights(row), 1));
     QImage image(rect.size(), QImage::Format_RGB32);
@@ -98,7 +98,7 @@ void TestGridDraw::drawText()
     QFETCH(int, distance);
     QFETCH(bool, sorted);
     QFETCH(QString, drawn);
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColFeatures(kTwoColumns);
     g.SetDistance(distance);
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b"});
@@ -111,7 +111,7 @@ void TestGridDraw::drawText()
 
 void TestGridDraw::sortedTitleWidensItsColumnAfterThePaint()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColFeatures(kTwoColumns);
     fillGrid(g, {"Nr.", "Name"}, {"1|b", "2|a"});
     g.Sortiere(QStringLiteral("1"), false, 0, true);
@@ -145,7 +145,7 @@ void TestGridDraw::arrowHeightFollowsTheTitleRow()
 {
     QFETCH(int, size);
     QFETCH(int, height);
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetRowHeights(0, 20);
     g.ShowSortIcon().Size = TSortIconSize(size);
     for (const TSortDirection sd : {TSortDirection::sdAufsteigend, TSortDirection::sdAbsteigend}) {
@@ -163,7 +163,7 @@ void TestGridDraw::arrowHeightFollowsTheTitleRow()
 
 void TestGridDraw::multiLineRowsGrowAndNeverShrink()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Notiz"}, {"1|eins¯zwei¯drei"});
     g.ColInfo_Create(1)->DatAlign = 16;
     const int standard = g.RowHeights(1);
@@ -182,9 +182,9 @@ void TestGridDraw::multiLineRowsGrowAndNeverShrink()
 
 void TestGridDraw::gradientRunsFromTheBrushByTheGridsStep()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|"});
-    g.SetDrawingStyle(TGridDrawingStyle::gdsGradient);
+    g.SetDrawingStyle(GridDrawingStyle::gdsGradient);
     g.SetGradientToAllCells(true);
     g.SetColor(0x646464); // 100, 100, 100; the step is DDDDDD - FFFFFF = -34 per channel
     const QPalette palette;
@@ -196,7 +196,7 @@ void TestGridDraw::gradientRunsFromTheBrushByTheGridsStep()
     QVERIFY(qAbs(QColor(image.pixel(1, 0)).red() - 100) <= 1);
     QVERIFY(qAbs(QColor(image.pixel(1, 29)).red() - 66) <= 2);
 
-    g.SetDrawingStyle(TGridDrawingStyle::gdsClassic);
+    g.SetDrawingStyle(GridDrawingStyle::gdsClassic);
     const QImage plain = paintCell(drawer, g, 1, 1);
     QCOMPARE(plain.pixel(1, 29), plain.pixel(1, 0));
 }
@@ -214,7 +214,7 @@ void TestGridDraw::pressNearATitleBorderDoesNotSort()
 {
     QFETCH(int, fromBorder);
     QFETCH(bool, sorts);
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|b", "2|a"});
     g.SetColWidths(0, 20);
     g.SetColWidths(1, 100);
@@ -234,7 +234,7 @@ void TestGridDraw::pressNearATitleBorderDoesNotSort()
 void TestGridDraw::titleClickInTheViewSorts()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|b", "2|c", "3|a"});
     g.SetColWidths(1, 120);
     g.SetSortMouseEd(true);
@@ -269,7 +269,7 @@ void TestGridDraw::releaseMovesToThePressedRow()
     QFETCH(int, selectionBottom);
     QFETCH(int, row);
     QFETCH(int, leftCol);
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name", "Ort"}, {"1|a|x", "2|b|y", "3|c|z"});
     g.SetSelection({1, 1, 1, selectionBottom});
     GridInteraction input(g);
@@ -284,7 +284,7 @@ void TestGridDraw::releaseMovesToThePressedRow()
 void TestGridDraw::cursorDownOnTheLastRowAppendsOneRow()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b"});
     g.SetRowAddAuto(true);
     int appended = 0;
@@ -310,7 +310,7 @@ void TestGridDraw::cursorDownOnTheLastRowAppendsOneRow()
 void TestGridDraw::typingRaisesOnChangePerDifferingKeystroke()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|x"});
     g.SetOptions(g.Options() | goEditing);
     int changes = 0;
@@ -339,7 +339,7 @@ void TestGridDraw::typingRaisesOnChangePerDifferingKeystroke()
 
 void TestGridDraw::enteringAnotherRowNoticesAChangedRow()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b"});
     QObject target;
     QString shown;
@@ -363,7 +363,7 @@ void TestGridDraw::enteringAnotherRowNoticesAChangedRow()
 void TestGridDraw::rowSelectDoesNotScrollSideways()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b", "3|c"});
     g.SetOptions(g.Options() | goRowSelect);
     g.SetColWidths(0, 30);
@@ -380,7 +380,7 @@ void TestGridDraw::rowSelectDoesNotScrollSideways()
 
 void TestGridDraw::settersRepaintOnlyOnARealChange()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     QSignalSpy repaint(&g, &TStringGrid::appearanceChanged);
     g.SetSelectRowColor(wincolor::clInactiveCaption);
     QCOMPARE(repaint.count(), 1);
@@ -400,15 +400,15 @@ void TestGridDraw::settersRepaintOnlyOnARealChange()
 void TestGridDraw::aColourHandlerThatSetsColoursDoesNotPaintForEver()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     g.SetColFeatures(kTwoColumns);
-    g.SetDrawingStyle(TGridDrawingStyle::gdsGradient);
+    g.SetDrawingStyle(GridDrawingStyle::gdsGradient);
     g.SetGradientToAllCells(true);
     g.SetOptions(g.Options() | goRowSelect);
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b", "3|c"});
     g.Sortiere(QStringLiteral("1"), false, 0, true);
     g.SetColWidths(1, 5); // the sorted title asks for more room while painting
-    g.RowColorProc = [&g](QObject*, int&, QPainter* can, int, int aRow, TGridDrawState) {
+    g.RowColorProc = [&g](QObject*, int&, QPainter* can, int, int aRow, GridDrawState) {
         g.SetSelectRowColor(wincolor::clInactiveCaption);
         if (aRow == g.Row())
             can->setPen(QColor(128, 0, 0));

@@ -165,7 +165,7 @@ void TestTextHelpers::yesWords()
 
 void TestTextHelpers::fonts()
 {
-    TGridFont font;
+    GridFont font;
     font.Underline = true;
     QVERIFY(StrToFont(QStringLiteral("Arial;10;255;BI;"), font));
     QCOMPARE(font.Name, QStringLiteral("Arial"));
@@ -176,7 +176,7 @@ void TestTextHelpers::fonts()
     QCOMPARE(FontToStr(&font), QStringLiteral("Arial*10*255*BI*"));
     QCOMPARE(FontToStr(nullptr), QString());
 
-    TGridFont partial = font;
+    GridFont partial = font;
     QVERIFY(StrToFont(QStringLiteral("**16711680*S*"), partial));
     QCOMPARE(partial.Name, QStringLiteral("Arial")); // empty items keep what was set
     QCOMPARE(partial.Size, 10);

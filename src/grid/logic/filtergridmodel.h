@@ -48,15 +48,15 @@ enum class TFiltOp {
 };
 
 // A cell's value as its column's type reads it.
-struct TColValue {
+struct ColValue {
     enum class Kind { Text, Number, DateTime };
     Kind kind = Kind::Text;
     double number = 0;
     QString text;
 
-    static TColValue ofText(const QString& t) { return {Kind::Text, 0, t}; }
-    static TColValue ofNumber(double v) { return {Kind::Number, v, {}}; }
-    static TColValue ofDateTime(double v) { return {Kind::DateTime, v, {}}; }
+    static ColValue ofText(const QString& t) { return {Kind::Text, 0, t}; }
+    static ColValue ofNumber(double v) { return {Kind::Number, v, {}}; }
+    static ColValue ofDateTime(double v) { return {Kind::DateTime, v, {}}; }
     bool isText() const { return kind == Kind::Text; }
     QString toText() const;
 };
@@ -65,7 +65,7 @@ struct TFiltRec {
     int c = -1;
     TFiltOp op = TFiltOp::cOpNot;
     bool NotOp = false;
-    TColValue w;
+    ColValue w;
 };
 
 struct TSortFdRec {
@@ -74,29 +74,29 @@ struct TSortFdRec {
     bool ascending = true;
 };
 
-enum TGridDrawStateFlag : unsigned {
+enum GridDrawStateFlag : unsigned {
     gdSelected = 1,
     gdFocused = 2,
     gdFixed = 4,
     gdHotTrack = 8, // the mouse is over a fixed cell
     gdPressed = 16, // a fixed cell being pressed
 };
-using TGridDrawState = unsigned;
+using GridDrawState = unsigned;
 
-using TNotifyEvent = std::function<void(QObject* sender)>;
+using NotifyEvent = std::function<void(QObject* sender)>;
 using TOnSort = std::function<void(QObject* sender, QString& colNrStr)>;
 using TRowColorProc = std::function<void(QObject* sender, int& ausr, QPainter* can, int aCol,
-                                         int aRow, TGridDrawState state)>;
+                                         int aRow, GridDrawState state)>;
 using TTypObjectProc =
     std::function<void(QObject* sender, int& ausr, QPainter* can, int aCol, int aRow, QRect& aRect,
-                       const QString& s, TGridDrawState state)>;
+                       const QString& s, GridDrawState state)>;
 
 // A progress message of a long grid operation: phase 0 start (value = rows), 1 step
 // (value = running count), 2 end (value 0).
-class TWaitEvent : public QEvent
+class WaitEvent : public QEvent
 {
 public:
-    TWaitEvent(int msg, int phase, int value);
+    WaitEvent(int msg, int phase, int value);
     static QEvent::Type eventType();
     int msg;
     int phase;
@@ -111,12 +111,12 @@ QObject* setWaitMessageReceiver(QObject* receiver);
 // information, typed cells, row and column operations, a filter that hides rows and a typed
 // multi-column sort. The view (TFilterGrid) shows it, draws its cells and answers the mouse
 // and the keys.
-class TFilterGridModel : public TStringGrid
+class FilterGridModel : public TStringGrid
 {
     Q_OBJECT
 public:
-    explicit TFilterGridModel(QObject* parent = nullptr);
-    ~TFilterGridModel() override;
+    explicit FilterGridModel(QObject* parent = nullptr);
+    ~FilterGridModel() override;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Data cells take the in-place editor when the options allow editing; what it stores
@@ -182,8 +182,8 @@ public:
     // The text of the current row when it was entered.
     QString OldRowText() const { return m_oldRowText; }
 
-    TNotifyEvent OnChange;
-    TNotifyEvent OnRowAddAuto;
+    NotifyEvent OnChange;
+    NotifyEvent OnRowAddAuto;
     TOnSort OnSort;
     TOnSort OnSortEnd;
     TRowColorProc RowColorProc;
@@ -207,7 +207,7 @@ public:
     void SetParamArrayToColInfo(const QStringList& pa);
     // The typed value of a text for column aCol; `ok` is false when a time or date-time
     // column's text does not read.
-    TColValue StrToColFormat(int aCol, const QString& s, bool* ok = nullptr) const;
+    ColValue StrToColFormat(int aCol, const QString& s, bool* ok = nullptr) const;
     int ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch);
 
     // The colour moved by the grid's own gradient step (end colour minus start colour).
@@ -382,7 +382,7 @@ public:
     // With Titel false the column's title is put before the entries of lst (lst changes).
     void ColFromLst(QStringList& lst, int aCol, bool Titel);
     void ColFromParamStr(const QString& param, int aCol, bool titel);
-    int CopyFromGrid(TFilterGridModel* grdSource, const QString& aFilterStr, bool copyFm,
+    int CopyFromGrid(FilterGridModel* grdSource, const QString& aFilterStr, bool copyFm,
                      bool ClearColInfo);
 
 private:
@@ -394,9 +394,9 @@ private:
     // What does not fit the layout (empty when the content is sound).
     QString checkGridFile(bool load_ColInfo, bool aRowSelect, GridFileContent& content) const;
     void applyGridFile(GridFileContent& content, int wmWait);
-    void mergeFileParam(const TFilterGridModel& shared, int editTimeCol);
-    void mergeRows(const TFilterGridModel& shared, int indexCol, int editTimeCol,
-                   TDateTime loadTime, int wmWait);
+    void mergeFileParam(const FilterGridModel& shared, int editTimeCol);
+    void mergeRows(const FilterGridModel& shared, int indexCol, int editTimeCol, TDateTime loadTime,
+                   int wmWait);
     // --- end of files, import and export ---
 };
 

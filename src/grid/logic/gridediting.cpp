@@ -6,7 +6,7 @@
 namespace grid
 {
 
-bool TFilterGridModel::SelectCell(int aCol, int aRow)
+bool FilterGridModel::SelectCell(int aCol, int aRow)
 {
     const bool allowed =
         aCol >= FixedCols() && aCol < ColCount() && aRow >= FixedRows() && aRow < RowCount();
@@ -15,7 +15,7 @@ bool TFilterGridModel::SelectCell(int aCol, int aRow)
     return allowed;
 }
 
-bool TFilterGridModel::MoveTo(int aCol, int aRow)
+bool FilterGridModel::MoveTo(int aCol, int aRow)
 {
     if (!SelectCell(aCol, aRow))
         return false;
@@ -24,7 +24,7 @@ bool TFilterGridModel::MoveTo(int aCol, int aRow)
     return true;
 }
 
-void TFilterGridModel::RowEntered(int, int aRow)
+void FilterGridModel::RowEntered(int, int aRow)
 {
     if (Row() >= FixedRows()) {
         const bool meaningful = std::any_of(m_oldRowText.begin(), m_oldRowText.end(), [](QChar c) {
@@ -37,13 +37,13 @@ void TFilterGridModel::RowEntered(int, int aRow)
     CellsToComp(aRow);
 }
 
-QString TFilterGridModel::GetEditText(int aCol, int aRow)
+QString FilterGridModel::GetEditText(int aCol, int aRow)
 {
     m_editValue = Cells(aCol, aRow);
     return m_editValue;
 }
 
-void TFilterGridModel::SetEditText(int aCol, int aRow, const QString& value)
+void FilterGridModel::SetEditText(int aCol, int aRow, const QString& value)
 {
     SetCells(aCol, aRow, value);
     if (value != m_editValue) {
@@ -52,7 +52,7 @@ void TFilterGridModel::SetEditText(int aCol, int aRow, const QString& value)
     }
 }
 
-Qt::ItemFlags TFilterGridModel::flags(const QModelIndex& index) const
+Qt::ItemFlags FilterGridModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = TStringGrid::flags(index);
     if (index.isValid() && (Options() & goEditing) && index.row() >= FixedRows() &&
@@ -61,7 +61,7 @@ Qt::ItemFlags TFilterGridModel::flags(const QModelIndex& index) const
     return f;
 }
 
-bool TFilterGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+bool FilterGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;

@@ -88,7 +88,7 @@ public:
         editor->setAccessibleName(QStringLiteral("Zelle bearbeiten"));
         const int col = index.column();
         const int row = index.row();
-        TFilterGridModel* g = &m_view->Grid();
+        FilterGridModel* g = &m_view->Grid();
         connect(editor, &QLineEdit::textEdited, editor,
                 [g, col, row](const QString& text) { g->SetEditText(col, row, text); });
         return editor;
@@ -115,7 +115,7 @@ private:
 } // namespace
 
 TFilterGrid::TFilterGrid(QWidget* parent)
-    : QTableView(parent), m_grid(new TFilterGridModel(this)), m_drawer(*m_grid),
+    : QTableView(parent), m_grid(new FilterGridModel(this)), m_drawer(*m_grid),
       m_interaction(*m_grid), m_strip(new TitleStrip(this))
 {
     setModel(m_grid);
@@ -129,7 +129,7 @@ TFilterGrid::TFilterGrid(QWidget* parent)
     // The grid keeps the selection; the view only shows it.
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(m_grid, &TFilterGridModel::meldung, this,
+    connect(m_grid, &FilterGridModel::meldung, this,
             [](const platform::Message& message) { platform::showMessage(message); });
     connect(m_grid, &TStringGrid::colWidthsChanged, this, &TFilterGrid::applyColWidths);
     connect(m_grid, &TStringGrid::rowHeightsChanged, this, &TFilterGrid::applyRowHeights);
@@ -162,7 +162,7 @@ QWidget* TFilterGrid::titleStrip() const
 
 void TFilterGrid::applyOptions()
 {
-    const TGridOptions o = m_grid->Options();
+    const GridOptions o = m_grid->Options();
     setShowGrid(o & (goVertLine | goHorzLine));
     setEditTriggers((o & goEditing)
                         ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -211,18 +211,18 @@ void TFilterGrid::applyFixedRows()
     m_strip->update();
 }
 
-TGridDrawState TFilterGrid::drawState(int aCol, int aRow) const
+GridDrawState TFilterGrid::drawState(int aCol, int aRow) const
 {
     if (aCol < m_grid->FixedCols() || aRow < m_grid->FixedRows()) {
-        TGridDrawState state = gdFixed;
+        GridDrawState state = gdFixed;
         if (QPoint(aCol, aRow) == m_strip->hot)
             state |= gdHotTrack;
         if (QPoint(aCol, aRow) == m_strip->pressed)
             state |= gdPressed;
         return state;
     }
-    TGridDrawState state = 0;
-    const TGridRect sel = m_grid->Selection();
+    GridDrawState state = 0;
+    const GridRect sel = m_grid->Selection();
     if (aCol >= sel.Left && aCol <= sel.Right && aRow >= sel.Top && aRow <= sel.Bottom)
         state |= gdSelected;
     if (aCol == m_grid->Col() && aRow == m_grid->Row() && hasFocus())
@@ -267,7 +267,7 @@ bool TFilterGrid::stripToGrid(const QPoint& stripPos, QPoint& gridPos) const
 void TFilterGrid::paintCell(QPainter& painter, const QPalette& palette, int aCol, int aRow,
                             const QRect& rect)
 {
-    const TGridDrawState state = drawState(aCol, aRow);
+    const GridDrawState state = drawState(aCol, aRow);
     painter.save();
     painter.setClipRect(rect);
     painter.setBrush(m_drawer.BaseBrushColor(aCol, aRow, state, palette));

@@ -11,7 +11,7 @@ namespace grid
 
 class TitleStrip;
 
-// The program's table component on screen: shows a TFilterGridModel cell by cell with the
+// The program's table component on screen: shows a FilterGridModel cell by cell with the
 // model's column widths, row heights and current cell. The fixed rows stand in a strip above
 // the scrolling rows, so the titles stay in sight; every cell is painted by the grid's own
 // drawing (GridDrawer). Mouse presses and keys go through GridInteraction's MouseDown, MouseUp
@@ -24,11 +24,11 @@ public:
     explicit TFilterGrid(QWidget* parent = nullptr);
     ~TFilterGrid() override;
 
-    TFilterGridModel& Grid() { return *m_grid; }
-    const TFilterGridModel& Grid() const { return *m_grid; }
+    FilterGridModel& Grid() { return *m_grid; }
+    const FilterGridModel& Grid() const { return *m_grid; }
 
     // The draw state of a cell as the grid passes it to DrawCell.
-    TGridDrawState drawState(int aCol, int aRow) const;
+    GridDrawState drawState(int aCol, int aRow) const;
     // A point of the viewport, or of the title strip, in the model's drawing coordinates
     // (those of CellRect); false outside every cell.
     bool viewportToGrid(const QPoint& viewportPos, QPoint& gridPos) const;
@@ -80,7 +80,7 @@ private:
     void showLeftCol();
     int fixedRowsHeight() const;
 
-    TFilterGridModel* m_grid;
+    FilterGridModel* m_grid;
     GridDrawer m_drawer;
     GridInteraction m_interaction;
     TitleStrip* m_strip;

@@ -67,7 +67,7 @@ QString GridDrawer::DrawText(int aCol, int aRow) const
     return text;
 }
 
-QColor GridDrawer::BaseBrushColor(int aCol, int aRow, TGridDrawState state,
+QColor GridDrawer::BaseBrushColor(int aCol, int aRow, GridDrawState state,
                                   const QPalette& palette) const
 {
     if (aCol < m_grid.FixedCols() || aRow < m_grid.FixedRows())
@@ -77,12 +77,12 @@ QColor GridDrawer::BaseBrushColor(int aCol, int aRow, TGridDrawState state,
     return ColorFromNumber(m_grid.Color(), palette);
 }
 
-void GridDrawer::DrawRect(QPainter& can, const QRect& aRect, TGridDrawState aState,
+void GridDrawer::DrawRect(QPainter& can, const QRect& aRect, GridDrawState aState,
                           const QColor& gradientStart, const QColor& gradientEnd,
                           const QPalette& palette, bool toAllCells) const
 {
     const QColor brush = can.brush().color();
-    if (m_grid.DrawingStyle() != TGridDrawingStyle::gdsGradient ||
+    if (m_grid.DrawingStyle() != GridDrawingStyle::gdsGradient ||
         (!(aState & gdFixed) && !toAllCells)) {
         can.fillRect(aRect, brush);
         return;
@@ -111,7 +111,7 @@ void GridDrawer::DrawRect(QPainter& can, const QRect& aRect, TGridDrawState aSta
 }
 
 void GridDrawer::DrawCell(QPainter& can, const QPalette& palette, int aCol, int aRow,
-                          const QRect& rect, TGridDrawState state)
+                          const QRect& rect, GridDrawState state)
 {
     if (m_grid.DefaultDrawing())
         return;

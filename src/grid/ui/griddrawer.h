@@ -25,7 +25,7 @@ void PaintIcon(const TSortIcon& icon, const TStringGrid& grd, QPainter& can, con
 class GridDrawer
 {
 public:
-    explicit GridDrawer(TFilterGridModel& grid) : m_grid(grid) {}
+    explicit GridDrawer(FilterGridModel& grid) : m_grid(grid) {}
 
     // The text a cell is drawn with: Distance blanks around the cell text, a single blank for
     // a text that starts with a control character (a marked cell), and after the title of a
@@ -33,13 +33,13 @@ public:
     QString DrawText(int aCol, int aRow) const;
     // The brush the base grid puts on the canvas before DrawCell: the fixed colour, the
     // highlight for selected cells, else the grid's colour.
-    QColor BaseBrushColor(int aCol, int aRow, TGridDrawState state, const QPalette& palette) const;
+    QColor BaseBrushColor(int aCol, int aRow, GridDrawState state, const QPalette& palette) const;
     // Paints one cell into rect (grid lines excluded).
     void DrawCell(QPainter& can, const QPalette& palette, int aCol, int aRow, const QRect& rect,
-                  TGridDrawState state);
+                  GridDrawState state);
     // The background of a cell: plain, or a vertical gradient (DrawingStyle gdsGradient) for
     // fixed cells, and for every cell when toAllCells.
-    void DrawRect(QPainter& can, const QRect& aRect, TGridDrawState aState,
+    void DrawRect(QPainter& can, const QRect& aRect, GridDrawState aState,
                   const QColor& gradientStart, const QColor& gradientEnd, const QPalette& palette,
                   bool toAllCells) const;
 
@@ -52,7 +52,7 @@ private:
     void askColWidth(int aCol, int width);
     void askRowHeight(int aRow, int height);
 
-    TFilterGridModel& m_grid;
+    FilterGridModel& m_grid;
     std::map<int, int> m_pendingWidths;
     std::map<int, int> m_pendingHeights;
 };

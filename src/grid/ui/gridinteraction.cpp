@@ -48,7 +48,7 @@ void GridInteraction::MouseUp(Qt::MouseButton, int, int)
 {
     if (m_clickRow <= 0 || m_clickRow >= m_grid.RowCount())
         return;
-    const TGridRect sel = m_grid.Selection();
+    const GridRect sel = m_grid.Selection();
     if (m_grid.Row() >= 0 && sel.Top == sel.Bottom && m_clickRow >= m_grid.FixedRows())
         m_grid.MoveTo(m_grid.Col(), m_clickRow);
     m_grid.SetLeftCol(m_clickLeftCol);

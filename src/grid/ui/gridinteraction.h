@@ -12,7 +12,7 @@ namespace grid
 class GridInteraction
 {
 public:
-    explicit GridInteraction(TFilterGridModel& grid) : m_grid(grid) {}
+    explicit GridInteraction(FilterGridModel& grid) : m_grid(grid) {}
 
     // The cell at a point of the control; false outside every cell.
     bool CellAt(int x, int y, int& aCol, int& aRow) const;
@@ -26,7 +26,7 @@ public:
     void KeyDown(int& key, Qt::KeyboardModifiers shift);
 
 private:
-    TFilterGridModel& m_grid;
+    FilterGridModel& m_grid;
     int m_clickRow = 0;
     int m_clickLeftCol = 1;
 };
