@@ -8,14 +8,14 @@
 
 #include <QFile>
 
-using grid::TFilterGridModel;
+using grid::FilterGridModel;
 
 namespace
 {
 
 void laden(const QString& pfad)
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetFileName(pfad);
     if (!g.LoadFromFile(true, true, -1, 0))
         return;
@@ -29,7 +29,7 @@ void laden(const QString& pfad)
     fuzzPruefen(bool(g.SaveToFile(true, 0)), "a loaded grid can be saved");
     for (int r = 0; r < g.RowCount(); ++r)
         fuzzPruefen(g.Rows(r) == gelesen[r], "saving changes no cell");
-    TFilterGridModel wieder;
+    FilterGridModel wieder;
     wieder.SetFileName(kopie);
     fuzzPruefen(bool(wieder.LoadFromFile(true, true, -1, 0)), "a saved grid loads");
     fuzzPruefen(wieder.RowCount() == g.RowCount() && wieder.ColCount() == g.ColCount(),
@@ -40,14 +40,14 @@ void laden(const QString& pfad)
 
 void importieren(const QByteArray& bytes)
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.ImportFromList(platform::fromCp1252(bytes).split(QLatin1Char('\n')), 1, 1);
     fuzzPruefen(g.RowCount() >= 1 && g.ColCount() >= 1, "the grid keeps a cell");
 }
 
 void zusammenfuehren(const QString& pfad)
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetFileName(pfad);
     g.SaveToServerFile(0, 2, 100.0, false, 0);
 }

@@ -117,7 +117,7 @@ void abend()
 
 void gitter()
 {
-    grid::TFilterGridModel g;
+    grid::FilterGridModel g;
     g.SetColCount(3);
     g.SetRowCount(4);
     const QStringList zeilen = {"Key|Name|Zeit", "K1|Anna|10", "K2|Jürgen|20", "K3||"};

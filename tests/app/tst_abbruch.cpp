@@ -119,7 +119,7 @@ Art artFuer(const QString& name)
                 }};
     if (name == "grid file")
         return {{"Gitter.dat"}, [](int v) {
-                    grid::TFilterGridModel g;
+                    grid::FilterGridModel g;
                     g.SetColCount(3);
                     g.SetRowCount(50 + v);
                     for (int r = 0; r < g.RowCount(); ++r)

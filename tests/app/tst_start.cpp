@@ -150,7 +150,7 @@ void TestStart::anwesendOpensTheSelectedPlayersView()
     QVERIFY(ansicht && ansicht->isVisible());
     QCOMPARE(&fensterVon<TForm3>(*form), ansicht);
     QVERIFY(!panel5Sichtbar(*form));
-    const grid::TFilterGridModel& g = ansicht->FilterGrid1->Grid();
+    const grid::FilterGridModel& g = ansicht->FilterGrid1->Grid();
     QCOMPARE(g.RowCount(), 3);
     QCOMPARE(g.Cells(1, 2).trimmed(), QStringLiteral("Bert"));
     ansicht->close();

@@ -21,7 +21,7 @@ private:
 };
 
 // Fills a grid with one title row and the given data rows ("|" between cells).
-inline void fillGrid(grid::TFilterGridModel& g, const QStringList& titles,
+inline void fillGrid(grid::FilterGridModel& g, const QStringList& titles,
                      const QStringList& dataRows)
 {
     g.SetColCount(int(titles.size()));
@@ -36,7 +36,7 @@ inline void fillGrid(grid::TFilterGridModel& g, const QStringList& titles,
 }
 
 // Column c of the data rows, top to bottom.
-inline QStringList dataColumn(const grid::TFilterGridModel& g, int c)
+inline QStringList dataColumn(const grid::FilterGridModel& g, int c)
 {
     QStringList cells;
     for (int r = g.FixedRows(); r < g.RowCount(); ++r)
@@ -45,8 +45,8 @@ inline QStringList dataColumn(const grid::TFilterGridModel& g, int c)
 }
 
 // Shows the grid's messages as the view does, so a MessageRecorder sees them.
-inline void meldungenZeigen(grid::TFilterGridModel& g)
+inline void meldungenZeigen(grid::FilterGridModel& g)
 {
-    QObject::connect(&g, &grid::TFilterGridModel::meldung,
+    QObject::connect(&g, &grid::FilterGridModel::meldung,
                      [](const platform::Message& message) { platform::showMessage(message); });
 }

@@ -22,7 +22,7 @@ void TestFilterGrid::showsTheCellsWithFixedRowsInside()
 {
     TFilterGrid view;
     view.setObjectName(QStringLiteral("FilterGrid1"));
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     g.SetColFeatures(QStringLiteral(
         "2¯Nr.«37««-16777201«0« «0«36««-16777211¯Name«37««-16777201«0« «0«36««-16777211¯1"));
     g.SetCells(1, 1, QStringLiteral("Meier"));
@@ -37,7 +37,7 @@ void TestFilterGrid::showsTheCellsWithFixedRowsInside()
 void TestFilterGrid::followsWidthsAndCurrentCell()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b", "3|c"});
     g.SetColWidths(1, 120);
     QCOMPARE(view.columnWidth(1), 120 + g.GridLineWidth());

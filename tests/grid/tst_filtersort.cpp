@@ -10,7 +10,7 @@ namespace
 {
 
 // Nr. | Name (text) | Punkte (type "I")
-void players(TFilterGridModel& g)
+void players(FilterGridModel& g)
 {
     fillGrid(g, {"Nr.", "Name", "Punkte"},
              {"1|Meier|5", "2|meier|12", "3|Reimann|10", "4||20", "5|Knoth|19", "6|Schulz|25"});
@@ -26,9 +26,9 @@ public:
 
     bool event(QEvent* e) override
     {
-        if (e->type() != TWaitEvent::eventType())
+        if (e->type() != WaitEvent::eventType())
             return QObject::event(e);
-        const auto* w = static_cast<TWaitEvent*>(e);
+        const auto* w = static_cast<WaitEvent*>(e);
         seen.append({w->phase, w->value});
         if (onEvent)
             onEvent();
@@ -48,7 +48,7 @@ private:
     QObject* m_before;
 };
 
-QPoint titleCentre(const TFilterGridModel& g, int col)
+QPoint titleCentre(const FilterGridModel& g, int col)
 {
     return g.CellRect(col, 0).center();
 }
@@ -117,7 +117,7 @@ void TestFilterSort::filterTable()
     QFETCH(QStringList, visible);
     QFETCH(QString, message);
     MessageRecorder messages;
-    TFilterGridModel g;
+    FilterGridModel g;
     meldungenZeigen(g);
     players(g);
     g.SetFilter(filter);
@@ -131,7 +131,7 @@ void TestFilterSort::filterTable()
 void TestFilterSort::notOnlyAsFirstWord()
 {
     MessageRecorder messages;
-    TFilterGridModel g;
+    FilterGridModel g;
     meldungenZeigen(g);
     fillGrid(g, {"Nr.", "Knotenpunkt"}, {"1|1", "2|2"});
     g.SetFilter(QStringLiteral("Knotenpunkt=1"));
@@ -148,7 +148,7 @@ void TestFilterSort::notOnlyAsFirstWord()
 void TestFilterSort::unreadableCellsAndValues()
 {
     MessageRecorder messages;
-    TFilterGridModel g;
+    FilterGridModel g;
     meldungenZeigen(g);
     fillGrid(g, {"Nr.", "Zeit"}, {"1|09:30", "2|kaputt", "3|11:15"});
     g.ColInfo_Create(1)->Typ = QLatin1Char('T');
@@ -167,7 +167,7 @@ void TestFilterSort::unreadableCellsAndValues()
 
 void TestFilterSort::switchingOffBringsRowsBackAfterTheVisible()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     players(g);
     g.SetRowCount(8); // one empty data row at the end
     g.SetFilter(QStringLiteral("Punkte<15"));
@@ -197,7 +197,7 @@ void TestFilterSort::hiddenRowsFollowColumnOperations()
     QFETCH(QString, operation);
     QFETCH(QStringList, titles);
     QFETCH(QStringList, row4);
-    TFilterGridModel g;
+    FilterGridModel g;
     players(g);
     g.SetFilter(QStringLiteral("Punkte<15"));
     g.SetFilterEd(true);
@@ -219,7 +219,7 @@ void TestFilterSort::hiddenRowsFollowColumnOperations()
 
 void TestFilterSort::hiddenRowsDroppedByClear()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     players(g);
     g.SetFilter(QStringLiteral("Name=Meier"));
     g.SetFilterEd(true);
@@ -232,7 +232,7 @@ void TestFilterSort::hiddenRowsDroppedByClear()
 void TestFilterSort::rowFind()
 {
     MessageRecorder messages;
-    TFilterGridModel g;
+    FilterGridModel g;
     meldungenZeigen(g);
     players(g);
     QCOMPARE(g.RowFind(QStringLiteral("Name=Knoth"), -1), 5);
@@ -262,7 +262,7 @@ void TestFilterSort::sortWholeNumbers()
 {
     QFETCH(bool, ascending);
     QFETCH(QStringList, order);
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Wert"}, {"a|5", "b|-2", "c|", "d|10"});
     g.ColInfo_Create(1)->Typ = QLatin1Char('I');
     g.Sortiere(QStringLiteral("1"), false, 0, ascending);
@@ -275,7 +275,7 @@ void TestFilterSort::sortWholeNumbers()
 
 void TestFilterSort::sortLargeAndTinyNumbers()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Betrag"},
              {"a|100000000000", "b|20000000000", "c|-1", "d|-0,00001", "e|0", "f|-5000000000"});
     g.ColInfo_Create(1)->Typ = QLatin1Char('F');
@@ -285,7 +285,7 @@ void TestFilterSort::sortLargeAndTinyNumbers()
 
 void TestFilterSort::equalKeysKeepOrReverse()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Wert"}, {"a|7", "b|3", "c|7", "d|7"});
     g.ColInfo_Create(1)->Typ = QLatin1Char('I');
     g.Sortiere(QStringLiteral("1"), false, 0, true);
@@ -296,7 +296,7 @@ void TestFilterSort::equalKeysKeepOrReverse()
 
 void TestFilterSort::textSortGermanIgnoringCase()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|zander", "2|Meier", "3|Ärger", "4|adler", "5|meier"});
     g.Sortiere(QStringLiteral("1"), false, 0, true);
     QCOMPARE(dataColumn(g, 1), (QStringList{"adler", "Ärger", "Meier", "meier", "zander"}));
@@ -305,7 +305,7 @@ void TestFilterSort::textSortGermanIgnoringCase()
 
 void TestFilterSort::severalColumnsAndMultiLineCells()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Ort", "Punkte"}, {"1|Bonn|5", "2|Aachen|9", "3|Bonn|2", "4|Aachen|1"});
     g.ColInfo_Create(2)->Typ = QLatin1Char('I');
     g.SetCells(0, 3, QStringLiteral("3\r\nmit¬Umbruch"));
@@ -316,7 +316,7 @@ void TestFilterSort::severalColumnsAndMultiLineCells()
 
 void TestFilterSort::threeTitleClicks()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Wert"}, {"a|2", "b|3", "c|1"});
     g.ColInfo_Create(1)->Typ = QLatin1Char('I');
     int sorts = 0;
@@ -350,7 +350,7 @@ void TestFilterSort::sortNewFocus()
 {
     QFETCH(bool, newFocus);
     QFETCH(QString, currentAfter);
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|Meier", "2|Zander", "3|Adler"});
     g.SetSortNewFocus(newFocus);
     g.SetRow(1);
@@ -362,7 +362,7 @@ void TestFilterSort::sortNewFocus()
 
 void TestFilterSort::editInBoundControlKeepsRecord()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|Bauer", "2|Meier", "3|Zander"});
     g.SetSortNewFocus(false);
     g.SetSortierCols(QStringLiteral("Name"));
@@ -380,7 +380,7 @@ void TestFilterSort::editInBoundControlKeepsRecord()
 
 void TestFilterSort::automaticSortByTitles()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     players(g);
     int onSort = 0;
     int changes = 0;
@@ -411,7 +411,7 @@ void TestFilterSort::automaticSortByTitles()
 
 void TestFilterSort::sortFieldsBeyondColCountSkipped()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"2|b", "1|a"});
     g.Sortiere(QStringLiteral("5;"), false, 0, true);
     QVERIFY(g.SortFields().empty());
@@ -425,7 +425,7 @@ void TestFilterSort::progressMessagesFor25Rows()
 {
     WaitRecorder recorder;
     WaitReceiver receiver(&recorder);
-    TFilterGridModel g;
+    FilterGridModel g;
     QStringList rows;
     for (int i = 0; i < 25; ++i)
         rows.append(QStringLiteral("%1|x").arg(25 - i));
@@ -441,7 +441,7 @@ void TestFilterSort::waitStepZeroCountsAsOne()
 {
     WaitRecorder recorder;
     WaitReceiver receiver(&recorder);
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"b|1", "a|2"});
     g.SetWaitStep(0);
     g.SetWM_USER_Wait(1024);
@@ -456,7 +456,7 @@ void TestFilterSort::noSortStartsInsideASort()
 {
     WaitRecorder recorder;
     WaitReceiver receiver(&recorder);
-    TFilterGridModel g;
+    FilterGridModel g;
     QStringList rows;
     for (int i = 0; i < 30; ++i)
         rows.append(QStringLiteral("%1|x").arg(i % 7));

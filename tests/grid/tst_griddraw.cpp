@@ -1,6 +1,8 @@
 // The grid's own drawing and its answers to mouse, keys, editor and moves of the current cell.
 #include "grid/logic/wincolors.h"
 #include "grid/ui/filtergrid.h"
+#include "grid/ui/griddrawer.h"
+#include "grid/ui/gridinteraction.h"
 #include "gridtesthelp.h"
 
 #include <QImage>
@@ -18,16 +20,17 @@ namespace
 const QString kTwoColumns = QStringLiteral(
     "2¯Nr.«37««-16777201«0« «0«36««-16777211¯Name«37««-16777201«0« «0«36««-16777211¯");
 
-// Paints one cell of the grid on a white image of the cell's size.
-QImage paintCell(TFilterGridModel& g, int col, int row, TGridDrawState state = 0)
+// Paints one cell of the drawer's grid on a white image of the cell's size.
+QImage paintCell(GridDrawer& drawer, const FilterGridModel& g, int col, int row,
+                 GridDrawState state = 0)
 {
     const QRect rect(0, 0, std::max(g.ColWidths(col), 1), std::max(g.RowHeights(row), 1));
     QImage image(rect.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     const QPalette palette;
-    painter.setBrush(g.BaseBrushColor(col, row, state, palette));
-    g.DrawCell(painter, palette, col, row, rect, state);
+    painter.setBrush(drawer.BaseBrushColor(col, row, state, palette));
+    drawer.DrawCell(painter, palette, col, row, rect, state);
     return image;
 }
 
@@ -62,6 +65,8 @@ private Q_SLOTS:
     void pressNearATitleBorderDoesNotSort_data();
     void pressNearATitleBorderDoesNotSort();
     void titleClickInTheViewSorts();
+    void releaseMovesToThePressedRow_data();
+    void releaseMovesToThePressedRow();
     void cursorDownOnTheLastRowAppendsOneRow();
     void typingRaisesOnChangePerDifferingKeystroke();
     void enteringAnotherRowNoticesAChangedRow();
@@ -93,7 +98,7 @@ void TestGridDraw::drawText()
     QFETCH(int, distance);
     QFETCH(bool, sorted);
     QFETCH(QString, drawn);
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColFeatures(kTwoColumns);
     g.SetDistance(distance);
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b"});
@@ -101,29 +106,30 @@ void TestGridDraw::drawText()
     g.SetCells(1, row, cell);
     if (sorted)
         g.Sortiere(QStringLiteral("1"), false, 0, true);
-    QCOMPARE(g.DrawText(1, row), drawn);
+    QCOMPARE(GridDrawer(g).DrawText(1, row), drawn);
 }
 
 void TestGridDraw::sortedTitleWidensItsColumnAfterThePaint()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColFeatures(kTwoColumns);
     fillGrid(g, {"Nr.", "Name"}, {"1|b", "2|a"});
     g.Sortiere(QStringLiteral("1"), false, 0, true);
     g.SetColWidths(1, 10);
     QSignalSpy widths(&g, &TStringGrid::colWidthsChanged);
+    GridDrawer drawer(g);
 
-    paintCell(g, 1, 0, gdFixed);
+    paintCell(drawer, g, 1, 0, gdFixed);
     QCOMPARE(widths.count(), 0); // nothing resized while painting
-    QVERIFY(g.HasPendingSizes());
-    QVERIFY(g.ApplyPendingSizes());
+    QVERIFY(drawer.HasPendingSizes());
+    QVERIFY(drawer.ApplyPendingSizes());
     const int expected =
         QFontMetrics(g.Font().toQFont()).horizontalAdvance(QStringLiteral(" Name   "));
     QCOMPARE(g.ColWidths(1), expected);
 
-    paintCell(g, 1, 0, gdFixed);
-    QVERIFY(!g.HasPendingSizes());
-    QVERIFY(!g.ApplyPendingSizes());
+    paintCell(drawer, g, 1, 0, gdFixed);
+    QVERIFY(!drawer.HasPendingSizes());
+    QVERIFY(!drawer.ApplyPendingSizes());
 }
 
 void TestGridDraw::arrowHeightFollowsTheTitleRow_data()
@@ -139,7 +145,7 @@ void TestGridDraw::arrowHeightFollowsTheTitleRow()
 {
     QFETCH(int, size);
     QFETCH(int, height);
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetRowHeights(0, 20);
     g.ShowSortIcon().Size = TSortIconSize(size);
     for (const TSortDirection sd : {TSortDirection::sdAufsteigend, TSortDirection::sdAbsteigend}) {
@@ -147,7 +153,7 @@ void TestGridDraw::arrowHeightFollowsTheTitleRow()
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setPen(Qt::black);
-        g.ShowSortIcon().PaintIcon(g, painter, QRect(0, 0, 40, 20), sd);
+        PaintIcon(g.ShowSortIcon(), g, painter, QRect(0, 0, 40, 20), sd);
         painter.end();
         const auto [top, bottom] = rowsWith(image, qRgb(0, 0, 0));
         QCOMPARE(top, 2);
@@ -157,39 +163,41 @@ void TestGridDraw::arrowHeightFollowsTheTitleRow()
 
 void TestGridDraw::multiLineRowsGrowAndNeverShrink()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Notiz"}, {"1|eins¯zwei¯drei"});
     g.ColInfo_Create(1)->DatAlign = 16;
     const int standard = g.RowHeights(1);
-    paintCell(g, 1, 1);
-    QVERIFY(g.ApplyPendingSizes());
+    GridDrawer drawer(g);
+    paintCell(drawer, g, 1, 1);
+    QVERIFY(drawer.ApplyPendingSizes());
     const int grown = g.RowHeights(1);
     QVERIFY2(grown >= 3 * QFontMetrics(g.Font().toQFont()).lineSpacing() - 1,
              qPrintable(QString::number(grown)));
     QVERIFY(grown > standard);
     g.SetCells(1, 1, QStringLiteral("eins"));
-    paintCell(g, 1, 1);
-    QVERIFY(!g.ApplyPendingSizes());
+    paintCell(drawer, g, 1, 1);
+    QVERIFY(!drawer.ApplyPendingSizes());
     QCOMPARE(g.RowHeights(1), grown);
 }
 
 void TestGridDraw::gradientRunsFromTheBrushByTheGridsStep()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|"});
-    g.SetDrawingStyle(TGridDrawingStyle::gdsGradient);
+    g.SetDrawingStyle(GridDrawingStyle::gdsGradient);
     g.SetGradientToAllCells(true);
     g.SetColor(0x646464); // 100, 100, 100; the step is DDDDDD - FFFFFF = -34 per channel
     const QPalette palette;
     QCOMPARE(g.GradientShift(QColor(100, 100, 100), palette), QColor(66, 66, 66));
     QCOMPARE(g.GradientShift(QColor(10, 200, 40), palette), QColor(0, 166, 6));
     g.SetRowHeights(1, 30);
-    const QImage image = paintCell(g, 1, 1);
+    GridDrawer drawer(g);
+    const QImage image = paintCell(drawer, g, 1, 1);
     QVERIFY(qAbs(QColor(image.pixel(1, 0)).red() - 100) <= 1);
     QVERIFY(qAbs(QColor(image.pixel(1, 29)).red() - 66) <= 2);
 
-    g.SetDrawingStyle(TGridDrawingStyle::gdsClassic);
-    const QImage plain = paintCell(g, 1, 1);
+    g.SetDrawingStyle(GridDrawingStyle::gdsClassic);
+    const QImage plain = paintCell(drawer, g, 1, 1);
     QCOMPARE(plain.pixel(1, 29), plain.pixel(1, 0));
 }
 
@@ -206,26 +214,27 @@ void TestGridDraw::pressNearATitleBorderDoesNotSort()
 {
     QFETCH(int, fromBorder);
     QFETCH(bool, sorts);
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|b", "2|a"});
     g.SetColWidths(0, 20);
     g.SetColWidths(1, 100);
     g.SetSortMouseEd(true);
     const QRect title = g.CellRect(1, 0);
     const int x = title.left() + title.width() - fromBorder;
-    g.MouseDown(Qt::LeftButton, x, title.center().y());
+    GridInteraction input(g);
+    input.MouseDown(Qt::LeftButton, x, title.center().y());
     QCOMPARE(g.SortFieldFind(1) != nullptr, sorts);
     QCOMPARE(dataColumn(g, 1), sorts ? QStringList({"a", "b"}) : QStringList({"b", "a"}));
     g.SetSortMouseEd(false);
     g.SortFieldsClear();
-    g.MouseDown(Qt::LeftButton, title.center().x(), title.center().y());
+    input.MouseDown(Qt::LeftButton, title.center().x(), title.center().y());
     QVERIFY(!g.SortFieldFind(1));
 }
 
 void TestGridDraw::titleClickInTheViewSorts()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|b", "2|c", "3|a"});
     g.SetColWidths(1, 120);
     g.SetSortMouseEd(true);
@@ -243,10 +252,39 @@ void TestGridDraw::titleClickInTheViewSorts()
     QVERIFY(view.isRowHidden(0));
 }
 
+void TestGridDraw::releaseMovesToThePressedRow_data()
+{
+    QTest::addColumn<int>("pressedRow");
+    QTest::addColumn<int>("selectionBottom");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("leftCol");
+    QTest::newRow("data row: current, sideways scroll undone") << 3 << 1 << 3 << 1;
+    QTest::newRow("title row: nothing") << 0 << 1 << 1 << 2;
+    QTest::newRow("several rows selected: only the scroll undone") << 3 << 2 << 1 << 1;
+}
+
+void TestGridDraw::releaseMovesToThePressedRow()
+{
+    QFETCH(int, pressedRow);
+    QFETCH(int, selectionBottom);
+    QFETCH(int, row);
+    QFETCH(int, leftCol);
+    FilterGridModel g;
+    fillGrid(g, {"Nr.", "Name", "Ort"}, {"1|a|x", "2|b|y", "3|c|z"});
+    g.SetSelection({1, 1, 1, selectionBottom});
+    GridInteraction input(g);
+    const QPoint press = g.CellRect(1, pressedRow).center();
+    input.MouseDown(Qt::LeftButton, press.x(), press.y());
+    g.SetLeftCol(2); // the press scrolled sideways
+    input.MouseUp(Qt::LeftButton, press.x(), press.y());
+    QCOMPARE(g.Row(), row);
+    QCOMPARE(g.LeftCol(), leftCol);
+}
+
 void TestGridDraw::cursorDownOnTheLastRowAppendsOneRow()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b"});
     g.SetRowAddAuto(true);
     int appended = 0;
@@ -272,7 +310,7 @@ void TestGridDraw::cursorDownOnTheLastRowAppendsOneRow()
 void TestGridDraw::typingRaisesOnChangePerDifferingKeystroke()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|x"});
     g.SetOptions(g.Options() | goEditing);
     int changes = 0;
@@ -301,7 +339,7 @@ void TestGridDraw::typingRaisesOnChangePerDifferingKeystroke()
 
 void TestGridDraw::enteringAnotherRowNoticesAChangedRow()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b"});
     QObject target;
     QString shown;
@@ -325,7 +363,7 @@ void TestGridDraw::enteringAnotherRowNoticesAChangedRow()
 void TestGridDraw::rowSelectDoesNotScrollSideways()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b", "3|c"});
     g.SetOptions(g.Options() | goRowSelect);
     g.SetColWidths(0, 30);
@@ -342,7 +380,7 @@ void TestGridDraw::rowSelectDoesNotScrollSideways()
 
 void TestGridDraw::settersRepaintOnlyOnARealChange()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     QSignalSpy repaint(&g, &TStringGrid::appearanceChanged);
     g.SetSelectRowColor(wincolor::clInactiveCaption);
     QCOMPARE(repaint.count(), 1);
@@ -362,15 +400,15 @@ void TestGridDraw::settersRepaintOnlyOnARealChange()
 void TestGridDraw::aColourHandlerThatSetsColoursDoesNotPaintForEver()
 {
     TFilterGrid view;
-    TFilterGridModel& g = view.Grid();
+    FilterGridModel& g = view.Grid();
     g.SetColFeatures(kTwoColumns);
-    g.SetDrawingStyle(TGridDrawingStyle::gdsGradient);
+    g.SetDrawingStyle(GridDrawingStyle::gdsGradient);
     g.SetGradientToAllCells(true);
     g.SetOptions(g.Options() | goRowSelect);
     fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b", "3|c"});
     g.Sortiere(QStringLiteral("1"), false, 0, true);
     g.SetColWidths(1, 5); // the sorted title asks for more room while painting
-    g.RowColorProc = [&g](QObject*, int&, QPainter* can, int, int aRow, TGridDrawState) {
+    g.RowColorProc = [&g](QObject*, int&, QPainter* can, int, int aRow, GridDrawState) {
         g.SetSelectRowColor(wincolor::clInactiveCaption);
         if (aRow == g.Row())
             can->setPen(QColor(128, 0, 0));

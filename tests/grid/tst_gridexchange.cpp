@@ -16,7 +16,7 @@ QString tz(QString s)
     return s;
 }
 
-QStringList alleZeilen(const TFilterGridModel& g)
+QStringList alleZeilen(const FilterGridModel& g)
 {
     QStringList rows;
     for (int r = 0; r < g.RowCount(); ++r)
@@ -33,7 +33,7 @@ class TestGridExchange : public QObject
 private Q_SLOTS:
     void importAusParameterStringUndExportZurueck()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(2);
         g.SetRowCount(1);
         g.ImportFromParamStr(tz(QStringLiteral("a|b|#c|")), 1, 0);
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QFETCH(int, startCol);
         QFETCH(QString, zeile);
         QFETCH(int, spalten);
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(4);
         g.SetRowCount(2);
         for (int c = 0; c < 4; ++c)
@@ -78,7 +78,7 @@ private Q_SLOTS:
 
     void importOhneStartzeileHaengtAn()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|Meier"});
         g.ImportFromList({tz("2|Schulz"), tz("3|Kurz|")}, -1, 0);
         QCOMPARE(dataColumn(g, 1), (QStringList{"Meier", "Schulz", "Kurz"}));
@@ -88,7 +88,7 @@ private Q_SLOTS:
 
     void exportInListe()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|  Meier ", "2|Schulz"});
         QStringList lst{QStringLiteral("vorher")};
         g.ExportToList(lst, QString(), 1, 0);
@@ -100,7 +100,7 @@ private Q_SLOTS:
 
     void exportMitFilterGibtDieSichtbarenZeilen()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|Meier", "2|Schulz", "3|Meier"});
         g.SetFilter(QStringLiteral("Name=Meier"));
         g.SetFilterEd(true);
@@ -112,7 +112,7 @@ private Q_SLOTS:
 
     void spalteInListe()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|Meier", "2|meier", "3|Kurz", "4|Meier"});
         QStringList alle;
         g.ColToLst(alle, 1, true, true);
@@ -126,7 +126,7 @@ private Q_SLOTS:
 
     void spalteAusListeOhneTitel()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|alt"});
         QStringList lst{QStringLiteral("Meier"), QStringLiteral("Schulz"), QStringLiteral("Kurz")};
         g.ColFromLst(lst, 1, false);
@@ -139,7 +139,7 @@ private Q_SLOTS:
 
     void spalteAusListeLaesstDieZellenDarunter()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|a", "2|b", "3|c"});
         QStringList lst{QStringLiteral("Titel"), QStringLiteral("neu")};
         g.ColFromLst(lst, 1, true);
@@ -148,7 +148,7 @@ private Q_SLOTS:
 
     void spalteAusParameterString()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|a"});
         g.ColFromParamStr(QStringLiteral("x¯y¯z¯"), 1, false);
         QCOMPARE(g.Cols(1), (QStringList{"Name", "x", "y", "z"}));
@@ -160,9 +160,9 @@ private Q_SLOTS:
 
     void kopieOhneFilterNimmtJedeZeile()
     {
-        TFilterGridModel quelle;
+        FilterGridModel quelle;
         fillGrid(quelle, {"Nr.", "Name", "Punkte"}, {"1|Meier|5", "2|Schulz|7", "3|Kurz|9"});
-        TFilterGridModel ziel;
+        FilterGridModel ziel;
         ziel.SetCells(1, 3, QStringLiteral("alt"));
         QCOMPARE(ziel.CopyFromGrid(&quelle, QString(), false, false), 4);
         QCOMPARE(ziel.RowCount(), 4);
@@ -173,10 +173,10 @@ private Q_SLOTS:
     void kopieMitUnbekanntemTitelMeldetUndNimmtJedeZeile()
     {
         MessageRecorder messages;
-        TFilterGridModel quelle;
+        FilterGridModel quelle;
         fillGrid(quelle, {"Nr.", "Name"}, {"1|Meier", "2|Schulz"});
         meldungenZeigen(quelle);
-        TFilterGridModel ziel;
+        FilterGridModel ziel;
         QCOMPARE(ziel.CopyFromGrid(&quelle, QStringLiteral("Alter>3"), false, false), 3);
         QCOMPARE(messages.texts(),
                  (QStringList{QStringLiteral("Fehler beim Auflösen von Filter: Alter>3")}));
@@ -185,14 +185,14 @@ private Q_SLOTS:
 
     void kopieMitFilterNimmtDiePassendenZeilen()
     {
-        TFilterGridModel quelle;
+        FilterGridModel quelle;
         fillGrid(quelle, {"Nr.", "Name", "Punkte"},
                  {"1|Meier|5", "2|Schulz|17", "3|Kurz|9", "4|Adler|12"});
         quelle.ColInfo_Create(2)->Typ = QLatin1Char('I');
         quelle.SetFilter(QStringLiteral("Name~r"));
         quelle.SetFilterEd(true);
         const auto bedingungen = quelle.FilterConditions().size();
-        TFilterGridModel ziel;
+        FilterGridModel ziel;
         QCOMPARE(ziel.CopyFromGrid(&quelle, QStringLiteral("Punkte>=9"), false, false), 3);
         QCOMPARE(dataColumn(ziel, 1), (QStringList{"Kurz", "Adler"}));
         // The source's own filter is untouched.
@@ -206,7 +206,7 @@ private Q_SLOTS:
 
     void kopieMitFormatUebernimmtTitelBreitenUndSpalten()
     {
-        TFilterGridModel quelle;
+        FilterGridModel quelle;
         fillGrid(quelle, {"Nr.", "Name"}, {"1|Meier"});
         TColInfo* ci = quelle.ColInfo_Create(1);
         ci->Titel = QStringLiteral("Name");
@@ -214,7 +214,7 @@ private Q_SLOTS:
         ci->Width = 0; // the width follows the column, not the information
         quelle.SetColWidths(1, 33);
         quelle.SetFixedCols(0);
-        TFilterGridModel ziel;
+        FilterGridModel ziel;
         ziel.ColInfo_Create(0)->Titel = QStringLiteral("weg");
         QCOMPARE(ziel.CopyFromGrid(&quelle, QString(), true, true), 2);
         QCOMPARE(ziel.FixedCols(), 0);
@@ -228,13 +228,13 @@ private Q_SLOTS:
     // A source without title row fills one row more than it has: the grid grows.
     void kopieAusQuelleOhneTitelzeileWaechst()
     {
-        TFilterGridModel quelle;
+        FilterGridModel quelle;
         quelle.SetColCount(2);
         quelle.SetRowCount(3);
         quelle.SetFixedRows(0);
         for (int r = 0; r < 3; ++r)
             quelle.SetCells(1, r, QStringLiteral("Zeile %1").arg(r));
-        TFilterGridModel ziel;
+        FilterGridModel ziel;
         QCOMPARE(ziel.FixedRows(), 1);
         QCOMPARE(ziel.CopyFromGrid(&quelle, QString(), false, false), 4);
         QCOMPARE(ziel.RowCount(), 4);
@@ -243,7 +243,7 @@ private Q_SLOTS:
 
     void kopieAusSichSelbst()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name"}, {"1|Meier", "2|Schulz", "3|Meier"});
         QCOMPARE(g.CopyFromGrid(&g, QStringLiteral("Name=Meier"), false, false), 3);
         QCOMPARE(alleZeilen(g), (QStringList{"Nr./Name", "1/Meier", "3/Meier"}));

@@ -14,7 +14,7 @@ namespace
 const QString kMark = QString(QChar(0x00AF)); // "¯"
 
 // Everything a load may change, one entry per item, so a failed comparison shows what moved.
-QStringList zustand(TFilterGridModel& g)
+QStringList zustand(FilterGridModel& g)
 {
     QStringList s;
     s << QStringLiteral("size %1x%2").arg(g.ColCount()).arg(g.RowCount());
@@ -22,7 +22,7 @@ QStringList zustand(TFilterGridModel& g)
         s << g.Rows(r).join(QLatin1Char('|'));
     s << QStringLiteral("param ") + g.FileParam().join(QLatin1Char('/'));
     s << QStringLiteral("sort ") + g.SortierCols();
-    const TGridRect sel = g.Selection();
+    const GridRect sel = g.Selection();
     s << QStringLiteral("sel %1 %2 %3 %4 row %5")
              .arg(sel.Left)
              .arg(sel.Top)
@@ -39,7 +39,7 @@ QStringList zustand(TFilterGridModel& g)
 }
 
 // The example: two columns, two rows, FileParam a=1 and b=2, no sort columns.
-void beispiel(TFilterGridModel& g)
+void beispiel(FilterGridModel& g)
 {
     g.SetColCount(2);
     g.SetRowCount(2);
@@ -62,13 +62,13 @@ QList<QByteArray> zeilen(const QByteArray& bytes)
 }
 
 // A grid of "Key | Name | Zeit" records for the merge; Zeit is the edit time as a number.
-void datensaetze(TFilterGridModel& g, const QStringList& rows)
+void datensaetze(FilterGridModel& g, const QStringList& rows)
 {
     fillGrid(g, {QStringLiteral("Key"), QStringLiteral("Name"), QStringLiteral("Zeit")}, rows);
 }
 
 // A record as "Key|Name|Zeit".
-QString satz(const TFilterGridModel& g, int r)
+QString satz(const FilterGridModel& g, int r)
 {
     return g.Rows(r).mid(0, 3).join(QLatin1Char('|'));
 }
@@ -76,7 +76,7 @@ QString satz(const TFilterGridModel& g, int r)
 // The data rows of a grid file as "Key|Name|Zeit", sorted by key.
 QStringList gespeicherteZeilen(const QString& path)
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetFileName(path);
     if (!g.LoadFromFile(false, false, -1, 0))
         return {QStringLiteral("<nicht lesbar>")};
@@ -87,7 +87,7 @@ QStringList gespeicherteZeilen(const QString& path)
     return rows;
 }
 
-QStringList datenzeilen(const TFilterGridModel& g)
+QStringList datenzeilen(const FilterGridModel& g)
 {
     QStringList rows;
     for (int r = g.FixedRows(); r < g.RowCount(); ++r)
@@ -104,9 +104,9 @@ public:
 
     bool event(QEvent* e) override
     {
-        if (e->type() != TWaitEvent::eventType())
+        if (e->type() != WaitEvent::eventType())
             return QObject::event(e);
-        const auto* w = static_cast<TWaitEvent*>(e);
+        const auto* w = static_cast<WaitEvent*>(e);
         seen << QStringLiteral("%1:%2").arg(w->phase).arg(w->value);
         return true;
     }
@@ -127,7 +127,7 @@ private Q_SLOTS:
 
     void speichernSchreibtDieBytesDesBeispiels()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         beispiel(g);
         g.SetFileName(file(QStringLiteral("beispiel.grd")));
         g.ModiDaten_True();
@@ -141,7 +141,7 @@ private Q_SLOTS:
     {
         const QString quelle = file(QStringLiteral("quelle.grd"));
         QVERIFY(writeFileBytes(quelle, kBeispielBytes));
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(2);
         g.SetRowCount(2);
         g.SetFileName(quelle);
@@ -161,7 +161,7 @@ private Q_SLOTS:
         QCOMPARE(lines[9], QByteArray("0"));
         QCOMPARE(lines[10].toInt(), g.ColWidths(0));
         QCOMPARE(lines[11].toInt(), g.ColWidths(1));
-        const TGridRect sel = g.Selection();
+        const GridRect sel = g.Selection();
         QCOMPARE(
             lines.mid(12),
             (QList<QByteArray>{QByteArray::number(sel.Top), QByteArray::number(sel.Left),
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QByteArray bytes = kBeispielBytes;
         bytes[0] = '2';
         QVERIFY(writeFileBytes(pfad, bytes));
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetFileName(pfad);
         g.SetCells(1, 1, QStringLiteral("bleibt"));
         g.ModiDaten_True();
@@ -196,7 +196,7 @@ private Q_SLOTS:
 
     void eineFehlendeDateiLaesstDieTabelleStehen()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         beispiel(g);
         g.ModiDaten_True();
         g.SetFileName(file(QStringLiteral("gibtsnicht.grd")));
@@ -222,7 +222,7 @@ private Q_SLOTS:
         bytes.replace("\n", ende);
         const QString pfad = file(QStringLiteral("zeilenenden.grd"));
         QVERIFY(writeFileBytes(pfad, bytes));
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(2);
         g.SetRowCount(2);
         g.SetFileName(pfad);
@@ -237,7 +237,7 @@ private Q_SLOTS:
 
     void zeichenAusserhalbDerCodeseiteWerdenFragezeichen()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         beispiel(g);
         g.SetCells(1, 1, QStringLiteral("Łukasz € ß"));
         // A character outside the basic plane is one "?", also beside a line break.
@@ -247,7 +247,7 @@ private Q_SLOTS:
         const QList<QByteArray> lines = zeilen(readFileBytes(g.FileName()));
         QCOMPARE(lines.last(), QByteArray("?ukasz \x80 \xDF"));
         QCOMPARE(lines.at(lines.size() - 2), QByteArray("?\xAF?"));
-        TFilterGridModel h;
+        FilterGridModel h;
         h.SetFileName(g.FileName());
         QVERIFY(h.LoadFromFile(false, false, -1, 0));
         QCOMPARE(h.Cells(1, 1), QStringLiteral("?ukasz € ß"));
@@ -256,7 +256,7 @@ private Q_SLOTS:
     // Line breaks in cells, titles and column strings would shift every later line.
     void zeilenumbruecheInZellenWerdenZuMakron()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(2);
         g.SetRowCount(3);
         g.SetCells(0, 1, QStringLiteral("a\r\nb"));
@@ -269,7 +269,7 @@ private Q_SLOTS:
         g.SetFileName(file(QStringLiteral("umbrueche.grd")));
         QVERIFY(g.SaveToFile(true, 0));
 
-        TFilterGridModel h;
+        FilterGridModel h;
         h.SetFileName(g.FileName());
         QVERIFY(h.LoadFromFile(true, true, -1, 0));
         QCOMPARE(h.Cells(0, 1), QStringLiteral("a") + kMark + QStringLiteral("b"));
@@ -287,7 +287,7 @@ private Q_SLOTS:
 
     void spalteninformationUndAuswahlKommenZurueck()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(g, {"Nr.", "Name", "Punkte"}, {"1|Meier|5", "2|Schulz|7", "3|Kurz|9"});
         TColInfo* name = g.ColInfo_Create(1);
         name->Titel = QStringLiteral("Name");
@@ -303,7 +303,7 @@ private Q_SLOTS:
         g.SetFileName(file(QStringLiteral("spalten.grd")));
         QVERIFY(g.SaveToFile(true, 0));
 
-        TFilterGridModel h;
+        FilterGridModel h;
         h.ColInfo_Create(0)->Titel = QStringLiteral("alt"); // replaced by the file's columns
         h.SetFileName(g.FileName());
         QVERIFY(h.LoadFromFile(true, true, -1, 0));
@@ -313,14 +313,14 @@ private Q_SLOTS:
         QCOMPARE(h.ColWidths(1), 120);
         QCOMPARE(h.SortierCols(), QStringLiteral("Name"));
         QCOMPARE(h.Row(), 2);
-        QCOMPARE(h.Selection(), (TGridRect{1, 2, 2, 3}));
+        QCOMPARE(h.Selection(), (GridRect{1, 2, 2, 3}));
         // Stored without sorting.
         QCOMPARE(dataColumn(h, 1), (QStringList{"Meier", "Schulz", "Kurz", QString()}));
 
         // Without aRowSelect the selection stays.
-        TFilterGridModel k;
+        FilterGridModel k;
         k.SetFileName(g.FileName());
-        const TGridRect vorher = k.Selection();
+        const GridRect vorher = k.Selection();
         QVERIFY(k.LoadFromFile(true, false, -1, 0));
         QCOMPARE(k.Selection(), vorher);
     }
@@ -329,7 +329,7 @@ private Q_SLOTS:
     {
         const QString pfad = file(QStringLiteral("klein.grd"));
         QVERIFY(writeFileBytes(pfad, kBeispielBytes));
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetCells(4, 4, QStringLiteral("draussen"));
         g.SetCells(1, 1, QStringLiteral("drinnen"));
         g.SetFileName(pfad);
@@ -373,7 +373,7 @@ private Q_SLOTS:
         QFETCH(bool, spalten);
         const QString pfad = file(QStringLiteral("kaputt.grd"));
         QVERIFY(writeFileBytes(pfad, bytes));
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(2);
         g.SetRowCount(2);
         g.SetCells(0, 0, QStringLiteral("alt0"));
@@ -392,36 +392,36 @@ private Q_SLOTS:
 
     void eineGespeicherteLeereAuswahlLaedtSich()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         beispiel(g);
         g.CleanBlueCell();
         g.SetFileName(file(QStringLiteral("ohneauswahl.grd")));
         QVERIFY(g.SaveToFile(true, 0));
-        TFilterGridModel h;
+        FilterGridModel h;
         h.SetFileName(g.FileName());
         QVERIFY(h.LoadFromFile(true, true, -1, 0));
-        QCOMPARE(h.Selection(), (TGridRect{-1, -1, -1, -1}));
+        QCOMPARE(h.Selection(), (GridRect{-1, -1, -1, -1}));
         QCOMPARE(h.Row(), 1);
     }
 
     // Information stored for the column after the last adds no column and is not written.
     void nurSpaltenUnterColCountZaehlen()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         beispiel(g);
         g.ColInfo_Create(2)->Titel = QStringLiteral("jenseits");
         QCOMPARE(g.ColCount(), 2);
         g.SetFileName(file(QStringLiteral("jenseits.grd")));
         QVERIFY(g.SaveToFile(true, 0));
         QCOMPARE(zeilen(readFileBytes(g.FileName())).value(9), QByteArray("0"));
-        TFilterGridModel h;
+        FilterGridModel h;
         h.SetFileName(g.FileName());
         QVERIFY(h.LoadFromFile(true, true, -1, 0));
     }
 
     void eineInformationMachtAlleSpaltenZuParameterzeilen()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         beispiel(g);
         g.ColInfo_Create(1)->Titel = QStringLiteral("Name");
         g.SetFileName(file(QStringLiteral("eineinfo.grd")));
@@ -435,7 +435,7 @@ private Q_SLOTS:
     // With a filter showing 2 of 6 rows, a save writes all 6 and the grid still shows 2.
     void versteckteZeilenWerdenMitgespeichert()
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         fillGrid(
             g, {"Nr.", "Name", "Punkte"},
             {"1|Meier|5", "2|Schulz|12", "3|Reimann|10", "4|Kurz|20", "5|Knoth|19", "6|Adler|25"});
@@ -451,7 +451,7 @@ private Q_SLOTS:
         QCOMPARE(g.HiddenRowCount(), 4);
         QCOMPARE(dataColumn(g, 1), (QStringList{"Kurz", "Knoth"}));
 
-        TFilterGridModel h;
+        FilterGridModel h;
         h.SetFileName(g.FileName());
         QVERIFY(h.LoadFromFile(false, false, -1, 0));
         QCOMPARE(h.RowCount(), 7);
@@ -462,13 +462,13 @@ private Q_SLOTS:
 
     void eineVolleplatteLaesstDateiUndFlagStehen()
     {
-        TFilterGridModel alt;
+        FilterGridModel alt;
         beispiel(alt);
         alt.SetFileName(file(QStringLiteral("voll.grd")));
         QVERIFY(alt.SaveToFile(false, 0));
         const QByteArray vorher = readFileBytes(alt.FileName());
 
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(5);
         g.SetRowCount(2000);
         for (int r = 0; r < g.RowCount(); ++r)
@@ -496,7 +496,7 @@ private Q_SLOTS:
     {
         WaitRecorder recorder;
         QObject* before = setWaitMessageReceiver(&recorder);
-        TFilterGridModel g;
+        FilterGridModel g;
         beispiel(g);
         g.SetWaitStep(1);
         g.SetFileName(file(QStringLiteral("fortschritt.grd")));
@@ -524,17 +524,17 @@ private Q_SLOTS:
     {
         const QString pfad = file(QStringLiteral("gemeinsam.grd"));
         // Loaded by both at moment 100.
-        TFilterGridModel anfang;
+        FilterGridModel anfang;
         datensaetze(anfang, {"K1|Anna|10", "K2|Bert|10", "K3|Carl|10", "K4|Dora|10", "K6|Emil|10"});
         anfang.SetFileName(pfad);
         QVERIFY(anfang.SaveToFile(false, 0));
 
-        TFilterGridModel hier;
+        FilterGridModel hier;
         hier.SetFileName(pfad);
         QVERIFY(hier.LoadFromFile(false, false, -1, 0));
 
         // Elsewhere: K2 changed, K3 and K4 deleted, K5 created.
-        TFilterGridModel dort;
+        FilterGridModel dort;
         dort.SetFileName(pfad);
         QVERIFY(dort.LoadFromFile(false, false, -1, 0));
         dort.SetCells(1, 2, QStringLiteral("Bert dort"));
@@ -564,12 +564,12 @@ private Q_SLOTS:
     void keineZeileOhneSchluesselOderZeitWirdGeloescht()
     {
         const QString pfad = file(QStringLiteral("leer.grd"));
-        TFilterGridModel dort;
+        FilterGridModel dort;
         datensaetze(dort, {" k1 |Anna|10"});
         dort.SetFileName(pfad);
         QVERIFY(dort.SaveToFile(false, 0));
 
-        TFilterGridModel hier;
+        FilterGridModel hier;
         datensaetze(hier, {"K1|Anna|10", "|ohne Schlüssel|10", "K9|ohne Zeit|"});
         hier.SetFileName(pfad);
         QVERIFY(hier.SaveToServerFile(0, 2, 100.0, false, 0));
@@ -583,7 +583,7 @@ private Q_SLOTS:
     void ohneTitelzeileGehtDieErsteZeileNichtVerloren()
     {
         const QString pfad = file(QStringLiteral("ohnetitel.grd"));
-        TFilterGridModel g;
+        FilterGridModel g;
         g.SetColCount(3);
         g.SetRowCount(2);
         g.SetFixedRows(0);
@@ -619,7 +619,7 @@ private Q_SLOTS:
         QFile::remove(pfad);
         if (!inhalt.isEmpty())
             QVERIFY(writeFileBytes(pfad, inhalt));
-        TFilterGridModel hier;
+        FilterGridModel hier;
         datensaetze(hier, {"K1|Anna|10", "K2|Bert|10"});
         hier.SetFileName(pfad);
         hier.ModiDaten_True();
@@ -636,16 +636,16 @@ private Q_SLOTS:
     void mitFilterWerdenAlleZeilenZusammengefuehrt()
     {
         const QString pfad = file(QStringLiteral("gefiltert.grd"));
-        TFilterGridModel anfang;
+        FilterGridModel anfang;
         datensaetze(anfang, {"K1|Anna|10", "K2|Bert|10", "K3|Carl|10", "K4|Dora|10"});
         anfang.SetFileName(pfad);
         QVERIFY(anfang.SaveToFile(false, 0));
 
-        TFilterGridModel hier;
+        FilterGridModel hier;
         hier.SetFileName(pfad);
         QVERIFY(hier.LoadFromFile(false, false, -1, 0));
 
-        TFilterGridModel dort;
+        FilterGridModel dort;
         dort.SetFileName(pfad);
         QVERIFY(dort.LoadFromFile(false, false, -1, 0));
         dort.SetCells(1, 3, QStringLiteral("Carl dort"));
@@ -692,19 +692,19 @@ private Q_SLOTS:
         QFETCH(QString, dort);
         QFETCH(QString, ergebnis);
         const QString pfad = file(QStringLiteral("parameter.grd"));
-        TFilterGridModel d;
+        FilterGridModel d;
         datensaetze(d, {"K1|Anna|10"});
         d.FileParam() = QStringList{dort, QStringLiteral("Quelle=dort")};
         d.SetFileName(pfad);
         QVERIFY(d.SaveToFile(false, 0));
 
-        TFilterGridModel h;
+        FilterGridModel h;
         datensaetze(h, {"K1|Anna|10"});
         h.FileParam() = QStringList{hier, QStringLiteral("Quelle=hier")};
         h.SetFileName(pfad);
         QVERIFY(h.SaveToServerFile(0, 2, 100.0, false, 0));
         QCOMPARE(h.FileParam().first(), ergebnis);
-        TFilterGridModel gelesen;
+        FilterGridModel gelesen;
         gelesen.SetFileName(pfad);
         QVERIFY(gelesen.LoadFromFile(false, false, -1, 0));
         QCOMPARE(gelesen.FileParam(), h.FileParam());
@@ -713,13 +713,13 @@ private Q_SLOTS:
     void einMisslungenesSpeichernLaesstDasFlagStehen()
     {
         const QString pfad = file(QStringLiteral("gemeinsam-voll.grd"));
-        TFilterGridModel dort;
+        FilterGridModel dort;
         datensaetze(dort, {"K1|Anna|10"});
         dort.SetFileName(pfad);
         QVERIFY(dort.SaveToFile(false, 0));
         const QByteArray vorher = readFileBytes(pfad);
 
-        TFilterGridModel hier;
+        FilterGridModel hier;
         QStringList viele;
         for (int i = 0; i < 500; ++i)
             viele << QStringLiteral("N%1|Name mit etwas mehr Text %1|150").arg(i);

@@ -43,7 +43,7 @@ private:
 
 void TestGridModel::rowTextRules()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColCount(3);
     g.SetCells(0, 1, QStringLiteral("a"));
     g.SetCells(2, 1, QStringLiteral("c"));
@@ -64,7 +64,7 @@ void TestGridModel::rowTextRules()
 
 void TestGridModel::columnTextRules()
 {
-    TFilterGridModel g; // five rows
+    FilterGridModel g; // five rows
     for (int r = 0; r < 5; ++r)
         g.SetCells(1, r, QStringLiteral("old%1").arg(r));
     g.AssignCol(1, {QStringLiteral("n0"), QStringLiteral("n1")});
@@ -76,7 +76,7 @@ void TestGridModel::columnTextRules()
 
 void TestGridModel::colFeaturesOfTheSelectedPlayersView()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColFeatures(kSelectedPlayersFeatures);
     QCOMPARE(g.ColCount(), 2);
     QCOMPARE(g.ColFeatures(), kSelectedPlayersFeatures);
@@ -114,7 +114,7 @@ void TestGridModel::colFeaturesIgnoredCount_data()
 void TestGridModel::colFeaturesIgnoredCount()
 {
     QFETCH(QString, text);
-    TFilterGridModel g;
+    FilterGridModel g;
     const QString before = g.ColFeatures();
     g.SetColFeatures(text);
     QCOMPARE(g.ColFeatures(), before);
@@ -123,7 +123,7 @@ void TestGridModel::colFeaturesIgnoredCount()
 
 void TestGridModel::colFeaturesPartialSegments()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColFeatures(QStringLiteral("2¯¯Name«37"));
     QCOMPARE(g.ColCount(), 2);
     QVERIFY(!g.GetColInfo(0));
@@ -141,7 +141,7 @@ void TestGridModel::colFeaturesPartialSegments()
 void TestGridModel::colFeaturesBadNumberReported()
 {
     MessageRecorder messages;
-    TFilterGridModel g;
+    FilterGridModel g;
     meldungenZeigen(g);
     g.SetColFeatures(QStringLiteral("2¯Nr.«37««clRed«breit«I¯Name"));
     QCOMPARE(messages.messages().size(), 1);
@@ -155,7 +155,7 @@ void TestGridModel::colFeaturesBadNumberReported()
 
 void TestGridModel::emptyParameterStringKeepsInformation()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     QCOMPARE(g.ColInfoToParamStr(1), QString());
     TColInfo* ci = g.ColInfo_Create(1);
     ci->Titel = QStringLiteral("Ort");
@@ -168,7 +168,7 @@ void TestGridModel::emptyParameterStringKeepsInformation()
 
 void TestGridModel::colInfoCreateBeyondLastColumn()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColCount(2);
     QVERIFY(g.ColInfo_Create(2));
     QVERIFY(g.GetColInfo(2));
@@ -177,7 +177,7 @@ void TestGridModel::colInfoCreateBeyondLastColumn()
 
 void TestGridModel::colInfoCheckedIndices()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     QVERIFY(!g.GetColInfoC(-1));
     QVERIFY(!g.GetColInfo(-1));
     QCOMPARE(g.ColInfoCount(), 0);
@@ -238,7 +238,7 @@ void TestGridModel::alignmentFlags()
 
 void TestGridModel::colSetMaxWidthsStretchesIntoTheGrid()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColCount(2);
     g.SetRowCount(3);
     g.SetViewGeometry(294, 392, false);
@@ -261,7 +261,7 @@ void TestGridModel::colSetMaxWidthsStretchesIntoTheGrid()
 
 void TestGridModel::colSetMaxWidthsMeasuresWidestWordOfMultiLine()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColCount(2);
     g.SetRowCount(2);
     TColInfo* ci = g.ColInfo_Create(1);
@@ -278,7 +278,7 @@ void TestGridModel::colSetMaxWidthsMeasuresWidestWordOfMultiLine()
 
 void TestGridModel::fixedColsTextAndColNamen()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColCount(2);
     g.SetRowCount(2);
     g.SetFixedColsText(QStringLiteral("Nr.;;"));
@@ -292,10 +292,10 @@ void TestGridModel::fixedColsTextAndColNamen()
 
 void TestGridModel::doChangeTurnsChangeModeOff()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     bool modeDuringChange = true;
     int changes = 0;
-    QObject::connect(&g, &TFilterGridModel::changed, [&] { ++changes; });
+    QObject::connect(&g, &FilterGridModel::changed, [&] { ++changes; });
     g.OnChange = [&](QObject*) { modeDuringChange = g.ChangeMode(); };
     g.DoChange();
     QCOMPARE(changes, 1);

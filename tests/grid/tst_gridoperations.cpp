@@ -25,7 +25,7 @@ TSetCompProperty writeText(int* calls = nullptr)
 }
 
 // Title row and three data rows in columns Nr., Name, Ort.
-void threeRows(TFilterGridModel& g)
+void threeRows(FilterGridModel& g)
 {
     fillGrid(g, {"Nr.", "Name", "Ort"}, {"1|Meier|Bonn", "2|Schulz|Köln", "3|Adler|Trier"});
 }
@@ -80,7 +80,7 @@ void TestGridOperations::rowAddPositions()
     QFETCH(int, pos);
     QFETCH(int, target);
     QFETCH(QStringList, names);
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     QCOMPARE(g.RowAdd(pos, QStringLiteral("9\r\nNeu\r\nUlm")), target);
     QCOMPARE(g.Cells(1, 0), QStringLiteral("Name"));
@@ -90,7 +90,7 @@ void TestGridOperations::rowAddPositions()
 
 void TestGridOperations::rowAddFillsEmptyFirstDataRow()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"|", "2|Zweiter"});
     QCOMPARE(g.RowAdd(1, QStringLiteral("1\r\nErster")), 1);
     QCOMPARE(g.RowCount(), 3);
@@ -107,7 +107,7 @@ void TestGridOperations::rowsMoveCellByCell()
 {
     // A line break, the cell separator and empty cells travel unchanged with their row.
     const QStringList tricky{QStringLiteral("a\r\nb"), QString(), QStringLiteral("x¬y"), QString()};
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetColCount(4);
     g.SetRowCount(3);
     g.AssignRow(1, tricky);
@@ -133,7 +133,7 @@ void TestGridOperations::rowsMoveCellByCell()
 
 void TestGridOperations::rowDeleteEdges()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|Meier"});
     QVERIFY(g.RowDelete(1));
     QCOMPARE(g.RowCount(), 2);
@@ -169,7 +169,7 @@ void TestGridOperations::rowDeleteEmpty()
     QFETCH(QList<int>, cols);
     QFETCH(int, removed);
     QFETCH(QStringList, left);
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "A", "B"}, {"1|a|x", "2| |b", "3||", "||", "5|c|"});
     QCOMPARE(g.RowDeleteEmpty(std::set<int>(cols.begin(), cols.end())), removed);
     QCOMPARE(dataColumn(g, 0), left);
@@ -178,7 +178,7 @@ void TestGridOperations::rowDeleteEmpty()
 
 void TestGridOperations::rowMarkDelete()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     g.CleanBlueCell();
     QCOMPARE(g.RowMarkDelete(), 0);
@@ -204,7 +204,7 @@ void TestGridOperations::colAddPositions()
 {
     QFETCH(int, pos);
     QFETCH(int, target);
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     QCOMPARE(g.ColAdd(pos, QStringLiteral("Punkte\r\n10\r\n20\r\n30")), target);
     QCOMPARE(g.ColCount(), 4);
@@ -216,7 +216,7 @@ void TestGridOperations::colAddPositions()
 
 void TestGridOperations::colAddTakesColumnInformation()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     TColInfo* ort = g.ColInfo_Create(2);
     ort->Typ = QLatin1Char('I');
@@ -235,7 +235,7 @@ void TestGridOperations::colAddTakesColumnInformation()
 
 void TestGridOperations::colDeleteOfOnlyDataColumnEmptiesIt()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Name"}, {"1|Meier"});
     QVERIFY(g.ColDelete(1));
     QCOMPARE(g.ColCount(), 2);
@@ -249,7 +249,7 @@ void TestGridOperations::colDeleteOfOnlyDataColumnEmptiesIt()
 
 void TestGridOperations::colSwapAndBadIndices()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     g.ColInfo_Create(1)->Typ = QLatin1Char('D');
     g.ColSwap(1, 2);
@@ -265,7 +265,7 @@ void TestGridOperations::colSwapAndBadIndices()
 
 void TestGridOperations::colClearKeepsTitle()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     g.ColClear(1);
     QCOMPARE(g.Cols(1), (QStringList{"Name", "", "", ""}));
@@ -275,7 +275,7 @@ void TestGridOperations::colClearKeepsTitle()
 
 void TestGridOperations::multiLineColumnsEncodeAndDecode()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     fillGrid(g, {"Nr.", "Notiz", "Ort"}, {"1|a|x", "2||y"});
     g.SetCells(1, 1, QStringLiteral("eins\r\nzwei"));
     g.SetCells(2, 1, QStringLiteral("x\r\ny"));
@@ -290,7 +290,7 @@ void TestGridOperations::multiLineColumnsEncodeAndDecode()
 
 void TestGridOperations::typedCells()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     g.SetCells(1, 1, QStringLiteral("  ja "));
     QVERIFY(g.GetAsBoolean(1, 1));
     g.SetAsBoolean(1, 1, false);
@@ -340,7 +340,7 @@ void TestGridOperations::typedCells()
 
 void TestGridOperations::modificationFlag()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     QVERIFY(!g.ModifiedDaten());
     g.RowSwap(1, 2);
@@ -358,7 +358,7 @@ void TestGridOperations::modificationFlag()
 
 void TestGridOperations::boundControls()
 {
-    TFilterGridModel g;
+    FilterGridModel g;
     threeRows(g);
     g.SetRow(2);
     QObject nameEdit;
@@ -392,7 +392,7 @@ void TestGridOperations::destroyedControlIsLeftAlone()
 {
     int writes = 0;
     {
-        TFilterGridModel g;
+        FilterGridModel g;
         threeRows(g);
         auto edit = std::make_unique<QObject>();
         g.ColInfo_AddComp(1, edit.get(), readText(), writeText(&writes));

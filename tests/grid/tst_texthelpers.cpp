@@ -3,6 +3,7 @@
 #include "gridtesthelp.h"
 
 #include <QTest>
+#include <limits>
 
 using namespace grid;
 
@@ -12,6 +13,8 @@ class TestTextHelpers : public QObject
 private Q_SLOTS:
     void numbers_data();
     void numbers();
+    void wholeNumbers_data();
+    void wholeNumbers();
     void normalizeNumber_data();
     void normalizeNumber();
     void yesWords_data();
@@ -50,24 +53,6 @@ void TestTextHelpers::numbers_data()
                            << "" << 0.0;
     QTest::newRow("negative") << "float"
                               << "-3,25" << -3.25;
-    QTest::newRow("int blanks") << "int"
-                                << "1 000" << 1000.0;
-    QTest::newRow("int thousand sep") << "int"
-                                      << "1.000" << 1000.0;
-    QTest::newRow("int with comma") << "int"
-                                    << "12,5" << 0.0;
-    QTest::newRow("int negative") << "int"
-                                  << "-42" << -42.0;
-    QTest::newRow("int overflow") << "int"
-                                  << "99999999999" << 0.0;
-    QTest::newRow("int plus") << "int"
-                              << "+7" << 7.0;
-    QTest::newRow("int sign twice") << "int"
-                                    << "--1" << 0.0;
-    QTest::newRow("int sign alone") << "int"
-                                    << "-" << 0.0;
-    QTest::newRow("int largest") << "int"
-                                 << "2147483647" << 2147483647.0;
     QTest::newRow("thousands only") << "float"
                                     << "1.234" << 1234.0;
     QTest::newRow("plus sign") << "float"
@@ -90,11 +75,53 @@ void TestTextHelpers::numbers()
     double got = 0;
     if (function == QLatin1String("float"))
         got = StrToFloatTolerant(input);
-    else if (function == QLatin1String("int"))
-        got = StrToIntTolerant(input);
     else
         got = StrToCurrTolerant(input);
     QCOMPARE(got, expected);
+}
+
+// A whole number is read from the text without its blanks and thousand separators: an
+// optional sign and decimal digits, leading zeros as many as there are, and a value that
+// fits in 32 bits; anything else reads as 0.
+void TestTextHelpers::wholeNumbers_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("blanks") << "1 000" << 1000;
+    QTest::newRow("blanks everywhere") << " - 4 2 " << -42;
+    QTest::newRow("only blanks") << "   " << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("thousand sep") << "1.000" << 1000;
+    QTest::newRow("comma") << "12,5" << 0;
+    QTest::newRow("negative") << "-42" << -42;
+    QTest::newRow("plus") << "+7" << 7;
+    QTest::newRow("minus zero") << "-0" << 0;
+    QTest::newRow("sign twice") << "--1" << 0;
+    QTest::newRow("plus and minus") << "+-1" << 0;
+    QTest::newRow("sign alone") << "-" << 0;
+    QTest::newRow("sign after the digits") << "42-" << 0;
+    QTest::newRow("leading zeros") << "007" << 7;
+    QTest::newRow("11 digits with leading zeros") << "00000000001" << 1;
+    QTest::newRow("30 digits with leading zeros") << "000000000000000000000000000042" << 42;
+    QTest::newRow("negative with leading zeros") << "-00000000042" << -42;
+    QTest::newRow("10 digits, largest") << "2147483647" << 2147483647;
+    QTest::newRow("10 digits, one too many") << "2147483648" << 0;
+    QTest::newRow("10 digits, smallest") << "-2147483648" << std::numeric_limits<int>::min();
+    QTest::newRow("10 digits, one too few") << "-2147483649" << 0;
+    QTest::newRow("11 digits") << "99999999999" << 0;
+    QTest::newRow("past 64 bits") << "99999999999999999999" << 0;
+    QTest::newRow("largest with thousand seps") << "2.147.483.647" << 2147483647;
+    QTest::newRow("exponent") << "1e3" << 0;
+    QTest::newRow("hexadecimal") << "0x10" << 0;
+    QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662") << 0;
+    QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12") << 0;
+}
+
+void TestTextHelpers::wholeNumbers()
+{
+    QFETCH(QString, input);
+    QFETCH(int, expected);
+    QCOMPARE(StrToIntTolerant(input), expected);
 }
 
 void TestTextHelpers::normalizeNumber_data()
@@ -138,7 +165,7 @@ void TestTextHelpers::yesWords()
 
 void TestTextHelpers::fonts()
 {
-    TGridFont font;
+    GridFont font;
     font.Underline = true;
     QVERIFY(StrToFont(QStringLiteral("Arial;10;255;BI;"), font));
     QCOMPARE(font.Name, QStringLiteral("Arial"));
@@ -149,7 +176,7 @@ void TestTextHelpers::fonts()
     QCOMPARE(FontToStr(&font), QStringLiteral("Arial*10*255*BI*"));
     QCOMPARE(FontToStr(nullptr), QString());
 
-    TGridFont partial = font;
+    GridFont partial = font;
     QVERIFY(StrToFont(QStringLiteral("**16711680*S*"), partial));
     QCOMPARE(partial.Name, QStringLiteral("Arial")); // empty items keep what was set
     QCOMPARE(partial.Size, 10);

@@ -2,37 +2,27 @@
 
 #include <QRandomGenerator>
 #include <QTest>
-#include <vector>
 
-using platform::lineAt;
-using platform::walkLines;
+using platform::cp1252Lines;
 
 namespace
 {
 
-// The lines as the simplest reading sees them: their starts, and where each ends.
-struct Line {
-    qsizetype start;
-    qsizetype length;
-    qsizetype next;
-};
-
-std::vector<Line> simpleLines(const QByteArray& bytes, qsizetype from)
+// The lines as the simplest reading sees them, letters only, so decoding changes nothing.
+QStringList simpleLines(const QByteArray& bytes)
 {
-    std::vector<Line> lines;
-    qsizetype start = from;
-    for (qsizetype i = from; i < bytes.size(); ++i) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\n' && bytes[i] != '\r')
             continue;
-        qsizetype next = i + 1;
-        if (bytes[i] == '\r' && next < bytes.size() && bytes[next] == '\n')
-            ++next;
-        lines.push_back({start, i - start, next});
-        start = next;
-        i = next - 1;
+        lines.append(QString::fromLatin1(bytes.mid(start, i - start)));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
     }
     if (start < bytes.size())
-        lines.push_back({start, bytes.size() - start, bytes.size()});
+        lines.append(QString::fromLatin1(bytes.mid(start)));
     return lines;
 }
 
@@ -56,81 +46,55 @@ class TestTextLines : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void walkKeepsEveryNthStart_data();
-    void walkKeepsEveryNthStart();
-    void walkStopsAfterTheWantedLines();
-    void lineAtGivesLengthAndNext();
+    void linesEndAtLfCrLfAndLoneCr_data();
+    void linesEndAtLfCrLfAndLoneCr();
+    void manyLinesFollowTheSimplestReading_data();
+    void manyLinesFollowTheSimplestReading();
 };
 
-void TestTextLines::walkKeepsEveryNthStart_data()
+void TestTextLines::linesEndAtLfCrLfAndLoneCr_data()
 {
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<qsizetype>("from");
-    QTest::addColumn<qsizetype>("every");
-
-    const QList<QByteArray> lf{"\n"};
-    const QList<QByteArray> mixed{"\n", "\n", "\r\n", "\r"};
-    QTest::newRow("empty") << QByteArray() << qsizetype(0) << qsizetype(1);
-    QTest::newRow("one line without end") << QByteArray("abc") << qsizetype(0) << qsizetype(1);
-    QTest::newRow("empty lines") << QByteArray("\n\n\n") << qsizetype(0) << qsizetype(2);
-    QTest::newRow("lone CR at the end") << QByteArray("a\nb\r") << qsizetype(0) << qsizetype(1);
-    QTest::newRow("CR LF at the end") << QByteArray("a\r\nb\r\n") << qsizetype(0) << qsizetype(1);
-    QTest::newRow("from inside") << QByteArray("abc\ndef\nghi") << qsizetype(2) << qsizetype(1);
-    QTest::newRow("from the end") << QByteArray("abc\n") << qsizetype(4) << qsizetype(1);
-    for (qsizetype every : {1, 5}) {
-        QTest::addRow("LF only, every %lld", static_cast<long long>(every))
-            << someText(1, 300, lf) << qsizetype(0) << every;
-        QTest::addRow("mixed ends from byte 17, every %lld", static_cast<long long>(every))
-            << someText(3, 300, mixed) << qsizetype(17) << every;
-    }
-    QTest::newRow("no line end at the very end")
-        << someText(5, 50, lf) + "tail" << qsizetype(0) << qsizetype(5);
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QByteArray() << QStringList();
+    QTest::newRow("one line without end") << QByteArray("abc") << QStringList({"abc"});
+    QTest::newRow("one line end only") << QByteArray("\r\n") << QStringList({""});
+    QTest::newRow("empty lines") << QByteArray("\n\n\n") << QStringList({"", "", ""});
+    QTest::newRow("LF, CR LF, lone CR")
+        << QByteArray(" A\r\n B\n C\r\r D") << QStringList({" A", " B", " C", "", " D"});
+    QTest::newRow("lone CR at the end") << QByteArray("a\nb\r") << QStringList({"a", "b"});
+    QTest::newRow("CR LF at the end") << QByteArray("a\r\nb\r\n") << QStringList({"a", "b"});
+    QTest::newRow("LF CR is two line ends") << QByteArray("a\n\rb") << QStringList({"a", "", "b"});
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QStringList({"a", "", "b"});
+    QTest::newRow("Windows-1252 letters")
+        << QByteArray("M\xfcller \x80\r\n\x8a\xe9") << QStringList({"Müller €", "Šé"});
+    QTest::newRow("other control bytes stay") << QByteArray("a\tb\x0b\x0c"
+                                                            "c\n")
+                                              << QStringList({"a\tb\x0b\x0c"
+                                                              "c"});
 }
 
-void TestTextLines::walkKeepsEveryNthStart()
+void TestTextLines::linesEndAtLfCrLfAndLoneCr()
 {
     QFETCH(QByteArray, text);
-    QFETCH(qsizetype, from);
-    QFETCH(qsizetype, every);
-    const std::vector<Line> lines = simpleLines(text, from);
-
-    std::vector<quint32> starts{7}; // what was there before stays
-    const platform::LineWalk walk = walkLines(text, from, 1 << 30, every, starts);
-    QCOMPARE(walk.lines, qsizetype(lines.size()));
-    QCOMPARE(walk.end, text.size() > from ? text.size() : from);
-    std::vector<quint32> wanted{7};
-    for (size_t k = 0; k < lines.size(); k += size_t(every))
-        wanted.push_back(quint32(lines[k].start));
-    QCOMPARE(starts, wanted);
+    QFETCH(QStringList, lines);
+    QCOMPARE(cp1252Lines(text), lines);
 }
 
-void TestTextLines::walkStopsAfterTheWantedLines()
+void TestTextLines::manyLinesFollowTheSimplestReading_data()
 {
-    const QByteArray text = someText(6, 200, {"\n", "\r\n"});
-    const std::vector<Line> lines = simpleLines(text, 0);
-    for (qsizetype wanted : {1, 2, 11, 199, 200}) {
-        std::vector<quint32> starts;
-        const platform::LineWalk walk = walkLines(text, 0, wanted, 10, starts);
-        QCOMPARE(walk.lines, wanted);
-        QCOMPARE(walk.end, lines[size_t(wanted - 1)].next);
-        QCOMPARE(starts.size(), size_t((wanted + 9) / 10));
-        QCOMPARE(qsizetype(starts.back()), lines[size_t((wanted - 1) / 10 * 10)].start);
-    }
-    std::vector<quint32> none;
-    QCOMPARE(walkLines(text, 0, 0, 1, none).lines, qsizetype(0));
-    QVERIFY(none.empty());
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("LF only") << someText(1, 300, {"\n"});
+    QTest::newRow("mixed ends") << someText(3, 300, {"\n", "\n", "\r\n", "\r"});
+    QTest::newRow("no line end at the very end") << someText(5, 50, {"\n", "\r"}) + "tail";
 }
 
-void TestTextLines::lineAtGivesLengthAndNext()
+void TestTextLines::manyLinesFollowTheSimplestReading()
 {
-    const QByteArray text = someText(7, 300, {"\n", "\r\n", "\r"}) + "end";
-    for (const Line& line : simpleLines(text, 0)) {
-        const platform::LineSpan span = lineAt(text, line.start);
-        QCOMPARE(span.length, line.length);
-        QCOMPARE(span.next, line.next);
-    }
-    QCOMPARE(lineAt(text, text.size()).length, qsizetype(0));
-    QCOMPARE(lineAt(text, text.size()).next, text.size());
+    QFETCH(QByteArray, text);
+    const QStringList lines = cp1252Lines(text);
+    QCOMPARE(lines, simpleLines(text));
+    QVERIFY(lines.size() >= 50);
 }
 
 QTEST_GUILESS_MAIN(TestTextLines)

@@ -28,7 +28,7 @@ QStringList spieler(int anzahl)
     return namen;
 }
 
-QStringList spalte(const TFilterGridModel& g, int c)
+QStringList spalte(const FilterGridModel& g, int c)
 {
     QStringList zellen;
     for (int r = 1; r < g.RowCount(); ++r)
@@ -97,14 +97,14 @@ void TestAusgewaehlteSpieler::designAndTexts()
     QCOMPARE(knopf->text(), QStringLiteral("Beenden"));
     QVERIFY(!knopf->accessibleName().isEmpty());
     QVERIFY(!form.FilterGrid1->accessibleName().isEmpty());
-    const TFilterGridModel& g = form.FilterGrid1->Grid();
+    const FilterGridModel& g = form.FilterGrid1->Grid();
     QCOMPARE(g.SortierCols(), QStringLiteral("1"));
     QVERIFY(g.SortierenEd());
     QVERIFY(!g.SortMouseEd());
     QVERIFY(!(g.Options() & goEditing)); // read-only: no in-place editor
     QCOMPARE(g.SelectRowColor(), wincolor::clInactiveCaption);
     QVERIFY(g.GradientToAllCells());
-    QCOMPARE(g.DrawingStyle(), TGridDrawingStyle::gdsGradient);
+    QCOMPARE(g.DrawingStyle(), GridDrawingStyle::gdsGradient);
 }
 
 void TestAusgewaehlteSpieler::withoutRecordsTitlesAndOneEmptyRow_data()
@@ -123,7 +123,7 @@ void TestAusgewaehlteSpieler::withoutRecordsTitlesAndOneEmptyRow()
         rohSchreiben(auswahldatei2(), {});
     TForm3 form;
     form.daten_ansehen();
-    const TFilterGridModel& g = form.FilterGrid1->Grid();
+    const FilterGridModel& g = form.FilterGrid1->Grid();
     QCOMPARE(g.RowCount(), 2);
     QCOMPARE(g.ColCount(), 2);
     QCOMPARE(g.Cells(0, 0), QStringLiteral("Nr."));
@@ -141,7 +141,7 @@ void TestAusgewaehlteSpieler::threeRecordsNumberedInFileOrder()
     QVERIFY(auswahlSchreiben(auswahldatei2(), {"Zora", "Anton", "Mia"}));
     TForm3 form;
     form.daten_ansehen();
-    const TFilterGridModel& g = form.FilterGrid1->Grid();
+    const FilterGridModel& g = form.FilterGrid1->Grid();
     QCOMPARE(g.RowCount(), 4);
     QCOMPARE(spalte(g, 0), QStringList({"1  ", "2  ", "3  "}));
     QCOMPARE(spalte(g, 1).replaceInStrings(QRegularExpression(" +$"), QString()),
@@ -196,7 +196,7 @@ void TestAusgewaehlteSpieler::openViewFollowsANewSelection()
     QVERIFY(auswahlSchreiben(auswahldatei2(), {"Anna", "Bert"}));
     TForm3 form;
     form.oeffnen();
-    const TFilterGridModel& g = form.FilterGrid1->Grid();
+    const FilterGridModel& g = form.FilterGrid1->Grid();
     QCOMPARE(g.RowCount(), 3);
 
     // "Auswahl speichern" writes both files; the view follows the file of the picked players.

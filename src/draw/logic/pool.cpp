@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <limits>
 
 std::int32_t Auswahlanzahl = 0;
 std::int32_t Poolanzahl = 0;
@@ -75,22 +74,7 @@ PoolStatus StrList(QList<platform::Message>& meldungen)
     return PoolStatus::Neu;
 }
 
-Poolzeilen::Poolzeilen(QByteArray bytes) : m_bytes(std::move(bytes))
-{
-    // No byte but CR and LF decodes to a line end, so lines are found in the bytes. Line
-    // starts are kept in 32 bits; the program never writes a pool of 4 GiB, and one read
-    // from elsewhere ends there.
-    if (quint64(m_bytes.size()) > std::numeric_limits<quint32>::max())
-        m_bytes.truncate(qsizetype(std::numeric_limits<quint32>::max()));
-    platform::walkLines(m_bytes, 0, m_bytes.size(), 1, m_anfaenge);
-}
-
-QString Poolzeilen::value(qsizetype i) const
-{
-    if (i < 0 || i >= size())
-        return {};
-    return platform::cp1252LineAt(m_bytes, m_anfaenge[size_t(i)]);
-}
+Poolzeilen::Poolzeilen(QByteArrayView bytes) : m_zeilen(platform::cp1252Lines(bytes)) {}
 
 bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen)
 {

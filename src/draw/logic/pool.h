@@ -2,11 +2,11 @@
 
 #include "platform/base/message.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
-#include <vector>
 
 // The draw pool: "Str_list.txt", one line per picked player in the order of the selection
 // file, opened by its bare name in the current working folder.
@@ -29,22 +29,20 @@ enum class PoolStatus {
 // Poolanzahl. A failure appends its German message to `meldungen`.
 PoolStatus StrList(QList<platform::Message>& meldungen);
 
-// The lines of a pool file. A draw seats at most 24 of them, so the lines are only found on
-// loading and decoded when one is asked for.
+// The lines of a pool file, decoded.
 class Poolzeilen
 {
 public:
     Poolzeilen() = default;
     // Lines end at CR LF, LF or CR; text after the last line end is a line of its own.
-    explicit Poolzeilen(QByteArray bytes);
+    explicit Poolzeilen(QByteArrayView bytes);
 
-    qsizetype size() const { return qsizetype(m_anfaenge.size()); }
-    // Line i, decoded; an empty text when there is no line i.
-    QString value(qsizetype i) const;
+    qsizetype size() const { return m_zeilen.size(); }
+    // Line i; an empty text when there is no line i.
+    QString value(qsizetype i) const { return m_zeilen.value(i); }
 
 private:
-    QByteArray m_bytes;
-    std::vector<quint32> m_anfaenge; // where each line starts
+    QStringList m_zeilen;
 };
 
 // Loads the lines of the pool file. When the file is missing or cannot be read, appends a

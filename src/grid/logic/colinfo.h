@@ -38,13 +38,13 @@ public:
     TGetCompProperty FCompToCellProc;
     QString Titel;
     int TitAlign = 36;
-    std::optional<TGridFont> TitFont;
+    std::optional<GridFont> TitFont;
     int TitColor = 0;
     int Width = 0;
     QChar Typ = QLatin1Char(' ');
     int Dez = 0;
     int DatAlign = 36;
-    std::optional<TGridFont> DatFont;
+    std::optional<GridFont> DatFont;
     int DatColor = 0;
 };
 

@@ -32,9 +32,14 @@ QString notAnInteger(const QString& text)
     return QStringLiteral("'%1' ist kein gültiger ganzzahliger Wert.").arg(text);
 }
 
+int channelShift(int channel, int start, int end)
+{
+    return std::clamp(channel + end - start, 0, 255);
+}
+
 } // namespace
 
-QString TColValue::toText() const
+QString ColValue::toText() const
 {
     switch (kind) {
     case Kind::Number:
@@ -47,12 +52,12 @@ QString TColValue::toText() const
     return text;
 }
 
-TWaitEvent::TWaitEvent(int msg, int phase, int value)
+WaitEvent::WaitEvent(int msg, int phase, int value)
     : QEvent(eventType()), msg(msg), phase(phase), value(value)
 {
 }
 
-QEvent::Type TWaitEvent::eventType()
+QEvent::Type WaitEvent::eventType()
 {
     static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
     return type;
@@ -65,19 +70,19 @@ QObject* setWaitMessageReceiver(QObject* receiver)
     return before;
 }
 
-TFilterGridModel::TFilterGridModel(QObject* parent) : TStringGrid(parent)
+FilterGridModel::FilterGridModel(QObject* parent) : TStringGrid(parent)
 {
     SetDefaultDrawing(false);
 }
 
-TFilterGridModel::~TFilterGridModel()
+FilterGridModel::~FilterGridModel()
 {
     // The hidden rows are not brought back: nothing is left to show them, and the bound
     // controls may be gone already.
     m_hidden.clear();
 }
 
-QVariant TFilterGridModel::data(const QModelIndex& index, int role) const
+QVariant FilterGridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
@@ -104,7 +109,7 @@ QVariant TFilterGridModel::data(const QModelIndex& index, int role) const
     }
     case Qt::ForegroundRole:
     case Qt::FontRole: {
-        const TGridFont* font = &Font();
+        const GridFont* font = &Font();
         if (ci && fixedRow && ci->TitFont)
             font = &*ci->TitFont;
         else if (ci && !fixedRow && ci->DatFont)
@@ -118,14 +123,14 @@ QVariant TFilterGridModel::data(const QModelIndex& index, int role) const
     }
 }
 
-void TFilterGridModel::SetColCount(int n)
+void FilterGridModel::SetColCount(int n)
 {
     TStringGrid::SetColCount(n);
     for (RowCells& r : m_hidden)
         r.resize(size_t(ColCount()));
 }
 
-void TFilterGridModel::SetSelectRowColor(int color)
+void FilterGridModel::SetSelectRowColor(int color)
 {
     // A colour handler sets this for every cell it is asked about: repainting on every call
     // would paint for ever.
@@ -135,7 +140,7 @@ void TFilterGridModel::SetSelectRowColor(int color)
     Q_EMIT appearanceChanged();
 }
 
-void TFilterGridModel::SetGradientToAllCells(bool on)
+void FilterGridModel::SetGradientToAllCells(bool on)
 {
     if (on == m_gradientToAllCells)
         return;
@@ -143,7 +148,16 @@ void TFilterGridModel::SetGradientToAllCells(bool on)
     Q_EMIT appearanceChanged();
 }
 
-void TFilterGridModel::SetSortierenEd(bool on)
+QColor FilterGridModel::GradientShift(const QColor& color, const QPalette& palette) const
+{
+    const QColor start = ColorFromNumber(GradientStartColor(), palette);
+    const QColor end = ColorFromNumber(GradientEndColor(), palette);
+    return QColor(channelShift(color.red(), start.red(), end.red()),
+                  channelShift(color.green(), start.green(), end.green()),
+                  channelShift(color.blue(), start.blue(), end.blue()));
+}
+
+void FilterGridModel::SetSortierenEd(bool on)
 {
     if (on == m_sortEd)
         return;
@@ -151,7 +165,7 @@ void TFilterGridModel::SetSortierenEd(bool on)
     SortiereIndex();
 }
 
-void TFilterGridModel::SetSortierCols(const QString& cols)
+void FilterGridModel::SetSortierCols(const QString& cols)
 {
     if (cols == m_sortCols)
         return;
@@ -159,7 +173,7 @@ void TFilterGridModel::SetSortierCols(const QString& cols)
     SortiereIndex();
 }
 
-QString TFilterGridModel::ColFeatures() const
+QString FilterGridModel::ColFeatures() const
 {
     QString text = QString::number(ColCount());
     for (int c = 0; c < ColCount(); ++c)
@@ -167,7 +181,7 @@ QString TFilterGridModel::ColFeatures() const
     return text + kSegmentTz + m_sortCols;
 }
 
-void TFilterGridModel::SetColFeatures(const QString& text)
+void FilterGridModel::SetColFeatures(const QString& text)
 {
     QString rest = text;
     const int count = StrToIntTolerant(CutToken(kSegmentTz, rest));
@@ -187,24 +201,24 @@ void TFilterGridModel::SetColFeatures(const QString& text)
     SetSortierCols(CutToken(kSegmentTz, rest));
 }
 
-QString TFilterGridModel::FixedColsText() const
+QString FilterGridModel::FixedColsText() const
 {
     return ReplaceText(ColText(0), QStringLiteral("\r\n"), QString(m_pTz));
 }
 
-void TFilterGridModel::SetFixedColsText(const QString& text)
+void FilterGridModel::SetFixedColsText(const QString& text)
 {
     SetColText(0, ReplaceText(text, QString(m_pTz), QStringLiteral("\r\n")));
 }
 
-QString TFilterGridModel::ColNamen() const
+QString FilterGridModel::ColNamen() const
 {
     if (FixedRows() != 1)
         return QString();
     return ReplaceText(RowText(0), QStringLiteral("\r\n"), QString(m_pTz));
 }
 
-void TFilterGridModel::SetColNamen(const QString& text)
+void FilterGridModel::SetColNamen(const QString& text)
 {
     SetRowText(0, ReplaceText(text, QString(m_pTz), QStringLiteral("\r\n")));
     const QFontMetrics metrics(Font().toQFont());
@@ -212,7 +226,7 @@ void TFilterGridModel::SetColNamen(const QString& text)
         SetColWidths(c, metrics.horizontalAdvance(Cells(c, 0) + blanks(m_distance)));
 }
 
-TColInfo* TFilterGridModel::ColInfo_Create(int aCol)
+TColInfo* FilterGridModel::ColInfo_Create(int aCol)
 {
     if (aCol < 0)
         return nullptr;
@@ -222,14 +236,14 @@ TColInfo* TFilterGridModel::ColInfo_Create(int aCol)
     return created;
 }
 
-TColInfo* TFilterGridModel::GetColInfo(int aCol) const
+TColInfo* FilterGridModel::GetColInfo(int aCol) const
 {
     if (aCol < 0 || aCol >= int(m_colInfos.size()))
         return nullptr;
     return m_colInfos[size_t(aCol)].get();
 }
 
-void TFilterGridModel::SetColInfo(int aCol, std::unique_ptr<TColInfo> value)
+void FilterGridModel::SetColInfo(int aCol, std::unique_ptr<TColInfo> value)
 {
     if (aCol < 0)
         return;
@@ -241,7 +255,7 @@ void TFilterGridModel::SetColInfo(int aCol, std::unique_ptr<TColInfo> value)
         SetColCount(aCol);
 }
 
-TColInfo* TFilterGridModel::GetColInfoC(int aCol)
+TColInfo* FilterGridModel::GetColInfoC(int aCol)
 {
     if (aCol < 0)
         return nullptr;
@@ -250,13 +264,13 @@ TColInfo* TFilterGridModel::GetColInfoC(int aCol)
     return ColInfo_Create(aCol);
 }
 
-void TFilterGridModel::ColInfo_Set(int aCol)
+void FilterGridModel::ColInfo_Set(int aCol)
 {
     ColInfoApply(aCol);
     ColSetMaxWidths(true, false, true);
 }
 
-void TFilterGridModel::ColInfoApply(int aCol)
+void FilterGridModel::ColInfoApply(int aCol)
 {
     const int first = aCol < 0 ? 0 : aCol;
     const int last = aCol < 0 ? ColCount() - 1 : std::min(aCol, ColCount() - 1);
@@ -271,7 +285,7 @@ void TFilterGridModel::ColInfoApply(int aCol)
     }
 }
 
-void TFilterGridModel::ColInfo_Swap(int vonPos, int nachPos)
+void FilterGridModel::ColInfo_Swap(int vonPos, int nachPos)
 {
     const int count = int(m_colInfos.size());
     if (vonPos < 0 || nachPos < 0 || (vonPos > count && nachPos > count))
@@ -282,7 +296,7 @@ void TFilterGridModel::ColInfo_Swap(int vonPos, int nachPos)
     std::swap(m_colInfos[size_t(vonPos)], m_colInfos[size_t(nachPos)]);
 }
 
-void TFilterGridModel::ColInfo_Insert(int aCol, std::unique_ptr<TColInfo> ci)
+void FilterGridModel::ColInfo_Insert(int aCol, std::unique_ptr<TColInfo> ci)
 {
     if (aCol < 0)
         return;
@@ -294,18 +308,18 @@ void TFilterGridModel::ColInfo_Insert(int aCol, std::unique_ptr<TColInfo> ci)
     m_colInfos[size_t(aCol)] = std::move(ci);
 }
 
-void TFilterGridModel::ColInfo_Delete(int aCol)
+void FilterGridModel::ColInfo_Delete(int aCol)
 {
     if (aCol >= 0 && aCol < int(m_colInfos.size()))
         m_colInfos.erase(m_colInfos.begin() + aCol);
 }
 
-void TFilterGridModel::ColInfo_Clear()
+void FilterGridModel::ColInfo_Clear()
 {
     m_colInfos.clear();
 }
 
-TColInfo* TFilterGridModel::ParamStrToColInfo(int aCol, const QString& param, QString* error)
+TColInfo* FilterGridModel::ParamStrToColInfo(int aCol, const QString& param, QString* error)
 {
     if (param.isEmpty() || aCol < 0)
         return nullptr;
@@ -326,8 +340,8 @@ TColInfo* TFilterGridModel::ParamStrToColInfo(int aCol, const QString& param, QS
             *error = notAnInteger(field);
         return ok;
     };
-    auto font = [&](const QString& field, std::optional<TGridFont>& target) {
-        target = TGridFont();
+    auto font = [&](const QString& field, std::optional<GridFont>& target) {
+        target = GridFont();
         return StrToFont(field, *target);
     };
     for (int k = 0; k < std::min(int(fields.size()), 10); ++k) {
@@ -373,7 +387,7 @@ TColInfo* TFilterGridModel::ParamStrToColInfo(int aCol, const QString& param, QS
     return ci;
 }
 
-QString TFilterGridModel::ColInfoToParamStr(int aCol) const
+QString FilterGridModel::ColInfoToParamStr(int aCol) const
 {
     const TColInfo* ci = GetColInfo(aCol);
     if (!ci)
@@ -391,7 +405,7 @@ QString TFilterGridModel::ColInfoToParamStr(int aCol) const
     return fields.join(m_rTz);
 }
 
-void TFilterGridModel::SetParamArrayToColInfo(const QStringList& pa)
+void FilterGridModel::SetParamArrayToColInfo(const QStringList& pa)
 {
     for (int i = 0; i < pa.size(); ++i) {
         if (ColCount() < i + 1)
@@ -408,48 +422,48 @@ void TFilterGridModel::SetParamArrayToColInfo(const QStringList& pa)
     ColInfo_Set(-1);
 }
 
-TColValue TFilterGridModel::StrToColFormat(int aCol, const QString& s, bool* ok) const
+ColValue FilterGridModel::StrToColFormat(int aCol, const QString& s, bool* ok) const
 {
     if (ok)
         *ok = true;
     const QString t = s.trimmed();
     const TColInfo* ci = GetColInfo(aCol);
     if (!ci)
-        return TColValue::ofText(t);
+        return ColValue::ofText(t);
     const char16_t typ = ci->Typ.unicode();
     const bool typed =
         typ == u'C' || typ == u'D' || typ == u'F' || typ == u'I' || typ == u'T' || typ == u'd';
     if (t.isEmpty())
-        return typed ? TColValue::ofNumber(0) : TColValue::ofText(t);
+        return typed ? ColValue::ofNumber(0) : ColValue::ofText(t);
     TDateTime v = 0;
     switch (typ) {
     case u'C':
-        return TColValue::ofNumber(StrToCurrTolerant(t));
+        return ColValue::ofNumber(StrToCurrTolerant(t));
     case u'D':
-        return TColValue::ofDateTime(StrToDateOnly(t));
+        return ColValue::ofDateTime(StrToDateOnly(t));
     case u'F':
-        return TColValue::ofNumber(StrToFloatTolerant(t));
+        return ColValue::ofNumber(StrToFloatTolerant(t));
     case u'I':
-        return TColValue::ofNumber(StrToIntTolerant(t));
+        return ColValue::ofNumber(StrToIntTolerant(t));
     case u'T':
         if (ParseTime(t, v))
-            return TColValue::ofDateTime(v);
+            return ColValue::ofDateTime(v);
         break;
     case u'd':
         if (ParseDateTime(t, v))
-            return TColValue::ofDateTime(v);
+            return ColValue::ofDateTime(v);
         break;
     default:
-        return TColValue::ofText(t);
+        return ColValue::ofText(t);
     }
     if (ok)
         *ok = false;
-    return TColValue::ofText(t);
+    return ColValue::ofText(t);
 }
 
-int TFilterGridModel::widestCellText(int c, const TColInfo* ci) const
+int FilterGridModel::widestCellText(int c, const TColInfo* ci) const
 {
-    const std::optional<TGridFont> none;
+    const std::optional<GridFont> none;
     const QFontMetrics titleMetrics((ci ? ci->TitFont : none).value_or(Font()).toQFont());
     const QFontMetrics dataMetrics((ci ? ci->DatFont : none).value_or(Font()).toQFont());
     const QString distance = blanks(m_distance);
@@ -473,7 +487,7 @@ int TFilterGridModel::widestCellText(int c, const TColInfo* ci) const
     return widest;
 }
 
-int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch)
+int FilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch)
 {
     int reserve = ShowsVerticalScrollBar() ? 27 : 8;
     const int fixedCols = changeFixCol ? 0 : FixedCols();
@@ -508,7 +522,7 @@ int TFilterGridModel::ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool 
     return sum;
 }
 
-void TFilterGridModel::DoChange()
+void FilterGridModel::DoChange()
 {
     Q_EMIT changed();
     if (!OnChange)
@@ -519,15 +533,15 @@ void TFilterGridModel::DoChange()
     m_changeMode = before;
 }
 
-void TFilterGridModel::WaitMessage(int msg, int phase, int value)
+void FilterGridModel::WaitMessage(int msg, int phase, int value)
 {
     if (QObject* receiver = waitReceiver().data())
-        QCoreApplication::postEvent(receiver, new TWaitEvent(msg, phase, value));
+        QCoreApplication::postEvent(receiver, new WaitEvent(msg, phase, value));
     // Repaints and the like go on; clicks and keys wait until the operation is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TFilterGridModel::waitStep(int msg, int value)
+void FilterGridModel::waitStep(int msg, int value)
 {
     if (msg != 0 && value % std::max(m_waitStep, 1) == 0)
         WaitMessage(msg, 1, value);

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
-#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -25,8 +24,6 @@ enum class TSortDirection { sdAbsteigend, sdAufsteigend };
 enum class TSortIconSize { siSize_S, siSize_M, siSize_L };
 enum class TSortIconStyle { siStyle_Line, siStyle_Fill };
 
-class TStringGrid;
-
 // The sort arrow in the title cells of the sorted columns.
 struct TSortIcon {
     bool Show = true;
@@ -34,12 +31,9 @@ struct TSortIcon {
     TSortIconStyle Style = TSortIconStyle::siStyle_Line;
 
     // The room kept for the arrow in a title text: one, two or three blanks.
-    QString SizeStr() const;
+    QString SizeStr() const { return QString(int(Size) + 1, QLatin1Char(' ')); }
     // One fifth, a quarter or a third of the title row's height.
-    int IconHeight(int titleRowHeight) const;
-    // The arrow at the top right of aRect in the canvas's font colour, tip up when ascending.
-    void PaintIcon(const TStringGrid& grd, QPainter& can, const QRect& aRect,
-                   TSortDirection sd) const;
+    int IconHeight(int titleRowHeight) const { return titleRowHeight / (5 - int(Size)); }
 };
 
 enum class TFiltOp {
@@ -54,15 +48,15 @@ enum class TFiltOp {
 };
 
 // A cell's value as its column's type reads it.
-struct TColValue {
+struct ColValue {
     enum class Kind { Text, Number, DateTime };
     Kind kind = Kind::Text;
     double number = 0;
     QString text;
 
-    static TColValue ofText(const QString& t) { return {Kind::Text, 0, t}; }
-    static TColValue ofNumber(double v) { return {Kind::Number, v, {}}; }
-    static TColValue ofDateTime(double v) { return {Kind::DateTime, v, {}}; }
+    static ColValue ofText(const QString& t) { return {Kind::Text, 0, t}; }
+    static ColValue ofNumber(double v) { return {Kind::Number, v, {}}; }
+    static ColValue ofDateTime(double v) { return {Kind::DateTime, v, {}}; }
     bool isText() const { return kind == Kind::Text; }
     QString toText() const;
 };
@@ -71,7 +65,7 @@ struct TFiltRec {
     int c = -1;
     TFiltOp op = TFiltOp::cOpNot;
     bool NotOp = false;
-    TColValue w;
+    ColValue w;
 };
 
 struct TSortFdRec {
@@ -80,29 +74,29 @@ struct TSortFdRec {
     bool ascending = true;
 };
 
-enum TGridDrawStateFlag : unsigned {
+enum GridDrawStateFlag : unsigned {
     gdSelected = 1,
     gdFocused = 2,
     gdFixed = 4,
     gdHotTrack = 8, // the mouse is over a fixed cell
     gdPressed = 16, // a fixed cell being pressed
 };
-using TGridDrawState = unsigned;
+using GridDrawState = unsigned;
 
-using TNotifyEvent = std::function<void(QObject* sender)>;
+using NotifyEvent = std::function<void(QObject* sender)>;
 using TOnSort = std::function<void(QObject* sender, QString& colNrStr)>;
 using TRowColorProc = std::function<void(QObject* sender, int& ausr, QPainter* can, int aCol,
-                                         int aRow, TGridDrawState state)>;
+                                         int aRow, GridDrawState state)>;
 using TTypObjectProc =
     std::function<void(QObject* sender, int& ausr, QPainter* can, int aCol, int aRow, QRect& aRect,
-                       const QString& s, TGridDrawState state)>;
+                       const QString& s, GridDrawState state)>;
 
 // A progress message of a long grid operation: phase 0 start (value = rows), 1 step
 // (value = running count), 2 end (value 0).
-class TWaitEvent : public QEvent
+class WaitEvent : public QEvent
 {
 public:
-    TWaitEvent(int msg, int phase, int value);
+    WaitEvent(int msg, int phase, int value);
     static QEvent::Type eventType();
     int msg;
     int phase;
@@ -115,13 +109,14 @@ QObject* setWaitMessageReceiver(QObject* receiver);
 
 // The data and behaviour of the program's table component: a string grid with column
 // information, typed cells, row and column operations, a filter that hides rows and a typed
-// multi-column sort. The view (TFilterGrid) shows it.
-class TFilterGridModel : public TStringGrid
+// multi-column sort. The view (TFilterGrid) shows it, draws its cells and answers the mouse
+// and the keys.
+class FilterGridModel : public TStringGrid
 {
     Q_OBJECT
 public:
-    explicit TFilterGridModel(QObject* parent = nullptr);
-    ~TFilterGridModel() override;
+    explicit FilterGridModel(QObject* parent = nullptr);
+    ~FilterGridModel() override;
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Data cells take the in-place editor when the options allow editing; what it stores
@@ -168,6 +163,7 @@ public:
     bool GradientToAllCells() const { return m_gradientToAllCells; }
     void SetGradientToAllCells(bool on);
     TSortIcon& ShowSortIcon() { return m_sortIcon; }
+    const TSortIcon& ShowSortIcon() const { return m_sortIcon; }
     bool SortMouseEd() const { return m_sortMEd; }
     void SetSortMouseEd(bool on) { m_sortMEd = on; }
     bool SortierenEd() const { return m_sortEd; }
@@ -186,8 +182,8 @@ public:
     // The text of the current row when it was entered.
     QString OldRowText() const { return m_oldRowText; }
 
-    TNotifyEvent OnChange;
-    TNotifyEvent OnRowAddAuto;
+    NotifyEvent OnChange;
+    NotifyEvent OnRowAddAuto;
     TOnSort OnSort;
     TOnSort OnSortEnd;
     TRowColorProc RowColorProc;
@@ -211,51 +207,20 @@ public:
     void SetParamArrayToColInfo(const QStringList& pa);
     // The typed value of a text for column aCol; `ok` is false when a time or date-time
     // column's text does not read.
-    TColValue StrToColFormat(int aCol, const QString& s, bool* ok = nullptr) const;
+    ColValue StrToColFormat(int aCol, const QString& s, bool* ok = nullptr) const;
     int ColSetMaxWidths(bool readColInfo, bool changeFixCol, bool stretch);
 
-    // --- drawing (with DefaultDrawing off) ---
-    // The text a cell is drawn with: Distance blanks around the cell text, a single blank for
-    // a text that starts with a control character (a marked cell), and after the title of a
-    // sorted column the room for the arrow.
-    QString DrawText(int aCol, int aRow) const;
-    // The brush the base grid puts on the canvas before DrawCell: the fixed colour, the
-    // highlight for selected cells, else the grid's colour.
-    QColor BaseBrushColor(int aCol, int aRow, TGridDrawState state, const QPalette& palette) const;
-    // Paints one cell into rect (grid lines excluded). Size changes the text asks for (a title
-    // wider than its column, a row too low for its lines) wait in ApplyPendingSizes.
-    void DrawCell(QPainter& can, const QPalette& palette, int aCol, int aRow, const QRect& rect,
-                  TGridDrawState state);
-    // The background of a cell: plain, or a vertical gradient (DrawingStyle gdsGradient).
-    void DrawRect(QPainter& can, const QRect& aRect, TGridDrawState aState,
-                  const QColor& gradientStart, const QColor& gradientEnd,
-                  const QPalette& palette) const;
     // The colour moved by the grid's own gradient step (end colour minus start colour).
     QColor GradientShift(const QColor& color, const QPalette& palette) const;
-    // Applies the sizes the drawing asked for; true when a width or height really changed.
-    // The view calls it once painting is over, so a paint never resizes what it paints.
-    bool ApplyPendingSizes();
-    bool HasPendingSizes() const { return !m_pendingWidths.empty() || !m_pendingHeights.empty(); }
 
-    // --- mouse, keys, editor, current cell ---
-    // The cell at a point of the control; false outside every cell.
-    bool CellAt(int x, int y, int& aCol, int& aRow) const;
-    // After the base's handling of a press: remembers the row and the scroll position, and a
-    // left press in a title cell away from its borders (3 pixels) sorts by that column.
-    void MouseDown(Qt::MouseButton button, int x, int y);
-    // Before the base's handling of a release: the pressed row becomes current, scrolling the
-    // press caused is undone.
-    void MouseUp(Qt::MouseButton button, int x, int y);
-    // Before the base's handling of a key: cursor down on the last row appends a row when
-    // RowAddAuto is on.
-    void KeyDown(int& key, Qt::KeyboardModifiers shift);
+    // --- editor and current cell ---
     // Whether the current cell may move to (aCol, aRow); when it may, RowEntered runs.
     bool SelectCell(int aCol, int aRow);
     // Moves the current cell the way a user does: through SelectCell.
     bool MoveTo(int aCol, int aRow);
+    // The in-place editor's text of a cell, remembered to tell a change when it is stored.
     QString GetEditText(int aCol, int aRow);
     void SetEditText(int aCol, int aRow, const QString& value);
-    int ClickRow() const { return m_clickRow; }
 
     // --- change notification and progress ---
     void DoChange();
@@ -361,8 +326,6 @@ private:
     void RowEntered(int aCol, int aRow);
     // The widest text of column c in the fonts and alignment of its column information.
     int widestCellText(int c, const TColInfo* ci) const;
-    void askColWidth(int aCol, int width);
-    void askRowHeight(int aRow, int height);
 
     QChar m_pTz = QLatin1Char(';');
     QChar m_cTz = QChar(0x00AC);
@@ -396,12 +359,8 @@ private:
     int m_distance = 1;
     bool m_sorting = false;
     bool m_filtering = false;
-    int m_clickRow = 0;
-    int m_clickLeftCol = 1;
     QString m_oldRowText;
     QString m_editValue;
-    std::map<int, int> m_pendingWidths;
-    std::map<int, int> m_pendingHeights;
 
     // --- files, import and export (gridfiles.cpp, gridexchange.cpp) ---
 public:
@@ -423,7 +382,7 @@ public:
     // With Titel false the column's title is put before the entries of lst (lst changes).
     void ColFromLst(QStringList& lst, int aCol, bool Titel);
     void ColFromParamStr(const QString& param, int aCol, bool titel);
-    int CopyFromGrid(TFilterGridModel* grdSource, const QString& aFilterStr, bool copyFm,
+    int CopyFromGrid(FilterGridModel* grdSource, const QString& aFilterStr, bool copyFm,
                      bool ClearColInfo);
 
 private:
@@ -435,9 +394,9 @@ private:
     // What does not fit the layout (empty when the content is sound).
     QString checkGridFile(bool load_ColInfo, bool aRowSelect, GridFileContent& content) const;
     void applyGridFile(GridFileContent& content, int wmWait);
-    void mergeFileParam(const TFilterGridModel& shared, int editTimeCol);
-    void mergeRows(const TFilterGridModel& shared, int indexCol, int editTimeCol,
-                   TDateTime loadTime, int wmWait);
+    void mergeFileParam(const FilterGridModel& shared, int editTimeCol);
+    void mergeRows(const FilterGridModel& shared, int indexCol, int editTimeCol, TDateTime loadTime,
+                   int wmWait);
     // --- end of files, import and export ---
 };
 

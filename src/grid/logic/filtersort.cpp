@@ -1,4 +1,4 @@
-// Filter and sort of TFilterGridModel.
+// Filter and sort of FilterGridModel.
 #include "grid/logic/filtergridmodel.h"
 
 #include "grid/logic/gridlocale.h"
@@ -37,7 +37,7 @@ QString asciiUpper(const QString& s)
 }
 
 // -1, 0 or 1 for two values of the same column.
-int compareValues(const TColValue& a, const TColValue& b)
+int compareValues(const ColValue& a, const ColValue& b)
 {
     if (!a.isText() && !b.isText())
         return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
@@ -45,7 +45,7 @@ int compareValues(const TColValue& a, const TColValue& b)
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-bool conditionHolds(const TColValue& cell, const TFiltRec& f)
+bool conditionHolds(const ColValue& cell, const TFiltRec& f)
 {
     switch (f.op) {
     case TFiltOp::cOpGleich:
@@ -98,7 +98,7 @@ NumKey numberKey(double v)
 } // namespace
 
 // The precomputed keys of one sort field for every data row.
-struct TFilterGridModel::SortKeyColumn {
+struct FilterGridModel::SortKeyColumn {
     bool collated = false;
     std::vector<NumKey> num;
     std::vector<QCollatorSortKey> text;
@@ -115,12 +115,12 @@ struct TFilterGridModel::SortKeyColumn {
     }
 };
 
-void TFilterGridModel::FilterStoreDiscard()
+void FilterGridModel::FilterStoreDiscard()
 {
     m_hidden.clear();
 }
 
-void TFilterGridModel::SetFilter(const QString& text)
+void FilterGridModel::SetFilter(const QString& text)
 {
     if (text == m_filt)
         return;
@@ -128,13 +128,13 @@ void TFilterGridModel::SetFilter(const QString& text)
     filterApply();
 }
 
-void TFilterGridModel::SetFilterEd(bool on)
+void FilterGridModel::SetFilterEd(bool on)
 {
     m_filtEd = on;
     filterApply();
 }
 
-int TFilterGridModel::titleColumn(const QString& title) const
+int FilterGridModel::titleColumn(const QString& title) const
 {
     const QString wanted = asciiUpper(title.trimmed());
     for (int c = 0; c < ColCount(); ++c)
@@ -143,7 +143,7 @@ int TFilterGridModel::titleColumn(const QString& title) const
     return -1;
 }
 
-bool TFilterGridModel::filterParse(const QString& text)
+bool FilterGridModel::filterParse(const QString& text)
 {
     filterClear();
     if (text.isEmpty())
@@ -188,13 +188,13 @@ bool TFilterGridModel::filterParse(const QString& text)
     return true;
 }
 
-bool TFilterGridModel::RowMatchesFilter(int row) const
+bool FilterGridModel::RowMatchesFilter(int row) const
 {
     if (m_filtLst.empty())
         return false;
     for (const TFiltRec& f : m_filtLst) {
         bool ok = true;
-        const TColValue cell = StrToColFormat(f.c, Cells(f.c, row), &ok);
+        const ColValue cell = StrToColFormat(f.c, Cells(f.c, row), &ok);
         // A cell that does not read as its column's type fails the comparison.
         bool holds = ok && conditionHolds(cell, f);
         if (f.NotOp)
@@ -205,7 +205,7 @@ bool TFilterGridModel::RowMatchesFilter(int row) const
     return true;
 }
 
-void TFilterGridModel::filterApply()
+void FilterGridModel::filterApply()
 {
     if (m_filtering || m_sorting)
         return;
@@ -240,7 +240,7 @@ void TFilterGridModel::filterApply()
     DoChange();
 }
 
-void TFilterGridModel::filterRestoreRows()
+void FilterGridModel::filterRestoreRows()
 {
     if (m_hidden.empty())
         return;
@@ -260,7 +260,7 @@ void TFilterGridModel::filterRestoreRows()
     m_sortEd = sortEd;
 }
 
-int TFilterGridModel::RowFind(const QString& filterStr, int start)
+int FilterGridModel::RowFind(const QString& filterStr, int start)
 {
     start = std::max(start, FixedRows());
     std::vector<TFiltRec> kept = std::move(m_filtLst);
@@ -278,7 +278,7 @@ int TFilterGridModel::RowFind(const QString& filterStr, int start)
     return found;
 }
 
-const TSortFdRec* TFilterGridModel::SortFieldFind(int col) const
+const TSortFdRec* FilterGridModel::SortFieldFind(int col) const
 {
     for (const TSortFdRec& f : m_sortFdLst)
         if (f.col == col)
@@ -286,7 +286,7 @@ const TSortFdRec* TFilterGridModel::SortFieldFind(int col) const
     return nullptr;
 }
 
-bool TFilterGridModel::SortFieldRemove(int col)
+bool FilterGridModel::SortFieldRemove(int col)
 {
     if (col == -1) {
         const bool any = !m_sortFdLst.empty();
@@ -302,12 +302,12 @@ bool TFilterGridModel::SortFieldRemove(int col)
     return false;
 }
 
-void TFilterGridModel::SortFieldsClear()
+void FilterGridModel::SortFieldsClear()
 {
     m_sortFdLst.clear();
 }
 
-void TFilterGridModel::sortFieldsParse(const QString& colNrStr, bool ascending)
+void FilterGridModel::sortFieldsParse(const QString& colNrStr, bool ascending)
 {
     QStringList items = colNrStr.split(m_pTz);
     if (!items.isEmpty() && items.last().isEmpty())
@@ -321,7 +321,7 @@ void TFilterGridModel::sortFieldsParse(const QString& colNrStr, bool ascending)
     }
 }
 
-TFilterGridModel::SortKeyColumn TFilterGridModel::sortKeyColumn(const TSortFdRec& field) const
+FilterGridModel::SortKeyColumn FilterGridModel::sortKeyColumn(const TSortFdRec& field) const
 {
     SortKeyColumn keys;
     const int first = FixedRows();
@@ -393,13 +393,13 @@ TFilterGridModel::SortKeyColumn TFilterGridModel::sortKeyColumn(const TSortFdRec
     return keys;
 }
 
-void TFilterGridModel::Sortiere(const QString& colNrStr, bool toRow, int wmWait, bool sortAufw)
+void FilterGridModel::Sortiere(const QString& colNrStr, bool toRow, int wmWait, bool sortAufw)
 {
     if (m_sorting)
         return;
     Running running(m_sorting);
     struct EndMessage {
-        TFilterGridModel* grid;
+        FilterGridModel* grid;
         int msg;
         ~EndMessage()
         {
@@ -461,12 +461,12 @@ void TFilterGridModel::Sortiere(const QString& colNrStr, bool toRow, int wmWait,
     }
 }
 
-void TFilterGridModel::SortiereIndex()
+void FilterGridModel::SortiereIndex()
 {
     sortierIndex(false);
 }
 
-void TFilterGridModel::sortierIndex(bool keepCurrent)
+void FilterGridModel::sortierIndex(bool keepCurrent)
 {
     if (!m_sortEd || m_sortCols.isEmpty())
         return;
@@ -494,7 +494,7 @@ void TFilterGridModel::sortierIndex(bool keepCurrent)
     DoChange();
 }
 
-bool TFilterGridModel::SortByMouse(int x, int y)
+bool FilterGridModel::SortByMouse(int x, int y)
 {
     int col = -1;
     for (int c = 0; c < ColCount(); ++c) {

@@ -37,7 +37,7 @@ QStringView trimLeft(const QString& s)
 
 } // namespace
 
-void TFilterGridModel::ImportFromList(const QStringList& lst, int startRow, int startCol)
+void FilterGridModel::ImportFromList(const QStringList& lst, int startRow, int startCol)
 {
     if (startRow < 0)
         startRow = RowCount();
@@ -61,15 +61,15 @@ void TFilterGridModel::ImportFromList(const QStringList& lst, int startRow, int 
     endBulk();
 }
 
-void TFilterGridModel::ImportFromParamStr(const QString& ps, int startRow, int startCol)
+void FilterGridModel::ImportFromParamStr(const QString& ps, int startRow, int startCol)
 {
     QString text = ps;
     text.replace(m_rTz, QLatin1Char('\n'));
     ImportFromList(listLines(text), startRow, startCol);
 }
 
-void TFilterGridModel::ExportToList(QStringList& lst, const QString& tz, int startRow,
-                                    int startCol) const
+void FilterGridModel::ExportToList(QStringList& lst, const QString& tz, int startRow,
+                                   int startCol) const
 {
     const QString sep = tz.isEmpty() ? QString(m_cTz) : tz;
     for (int r = std::max(startRow, 0); r < RowCount(); ++r) {
@@ -82,7 +82,7 @@ void TFilterGridModel::ExportToList(QStringList& lst, const QString& tz, int sta
     }
 }
 
-QString TFilterGridModel::ExportToParamStr(int startRow, int startCol) const
+QString FilterGridModel::ExportToParamStr(int startRow, int startCol) const
 {
     QString text;
     for (int r = std::max(startRow, 0); r < RowCount(); ++r) {
@@ -97,7 +97,7 @@ QString TFilterGridModel::ExportToParamStr(int startRow, int startCol) const
     return text;
 }
 
-void TFilterGridModel::ColToLst(QStringList& lst, int aCol, bool titel, bool duplicate) const
+void FilterGridModel::ColToLst(QStringList& lst, int aCol, bool titel, bool duplicate) const
 {
     QSet<QString> held;
     if (!duplicate)
@@ -115,7 +115,7 @@ void TFilterGridModel::ColToLst(QStringList& lst, int aCol, bool titel, bool dup
     }
 }
 
-QString TFilterGridModel::ColToParamStr(int aCol, bool Titel) const
+QString FilterGridModel::ColToParamStr(int aCol, bool Titel) const
 {
     QString text;
     for (int r = Titel ? 0 : FixedRows(); r < RowCount(); ++r)
@@ -123,7 +123,7 @@ QString TFilterGridModel::ColToParamStr(int aCol, bool Titel) const
     return text;
 }
 
-void TFilterGridModel::ColFromLst(QStringList& lst, int aCol, bool Titel)
+void FilterGridModel::ColFromLst(QStringList& lst, int aCol, bool Titel)
 {
     if (!Titel)
         lst.insert(0, Cells(aCol, 0));
@@ -133,7 +133,7 @@ void TFilterGridModel::ColFromLst(QStringList& lst, int aCol, bool Titel)
     ModiDaten_True();
 }
 
-void TFilterGridModel::ColFromParamStr(const QString& param, int aCol, bool titel)
+void FilterGridModel::ColFromParamStr(const QString& param, int aCol, bool titel)
 {
     QString text = param;
     text.replace(kLineBreakMark, QLatin1Char('\n'));
@@ -141,12 +141,12 @@ void TFilterGridModel::ColFromParamStr(const QString& param, int aCol, bool tite
     ColFromLst(lines, aCol, titel);
 }
 
-int TFilterGridModel::CopyFromGrid(TFilterGridModel* grdSource, const QString& aFilterStr,
-                                   bool copyFm, bool ClearColInfo)
+int FilterGridModel::CopyFromGrid(FilterGridModel* grdSource, const QString& aFilterStr,
+                                  bool copyFm, bool ClearColInfo)
 {
     if (!grdSource || grdSource->RowCount() == 0)
         return 0;
-    TFilterGridModel& src = *grdSource;
+    FilterGridModel& src = *grdSource;
 
     // Everything is taken from the source before this grid changes: it may be the source.
     std::vector<TFiltRec> keptConditions = std::move(src.m_filtLst);

@@ -37,19 +37,6 @@ void appendLine(QString& text, const QString& item)
     text += QLatin1Char('\n');
 }
 
-// The lines of a file, decoded.
-std::vector<QString> decodedLines(const QByteArray& bytes)
-{
-    std::vector<QString> lines;
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        const platform::LineSpan line = platform::lineAt(bytes, from);
-        lines.push_back(platform::fromCp1252(bytes.constData() + from, line.length));
-        from = line.next;
-    }
-    return lines;
-}
-
 bool readInt(QStringView line, int& value)
 {
     bool ok = false;
@@ -109,7 +96,7 @@ QString gridFileMessage(const GridFileResult& result, const QString& consequence
     return text;
 }
 
-struct TFilterGridModel::GridFileContent {
+struct FilterGridModel::GridFileContent {
     std::vector<QString> lines;
     int c = 0;
     int r = 0;
@@ -121,10 +108,10 @@ struct TFilterGridModel::GridFileContent {
     std::vector<int> colWidths;
     QStringList colParams;
     bool selection = false;
-    TGridRect sel;
+    GridRect sel;
 };
 
-std::vector<const TStringGrid::RowCells*> TFilterGridModel::rowsToSave() const
+std::vector<const TStringGrid::RowCells*> FilterGridModel::rowsToSave() const
 {
     std::vector<const RowCells*> saved;
     saved.reserve(size_t(RowCount()) + m_hidden.size());
@@ -150,7 +137,7 @@ std::vector<const TStringGrid::RowCells*> TFilterGridModel::rowsToSave() const
     return saved;
 }
 
-QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
+QByteArray FilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
 {
     const std::vector<const RowCells*> saved = rowsToSave();
     const int c = ColCount();
@@ -187,14 +174,14 @@ QByteArray TFilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
         appendLine(text, QString::number(n));
         for (int col = 0; col < c; ++col)
             appendLine(text, n == 0 ? QString::number(ColWidths(col)) : ColInfoToParamStr(col));
-        const TGridRect sel = Selection();
+        const GridRect sel = Selection();
         for (int v : {sel.Top, sel.Left, sel.Bottom, sel.Right})
             appendLine(text, QString::number(v));
     }
     return platform::toCp1252(text);
 }
 
-GridFileResult TFilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
+GridFileResult FilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
 {
     const QByteArray bytes = gridFileBytes(save_ColInfo, wmWait);
     GridFileResult result;
@@ -208,8 +195,8 @@ GridFileResult TFilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
     return result;
 }
 
-QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
-                                        GridFileContent& content) const
+QString FilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
+                                       GridFileContent& content) const
 {
     const std::vector<QString>& lines = content.lines;
     if (lines.size() < 5)
@@ -240,7 +227,7 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
         return QStringLiteral("Die Spaltenangaben sind unvollständig.");
     content.colPart = true;
     content.widths = n == 0;
-    TFilterGridModel scratch;
+    FilterGridModel scratch;
     for (int col = 0; col < content.c; ++col, ++next) {
         if (content.widths) {
             int w = 0;
@@ -266,10 +253,10 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
         if (!readInt(lines[next], v[k]))
             return notANumber(next, lines[next],
                               QStringLiteral("einer Zeilen- oder Spaltennummer"));
-    const TGridRect sel{v[1], v[0], v[3], v[2]};
+    const GridRect sel{v[1], v[0], v[3], v[2]};
     const int cols = std::max(ColCount(), content.c);
     const int rowCount = std::max(RowCount(), content.r);
-    const bool none = sel == TGridRect{-1, -1, -1, -1}; // no cell highlighted
+    const bool none = sel == GridRect{-1, -1, -1, -1}; // no cell highlighted
     const bool inside = sel.Left >= 0 && sel.Left <= sel.Right && sel.Right < cols &&
                         sel.Top >= 0 && sel.Top <= sel.Bottom && sel.Bottom < rowCount;
     if (!none && !inside)
@@ -279,7 +266,7 @@ QString TFilterGridModel::checkGridFile(bool load_ColInfo, bool aRowSelect,
     return QString();
 }
 
-void TFilterGridModel::applyGridFile(GridFileContent& content, int wmWait)
+void FilterGridModel::applyGridFile(GridFileContent& content, int wmWait)
 {
     // The file's rows replace the data: rows the filter had hidden are no longer wanted.
     FilterStoreDiscard();
@@ -322,8 +309,8 @@ void TFilterGridModel::applyGridFile(GridFileContent& content, int wmWait)
         WaitMessage(wmWait, 2, 0);
 }
 
-GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersion,
-                                              int wmWait)
+GridFileResult FilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersion,
+                                             int wmWait)
 {
     if (fnVersion == -1)
         fnVersion = m_fileVersSoll;
@@ -338,7 +325,8 @@ GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect
         return result;
     }
     GridFileContent content;
-    content.lines = decodedLines(read.bytes);
+    const QStringList lines = platform::cp1252Lines(read.bytes);
+    content.lines.assign(lines.begin(), lines.end());
     int version = -1;
     if (content.lines.empty() || !readInt(content.lines[0], version))
         version = -1;
@@ -358,7 +346,7 @@ GridFileResult TFilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect
     return result;
 }
 
-void TFilterGridModel::mergeFileParam(const TFilterGridModel& shared, int editTimeCol)
+void FilterGridModel::mergeFileParam(const FilterGridModel& shared, int editTimeCol)
 {
     if (m_fnParam == shared.m_fnParam)
         return;
@@ -369,8 +357,8 @@ void TFilterGridModel::mergeFileParam(const TFilterGridModel& shared, int editTi
         m_fnParam = shared.m_fnParam;
 }
 
-void TFilterGridModel::mergeRows(const TFilterGridModel& shared, int indexCol, int editTimeCol,
-                                 TDateTime loadTime, int wmWait)
+void FilterGridModel::mergeRows(const FilterGridModel& shared, int indexCol, int editTimeCol,
+                                TDateTime loadTime, int wmWait)
 {
     const int fixed = FixedRows();
     const int dataRows = RowCount() - fixed;
@@ -430,10 +418,10 @@ void TFilterGridModel::mergeRows(const TFilterGridModel& shared, int indexCol, i
     CellsToComp(Row());
 }
 
-GridFileResult TFilterGridModel::SaveToServerFile(int indexCol, int editTimeCol, TDateTime LoadTime,
-                                                  bool save_ColInfo, int wmWait)
+GridFileResult FilterGridModel::SaveToServerFile(int indexCol, int editTimeCol, TDateTime LoadTime,
+                                                 bool save_ColInfo, int wmWait)
 {
-    TFilterGridModel shared;
+    FilterGridModel shared;
     shared.SetFileName(m_fileName);
     shared.SetFileSollVersion(m_fileVersSoll);
     shared.SetRowCount(FixedRows() + 1);

@@ -3,7 +3,7 @@
 namespace grid
 {
 
-QFont TGridFont::toQFont() const
+QFont GridFont::toQFont() const
 {
     QFont font(Name);
     if (Size > 0)

@@ -8,7 +8,7 @@ namespace grid
 
 // A font as the grid keeps it: besides name, size and style it carries a colour, a Windows
 // colour number (BGR, or negative for a system colour) kept exactly as it was given.
-struct TGridFont {
+struct GridFont {
     QString Name = QStringLiteral("Tahoma");
     int Size = 8;
     int Color = -16777208; // clWindowText
@@ -18,7 +18,7 @@ struct TGridFont {
     bool StrikeOut = false;
 
     QFont toQFont() const;
-    bool operator==(const TGridFont&) const = default;
+    bool operator==(const GridFont&) const = default;
 };
 
 } // namespace grid

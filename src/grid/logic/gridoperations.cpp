@@ -1,4 +1,4 @@
-// Row, column, clearing, selection, typed-cell and binding operations of TFilterGridModel.
+// Row, column, clearing, selection, typed-cell and binding operations of FilterGridModel.
 #include "grid/logic/filtergridmodel.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@ bool blank(const QString& s)
 }
 } // namespace
 
-bool TFilterGridModel::RowEmpty(int aRow) const
+bool FilterGridModel::RowEmpty(int aRow) const
 {
     for (int c = FixedCols(); c < ColCount(); ++c)
         if (!blank(Cells(c, aRow)))
@@ -22,7 +22,7 @@ bool TFilterGridModel::RowEmpty(int aRow) const
     return true;
 }
 
-void TFilterGridModel::removeDataRows(const std::vector<int>& doomed)
+void FilterGridModel::removeDataRows(const std::vector<int>& doomed)
 {
     if (doomed.empty())
         return;
@@ -49,7 +49,7 @@ void TFilterGridModel::removeDataRows(const std::vector<int>& doomed)
     endBulk();
 }
 
-bool TFilterGridModel::RowDelete(int aRow)
+bool FilterGridModel::RowDelete(int aRow)
 {
     m_changeMode = false;
     if (RowCount() > FixedRows()) {
@@ -63,7 +63,7 @@ bool TFilterGridModel::RowDelete(int aRow)
     return true;
 }
 
-int TFilterGridModel::RowDeleteEmpty(const std::set<int>& cols)
+int FilterGridModel::RowDeleteEmpty(const std::set<int>& cols)
 {
     std::vector<int> examined;
     for (int c : cols)
@@ -94,7 +94,7 @@ int TFilterGridModel::RowDeleteEmpty(const std::set<int>& cols)
     return removed;
 }
 
-int TFilterGridModel::RowAdd(int pos, const QString& txt)
+int FilterGridModel::RowAdd(int pos, const QString& txt)
 {
     SortFieldsClear();
     const int target = pos > RowCount() ? RowCount() : std::max(pos, FixedRows());
@@ -117,14 +117,14 @@ int TFilterGridModel::RowAdd(int pos, const QString& txt)
     return target;
 }
 
-int TFilterGridModel::RowMarkCount() const
+int FilterGridModel::RowMarkCount() const
 {
     return Selection().Bottom - Selection().Top + 1;
 }
 
-int TFilterGridModel::RowMarkDelete()
+int FilterGridModel::RowMarkDelete()
 {
-    const TGridRect sel = Selection();
+    const GridRect sel = Selection();
     if (sel.Top < FixedRows() || sel.Bottom < sel.Top || sel.Top >= RowCount())
         return 0;
     const int count = RowMarkCount();
@@ -133,7 +133,7 @@ int TFilterGridModel::RowMarkDelete()
     return count;
 }
 
-bool TFilterGridModel::RowNext()
+bool FilterGridModel::RowNext()
 {
     if (Row() >= RowCount() - 1)
         return false;
@@ -141,7 +141,7 @@ bool TFilterGridModel::RowNext()
     return true;
 }
 
-bool TFilterGridModel::RowPred()
+bool FilterGridModel::RowPred()
 {
     if (Row() <= FixedRows())
         return false;
@@ -149,26 +149,26 @@ bool TFilterGridModel::RowPred()
     return true;
 }
 
-int TFilterGridModel::RowFirst()
+int FilterGridModel::RowFirst()
 {
     SetRow(FixedRows());
     return Row();
 }
 
-int TFilterGridModel::RowLast()
+int FilterGridModel::RowLast()
 {
     SetRow(RowCount() - 1);
     return Row();
 }
 
-void TFilterGridModel::RowScrollLast()
+void FilterGridModel::RowScrollLast()
 {
     RowLast();
     if (Row() - VisibleRowCount() >= FixedRows())
         SetTopRow(Row() - VisibleRowCount());
 }
 
-void TFilterGridModel::RowSwap(int aRow1, int aRow2)
+void FilterGridModel::RowSwap(int aRow1, int aRow2)
 {
     if (!validRow(aRow1) || !validRow(aRow2) || aRow1 == aRow2)
         return;
@@ -177,7 +177,7 @@ void TFilterGridModel::RowSwap(int aRow1, int aRow2)
     Q_EMIT dataChanged(index(aRow2, 0), index(aRow2, ColCount() - 1));
 }
 
-bool TFilterGridModel::ColEmpty(int aCol) const
+bool FilterGridModel::ColEmpty(int aCol) const
 {
     for (int r = FixedRows(); r < RowCount(); ++r)
         if (!blank(Cells(aCol, r)))
@@ -185,7 +185,7 @@ bool TFilterGridModel::ColEmpty(int aCol) const
     return true;
 }
 
-int TFilterGridModel::ColDeleteEmpty()
+int FilterGridModel::ColDeleteEmpty()
 {
     const int before = ColCount();
     for (int c = ColCount() - 1; c >= FixedCols(); --c)
@@ -197,7 +197,7 @@ int TFilterGridModel::ColDeleteEmpty()
     return removed;
 }
 
-int TFilterGridModel::ColAdd(int aCol, const QString& txt)
+int FilterGridModel::ColAdd(int aCol, const QString& txt)
 {
     SortFieldsClear();
     const int target = aCol >= ColCount() ? ColCount() : std::max(aCol, FixedCols());
@@ -235,7 +235,7 @@ int TFilterGridModel::ColAdd(int aCol, const QString& txt)
     return target;
 }
 
-bool TFilterGridModel::ColDelete(int aCol)
+bool FilterGridModel::ColDelete(int aCol)
 {
     SortFieldRemove(aCol);
     aCol = std::clamp(aCol, FixedCols(), ColCount() - 1);
@@ -258,7 +258,7 @@ bool TFilterGridModel::ColDelete(int aCol)
     return true;
 }
 
-void TFilterGridModel::ColClear(int aCol)
+void FilterGridModel::ColClear(int aCol)
 {
     if (!validCol(aCol))
         return;
@@ -266,7 +266,7 @@ void TFilterGridModel::ColClear(int aCol)
     SetColText(aCol, Cells(aCol, 0));
 }
 
-void TFilterGridModel::ColSwap(int vonPos, int nachPos)
+void FilterGridModel::ColSwap(int vonPos, int nachPos)
 {
     if (vonPos == nachPos || !validCol(vonPos) || !validCol(nachPos))
         return;
@@ -282,7 +282,7 @@ void TFilterGridModel::ColSwap(int vonPos, int nachPos)
 
 namespace
 {
-template <typename Convert> bool convertMultiLine(TFilterGridModel& g, int aCol, Convert convert)
+template <typename Convert> bool convertMultiLine(FilterGridModel& g, int aCol, Convert convert)
 {
     bool any = false;
     const int first = aCol < 0 ? 0 : aCol;
@@ -299,17 +299,17 @@ template <typename Convert> bool convertMultiLine(TFilterGridModel& g, int aCol,
 }
 } // namespace
 
-bool TFilterGridModel::ColClearEt(int aCol)
+bool FilterGridModel::ColClearEt(int aCol)
 {
     return convertMultiLine(*this, aCol, EncodeLineBreaks);
 }
 
-bool TFilterGridModel::ColInsertEt(int aCol)
+bool FilterGridModel::ColInsertEt(int aCol)
 {
     return convertMultiLine(*this, aCol, DecodeLineBreaks);
 }
 
-void TFilterGridModel::ClearGrid(bool aResetRowCount)
+void FilterGridModel::ClearGrid(bool aResetRowCount)
 {
     beginBulk();
     for (int r = RowCount() - 1; r >= FixedRows(); --r)
@@ -321,12 +321,12 @@ void TFilterGridModel::ClearGrid(bool aResetRowCount)
     FilterStoreDiscard();
 }
 
-void TFilterGridModel::CleanBlueCell()
+void FilterGridModel::CleanBlueCell()
 {
     SetSelection({-1, -1, -1, -1});
 }
 
-bool TFilterGridModel::EmptyGrid() const
+bool FilterGridModel::EmptyGrid() const
 {
     for (int r = FixedRows(); r < RowCount(); ++r)
         if (!RowEmpty(r))
@@ -334,7 +334,7 @@ bool TFilterGridModel::EmptyGrid() const
     return true;
 }
 
-void TFilterGridModel::SelectCells(int aCol, int aRow)
+void FilterGridModel::SelectCells(int aCol, int aRow)
 {
     if (Options() & goRowSelect)
         SetSelection({FixedCols(), aRow, ColCount() - 1, aRow});
@@ -342,80 +342,80 @@ void TFilterGridModel::SelectCells(int aCol, int aRow)
         SetSelection({aCol, aRow, aCol, aRow});
 }
 
-void TFilterGridModel::SelectRows(int aRowVon, int aRowBis)
+void FilterGridModel::SelectRows(int aRowVon, int aRowBis)
 {
     SetSelection({FixedCols(), aRowVon, ColCount() - 1, aRowBis});
 }
 
-int TFilterGridModel::SelectColsCount() const
+int FilterGridModel::SelectColsCount() const
 {
     return Selection().Right - Selection().Left + 1;
 }
 
-int TFilterGridModel::SelectRowsCount() const
+int FilterGridModel::SelectRowsCount() const
 {
     return Selection().Bottom - Selection().Top + 1;
 }
 
-TDateTime TFilterGridModel::GetAsDateTime(int aCol, int aRow) const
+TDateTime FilterGridModel::GetAsDateTime(int aCol, int aRow) const
 {
     TDateTime v = 0;
     return ParseDateTime(Cells(aCol, aRow), v) ? v : NoDateValue;
 }
 
-void TFilterGridModel::SetAsDateTime(int aCol, int aRow, TDateTime v)
+void FilterGridModel::SetAsDateTime(int aCol, int aRow, TDateTime v)
 {
     SetCells(aCol, aRow, DateTimeToText(v));
 }
 
-TDateTime TFilterGridModel::GetAsDate(int aCol, int aRow) const
+TDateTime FilterGridModel::GetAsDate(int aCol, int aRow) const
 {
     TDateTime v = 0;
     return ParseDate(Cells(aCol, aRow), v) ? v : NoDateValue;
 }
 
-void TFilterGridModel::SetAsDate(int aCol, int aRow, TDateTime v)
+void FilterGridModel::SetAsDate(int aCol, int aRow, TDateTime v)
 {
     SetCells(aCol, aRow, DateToText(v));
 }
 
-TDateTime TFilterGridModel::GetAsTime(int aCol, int aRow) const
+TDateTime FilterGridModel::GetAsTime(int aCol, int aRow) const
 {
     TDateTime v = 0;
     return ParseTime(Cells(aCol, aRow), v) ? v : 0;
 }
 
-void TFilterGridModel::SetAsTime(int aCol, int aRow, TDateTime v)
+void FilterGridModel::SetAsTime(int aCol, int aRow, TDateTime v)
 {
     SetCells(aCol, aRow, TimeToText(v));
 }
 
-bool TFilterGridModel::GetAsBoolean(int aCol, int aRow) const
+bool FilterGridModel::GetAsBoolean(int aCol, int aRow) const
 {
     return IsYesWord(Cells(aCol, aRow));
 }
 
-void TFilterGridModel::SetAsBoolean(int aCol, int aRow, bool v)
+void FilterGridModel::SetAsBoolean(int aCol, int aRow, bool v)
 {
     SetCells(aCol, aRow, v ? QStringLiteral("J") : QStringLiteral("N"));
 }
 
-int TFilterGridModel::GetAsInteger(int aCol, int aRow) const
+int FilterGridModel::GetAsInteger(int aCol, int aRow) const
 {
     return StrToIntTolerant(Cells(aCol, aRow));
 }
 
-void TFilterGridModel::SetAsInteger(int aCol, int aRow, int v)
+void FilterGridModel::SetAsInteger(int aCol, int aRow, int v)
 {
     SetCells(aCol, aRow, QString::number(v));
 }
 
-double TFilterGridModel::GetAsFloat(int aCol, int aRow) const
+double FilterGridModel::GetAsFloat(int aCol, int aRow) const
 {
     return StrToFloatTolerant(Cells(aCol, aRow));
 }
 
-void TFilterGridModel::SetAsFloat(int aCol, int aRow, double v)
+void FilterGridModel::SetAsFloat(int aCol, int aRow, double v)
 {
     const TColInfo* ci = GetColInfo(aCol);
     if (ci && ci->Typ == QLatin1Char('F'))
@@ -424,18 +424,18 @@ void TFilterGridModel::SetAsFloat(int aCol, int aRow, double v)
         SetCells(aCol, aRow, FormatNumber(v));
 }
 
-double TFilterGridModel::GetAsCurr(int aCol, int aRow) const
+double FilterGridModel::GetAsCurr(int aCol, int aRow) const
 {
     return StrToCurrTolerant(Cells(aCol, aRow));
 }
 
-void TFilterGridModel::SetAsCurr(int aCol, int aRow, double v)
+void FilterGridModel::SetAsCurr(int aCol, int aRow, double v)
 {
     SetCells(aCol, aRow, CurrToStrFmt(v));
 }
 
-void TFilterGridModel::ColInfo_AddComp(int aCol, QObject* aComp, TGetCompProperty compToCell,
-                                       TSetCompProperty cellToComp)
+void FilterGridModel::ColInfo_AddComp(int aCol, QObject* aComp, TGetCompProperty compToCell,
+                                      TSetCompProperty cellToComp)
 {
     if (aCol < 0 || aCol >= ColCount() || aCol > 255)
         return;
@@ -446,7 +446,7 @@ void TFilterGridModel::ColInfo_AddComp(int aCol, QObject* aComp, TGetCompPropert
     CellsToComp(Row());
 }
 
-void TFilterGridModel::ColInfo_ClearComp(int aCol)
+void FilterGridModel::ColInfo_ClearComp(int aCol)
 {
     for (int c = 0; c < ColInfoCount(); ++c) {
         if (aCol != -1 && c != aCol)
@@ -459,7 +459,7 @@ void TFilterGridModel::ColInfo_ClearComp(int aCol)
     }
 }
 
-void TFilterGridModel::CellsToComp(int aRow)
+void FilterGridModel::CellsToComp(int aRow)
 {
     if (aRow == -1)
         aRow = Row();
@@ -472,7 +472,7 @@ void TFilterGridModel::CellsToComp(int aRow)
     m_changeMode = true;
 }
 
-bool TFilterGridModel::CompToCells(QObject* aComp)
+bool FilterGridModel::CompToCells(QObject* aComp)
 {
     if (!m_changeMode)
         return false;

@@ -300,7 +300,7 @@ int TStringGrid::VisibleRowCount() const
     return count;
 }
 
-void TStringGrid::SetSelection(const TGridRect& r)
+void TStringGrid::SetSelection(const GridRect& r)
 {
     if (r == m_selection)
         return;
@@ -308,14 +308,14 @@ void TStringGrid::SetSelection(const TGridRect& r)
     Q_EMIT selectionChanged();
 }
 
-void TStringGrid::SetOptions(TGridOptions options)
+void TStringGrid::SetOptions(GridOptions options)
 {
     m_options = options;
     setCurrent(m_col, m_row);
     Q_EMIT appearanceChanged();
 }
 
-void TStringGrid::SetDrawingStyle(TGridDrawingStyle style)
+void TStringGrid::SetDrawingStyle(GridDrawingStyle style)
 {
     if (style == m_drawingStyle)
         return;
@@ -355,7 +355,7 @@ void TStringGrid::SetColor(int color)
     Q_EMIT appearanceChanged();
 }
 
-void TStringGrid::SetFont(const TGridFont& font)
+void TStringGrid::SetFont(const GridFont& font)
 {
     if (font == m_font)
         return;

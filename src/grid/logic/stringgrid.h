@@ -11,15 +11,15 @@
 namespace grid
 {
 
-struct TGridRect {
+struct GridRect {
     int Left = 0;
     int Top = 0;
     int Right = 0;
     int Bottom = 0;
-    bool operator==(const TGridRect&) const = default;
+    bool operator==(const GridRect&) const = default;
 };
 
-enum TGridOption : unsigned {
+enum GridOption : unsigned {
     goFixedVertLine = 1u << 0,
     goFixedHorzLine = 1u << 1,
     goVertLine = 1u << 2,
@@ -36,9 +36,9 @@ enum TGridOption : unsigned {
     goAlwaysShowEditor = 1u << 13,
     goThumbTracking = 1u << 14,
 };
-using TGridOptions = unsigned;
+using GridOptions = unsigned;
 
-enum class TGridDrawingStyle { gdsClassic, gdsThemed, gdsGradient };
+enum class GridDrawingStyle { gdsClassic, gdsThemed, gdsGradient };
 
 // A table of ColCount × RowCount text cells with FixedCols leading columns and FixedRows
 // leading rows inside the table, per-column widths, per-row heights, a current cell, a
@@ -102,13 +102,13 @@ public:
     void SetTopRow(int row);
     // Data rows that fit wholly below the fixed rows from TopRow on.
     int VisibleRowCount() const;
-    TGridRect Selection() const { return m_selection; }
-    void SetSelection(const TGridRect& r);
+    GridRect Selection() const { return m_selection; }
+    void SetSelection(const GridRect& r);
 
-    TGridOptions Options() const { return m_options; }
-    void SetOptions(TGridOptions options);
-    TGridDrawingStyle DrawingStyle() const { return m_drawingStyle; }
-    void SetDrawingStyle(TGridDrawingStyle style);
+    GridOptions Options() const { return m_options; }
+    void SetOptions(GridOptions options);
+    GridDrawingStyle DrawingStyle() const { return m_drawingStyle; }
+    void SetDrawingStyle(GridDrawingStyle style);
     // Colours are Windows colour numbers, kept as given (see wincolors.h).
     int GradientStartColor() const { return m_gradientStart; }
     void SetGradientStartColor(int color);
@@ -118,8 +118,8 @@ public:
     void SetFixedColor(int color);
     int Color() const { return m_color; }
     void SetColor(int color);
-    const TGridFont& Font() const { return m_font; }
-    void SetFont(const TGridFont& font);
+    const GridFont& Font() const { return m_font; }
+    void SetFont(const GridFont& font);
     bool DefaultDrawing() const { return m_defaultDrawing; }
     void SetDefaultDrawing(bool on) { m_defaultDrawing = on; }
 
@@ -180,15 +180,15 @@ private:
     int m_col = 1;
     int m_leftCol = 1;
     int m_topRow = 1;
-    TGridRect m_selection{1, 1, 1, 1};
-    TGridOptions m_options =
+    GridRect m_selection{1, 1, 1, 1};
+    GridOptions m_options =
         goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
-    TGridDrawingStyle m_drawingStyle = TGridDrawingStyle::gdsThemed;
+    GridDrawingStyle m_drawingStyle = GridDrawingStyle::gdsThemed;
     int m_gradientStart = 0xFFFFFF;
     int m_gradientEnd = 0xDDDDDD;
     int m_fixedColor = -16777201; // clBtnFace
     int m_color = -16777211;      // clWindow
-    TGridFont m_font;
+    GridFont m_font;
     bool m_defaultDrawing = true;
     int m_width = 320;
     int m_clientHeight = 120;

@@ -109,14 +109,14 @@ bool parseDateAndTime(const QString& s, TDateTime& v, bool& hasTime)
 
 } // namespace
 
-TCharSet::TCharSet(const QString& members)
+CharSet::CharSet(const QString& members)
 {
     for (QChar c : members)
         if (c.unicode() < 256)
             m_member[c.unicode()] = true;
 }
 
-bool TCharSet::contains(QChar c) const
+bool CharSet::contains(QChar c) const
 {
     return c.unicode() < 256 && m_member[c.unicode()];
 }
@@ -126,7 +126,7 @@ QChar ThousandSep()
     return localeConventions().thousandSeparator;
 }
 
-QString RemoveChars(const QString& s, const TCharSet& set)
+QString RemoveChars(const QString& s, const CharSet& set)
 {
     QString result;
     result.reserve(s.size());
@@ -136,7 +136,7 @@ QString RemoveChars(const QString& s, const TCharSet& set)
     return result;
 }
 
-QString ReplaceChars(const QString& s, const TCharSet& set, QChar ch)
+QString ReplaceChars(const QString& s, const CharSet& set, QChar ch)
 {
     QString result = s;
     for (QChar& c : result)
@@ -304,7 +304,7 @@ bool IsYesWord(const QString& s)
     return QStringLiteral("J;JA;T;TRUE;1;").contains(t + QLatin1Char(';'), Qt::CaseInsensitive);
 }
 
-bool StrToFont(const QString& text, TGridFont& font)
+bool StrToFont(const QString& text, GridFont& font)
 {
     if (text.isEmpty())
         return true;
@@ -327,7 +327,7 @@ bool StrToFont(const QString& text, TGridFont& font)
     return true;
 }
 
-QString FontToStr(const TGridFont* font)
+QString FontToStr(const GridFont* font)
 {
     if (!font)
         return QString();

@@ -16,11 +16,11 @@ using TDateTime = double;
 inline constexpr TDateTime NoDateValue = -2147483647.0;
 
 // Characters U+0000 … U+00FF; a character above U+00FF is never a member.
-class TCharSet
+class CharSet
 {
 public:
-    TCharSet() = default;
-    explicit TCharSet(const QString& members);
+    CharSet() = default;
+    explicit CharSet(const QString& members);
     bool contains(QChar c) const;
 
 private:
@@ -28,8 +28,8 @@ private:
 };
 
 QChar ThousandSep();
-QString RemoveChars(const QString& s, const TCharSet& set);
-QString ReplaceChars(const QString& s, const TCharSet& set, QChar ch);
+QString RemoveChars(const QString& s, const CharSet& set);
+QString ReplaceChars(const QString& s, const CharSet& set, QChar ch);
 QString ReplaceText(const QString& s, const QString& oldText, const QString& newText,
                     bool caseSensitive = false);
 // The text before the first `sep`; `s` keeps the rest (or becomes empty when sep is missing).
@@ -37,13 +37,15 @@ QString CutToken(QChar sep, QString& s);
 
 QString NormalizeNumber(const QString& s, int decimals);
 double StrToFloatTolerant(const QString& s);
+// The text without blanks and thousand separators read as a decimal integer, with a sign and
+// leading zeros as it comes; 0 when it is no such number or does not fit in an int.
 int StrToIntTolerant(const QString& s);
 TDateTime StrToDateOnly(const QString& s);
 QString CurrToStrFmt(double v);
 double StrToCurrTolerant(const QString& s);
 bool IsYesWord(const QString& s);
-bool StrToFont(const QString& text, TGridFont& font);
-QString FontToStr(const TGridFont* font);
+bool StrToFont(const QString& text, GridFont& font);
+QString FontToStr(const GridFont* font);
 bool PointInRect(int x, int y, const QRect& r);
 
 // "¯" stands for a line break inside one-line texts.

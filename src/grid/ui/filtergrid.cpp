@@ -58,15 +58,7 @@ protected:
     }
 
 private:
-    QPoint cellAt(const QPoint& pos) const
-    {
-        QPoint gridPos;
-        int c = -1;
-        int r = -1;
-        if (m_view->stripToGrid(pos, gridPos))
-            m_view->Grid().CellAt(gridPos.x(), gridPos.y(), c, r);
-        return QPoint(c, r);
-    }
+    QPoint cellAt(const QPoint& pos) const { return m_view->stripCellAt(pos); }
 
     TFilterGrid* m_view;
 };
@@ -85,15 +77,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
-        TFilterGridModel& g = m_view->Grid();
-        const int col = index.column();
-        const int row = index.row();
-        const TGridDrawState state = m_view->drawState(col, row);
-        painter->save();
-        painter->setClipRect(option.rect);
-        painter->setBrush(g.BaseBrushColor(col, row, state, option.palette));
-        g.DrawCell(*painter, option.palette, col, row, option.rect, state);
-        painter->restore();
+        m_view->paintCell(*painter, option.palette, index.column(), index.row(), option.rect);
     }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -104,7 +88,7 @@ public:
         editor->setAccessibleName(QStringLiteral("Zelle bearbeiten"));
         const int col = index.column();
         const int row = index.row();
-        TFilterGridModel* g = &m_view->Grid();
+        FilterGridModel* g = &m_view->Grid();
         connect(editor, &QLineEdit::textEdited, editor,
                 [g, col, row](const QString& text) { g->SetEditText(col, row, text); });
         return editor;
@@ -131,7 +115,8 @@ private:
 } // namespace
 
 TFilterGrid::TFilterGrid(QWidget* parent)
-    : QTableView(parent), m_grid(new TFilterGridModel(this)), m_strip(new TitleStrip(this))
+    : QTableView(parent), m_grid(new FilterGridModel(this)), m_drawer(*m_grid),
+      m_interaction(*m_grid), m_strip(new TitleStrip(this))
 {
     setModel(m_grid);
     setItemDelegate(new GridDelegate(this));
@@ -144,7 +129,7 @@ TFilterGrid::TFilterGrid(QWidget* parent)
     // The grid keeps the selection; the view only shows it.
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(m_grid, &TFilterGridModel::meldung, this,
+    connect(m_grid, &FilterGridModel::meldung, this,
             [](const platform::Message& message) { platform::showMessage(message); });
     connect(m_grid, &TStringGrid::colWidthsChanged, this, &TFilterGrid::applyColWidths);
     connect(m_grid, &TStringGrid::rowHeightsChanged, this, &TFilterGrid::applyRowHeights);
@@ -177,7 +162,7 @@ QWidget* TFilterGrid::titleStrip() const
 
 void TFilterGrid::applyOptions()
 {
-    const TGridOptions o = m_grid->Options();
+    const GridOptions o = m_grid->Options();
     setShowGrid(o & (goVertLine | goHorzLine));
     setEditTriggers((o & goEditing)
                         ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -226,18 +211,18 @@ void TFilterGrid::applyFixedRows()
     m_strip->update();
 }
 
-TGridDrawState TFilterGrid::drawState(int aCol, int aRow) const
+GridDrawState TFilterGrid::drawState(int aCol, int aRow) const
 {
     if (aCol < m_grid->FixedCols() || aRow < m_grid->FixedRows()) {
-        TGridDrawState state = gdFixed;
+        GridDrawState state = gdFixed;
         if (QPoint(aCol, aRow) == m_strip->hot)
             state |= gdHotTrack;
         if (QPoint(aCol, aRow) == m_strip->pressed)
             state |= gdPressed;
         return state;
     }
-    TGridDrawState state = 0;
-    const TGridRect sel = m_grid->Selection();
+    GridDrawState state = 0;
+    const GridRect sel = m_grid->Selection();
     if (aCol >= sel.Left && aCol <= sel.Right && aRow >= sel.Top && aRow <= sel.Bottom)
         state |= gdSelected;
     if (aCol == m_grid->Col() && aRow == m_grid->Row() && hasFocus())
@@ -279,6 +264,17 @@ bool TFilterGrid::stripToGrid(const QPoint& stripPos, QPoint& gridPos) const
     return false;
 }
 
+void TFilterGrid::paintCell(QPainter& painter, const QPalette& palette, int aCol, int aRow,
+                            const QRect& rect)
+{
+    const GridDrawState state = drawState(aCol, aRow);
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setBrush(m_drawer.BaseBrushColor(aCol, aRow, state, palette));
+    m_drawer.DrawCell(painter, palette, aCol, aRow, rect, state);
+    painter.restore();
+}
+
 void TFilterGrid::paintFixedRows(QPainter& painter)
 {
     ++m_paints;
@@ -295,12 +291,7 @@ void TFilterGrid::paintFixedRows(QPainter& painter)
             const QRect rect(x, y, m_grid->ColWidths(c), h);
             if (rect.right() < 0 || rect.left() > m_strip->width())
                 continue;
-            const TGridDrawState state = drawState(c, r);
-            painter.save();
-            painter.setClipRect(rect);
-            painter.setBrush(m_grid->BaseBrushColor(c, r, state, pal));
-            m_grid->DrawCell(painter, pal, c, r, rect, state);
-            painter.restore();
+            paintCell(painter, pal, c, r, rect);
             painter.setPen(lineColor);
             if (m_grid->Options() & goFixedVertLine)
                 painter.drawLine(rect.right() + 1, y, rect.right() + 1, y + h);
@@ -324,13 +315,23 @@ void TFilterGrid::paintDone()
 {
     // Sizes asked for while painting are applied once the paint is over; a real change
     // repaints once more, no change repaints nothing.
-    if (!m_grid->HasPendingSizes() || m_sizesQueued)
+    if (!m_drawer.HasPendingSizes() || m_sizesQueued)
         return;
     m_sizesQueued = true;
     QTimer::singleShot(0, this, [this] {
         m_sizesQueued = false;
-        m_grid->ApplyPendingSizes();
+        m_drawer.ApplyPendingSizes();
     });
+}
+
+QPoint TFilterGrid::stripCellAt(const QPoint& stripPos) const
+{
+    QPoint gridPos;
+    int c = -1;
+    int r = -1;
+    if (stripToGrid(stripPos, gridPos))
+        m_interaction.CellAt(gridPos.x(), gridPos.y(), c, r);
+    return QPoint(c, r);
 }
 
 void TFilterGrid::titlePressed(Qt::MouseButton button, const QPoint& stripPos)
@@ -339,12 +340,9 @@ void TFilterGrid::titlePressed(Qt::MouseButton button, const QPoint& stripPos)
     QPoint gridPos;
     if (!stripToGrid(stripPos, gridPos))
         return;
-    int c = -1;
-    int r = -1;
-    m_grid->CellAt(gridPos.x(), gridPos.y(), c, r);
-    m_strip->pressed = QPoint(c, r);
+    m_strip->pressed = stripCellAt(stripPos);
     m_strip->update();
-    m_grid->MouseDown(button, gridPos.x(), gridPos.y());
+    m_interaction.MouseDown(button, gridPos.x(), gridPos.y());
 }
 
 void TFilterGrid::titleReleased(Qt::MouseButton button, const QPoint& stripPos)
@@ -353,7 +351,7 @@ void TFilterGrid::titleReleased(Qt::MouseButton button, const QPoint& stripPos)
     m_strip->update();
     QPoint gridPos;
     if (stripToGrid(stripPos, gridPos))
-        m_grid->MouseUp(button, gridPos.x(), gridPos.y());
+        m_interaction.MouseUp(button, gridPos.x(), gridPos.y());
     showLeftCol();
 }
 
@@ -368,14 +366,14 @@ void TFilterGrid::mousePressEvent(QMouseEvent* event)
         QTableView::mousePressEvent(event);
     QPoint gridPos;
     if (viewportToGrid(pos, gridPos))
-        m_grid->MouseDown(event->button(), gridPos.x(), gridPos.y());
+        m_interaction.MouseDown(event->button(), gridPos.x(), gridPos.y());
 }
 
 void TFilterGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     QPoint gridPos;
     if (viewportToGrid(event->position().toPoint(), gridPos))
-        m_grid->MouseUp(event->button(), gridPos.x(), gridPos.y());
+        m_interaction.MouseUp(event->button(), gridPos.x(), gridPos.y());
     showLeftCol();
     QTableView::mouseReleaseEvent(event);
 }
@@ -391,7 +389,7 @@ void TFilterGrid::showLeftCol()
 void TFilterGrid::keyPressEvent(QKeyEvent* event)
 {
     int key = event->key();
-    m_grid->KeyDown(key, event->modifiers());
+    m_interaction.KeyDown(key, event->modifiers());
     if (key == 0) {
         event->accept();
         return;

@@ -157,22 +157,6 @@ QString controlCharactersAsBlanks(const QString& text)
     return out;
 }
 
-char* copyControlBytesAsBlanks(char* out, QByteArrayView cp1252)
-{
-    const qsizetype length = cp1252.size();
-    for (qsizetype i = 0; i < length; ++i) {
-        const char b = cp1252[i];
-        if (!isControlCharacter(decodeByte(static_cast<unsigned char>(b)))) {
-            *out++ = b;
-            continue;
-        }
-        *out++ = ' ';
-        if (b == '\r' && i + 1 < length && cp1252[i + 1] == '\n')
-            ++i;
-    }
-    return out;
-}
-
 QString nearestCp1252Text(const QString& text)
 {
     QString out;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 
 namespace platform
@@ -19,11 +18,6 @@ bool isControlCharacter(char32_t c);
 // The text with every control character (line breaks and tabs included) turned into one blank;
 // CR LF, one line break, becomes one blank as well.
 QString controlCharactersAsBlanks(const QString& text);
-
-// Copies Windows-1252 bytes to `out` the way controlCharactersAsBlanks treats their text: the
-// bytes of control characters (the five unassigned bytes too) become blanks, CR LF one blank.
-// `out` has room for at least cp1252.size() bytes; returns the end of what was written.
-char* copyControlBytesAsBlanks(char* out, QByteArrayView cp1252);
 
 // The text with every character that Windows-1252 lacks replaced by what comes nearest: its
 // base letter where the Unicode decomposition gives one (ğ -> g), the plain letter for

@@ -27,9 +27,9 @@ constexpr std::int32_t scaledRandom(std::uint32_t s, std::int32_t n)
     return n <= 0 ? 0 : static_cast<std::int32_t>((std::uint64_t(s) * std::uint64_t(n)) >> 32);
 }
 
-// The sequence of random() from a given state, kept out of memory between draws: for loops of
-// many draws, and for drawing ahead on a copy of the state. seed() is the state after the last
-// draw; whoever takes the draws over hands it to setRandSeed.
+// The sequence of random() from a given state, for a loop of many draws (the numbers of one
+// seating). seed() is the state after the last draw; whoever takes the draws over hands it to
+// setRandSeed.
 class RandomRun
 {
 public:

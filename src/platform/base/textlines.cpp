@@ -5,35 +5,23 @@
 namespace platform
 {
 
-LineSpan lineAt(QByteArrayView bytes, qsizetype from)
+QStringList cp1252Lines(QByteArrayView bytes)
 {
-    const char* p = bytes.data();
+    QStringList lines;
     const qsizetype n = bytes.size();
-    qsizetype i = from;
-    while (i < n && p[i] != '\n' && p[i] != '\r')
-        ++i;
-    LineSpan span{i - from, i};
-    if (i < n)
-        span.next = (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n') ? i + 2 : i + 1;
-    return span;
-}
-
-QString cp1252LineAt(QByteArrayView bytes, qsizetype from)
-{
-    return fromCp1252(bytes.data() + from, lineAt(bytes, from).length);
-}
-
-LineWalk walkLines(QByteArrayView bytes, qsizetype from, qsizetype wanted, qsizetype every,
-                   std::vector<quint32>& starts)
-{
-    LineWalk walk{0, from};
-    while (walk.lines < wanted && walk.end < bytes.size()) {
-        if (walk.lines % every == 0)
-            starts.push_back(quint32(walk.end));
-        walk.end = lineAt(bytes, walk.end).next;
-        ++walk.lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char b = bytes[i];
+        if (b != '\n' && b != '\r')
+            continue;
+        lines.append(fromCp1252(bytes.data() + start, i - start));
+        if (b == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
     }
-    return walk;
+    if (start < n)
+        lines.append(fromCp1252(bytes.data() + start, n - start));
+    return lines;
 }
 
 } // namespace platform

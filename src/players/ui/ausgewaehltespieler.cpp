@@ -92,11 +92,11 @@ void TForm3::FormCreate()
 
 void TForm3::gridEinrichten()
 {
-    TFilterGridModel& g = FilterGrid1->Grid();
+    FilterGridModel& g = FilterGrid1->Grid();
     g.SetColCount(2);
     g.SetRowCount(2);
     g.SetDefaultDrawing(false);
-    g.SetDrawingStyle(TGridDrawingStyle::gdsGradient);
+    g.SetDrawingStyle(GridDrawingStyle::gdsGradient);
     g.SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRowSelect);
     g.SetColWidths(0, 18);
     g.SetColWidths(1, 162);
@@ -106,7 +106,7 @@ void TForm3::gridEinrichten()
     g.SetFilterEd(false);
     g.SetFixedColsText(QStringLiteral("Nr.; ;"));
     g.RowColorProc = [this](QObject* sender, int& ausr, QPainter* can, int aCol, int aRow,
-                            TGridDrawState state) {
+                            GridDrawState state) {
         FilterGrid1RowColorProc(sender, ausr, can, aCol, aRow, state);
     };
     g.SetRowAddAuto(false);
@@ -144,7 +144,7 @@ void TForm3::breitenAnpassen()
 
 void TForm3::daten_ansehen()
 {
-    TFilterGridModel& g = FilterGrid1->Grid();
+    FilterGridModel& g = FilterGrid1->Grid();
     const AnsichtLesung lesung = ansichtLesen(auswahldatei2());
 
     g.BeginUpdate();
@@ -174,7 +174,7 @@ void TForm3::daten_ansehen()
     platform::showMessages(lesung.meldungen);
 }
 
-void TForm3::NewColFeatures1(TFilterGridModel& grd, int acol, int ausr, QChar typ)
+void TForm3::NewColFeatures1(FilterGridModel& grd, int acol, int ausr, QChar typ)
 {
     TColInfo* ci = grd.GetColInfo(acol);
     if (!ci)
@@ -184,9 +184,9 @@ void TForm3::NewColFeatures1(TFilterGridModel& grd, int acol, int ausr, QChar ty
 }
 
 void TForm3::FilterGrid1RowColorProc(QObject*, int&, QPainter* Can, int, int ARow,
-                                     TGridDrawState State)
+                                     GridDrawState State)
 {
-    const TFilterGridModel& g = FilterGrid1->Grid();
+    const FilterGridModel& g = FilterGrid1->Grid();
     if (!(((g.Options() & goRowSelect) && ARow == g.Row()) || (State & gdFocused)))
         return;
     // The cell is painted from its brush down by the grid's gradient step: the text must

@@ -32,12 +32,12 @@ public:
     void daten_ansehen();
 
     // Gives column acol of grd the value type typ and the data alignment ausr.
-    static void NewColFeatures1(grid::TFilterGridModel& grd, int acol, int ausr, QChar typ);
+    static void NewColFeatures1(grid::FilterGridModel& grd, int acol, int ausr, QChar typ);
 
     // The grid's colour handler: the current row's text in maroon, or where maroon does not
     // stand out from the cell's background, in a colour of the style that does.
     void FilterGrid1RowColorProc(QObject* Sender, int& Ausr, QPainter* Can, int ACol, int ARow,
-                                 grid::TGridDrawState State);
+                                 grid::GridDrawState State);
 
     grid::TFilterGrid* FilterGrid1 = nullptr;
 
