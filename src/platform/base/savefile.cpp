@@ -152,35 +152,6 @@ WriteResult writeFileAtomic(const QString& path, const QByteArray& content)
     return done;
 }
 
-WriteResult writeFileAtomic(const QString& path, const std::function<QByteArrayView()>& nextPart)
-{
-    const bool earlierFile = QFileInfo(path).isFile();
-    errno = 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, errno, earlierFile);
-    bool written = true;
-    while (written) {
-        const QByteArrayView part = nextPart();
-        if (part.isEmpty())
-            break;
-        written = file.write(part.data(), part.size()) == part.size();
-    }
-    // A disk that fills up part-way shows only when the buffer is flushed; QSaveFile would
-    // still commit the shortened file, so the flush is checked before committing.
-    if (!written || !file.flush()) {
-        const int err = errno;
-        file.cancelWriting();
-        return writeFailure(path, err, earlierFile);
-    }
-    if (!file.commit())
-        return writeFailure(path, errno, earlierFile);
-    WriteResult done;
-    done.action = FileAction::Write;
-    done.path = path;
-    return done;
-}
-
 bool isTemporarySaveName(const QString& fileName)
 {
     // The six letters come from QSaveFile and mkstemp; the extensions are those of the

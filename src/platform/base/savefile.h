@@ -3,9 +3,7 @@
 #include "platform/base/fileresult.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
-#include <functional>
 
 namespace platform
 {
@@ -14,10 +12,6 @@ namespace platform
 // file is untouched. Shows nothing; the result carries the cause of a failure and whether an
 // earlier file exists.
 WriteResult writeFileAtomic(const QString& path, const QByteArray& content);
-
-// The same with the content handed out in parts, so that a large file needs no copy of its
-// whole content: `nextPart` is called until it gives an empty part.
-WriteResult writeFileAtomic(const QString& path, const std::function<QByteArrayView()>& nextPart);
 
 // Whether `fileName` (a bare name) is one of the program's own temporary files: a safe save's
 // "<data file>.XXXXXX" (Zorbeln.opt.ErFiLC) or a copy's hidden ".~<name>.XXXXXX". A save or
