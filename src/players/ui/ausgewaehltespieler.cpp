@@ -151,7 +151,8 @@ void TForm3::daten_ansehen()
     // The title row and one row per record (the first record takes the empty row that is
     // there); the rows of the last opening are emptied and reused.
     constexpr int kErsteZeilen = 2;
-    g.RenewRows(kErsteZeilen, 1 + std::max<int>(1, int(lesung.zeilen.size())));
+    g.SetRowCount(kErsteZeilen);
+    g.SetRowCount(1 + std::max<int>(1, int(lesung.zeilen.size())));
     g.SetDefaultRowHeight(22);
     for (int r = 0; r < kErsteZeilen; ++r)
         for (int c = 0; c < g.ColCount(); ++c)
