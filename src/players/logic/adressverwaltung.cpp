@@ -152,10 +152,7 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
 AdressLesung adressenPruefendLesen()
 {
     AdressLesung lesung;
-    lesung.datei = platform::readFile(adressdateiPfad());
-    if (lesung.datei.ok)
-        lesung.adressen = platform::recordsFromBytes<TAdressRec>(lesung.datei.bytes);
-    lesung.datei.bytes.clear();
+    lesung.datei = platform::readRecordFile(adressdateiPfad(), lesung.adressen);
     return lesung;
 }
 
