@@ -16,6 +16,7 @@
 #include "draw/logic/ziehung.h"
 #include "draw/ui/ergebnisfenster.h"
 #include "platform/base/random.h"
+#include "players/logic/adressbestand.h"
 #include "players/logic/adressverwaltung.h"
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
@@ -246,12 +247,15 @@ void TestFensterstile::initTestCase()
     m_meldungen = std::make_unique<MessageRecorder>();
     optionen_lesen();
     QStringList gewaehlt;
+    Adressbestand teilnehmer;
     for (const auto& t : kTeilnehmer) {
         AdressFelder felder;
         felder.name = QString::fromUtf8(t[0]);
         felder.vorname = QString::fromUtf8(t[1]);
-        QVERIFY(adresseErfassen(adresseAusFeldern(adresseSpeicherbar(felder)), felder.name,
-                                felder.vorname));
+        QVERIFY(teilnehmer
+                    .erfassen(adresseAusFeldern(adresseSpeicherbar(felder)), felder.name,
+                              felder.vorname)
+                    .geschrieben);
         gewaehlt.append(QString::fromUtf8(t[1]) + QLatin1Char(' ') + QString::fromUtf8(t[0]));
     }
     QVERIFY(auswahlSchreiben(auswahldatei2(), gewaehlt));

@@ -8,6 +8,7 @@
 #include "draw/logic/tischdatei.h"
 #include "draw/ui/ergebnisfenster.h"
 #include "platform/base/random.h"
+#include "players/logic/adressbestand.h"
 #include "players/logic/adressdatei.h"
 #include "players/logic/adressverwaltung.h"
 #include "players/ui/adressen.h"
@@ -181,9 +182,12 @@ void TestGanzerWeg::neuMischenImGezeigtenModus()
     QVERIFY(writeFileBytes(ordner.file(QStringLiteral("Zorbeln-Hilfe.html")), "<html></html>"));
     MessageRecorder meldungen;
     optionen_lesen();
+    Adressbestand teilnehmer;
     for (const Teilnehmer& t : kNeun)
-        QVERIFY(adresseErfassen(testAdresse(t), QString::fromUtf8(t.name),
-                                QString::fromUtf8(t.vorname)));
+        QVERIFY(
+            teilnehmer
+                .erfassen(testAdresse(t), QString::fromUtf8(t.name), QString::fromUtf8(t.vorname))
+                .geschrieben);
     const auto haupt = programmAufbauen();
     haupt->show();
     platform::setRandSeed(777);

@@ -6,8 +6,10 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace
 {
@@ -25,6 +27,32 @@ Rec makeRec(int number, const QString& name)
     r.number = number;
     r.name.set(name);
     return r;
+}
+
+// Records of one byte: every byte a file holds is one record.
+struct Byte {
+    char c;
+};
+
+QByteArray recordBytes(const QList<Rec>& records)
+{
+    return platform::recordsToBytes(records);
+}
+
+QByteArray byteRecords(const QList<Byte>& records)
+{
+    return platform::recordsToBytes(records);
+}
+
+// `count` records and then `tail` bytes of a record cut short.
+QByteArray numberedRecords(int count, int tail)
+{
+    QList<Rec> records;
+    for (int i = 0; i < count; ++i)
+        records.append(makeRec(i * 7919 - 3, QStringLiteral("n%1").arg(i % 1000)));
+    QByteArray bytes = platform::recordsToBytes(records);
+    bytes.append(QByteArray(tail, '\x5A'));
+    return bytes;
 }
 } // namespace
 
@@ -44,6 +72,11 @@ private Q_SLOTS:
     void readFileGivesTheWholeFileOrItsHead_data();
     void readFileGivesTheWholeFileOrItsHead();
     void readFileTellsMissingAndUnreadable();
+    void readRecordFileReadsWholeRecords_data();
+    void readRecordFileReadsWholeRecords();
+    void readRecordFileTellsMissingAndUnreadable();
+    void readRecordFileReadsOnPastTheReportedSize();
+    void readRecordFileStopsWhereAShorterFileEnds();
 };
 
 void TestTypedFile::writeThenReadRoundTrip()
@@ -217,6 +250,98 @@ void TestTypedFile::readFileTellsMissingAndUnreadable()
     QVERIFY(!ordner.missing);
     QCOMPARE(ordner.errorCode, EISDIR);
     QVERIFY(platform::fileErrorMessage(ordner).contains(QStringLiteral("konnte nicht gelesen")));
+}
+
+void TestTypedFile::readRecordFileReadsWholeRecords_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("tail"); // bytes of a partial record at the end
+    QTest::newRow("empty file") << 0 << 0;
+    QTest::newRow("a partial record only") << 0 << 9;
+    QTest::newRow("one record") << 1 << 0;
+    QTest::newRow("three records and a partial one") << 3 << 4;
+    QTest::newRow("20000 records") << 20000 << 0;
+    QTest::newRow("20000 records and a partial one") << 20000 << 1;
+}
+
+void TestTypedFile::readRecordFileReadsWholeRecords()
+{
+    QFETCH(int, count);
+    QFETCH(int, tail);
+    TempDataFolder folder;
+    const QString path = folder.file(QStringLiteral("data.rec"));
+    const QByteArray bytes = numberedRecords(count, tail);
+    QVERIFY(writeFileBytes(path, bytes));
+    QList<Rec> records{makeRec(99, QStringLiteral("alt"))}; // what the list held goes
+    const platform::ReadResult result = platform::readRecordFile(path, records);
+    QVERIFY(result.ok);
+    QVERIFY(!result.missing);
+    QVERIFY(result.bytes.isEmpty());
+    QCOMPARE(records.size(), qsizetype(count));
+    QCOMPARE(recordBytes(records), bytes.left(count * qsizetype(sizeof(Rec))));
+    QCOMPARE(platform::readRecords<Rec>(path).size(), qsizetype(count));
+}
+
+void TestTypedFile::readRecordFileTellsMissingAndUnreadable()
+{
+    TempDataFolder folder;
+    QList<Rec> records{makeRec(1, QStringLiteral("alt"))};
+    const platform::ReadResult missing =
+        platform::readRecordFile(folder.file(QStringLiteral("none.rec")), records);
+    QVERIFY(missing.ok);
+    QVERIFY(missing.missing);
+    QVERIFY(records.isEmpty());
+
+    const QString blocked = folder.file(QStringLiteral("ordner"));
+    QVERIFY(QDir().mkdir(blocked));
+    records = {makeRec(1, QStringLiteral("alt"))};
+    const platform::ReadResult unreadable = platform::readRecordFile(blocked, records);
+    QVERIFY(!unreadable.ok);
+    QVERIFY(!unreadable.missing);
+    QCOMPARE(unreadable.errorCode, EISDIR);
+    QCOMPARE(unreadable.path, blocked);
+    QVERIFY(
+        platform::fileErrorMessage(unreadable).contains(QStringLiteral("konnte nicht gelesen")));
+    QVERIFY(records.isEmpty());
+}
+
+// A file of the kernel's reports no size and holds bytes: every whole record of them comes
+// in, a partial one at the end is left out.
+void TestTypedFile::readRecordFileReadsOnPastTheReportedSize()
+{
+    const QString path = QStringLiteral("/proc/self/cmdline");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no /proc/self/cmdline");
+    const QByteArray content = file.readAll();
+    QVERIFY(!content.isEmpty());
+    QCOMPARE(QFileInfo(path).size(), qint64(0));
+    QList<Rec> records;
+    QVERIFY(platform::readRecordFile(path, records).ok);
+    QCOMPARE(recordBytes(records), content.left(content.size() / 10 * 10));
+    QList<Byte> bytes;
+    QVERIFY(platform::readRecordFile(path, bytes).ok);
+    QCOMPARE(byteRecords(bytes), content);
+}
+
+// A file of the kernel's reports a page of bytes and holds a few, as a file that shrinks while
+// it is read: the list ends with them.
+void TestTypedFile::readRecordFileStopsWhereAShorterFileEnds()
+{
+    const QString path = QStringLiteral("/sys/devices/system/cpu/online");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no /sys/devices/system/cpu/online");
+    const QByteArray content = file.readAll();
+    struct stat info {
+    };
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    if (info.st_size <= content.size())
+        QSKIP("the file reports no more bytes than it holds");
+    QVERIFY(!content.isEmpty());
+    QList<Byte> records;
+    QVERIFY(platform::readRecordFile(path, records).ok);
+    QCOMPARE(byteRecords(records), content);
 }
 
 QTEST_GUILESS_MAIN(TestTypedFile)

@@ -1,6 +1,8 @@
 #include "adress_testhilfe.h"
 #include "players/logic/adressbestand.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTest>
 #include <cstring>
@@ -70,8 +72,15 @@ private Q_SLOTS:
     void changesKeepEveryByteOfTheOtherRecords_data();
     void changesKeepEveryByteOfTheOtherRecords();
     void lookUpsAndSavesMatchTheFile();
+    void saveReplacesTheFirstOfTheNamesOrAppends_data();
+    void saveReplacesTheFirstOfTheNamesOrAppends();
+    void recordWithoutAnyNameIsNotStored_data();
+    void recordWithoutAnyNameIsNotStored();
+    void deleteMovesTheRecordsBehindUp_data();
+    void deleteMovesTheRecordsBehindUp();
     void failedSaveKeepsMemoryAndFile();
     void failedDeleteKeepsMemoryAndFile();
+    void unreadableFileIsNeverOverwritten();
 };
 
 void TestAdressbestand::changesKeepEveryByteOfTheOtherRecords_data()
@@ -204,6 +213,120 @@ void TestAdressbestand::lookUpsAndSavesMatchTheFile()
     vergleichen();
 }
 
+void TestAdressbestand::saveReplacesTheFirstOfTheNamesOrAppends_data()
+{
+    QTest::addColumn<bool>("dateiDa");
+    QTest::addColumn<QStringList>("vorher");
+    QTest::addColumn<QString>("neu");
+    QTest::addColumn<QStringList>("nachher");
+    QTest::newRow("no file: created")
+        << false << QStringList{} << "Meier|Hans|C" << QStringList{"Meier|Hans|C"};
+    QTest::newRow("empty file: appended")
+        << true << QStringList{} << "Meier|Hans|C" << QStringList{"Meier|Hans|C"};
+    QTest::newRow("case and blanks: replaced, moved to the end")
+        << true << QStringList{"Meier|Hans|A", "Schulz|Eva|B"} << " meier | HANS |C"
+        << QStringList{"Schulz|Eva|B", " meier | HANS |C"};
+    QTest::newRow("umlaut case: new participant")
+        << true << QStringList{"Müller|Jörg|A"} << "MÜLLER|Jörg|C"
+        << QStringList{"Müller|Jörg|A", "MÜLLER|Jörg|C"};
+    QTest::newRow("renamed: added, old kept")
+        << true << QStringList{"Meier|Hans|A"} << "Maier|Hans|A"
+        << QStringList{"Meier|Hans|A", "Maier|Hans|A"};
+    QTest::newRow("long name saved again: replaced")
+        << true << QStringList{langerText(60) + "|Hans|A"} << langerText(70) + "|Hans|C"
+        << QStringList{langerText(60) + "|Hans|C"};
+    QTest::newRow("two alike: the first replaced")
+        << true << QStringList{"Meier|Hans|1", "Schulz|Eva|2", "Meier|Hans|3"} << "Meier|Hans|4"
+        << QStringList{"Schulz|Eva|2", "Meier|Hans|3", "Meier|Hans|4"};
+}
+
+// "Speichern >>" with the names as typed.
+void TestAdressbestand::saveReplacesTheFirstOfTheNamesOrAppends()
+{
+    QFETCH(bool, dateiDa);
+    QFETCH(QStringList, vorher);
+    QFETCH(QString, neu);
+    QFETCH(QStringList, nachher);
+    TempDataFolder folder;
+    MessageRecorder messages;
+    if (dateiDa)
+        QVERIFY(dateiAnlegen(vorher));
+    const QStringList teil = neu.split(QLatin1Char('|'));
+    Adressbestand bestand;
+    const Adressbestand::Erfassung erfassung =
+        bestand.erfassen(testadresse(teil[0], teil[1], teil[2]), teil[0], teil[1]);
+    QVERIFY(erfassung.datei);
+    QVERIFY(erfassung.geschrieben);
+    QCOMPARE(erfassung.entfernt.has_value(), nachher.size() == vorher.size());
+    QCOMPARE(dateiZeilen(), nachher);
+    QCOMPARE(bestand.listentexte(), adresseListentexte(adressenLesen()));
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void TestAdressbestand::recordWithoutAnyNameIsNotStored_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("vorname");
+    QTest::addColumn<bool>("gespeichert");
+    QTest::newRow("both empty") << QString() << QString() << false;
+    QTest::newRow("blanks") << QStringLiteral("   ") << QStringLiteral(" ") << false;
+    QTest::newRow("control characters") << QStringLiteral("\r\n") << QStringLiteral("\t") << false;
+    QTest::newRow("surname only") << QStringLiteral("Meier") << QString() << true;
+    QTest::newRow("first name only") << QString() << QStringLiteral(" Hans") << true;
+}
+
+void TestAdressbestand::recordWithoutAnyNameIsNotStored()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, vorname);
+    QFETCH(bool, gespeichert);
+    TempDataFolder folder;
+    QVERIFY(dateiAnlegen({"Schulz|Eva|A", " | |B"}));
+    const QByteArray datei = readFileBytes(adressdateiPfad());
+    Adressbestand bestand;
+    QVERIFY(bestand.laden());
+    const Adressbestand::Erfassung erfassung = bestand.erfassen(
+        testadresse(name, vorname, QStringLiteral("Hauptstraße 1")), name, vorname);
+    QVERIFY(erfassung.datei);
+    QCOMPARE(erfassung.geschrieben, gespeichert);
+    if (gespeichert) {
+        QCOMPARE(dateiZeilen().size(), 3);
+        QCOMPARE(dateiZeilen().last(), name + "|" + vorname + "|Hauptstraße 1");
+    } else {
+        // Not even the record of blank names that is there is replaced.
+        QCOMPARE(readFileBytes(adressdateiPfad()), datei);
+        QCOMPARE(alleBytes(bestand.adressen()), datei);
+    }
+}
+
+void TestAdressbestand::deleteMovesTheRecordsBehindUp_data()
+{
+    QTest::addColumn<QStringList>("vorher");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("nachher");
+    const QStringList drei{"A|a|1", "B|b|2", "C|c|3"};
+    QTest::newRow("first") << drei << 1 << QStringList{"B|b|2", "C|c|3"};
+    QTest::newRow("middle") << drei << 2 << QStringList{"A|a|1", "C|c|3"};
+    QTest::newRow("last") << drei << 3 << QStringList{"A|a|1", "B|b|2"};
+    QTest::newRow("only: an empty file stays") << QStringList{"A|a|1"} << 1 << QStringList{};
+}
+
+void TestAdressbestand::deleteMovesTheRecordsBehindUp()
+{
+    QFETCH(QStringList, vorher);
+    QFETCH(int, position);
+    QFETCH(QStringList, nachher);
+    TempDataFolder folder;
+    QVERIFY(dateiAnlegen(vorher));
+    Adressbestand bestand;
+    QVERIFY(bestand.laden());
+    QVERIFY(bestand.loeschen({true, position}));
+    QCOMPARE(dateiZeilen(), nachher);
+    QVERIFY(QFileInfo::exists(adressdateiPfad()));
+    QCOMPARE(QFileInfo(adressdateiPfad()).size(), qint64(nachher.size()) * kSatz);
+    QCOMPARE(bestand.listentexte(), adresseListentexte(adressenLesen()));
+}
+
 void TestAdressbestand::failedSaveKeepsMemoryAndFile()
 {
     TempDataFolder folder;
@@ -220,6 +343,9 @@ void TestAdressbestand::failedSaveKeepsMemoryAndFile()
         const Adressbestand::Erfassung erfassung = bestand.erfassen(neu, "Meier", "Hans");
         QVERIFY(!erfassung.datei);
         QVERIFY(!erfassung.geschrieben);
+        const QString meldung = adressFehlermeldung(erfassung.datei);
+        QVERIFY(meldung.contains(QStringLiteral("konnte nicht gespeichert werden")));
+        QVERIFY(meldung.contains(QStringLiteral("Adressen.adr")));
     }
     QCOMPARE(readFileBytes(adressdateiPfad()), datei);
     QCOMPARE(bestand.listentexte(), texte);
@@ -241,7 +367,11 @@ void TestAdressbestand::failedDeleteKeepsMemoryAndFile()
     QVERIFY(bestand.laden());
     {
         FileSizeLimit grenze(1000);
-        QVERIFY(!bestand.loeschen({true, 1}));
+        const platform::WriteResult ergebnis = bestand.loeschen({true, 1});
+        QVERIFY(!ergebnis);
+        const QString meldung = adressFehlermeldung(ergebnis);
+        QVERIFY(meldung.contains(QStringLiteral("konnte nicht gespeichert werden")));
+        QVERIFY(meldung.contains(QStringLiteral("Adressen.adr")));
     }
     QCOMPARE(readFileBytes(adressdateiPfad()), datei);
     QCOMPARE(alleBytes(bestand.adressen()), datei);
@@ -256,6 +386,23 @@ void TestAdressbestand::failedDeleteKeepsMemoryAndFile()
     QCOMPARE(readFileBytes(adressdateiPfad()), datei.mid(kSatz));
     QVERIFY(!bestand.zumListentext("Meier, Hans").has_value());
     QCOMPARE(bestand.zumListentext("Kurz, Karl")->Strasse.str(), QStringLiteral("C"));
+}
+
+// A participant file that cannot be read is never overwritten by a save.
+void TestAdressbestand::unreadableFileIsNeverOverwritten()
+{
+    TempDataFolder folder;
+    QVERIFY(QDir().mkdir(adressdateiPfad()));
+    Adressbestand bestand;
+    QVERIFY(!bestand.laden());
+    const Adressbestand::Erfassung erfassung =
+        bestand.erfassen(testadresse("Meier", "Hans"), "Meier", "Hans");
+    QVERIFY(!erfassung.datei);
+    QVERIFY(!erfassung.geschrieben);
+    QVERIFY(adressFehlermeldung(erfassung.datei)
+                .contains(QStringLiteral("konnte nicht gelesen werden")));
+    QVERIFY(QFileInfo(adressdateiPfad()).isDir());
+    QVERIFY(bestand.adressen().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAdressbestand)

@@ -1,9 +1,6 @@
 #include "adress_testhilfe.h"
 #include "players/logic/adressbestand.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
 class TestAdressdatei : public QObject
@@ -20,13 +17,6 @@ private Q_SLOTS:
     void pruefen_data();
     void pruefen();
     void zumListentextTakesTheLastMatch();
-    void erfassen_data();
-    void erfassen();
-    void sofortloeschen_data();
-    void sofortloeschen();
-    void failedWriteKeepsTheFileAndTellsWhy_data();
-    void failedWriteKeepsTheFileAndTellsWhy();
-    void unreadableFileIsNeverOverwritten();
 };
 
 void TestAdressdatei::readsWholeRecordsAndIgnoresAPartialTail()
@@ -71,11 +61,11 @@ void TestAdressdatei::listentext()
 
 void TestAdressdatei::sortingIgnoresCaseAndKeepsDuplicates()
 {
-    QStringList texte{"meier, b", "Zander, a", "Adler, x", "Özdemir, a",
-                      "Meier, a", "adler, x",  "Adler, x", ", Hans"};
-    adressListentexteSortieren(texte);
-    QCOMPARE(texte, (QStringList{", Hans", "Adler, x", "adler, x", "Adler, x", "Meier, a",
-                                 "meier, b", "Özdemir, a", "Zander, a"}));
+    const QStringList texte{"meier, b", "Zander, a", "Adler, x", "Özdemir, a",
+                            "Meier, a", "adler, x",  "Adler, x", ", Hans"};
+    QCOMPARE(SortierteAdressliste(texte).texte(),
+             (QStringList{", Hans", "Adler, x", "adler, x", "Adler, x", "Meier, a", "meier, b",
+                          "Özdemir, a", "Zander, a"}));
 }
 
 // One entry put in or taken out leaves the list as sorting the entries anew gives it; a new
@@ -179,111 +169,6 @@ void TestAdressdatei::zumListentextTakesTheLastMatch()
     QVERIFY(treffer.has_value());
     QCOMPARE(treffer->Strasse.str(), QStringLiteral("letzte"));
     QVERIFY(!bestand.zumListentext(QStringLiteral("Niemand, Nie")).has_value());
-}
-
-void TestAdressdatei::erfassen_data()
-{
-    QTest::addColumn<bool>("dateiDa");
-    QTest::addColumn<QStringList>("vorher");
-    QTest::addColumn<QString>("neu");
-    QTest::addColumn<QStringList>("nachher");
-    QTest::newRow("no file: created")
-        << false << QStringList{} << "Meier|Hans|C" << QStringList{"Meier|Hans|C"};
-    QTest::newRow("empty file: appended")
-        << true << QStringList{} << "Meier|Hans|C" << QStringList{"Meier|Hans|C"};
-    QTest::newRow("case and blanks: replaced, moved to the end")
-        << true << QStringList{"Meier|Hans|A", "Schulz|Eva|B"} << " meier | HANS |C"
-        << QStringList{"Schulz|Eva|B", " meier | HANS |C"};
-    QTest::newRow("umlaut case: new participant")
-        << true << QStringList{"Müller|Jörg|A"} << "MÜLLER|Jörg|C"
-        << QStringList{"Müller|Jörg|A", "MÜLLER|Jörg|C"};
-    QTest::newRow("renamed: added, old kept")
-        << true << QStringList{"Meier|Hans|A"} << "Maier|Hans|A"
-        << QStringList{"Meier|Hans|A", "Maier|Hans|A"};
-    QTest::newRow("long name saved again: replaced")
-        << true << QStringList{langerText(60) + "|Hans|A"} << langerText(70) + "|Hans|C"
-        << QStringList{langerText(60) + "|Hans|C"};
-    QTest::newRow("two alike: the first replaced")
-        << true << QStringList{"Meier|Hans|1", "Schulz|Eva|2", "Meier|Hans|3"} << "Meier|Hans|4"
-        << QStringList{"Schulz|Eva|2", "Meier|Hans|3", "Meier|Hans|4"};
-}
-
-void TestAdressdatei::erfassen()
-{
-    QFETCH(bool, dateiDa);
-    QFETCH(QStringList, vorher);
-    QFETCH(QString, neu);
-    QFETCH(QStringList, nachher);
-    TempDataFolder folder;
-    MessageRecorder messages;
-    if (dateiDa)
-        QVERIFY(dateiAnlegen(vorher));
-    const QStringList teil = neu.split(QLatin1Char('|'));
-    QVERIFY(adresseErfassen(testadresse(teil[0], teil[1], teil[2]), teil[0], teil[1]));
-    QCOMPARE(dateiZeilen(), nachher);
-    QVERIFY(messages.messages().isEmpty());
-}
-
-void TestAdressdatei::sofortloeschen_data()
-{
-    QTest::addColumn<QStringList>("vorher");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QStringList>("nachher");
-    const QStringList drei{"A|a|1", "B|b|2", "C|c|3"};
-    QTest::newRow("first") << drei << 1 << QStringList{"B|b|2", "C|c|3"};
-    QTest::newRow("middle") << drei << 2 << QStringList{"A|a|1", "C|c|3"};
-    QTest::newRow("last") << drei << 3 << QStringList{"A|a|1", "B|b|2"};
-    QTest::newRow("only") << QStringList{"A|a|1"} << 1 << QStringList{};
-}
-
-void TestAdressdatei::sofortloeschen()
-{
-    QFETCH(QStringList, vorher);
-    QFETCH(int, position);
-    QFETCH(QStringList, nachher);
-    TempDataFolder folder;
-    QVERIFY(dateiAnlegen(vorher));
-    QVERIFY(adresse_sofortloeschen(adressenLesen(), position));
-    QCOMPARE(dateiZeilen(), nachher);
-    QCOMPARE(QFileInfo(adressdateiPfad()).size(), qint64(nachher.size()) * 960);
-    QVERIFY(QFileInfo::exists(adressdateiPfad()));
-}
-
-void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy_data()
-{
-    QTest::addColumn<bool>("loeschen");
-    QTest::newRow("replace") << false;
-    QTest::newRow("delete") << true;
-}
-
-void TestAdressdatei::failedWriteKeepsTheFileAndTellsWhy()
-{
-    QFETCH(bool, loeschen);
-    TempDataFolder folder;
-    QVERIFY(dateiAnlegen({"Meier|Hans|A", "Schulz|Eva|B", "Kurz|Karl|C"}));
-    const QByteArray vorher = readFileBytes(adressdateiPfad());
-    platform::FileResult ergebnis;
-    {
-        FileSizeLimit grenze(1000);
-        ergebnis = loeschen ? adresse_sofortloeschen(adressenLesen(), 1)
-                            : adresseErfassen(testadresse("Meier", "Hans", "neu"), "Meier", "Hans");
-    }
-    QVERIFY(!ergebnis);
-    QCOMPARE(readFileBytes(adressdateiPfad()), vorher);
-    const QString meldung = adressFehlermeldung(ergebnis);
-    QVERIFY(meldung.contains(QStringLiteral("konnte nicht gespeichert werden")));
-    QVERIFY(meldung.contains(QStringLiteral("Adressen.adr")));
-}
-
-void TestAdressdatei::unreadableFileIsNeverOverwritten()
-{
-    TempDataFolder folder;
-    QVERIFY(QDir().mkdir(adressdateiPfad()));
-    const platform::FileResult ergebnis =
-        adresseErfassen(testadresse("Meier", "Hans"), "Meier", "Hans");
-    QVERIFY(!ergebnis);
-    QVERIFY(adressFehlermeldung(ergebnis).contains(QStringLiteral("konnte nicht gelesen werden")));
-    QVERIFY(QFileInfo(adressdateiPfad()).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestAdressdatei)

@@ -83,6 +83,8 @@ private Q_SLOTS:
     void openViewFollowsANewSelection();
     void openViewFollowsARestoredSelection();
     void widthsFitOnceTheLayoutHasSettled();
+    void widthsFitAgainAfterEachChange_data();
+    void widthsFitAgainAfterEachChange();
     void currentRowIsReadableInEveryStyle();
     void openViewComesToRest();
     void beendenClosesAndShowsPanel5();
@@ -257,6 +259,48 @@ void TestAusgewaehlteSpieler::widthsFitOnceTheLayoutHasSettled()
     grid->scrollToBottom();
     const QRect letzte = grid->visualRect(grid->model()->index(24, 1));
     QVERIFY(letzte.bottom() <= grid->viewport()->height());
+}
+
+void TestAusgewaehlteSpieler::widthsFitAgainAfterEachChange_data()
+{
+    QTest::addColumn<QString>("aenderung");
+    QTest::newRow("opened again on other players") << "wieder";
+    QTest::newRow("new selection while open") << "auswahl";
+    QTest::newRow("window made wider") << "breiter";
+    QTest::newRow("window made narrower") << "schmaler";
+}
+
+// Whatever changed, the name column takes up the room the grid has, and no more.
+void TestAusgewaehlteSpieler::widthsFitAgainAfterEachChange()
+{
+    QFETCH(QString, aenderung);
+    TempDataFolder ordner;
+    MessageRecorder meldungen;
+    Hauptflaeche haupt;
+    QVERIFY(auswahlSchreiben(auswahldatei2(), spieler(3)));
+    TForm3 form;
+    form.oeffnen();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(50);
+    TFilterGrid* grid = form.FilterGrid1;
+    const auto genutzt = [grid] { return grid->columnWidth(0) + grid->columnWidth(1); };
+    QVERIFY(genutzt() >= grid->viewport()->width() - 30);
+    if (aenderung == "wieder") {
+        form.close();
+        QVERIFY(auswahlSchreiben(auswahldatei2(), {"Al", "Bo"}));
+        form.oeffnen();
+    } else if (aenderung == "auswahl") {
+        QVERIFY(auswahlSchreiben(auswahldatei2(), {"Al", "Bo"}));
+    } else {
+        form.resize(form.width() + (aenderung == "breiter" ? 150 : -60), form.height());
+    }
+    QTest::qWait(50);
+    QCOMPARE(grid->Grid().RowCount(), aenderung == "wieder" || aenderung == "auswahl" ? 3 : 4);
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
+    QVERIFY2(genutzt() <= grid->viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(genutzt()).arg(grid->viewport()->width())));
+    QVERIFY2(genutzt() >= grid->viewport()->width() - 30,
+             qPrintable(QStringLiteral("%1 < %2").arg(genutzt()).arg(grid->viewport()->width())));
 }
 
 void TestAusgewaehlteSpieler::currentRowIsReadableInEveryStyle()

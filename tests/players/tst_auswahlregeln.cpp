@@ -1,6 +1,20 @@
 #include "players/logic/auswahlregeln.h"
 
 #include <QTest>
+#include <algorithm>
+
+namespace
+{
+
+// `eintrag` put into the sorted list one at a time, after every entry that does not sort after
+// it: what the merge must give for each entry in turn.
+void einzelnEinfuegen(QStringList& sortiert, const QString& eintrag)
+{
+    sortiert.insert(std::upper_bound(sortiert.cbegin(), sortiert.cend(), eintrag, auswahlVor),
+                    eintrag);
+}
+
+} // namespace
 
 class TestAuswahlregeln : public QObject
 {
@@ -142,9 +156,10 @@ void TestAuswahlregeln::sortedInsertIgnoresCaseAndKeepsDuplicates()
 {
     QFETCH(QStringList, eingang);
     QFETCH(QStringList, sortiert);
+    QCOMPARE(auswahlEinsortieren({}, eingang).eintraege, sortiert);
     QStringList liste;
     for (const QString& eintrag : eingang)
-        liste.insert(auswahlEinfuegestelle(liste, eintrag), eintrag);
+        liste = auswahlEinsortieren(liste, {eintrag}).eintraege;
     QCOMPARE(liste, sortiert);
 }
 
@@ -172,7 +187,7 @@ void TestAuswahlregeln::mergeEqualsInsertingOneByOne()
     QFETCH(QStringList, neu);
     QStringList einzeln = liste;
     for (const QString& eintrag : neu)
-        einzeln.insert(auswahlEinfuegestelle(einzeln, eintrag), eintrag);
+        einzelnEinfuegen(einzeln, eintrag);
 
     const AuswahlMischung mischung = auswahlEinsortieren(liste, neu);
     QCOMPARE(mischung.eintraege, einzeln);

@@ -12,6 +12,7 @@
 #include "platform/base/datafolder.h"
 #include "platform/base/random.h"
 #include "platform/ui/modal.h"
+#include "players/logic/adressbestand.h"
 #include "players/logic/adressverwaltung.h"
 #include "players/ui/adressen.h"
 #include "players/ui/auswahldialog.h"
@@ -121,12 +122,13 @@ bool hilfeKopieren(const QString& hilfeOrdner)
 
 void beispielDatenAnlegen()
 {
+    Adressbestand teilnehmer;
     for (const Spieler& s : kSpieler) {
         AdressFelder felder;
         felder.name = QString::fromUtf8(s.name);
         felder.vorname = QString::fromUtf8(s.vorname);
         felder.plzOrt = QString::fromUtf8(s.ort);
-        adresseErfassen(adresseAusFeldern(felder), felder.name, felder.vorname);
+        teilnehmer.erfassen(adresseAusFeldern(felder), felder.name, felder.vorname);
     }
     auswahlSchreiben(auswahldatei2(), spielerNamen());
     Optionen.Spielmodus = kDoppel;

@@ -62,12 +62,6 @@ void TStringGrid::SetRowCount(int n)
     Q_EMIT rowHeightsChanged();
 }
 
-void TStringGrid::RenewRows(int kept, int count)
-{
-    SetRowCount(kept);
-    SetRowCount(count);
-}
-
 void TStringGrid::SetFixedCols(int n)
 {
     n = std::clamp(n, 0, m_colCount - 1);

@@ -59,8 +59,6 @@ public:
     int RowCount() const { return int(m_rows.size()); }
     virtual void SetColCount(int n);
     void SetRowCount(int n);
-    // SetRowCount(kept) followed by SetRowCount(count): the rows from `kept` on come back empty.
-    void RenewRows(int kept, int count);
     int FixedCols() const { return m_fixedCols; }
     int FixedRows() const { return m_fixedRows; }
     void SetFixedCols(int n);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/fileresult.h"
 #include "platform/base/savefile.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QString>
 #include <bit>
 #include <cstring>
+#include <functional>
 #include <type_traits>
 
 namespace platform
@@ -51,9 +53,40 @@ template <class Rec> QList<Rec> readRecords(QIODevice& device)
     return recordsFromBytes<Rec>(device.readAll());
 }
 
+// Reads the file in whole records of `recordSize` bytes into the memory that `resize` gives
+// for a number of records (their first byte). A missing file is no failure and gives no
+// records; `bytes` of the result stays empty.
+ReadResult readRecordsInto(const QString& path, qsizetype recordSize,
+                           const std::function<char*(qsizetype count)>& resize);
+
+// Reads the whole file into `records` with no copy in between: room for the records of the
+// size the file reports, then one read into it. The size is taken as a hint: records the file
+// grows by while it is read are taken in, a file that shrank gives the records it still held.
+// A trailing partial record is ignored. On a failure `records` is empty.
+template <class Rec> ReadResult readRecordFile(const QString& path, QList<Rec>& records)
+{
+    static_assert(std::is_trivially_copyable_v<Rec>);
+    records = QList<Rec>();
+    const ReadResult result =
+        readRecordsInto(path, qsizetype(sizeof(Rec)), [&records](qsizetype count) {
+            // The first room is made for exactly the records the file reports; more records
+            // than that grow the list as appending does.
+            if (records.isEmpty())
+                records.reserve(count);
+            records.resize(count);
+            return reinterpret_cast<char*>(records.data());
+        });
+    if (!result.ok)
+        records = QList<Rec>();
+    return result;
+}
+
+// The records of the file; none when it is missing or cannot be read.
 template <class Rec> QList<Rec> readRecords(const QString& path)
 {
-    return recordsFromBytes<Rec>(readWholeFile(path));
+    QList<Rec> records;
+    readRecordFile(path, records);
+    return records;
 }
 
 // Lays the first bytes of the file over `rec`; a short file leaves the rest of `rec` as it

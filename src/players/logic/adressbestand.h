@@ -37,9 +37,12 @@ public:
     // (adresseVergleichsform); none when none does.
     std::optional<TAdressRec> zumListentext(const QString& listentext) const;
 
-    // "Speichern >>" as adresseErfassen does it, on the records in memory: the participant
-    // with these names is replaced by `neu` at the end of the file, which is written in one
-    // atomic step. On failure memory and file keep their earlier records.
+    // "Speichern >>" on the records in memory: the first participant with these names (as
+    // typed, compared as adresse_pruefen compares them) is replaced by `neu`, which moves to
+    // the end of the file; an unknown participant is appended. The file is written in one
+    // atomic step. A record whose Name and Vorname are both empty or blank is not stored; a
+    // file that cannot be read is left alone, and `datei` is that read's failure. On a failed
+    // write memory and file keep their earlier records.
     struct Erfassung {
         platform::FileResult datei;
         bool neuGelesen = false;         // the file had been changed and was read again first
@@ -50,8 +53,8 @@ public:
     Erfassung erfassen(const TAdressRec& neu, const QString& name, const QString& vorname);
 
     // "Löschen": removes the record `fund` found in adressen() and writes the file in one
-    // atomic step, as adresse_sofortloeschen does. On failure memory and file keep their
-    // records; a position outside the records changes nothing.
+    // atomic step; the records behind it move up by one. On failure memory and file keep
+    // their records; a position outside the records changes nothing.
     platform::WriteResult loeschen(const AdressFund& fund);
 
 private:

@@ -53,14 +53,8 @@ bool schluesselVor(const QCollatorSortKey& a, const QCollatorSortKey& b)
 } // namespace
 
 // The program's text order (German, case ignored), the way the sorted list boxes of Windows
-// order names.
-void adressListentexteSortieren(QStringList& texte)
-{
-    texte = SortierteAdressliste(texte).texte();
-}
-
-// Sort keys are built once per entry and dropped after sorting: a list of ten thousand names
-// sorts in a blink, and the keys would take more memory than the names.
+// order names. Sort keys are built once per entry and dropped after sorting: a list of ten
+// thousand names sorts in a blink, and the keys would take more memory than the names.
 SortierteAdressliste::SortierteAdressliste(const QStringList& texte)
 {
     std::vector<qsizetype> reihenfolge(size_t(texte.size()));

@@ -56,11 +56,8 @@ QString adresseListentext(const TAdressRec& adresse);
 // The list entries of all records, in file order.
 QStringList adresseListentexte(const QList<TAdressRec>& adressen);
 
-// Sorts list entries alphabetically without regard to case; equal entries keep their order.
-void adressListentexteSortieren(QStringList& texte);
-
-// List entries sorted as adressListentexteSortieren sorts them, so that one entry can be taken
-// out, or put in where sorting anew would place it.
+// List entries sorted alphabetically without regard to case, equal entries in their order, so
+// that one entry can be taken out, or put in where sorting anew would place it.
 class SortierteAdressliste
 {
 public:

@@ -2,14 +2,9 @@
 
 #include "platform/base/cp1252.h"
 #include "platform/base/fileresult.h"
-#include "platform/base/savefile.h"
 #include "platform/base/typedfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
-#include <cerrno>
 
 namespace
 {
@@ -152,10 +147,7 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
 AdressLesung adressenPruefendLesen()
 {
     AdressLesung lesung;
-    lesung.datei = platform::readFile(adressdateiPfad());
-    if (lesung.datei.ok)
-        lesung.adressen = platform::recordsFromBytes<TAdressRec>(lesung.datei.bytes);
-    lesung.datei.bytes.clear();
+    lesung.datei = platform::readRecordFile(adressdateiPfad(), lesung.adressen);
     return lesung;
 }
 
@@ -169,39 +161,4 @@ QString adressFehlermeldung(const platform::FileResult& fehler)
 platform::WriteResult adressenSchreiben(const QList<TAdressRec>& adressen)
 {
     return platform::saveRecords(adressdateiPfad(), adressen);
-}
-
-platform::WriteResult adresse_anlegen(const TAdressRec& erste)
-{
-    return adressenSchreiben({erste});
-}
-
-platform::WriteResult adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu,
-                                        const AdressFund& ersetzt)
-{
-    if (adressen.isEmpty() && !QFileInfo::exists(adressdateiPfad()))
-        return adresse_anlegen(neu);
-    if (ersetzt.gefunden && ersetzt.position >= 1 && ersetzt.position <= adressen.size())
-        adressen.removeAt(ersetzt.position - 1);
-    adressen.append(neu);
-    return adressenSchreiben(adressen);
-}
-
-platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int position)
-{
-    if (position < 1 || position > adressen.size())
-        return {};
-    adressen.removeAt(position - 1);
-    return adressenSchreiben(adressen);
-}
-
-platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
-                                     const QString& vorname)
-{
-    if (adresseOhneNamen(neu))
-        return {};
-    const AdressLesung lesung = adressenPruefendLesen();
-    if (!lesung)
-        return lesung.datei;
-    return adresse_speichern(lesung.adressen, neu, adresse_pruefen(lesung.adressen, name, vorname));
 }

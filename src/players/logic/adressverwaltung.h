@@ -72,22 +72,3 @@ QString adressFehlermeldung(const platform::FileResult& fehler);
 
 // Rewrites the whole file in one atomic step; on failure the file keeps its earlier content.
 platform::WriteResult adressenSchreiben(const QList<TAdressRec>& adressen);
-
-// Creates the participant file holding `erste` as its only record.
-platform::WriteResult adresse_anlegen(const TAdressRec& erste);
-
-// Appends `neu` to the file content `adressen`, first taking out the record found by
-// `ersetzt`, and writes the result in one step. Without a file, adresse_anlegen creates it.
-platform::WriteResult adresse_speichern(QList<TAdressRec> adressen, const TAdressRec& neu,
-                                        const AdressFund& ersetzt = {});
-
-// Removes the record at the 1-based `position` from `adressen` and writes the file in one
-// step; the records behind it move up by one.
-platform::WriteResult adresse_sofortloeschen(QList<TAdressRec> adressen, int position);
-
-// "Speichern >>": the participant with these names (as typed) is replaced by `neu`, which
-// moves to the end of the file; an unknown participant is appended. A file that cannot be
-// read is left alone: the result is then that read's failure. A record whose Name and Vorname
-// are both empty or blank is not stored.
-platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
-                                     const QString& vorname);

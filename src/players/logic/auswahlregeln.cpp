@@ -76,12 +76,6 @@ bool auswahlVor(const QString& a, const QString& b)
     return platform::textCollator().compare(a, b) < 0;
 }
 
-qsizetype auswahlEinfuegestelle(const QStringList& sortiert, const QString& eintrag)
-{
-    const auto stelle = std::upper_bound(sortiert.cbegin(), sortiert.cend(), eintrag, auswahlVor);
-    return stelle - sortiert.cbegin();
-}
-
 AuswahlMischung auswahlEinsortieren(const QStringList& sortiert, const QStringList& neu)
 {
     // Inserted one by one, each after its equals, new entries that are equal keep the order

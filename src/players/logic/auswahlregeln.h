@@ -43,12 +43,9 @@ QStringList auswahlOhneGewaehlte(const QStringList& teilnehmer, const QStringLis
 // The order of the dialog's lists: alphabetical without regard to case.
 bool auswahlVor(const QString& a, const QString& b);
 
-// Where a new entry goes in a sorted list: after every entry that does not sort after it, so
-// equal entries keep the order in which they came.
-qsizetype auswahlEinfuegestelle(const QStringList& sortiert, const QString& eintrag);
-
 // The sorted list `sortiert` with the entries of `neu` taken in: the same list as inserting
-// them one by one, in the order given, each at auswahlEinfuegestelle, built in one merge.
+// them one by one, in the order given, each after every entry that does not sort after it (so
+// equal entries keep the order in which they came), built in one merge.
 // `stellen` holds, for each entry of `sortiert`, where it stands in the merged list.
 struct AuswahlMischung {
     QStringList eintraege;

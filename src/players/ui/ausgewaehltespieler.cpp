@@ -78,13 +78,13 @@ void TForm3::FormCreate()
                 if (!isVisible() || !Auswahlmelder::istAuswahldatei2(pfad))
                     return;
                 daten_ansehen();
-                breitenAnpassen();
+                breitenVormerken();
             });
-    // Widths are fitted to the grid as laid out: once after opening, and again whenever the
-    // grid's size or its vertical scroll bar changes.
+    // Widths are fitted to the grid as laid out; a change of its height alone (a horizontal
+    // scroll bar coming or going) leaves them as they are.
     connect(FilterGrid1, &TFilterGrid::geometrieGeaendert, this, [this] {
-        if (isVisible() && m_breitenOffen)
-            breitenAnpassen();
+        if (isVisible() && breitengrundlage() != m_angepasstAn)
+            breitenVormerken();
     });
 
     platform::placeDialog(*this);
@@ -129,9 +129,24 @@ void TForm3::oeffnen()
     show();
     raise();
     activateWindow();
-    // Right after show() neither the layout nor the scroll bars exist yet.
-    m_breitenOffen = true;
+    breitenVormerken();
+}
+
+TForm3::Breitengrundlage TForm3::breitengrundlage() const
+{
+    const FilterGridModel& g = FilterGrid1->Grid();
+    return {g.Width(), g.ShowsVerticalScrollBar()};
+}
+
+// Right after show() or a new filling neither the layout nor the scroll bars have settled;
+// they do before the event loop gets to the fit. Any number of reasons before it give one fit.
+void TForm3::breitenVormerken()
+{
+    if (m_breitenVorgemerkt)
+        return;
+    m_breitenVorgemerkt = true;
     QTimer::singleShot(0, this, [this] {
+        m_breitenVorgemerkt = false;
         if (isVisible())
             breitenAnpassen();
     });
@@ -140,6 +155,7 @@ void TForm3::oeffnen()
 void TForm3::breitenAnpassen()
 {
     FilterGrid1->Grid().ColSetMaxWidths(false, false, true);
+    m_angepasstAn = breitengrundlage();
 }
 
 void TForm3::daten_ansehen()
@@ -151,7 +167,8 @@ void TForm3::daten_ansehen()
     // The title row and one row per record (the first record takes the empty row that is
     // there); the rows of the last opening are emptied and reused.
     constexpr int kErsteZeilen = 2;
-    g.RenewRows(kErsteZeilen, 1 + std::max<int>(1, int(lesung.zeilen.size())));
+    g.SetRowCount(kErsteZeilen);
+    g.SetRowCount(1 + std::max<int>(1, int(lesung.zeilen.size())));
     g.SetDefaultRowHeight(22);
     for (int r = 0; r < kErsteZeilen; ++r)
         for (int c = 0; c < g.ColCount(); ++c)
@@ -170,7 +187,6 @@ void TForm3::daten_ansehen()
     NewColFeatures1(g, 0, 38, QLatin1Char('I'));
     NewColFeatures1(g, 1, 36, QLatin1Char(' '));
     g.ColInfo_Set(-1);
-    g.ColSetMaxWidths(false, false, true);
     platform::showMessages(lesung.meldungen);
 }
 

@@ -28,7 +28,8 @@ public:
     void oeffnen();
 
     // Fills the grid from "aktuelle_Liste2.akt"; an unreadable file is reported, a missing
-    // one leaves the titles and one empty row.
+    // one leaves the titles and one empty row. The widths are fitted after it, once the grid
+    // is laid out.
     void daten_ansehen();
 
     // Gives column acol of grd the value type typ and the data alignment ausr.
@@ -47,9 +48,19 @@ public Q_SLOTS:
 private:
     void FormCreate();
     void gridEinrichten();
+    void breitenVormerken();
     void breitenAnpassen();
+    // What the fitted widths depend on besides the cells: the grid's width and whether it
+    // shows its vertical scroll bar.
+    struct Breitengrundlage {
+        int breite = -1;
+        bool leiste = false;
+        bool operator==(const Breitengrundlage&) const = default;
+    };
+    Breitengrundlage breitengrundlage() const;
 
     QFrame* Panel1 = nullptr;
-    QPushButton* Button2 = nullptr; // "Beenden"
-    bool m_breitenOffen = false;
+    QPushButton* Button2 = nullptr;   // "Beenden"
+    bool m_breitenVorgemerkt = false; // a fit waits for the event loop
+    Breitengrundlage m_angepasstAn;   // the grid as the widths were last fitted to it
 };
