@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString kopie = platform::dataFile(QStringLiteral("Adressen.kopie"));
     fuzzPruefen(bool(platform::saveRecords(kopie, bestand.adressen())),
                 "the window's records can be written");
-    fuzzPruefen(platform::readFile(kopie).bytes == ganz, "written back byte for byte");
+    fuzzPruefen(platform::readFile(kopie).value == ganz, "written back byte for byte");
 
     // "Speichern >>" of the first record's names writes every other record as it was read.
     if (!lesung.adressen.isEmpty()) {
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzPruefen(erfassung.datei.ok, "a save of a readable file succeeds");
         if (erfassung.geschrieben) {
             erwartet += ganz.left(qsizetype(sizeof(TAdressRec)));
-            fuzzPruefen(platform::readFile(adressdateiPfad()).bytes == erwartet,
+            fuzzPruefen(platform::readFile(adressdateiPfad()).value == erwartet,
                         "a save keeps every other record byte for byte");
         } else {
             fuzzPruefen(adresseOhneNamen(neu), "only a record without names is not stored");

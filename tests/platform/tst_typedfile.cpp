@@ -196,27 +196,28 @@ void TestTypedFile::readFileGivesTheWholeFileOrItsHead()
     for (int i = 0; i < groesse; ++i)
         inhalt.append(char(i * 7 + 3));
     QVERIFY(writeFileBytes(path, inhalt));
-    const platform::ReadResult gelesen = platform::readFile(path, hoechstens);
-    QVERIFY(gelesen.ok);
+    const platform::Read<QByteArray> gelesen = platform::readFile(path, hoechstens);
+    QVERIFY(gelesen.file.ok);
     QVERIFY(!gelesen.missing);
-    QCOMPARE(gelesen.bytes, hoechstens < 0 ? inhalt : inhalt.left(hoechstens));
+    QCOMPARE(gelesen.value, hoechstens < 0 ? inhalt : inhalt.left(hoechstens));
 }
 
 void TestTypedFile::readFileTellsMissingAndUnreadable()
 {
     TempDataFolder folder;
-    const platform::ReadResult fehlt =
+    const platform::Read<QByteArray> fehlt =
         platform::readFile(platform::dataFile(QStringLiteral("fehlt.bin")));
-    QVERIFY(fehlt.ok);
+    QVERIFY(fehlt.file.ok);
     QVERIFY(fehlt.missing);
-    QVERIFY(fehlt.bytes.isEmpty());
+    QVERIFY(fehlt.value.isEmpty());
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ordner")));
-    const platform::ReadResult ordner =
+    const platform::Read<QByteArray> ordner =
         platform::readFile(platform::dataFile(QStringLiteral("ordner")));
-    QVERIFY(!ordner.ok);
+    QVERIFY(!ordner.file.ok);
     QVERIFY(!ordner.missing);
-    QCOMPARE(ordner.errorCode, EISDIR);
-    QVERIFY(platform::fileErrorMessage(ordner).contains(QStringLiteral("konnte nicht gelesen")));
+    QCOMPARE(ordner.file.errorCode, EISDIR);
+    QVERIFY(
+        platform::fileErrorMessage(ordner.file).contains(QStringLiteral("konnte nicht gelesen")));
 }
 
 QTEST_GUILESS_MAIN(TestTypedFile)

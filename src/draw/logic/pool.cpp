@@ -52,15 +52,15 @@ PoolStatus StrList(QList<platform::Message>& meldungen)
 {
     // A selection that exists but cannot be read must not turn into an empty draw that
     // overwrites the stored seating.
-    const platform::ReadResult auswahl = platform::readFile(auswahldatei2());
+    const platform::Read<QByteArray> auswahl = platform::readFile(auswahldatei2());
     if (auswahl.missing)
         return PoolStatus::KeineAuswahl;
-    if (!auswahl.ok) {
-        meldungen.append(lesefehler(auswahl, kNichtsGezogen));
+    if (!auswahl) {
+        meldungen.append(lesefehler(auswahl.file, kNichtsGezogen));
         return PoolStatus::Lesefehler;
     }
     // A trailing partial record is not read.
-    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(auswahl.bytes);
+    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(auswahl.value);
     const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
     const platform::WriteResult geschrieben =
         platform::writeFileAtomic(poolPfad, poolBytes(records));
@@ -78,11 +78,11 @@ Poolzeilen::Poolzeilen(QByteArrayView bytes) : m_zeilen(platform::cp1252Lines(by
 
 bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen)
 {
-    const platform::ReadResult pool =
+    const platform::Read<QByteArray> pool =
         platform::readFile(QDir::current().absoluteFilePath(kPoolDatei));
     if (pool.missing) {
         // No selection has been saved yet: tell the organiser what to do first.
-        platform::FileResult fehlt = pool;
+        platform::FileResult fehlt = pool.file;
         fehlt.fail(ENOENT);
         meldungen.append(
             lesefehler(fehlt, kNichtsGezogen + QStringLiteral("\nBitte zuerst die Spieler "
@@ -90,10 +90,10 @@ bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen)
                                                               "speichern\" übernehmen.")));
         return false;
     }
-    if (!pool.ok) {
-        meldungen.append(lesefehler(pool, kNichtsGezogen));
+    if (!pool) {
+        meldungen.append(lesefehler(pool.file, kNichtsGezogen));
         return false;
     }
-    zeilen = Poolzeilen(pool.bytes);
+    zeilen = Poolzeilen(pool.value);
     return true;
 }

@@ -159,16 +159,17 @@ QString spielabendInhaltMeldung(const Spielabendinhalt& inhalt)
 Spielabendlesung spielabendLesen()
 {
     Spielabendlesung lesung;
-    const platform::ReadResult gelesen = platform::readFile(spielabendPfad(), kHoechstensBytes + 1);
-    if (!gelesen.ok) {
+    const platform::Read<QByteArray> gelesen =
+        platform::readFile(spielabendPfad(), kHoechstensBytes + 1);
+    if (!gelesen) {
         lesung.gelesen = false;
         lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(
-            gelesen, QStringLiteral("Die Runden des Abends werden nicht berücksichtigt."))));
+            gelesen.file, QStringLiteral("Die Runden des Abends werden nicht berücksichtigt."))));
         return lesung;
     }
-    Spielabendinhalt inhalt = spielabendAusBytes(gelesen.bytes.left(kHoechstensBytes));
+    Spielabendinhalt inhalt = spielabendAusBytes(gelesen.value.left(kHoechstensBytes));
     // A file cut off by the limit ends in a line that is counted as damaged, or in none at all.
-    if (gelesen.bytes.size() > kHoechstensBytes && inhalt.verworfeneZeilen == 0)
+    if (gelesen.value.size() > kHoechstensBytes && inhalt.verworfeneZeilen == 0)
         ++inhalt.verworfeneZeilen;
     lesung.abend = std::move(inhalt.abend);
     if (const QString text = spielabendInhaltMeldung(inhalt); !text.isEmpty())

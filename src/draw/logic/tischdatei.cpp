@@ -191,15 +191,15 @@ Tischlesung tischLesen(Tischanzahl tische)
 {
     Tischlesung lesung;
     const std::span<TischSlot> record = tischRecord(tische);
-    const platform::ReadResult gelesen =
+    const platform::Read<QByteArray> gelesen =
         platform::readFile(tischdateiPfad(tische), qsizetype(record.size_bytes()));
-    if (gelesen.ok && !gelesen.missing) {
-        std::memcpy(static_cast<void*>(record.data()), gelesen.bytes.constData(),
-                    size_t(gelesen.bytes.size()));
+    if (gelesen.found()) {
+        std::memcpy(static_cast<void*>(record.data()), gelesen.value.constData(),
+                    size_t(gelesen.value.size()));
         lesung.gelesen = true;
-    } else if (!gelesen.ok) {
+    } else if (!gelesen) {
         lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(
-            gelesen,
+            gelesen.file,
             QStringLiteral("Die gespeicherte Tischbelegung kann nicht angezeigt werden."))));
     }
     lesung.belegung = tischbelegungAusRecord(tische);

@@ -316,16 +316,16 @@ GridFileResult FilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect,
         fnVersion = m_fileVersSoll;
     GridFileResult result;
     result.expectedVersion = fnVersion;
-    const platform::ReadResult read = platform::readFile(m_fileName);
-    result.file = read;
-    if (!read.ok || read.missing) {
+    const platform::Read<QByteArray> read = platform::readFile(m_fileName);
+    result.file = read.file;
+    if (!read.found()) {
         if (read.missing)
             result.file.fail(ENOENT);
         result.status = GridFileResult::Status::FileError;
         return result;
     }
     GridFileContent content;
-    const QStringList lines = platform::cp1252Lines(read.bytes);
+    const QStringList lines = platform::cp1252Lines(read.value);
     content.lines.assign(lines.begin(), lines.end());
     int version = -1;
     if (content.lines.empty() || !readInt(content.lines[0], version))

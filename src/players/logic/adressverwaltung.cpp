@@ -152,10 +152,10 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
 AdressLesung adressenPruefendLesen()
 {
     AdressLesung lesung;
-    lesung.datei = platform::readFile(adressdateiPfad());
-    if (lesung.datei.ok)
-        lesung.adressen = platform::recordsFromBytes<TAdressRec>(lesung.datei.bytes);
-    lesung.datei.bytes.clear();
+    const platform::Read<QByteArray> gelesen = platform::readFile(adressdateiPfad());
+    lesung.datei = gelesen.file;
+    if (gelesen)
+        lesung.adressen = platform::recordsFromBytes<TAdressRec>(gelesen.value);
     return lesung;
 }
 

@@ -61,7 +61,7 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
 // Reads the file for showing or changing it. A missing file gives no records; one that exists
 // but cannot be read gives none and a failed `datei`, so that no change overwrites it.
 struct AdressLesung {
-    platform::ReadResult datei;
+    platform::FileResult datei;
     QList<TAdressRec> adressen;
     explicit operator bool() const { return datei.ok; }
 };

@@ -16,16 +16,16 @@ QString ansichtName(const QString& name)
 AnsichtLesung ansichtLesen(const QString& pfad)
 {
     AnsichtLesung lesung;
-    const platform::ReadResult gelesen = platform::readFile(pfad);
+    const platform::Read<QByteArray> gelesen = platform::readFile(pfad);
     if (gelesen.missing) {
         lesung.dateiFehlt = true;
         return lesung;
     }
-    if (!gelesen.ok) {
-        lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(gelesen)));
+    if (!gelesen) {
+        lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(gelesen.file)));
         return lesung;
     }
-    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(gelesen.bytes);
+    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(gelesen.value);
     lesung.zeilen.reserve(records.size());
     int nummer = 0;
     // The name is decoded first (its length byte capped at the capacity), then padded by
