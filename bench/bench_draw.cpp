@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
         // The floor wrote the table file last: one more click, and the window shows the file.
         fenster.Button2Click();
         QCoreApplication::processEvents();
-        ok = fenster.angezeigteBelegung() == tischLesen(kTische).belegung && ok;
+        ok = fenster.angezeigteBelegung() == tischLesen(kTische).value && ok;
         tabellenzeile("bench_draw", QStringLiteral("\"Spieler neu mischen.\", 6 tables doubles"), n,
                       zeit, QStringLiteral("same reads + flushed writes"));
         std::printf("%-15s   %lld players: %llu generator calls per draw%s\n", "", (long long)n,

@@ -112,7 +112,7 @@ int main(int argc, char* argv[])
             abendZurueck(frueher), abendZurueck(frueher));
         const Paarzeit ohne =
             abwechselndMs(runs, mischen, mischen, abendZurueck(frueher), abendZurueck(frueherAus));
-        ok = fenster.angezeigteBelegung() == tischLesen(kTische).belegung && ok;
+        ok = fenster.angezeigteBelegung() == tischLesen(kTische).value && ok;
         const QString schritt = QStringLiteral("\"Neue Partner\" draw, 6 tables, 10 rounds");
         tabellenzeile("bench_runden", schritt, n, zeit,
                       QStringLiteral("same reads + flushed writes"));

@@ -76,15 +76,15 @@ platform::Message niemandAusgewaehlt()
 // the last one lies more than 12 hours back.
 std::optional<Spielabend> abendDerZiehung(QList<platform::Message>& meldungen)
 {
-    Spielabendlesung lesung = spielabendLesen();
-    if (!lesung.gelesen)
-        meldungen.append(lesung.meldungen);
-    if (!lesung.gelesen || !lesung.abend.neuePartner)
+    platform::Read<Spielabend> lesung = spielabendLesen();
+    if (!lesung)
+        meldungen.append(lesung.messages);
+    if (!lesung || !lesung.value.neuePartner)
         return std::nullopt;
-    meldungen.append(lesung.meldungen);
-    if (neuerAbendFaellig(lesung.abend, platform::now()))
-        lesung.abend.runden.clear();
-    return lesung.abend;
+    meldungen.append(lesung.messages);
+    if (neuerAbendFaellig(lesung.value, platform::now()))
+        lesung.value.runden.clear();
+    return lesung.value;
 }
 
 // Arranges the drawn players (in the in-memory record) for new partners.
@@ -230,7 +230,7 @@ Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
     const platform::WriteResult gespeichert = tischSpeichern(tische);
     ergebnis.gespeichert = gespeichert.ok;
     if (gespeichert.ok)
-        meldungen.append(tischLesen(tische).meldungen);
+        meldungen.append(tischLesen(tische).messages);
     else
         meldungen.append(platform::errorMessage(tischSpeicherMeldung(gespeichert)));
     ergebnis.belegung = tischbelegungAusRecord(tische);
