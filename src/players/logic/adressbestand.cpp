@@ -21,11 +21,11 @@ platform::FileResult Adressbestand::laden()
     const platform::FileStampBeforeRead vorher = platform::fileStampBeforeRead(adressdateiPfad());
     m_stempel = vorher.stamp;
     m_stempelSicher = vorher.settled;
-    AdressLesung lesung = adressenPruefendLesen();
-    m_gelesen = lesung.datei.ok;
-    m_adressen = std::move(lesung.adressen);
+    platform::Read<QList<TAdressRec>> lesung = adressenPruefendLesen();
+    m_gelesen = lesung.file.ok;
+    m_adressen = std::move(lesung.value);
     indexAufbauen();
-    return lesung.datei;
+    return lesung.file;
 }
 
 platform::FileResult Adressbestand::aktualisieren(bool* neuGelesen)

@@ -149,13 +149,14 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
     return {};
 }
 
-AdressLesung adressenPruefendLesen()
+platform::Read<QList<TAdressRec>> adressenPruefendLesen()
 {
-    AdressLesung lesung;
+    platform::Read<QList<TAdressRec>> lesung;
     const platform::Read<QByteArray> gelesen = platform::readFile(adressdateiPfad());
-    lesung.datei = gelesen.file;
+    lesung.file = gelesen.file;
+    lesung.missing = gelesen.missing;
     if (gelesen)
-        lesung.adressen = platform::recordsFromBytes<TAdressRec>(gelesen.value);
+        lesung.value = platform::recordsFromBytes<TAdressRec>(gelesen.value);
     return lesung;
 }
 
@@ -200,8 +201,8 @@ platform::FileResult adresseErfassen(const TAdressRec& neu, const QString& name,
 {
     if (adresseOhneNamen(neu))
         return {};
-    const AdressLesung lesung = adressenPruefendLesen();
+    const platform::Read<QList<TAdressRec>> lesung = adressenPruefendLesen();
     if (!lesung)
-        return lesung.datei;
-    return adresse_speichern(lesung.adressen, neu, adresse_pruefen(lesung.adressen, name, vorname));
+        return lesung.file;
+    return adresse_speichern(lesung.value, neu, adresse_pruefen(lesung.value, name, vorname));
 }
