@@ -110,6 +110,21 @@ void rundeAnhaengen(Spielabend abend, const Tischbelegung& belegung,
         meldungen.append(platform::errorMessage(spielabendSpeicherMeldung(geschrieben)));
 }
 
+// The pool of this draw: rebuilt from the selection file (when there is one), then loaded.
+platform::Read<Poolzeilen> poolDerZiehung()
+{
+    const platform::Read<std::int32_t> neu = StrList();
+    if (!neu) {
+        platform::Read<Poolzeilen> nichts;
+        nichts.file = neu.file;
+        nichts.messages = neu.messages;
+        return nichts;
+    }
+    platform::Read<Poolzeilen> pool = poolLaden();
+    pool.messages = neu.messages + pool.messages;
+    return pool;
+}
+
 Ziehungsergebnis melden(Ziehungsergebnis ergebnis)
 {
     Q_EMIT Ziehungsmelder::instanz().ziehungBeendet(ergebnis);
@@ -201,11 +216,9 @@ Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
     nummernDerLetztenZiehung().clear();
     tischRecordLeeren(tische);
 
-    QList<platform::Message> meldungen;
-    Poolzeilen pool;
-    const PoolStatus status = StrList(meldungen);
-    if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
-        !poolLaden(pool, meldungen)) {
+    const platform::Read<Poolzeilen> pool = poolDerZiehung();
+    QList<platform::Message> meldungen = pool.messages;
+    if (!pool) {
         Ziehungsergebnis ende = abgebrochen(tische);
         ende.meldungen = meldungen;
         return melden(ende);
@@ -220,7 +233,7 @@ Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
     }
 
     Ziehungsergebnis ergebnis =
-        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
+        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool.value);
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);
