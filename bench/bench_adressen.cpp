@@ -174,7 +174,7 @@ int main(int argc, char* argv[])
             gemalt();
         };
         const Paarzeit oeffnen = abwechselndMs(
-            runs, oeffnenGemalt, [&] { ok = platform::readFile(pfad).ok && ok; }, schliessen);
+            runs, oeffnenGemalt, [&] { ok = platform::readFile(pfad).file.ok && ok; }, schliessen);
         const Paarzeit oeffnenListe = abwechselndMs(
             runs, oeffnenGemalt,
             [&] {
@@ -220,8 +220,8 @@ int main(int argc, char* argv[])
             [&] {
                 // Written beside it: the same bytes, the same flushed atomic save, while the
                 // participant file stays as the window last wrote it.
-                const platform::ReadResult gelesen = platform::readFile(pfad);
-                ok = gelesen.ok && platform::writeFileAtomic(kopie, gelesen.bytes).ok && ok;
+                const platform::Read<QByteArray> gelesen = platform::readFile(pfad);
+                ok = gelesen.file.ok && platform::writeFileAtomic(kopie, gelesen.value).ok && ok;
             },
             [&] {
                 AdressFelder f = adresseFelder(adressen.at(anzahl / 2 + geaendert++ % 40));

@@ -80,7 +80,7 @@ int main(int argc, char* argv[])
                 dialog.oeffnen();
                 gemalt();
             },
-            [&] { ok = platform::readFile(adressdateiPfad()).ok && ok; },
+            [&] { ok = platform::readFile(adressdateiPfad()).file.ok && ok; },
             [&] {
                 dialog.close();
                 gemalt();

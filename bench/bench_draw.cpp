@@ -38,7 +38,7 @@ QStringList namen(int anzahl)
 
 bool lesen(const QString& pfad)
 {
-    return platform::readFile(pfad).ok;
+    return platform::readFile(pfad).file.ok;
 }
 
 // The generator calls of one draw: the generator is stepped from its state before the draw
@@ -86,8 +86,8 @@ int main(int argc, char* argv[])
             return 1;
         const unsigned long long aufrufe = zufallsaufrufe();
         // The bytes the draw writes, as it wrote them.
-        const QByteArray pool = platform::readFile(poolPfad).bytes;
-        const QByteArray tisch = platform::readFile(tischPfad).bytes;
+        const QByteArray pool = platform::readFile(poolPfad).value;
+        const QByteArray tisch = platform::readFile(tischPfad).value;
         bool ok = true;
         const Paarzeit zeit = abwechselndMs(
             n >= 20000 ? 7 : 15,
@@ -104,7 +104,7 @@ int main(int argc, char* argv[])
         // The floor wrote the table file last: one more click, and the window shows the file.
         fenster.Button2Click();
         QCoreApplication::processEvents();
-        ok = fenster.angezeigteBelegung() == tischLesen(kTische).belegung && ok;
+        ok = fenster.angezeigteBelegung() == tischLesen(kTische).value && ok;
         tabellenzeile("bench_draw", QStringLiteral("\"Spieler neu mischen.\", 6 tables doubles"), n,
                       zeit, QStringLiteral("same reads + flushed writes"));
         std::printf("%-15s   %lld players: %llu generator calls per draw%s\n", "", (long long)n,

@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
                  .ok)
             return 1;
         const int runs = anzahl >= 20000 ? 3 : 5;
-        const auto lesen = [&] { ok = platform::readFile(adressdateiPfad()).ok && ok; };
+        const auto lesen = [&] { ok = platform::readFile(adressdateiPfad()).file.ok && ok; };
 
         std::unique_ptr<TForm14> fenster;
         const Paarzeit oeffnen = abwechselndMs(
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
             ok = fenster->vorschau()->PrintAll(drucker) == DruckUrsache::Gedruckt && ok;
         };
         drucken();
-        const QByteArray pdfBytes = platform::readFile(pdf).bytes;
+        const QByteArray pdfBytes = platform::readFile(pdf).value;
         const Paarzeit pdfZeit = abwechselndMs(runs, drucken, [&] {
             lesen();
             ok = schreiben(pdfKopie, pdfBytes) && ok;

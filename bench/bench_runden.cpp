@@ -40,7 +40,7 @@ QStringList namen(int anzahl)
 
 bool lesen(const QString& pfad)
 {
-    return platform::readFile(pfad).ok;
+    return platform::readFile(pfad).file.ok;
 }
 
 // The evening file's bytes with the option set as given and the rounds kept.
@@ -86,19 +86,19 @@ int main(int argc, char* argv[])
                   neuePartnerSetzen(true).isEmpty();
         for (int r = 0; r < kFruehereRunden; ++r)
             mischen();
-        const QByteArray frueher = platform::readFile(abendPfad).bytes;
+        const QByteArray frueher = platform::readFile(abendPfad).value;
         const QByteArray frueherAus = abendMitOption(frueher, false);
         const auto abendZurueck = [&](const QByteArray& bytes) {
             return [&, bytes] { ok = platform::writeFileAtomic(abendPfad, bytes).ok && ok; };
         };
         // The bytes the draw writes, as it wrote them.
         mischen();
-        ok = spielabendAusBytes(platform::readFile(abendPfad).bytes).abend.runden.size() ==
+        ok = spielabendAusBytes(platform::readFile(abendPfad).value).abend.runden.size() ==
                  kFruehereRunden + 1 &&
              ok;
-        const QByteArray pool = platform::readFile(poolPfad).bytes;
-        const QByteArray tisch = platform::readFile(tischPfad).bytes;
-        const QByteArray abend = platform::readFile(abendPfad).bytes;
+        const QByteArray pool = platform::readFile(poolPfad).value;
+        const QByteArray tisch = platform::readFile(tischPfad).value;
+        const QByteArray abend = platform::readFile(abendPfad).value;
 
         const int runs = n >= 20000 ? 7 : 15;
         const Paarzeit zeit = abwechselndMs(
@@ -112,7 +112,7 @@ int main(int argc, char* argv[])
             abendZurueck(frueher), abendZurueck(frueher));
         const Paarzeit ohne =
             abwechselndMs(runs, mischen, mischen, abendZurueck(frueher), abendZurueck(frueherAus));
-        ok = fenster.angezeigteBelegung() == tischLesen(kTische).belegung && ok;
+        ok = fenster.angezeigteBelegung() == tischLesen(kTische).value && ok;
         const QString schritt = QStringLiteral("\"Neue Partner\" draw, 6 tables, 10 rounds");
         tabellenzeile("bench_runden", schritt, n, zeit,
                       QStringLiteral("same reads + flushed writes"));

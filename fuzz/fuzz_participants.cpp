@@ -31,11 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     fuzzDatenordner();
     fuzzDateiSchreiben(QStringLiteral("Adressen.adr"), data, size);
-    const AdressLesung lesung = adressenPruefendLesen();
-    fuzzPruefen(lesung.datei.ok, "a readable participant file gives no failure");
-    fuzzPruefen(lesung.adressen.size() == qsizetype(size / sizeof(TAdressRec)),
+    const platform::Read<QList<TAdressRec>> lesung = adressenPruefendLesen();
+    fuzzPruefen(lesung.file.ok, "a readable participant file gives no failure");
+    fuzzPruefen(lesung.value.size() == qsizetype(size / sizeof(TAdressRec)),
                 "record count = size / record size");
-    for (const TAdressRec& a : lesung.adressen) {
+    for (const TAdressRec& a : lesung.value) {
         feldPruefen(a.Vorname);
         feldPruefen(a.Name);
         feldPruefen(a.Strasse);
@@ -45,13 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         feldPruefen(a.Fax);
         feldPruefen(a.Mobil);
     }
-    const QStringList texte = adresseListentexte(lesung.adressen);
-    fuzzPruefen(texte.size() == lesung.adressen.size(), "one list entry per record");
+    const QStringList texte = adresseListentexte(lesung.value);
+    fuzzPruefen(texte.size() == lesung.value.size(), "one list entry per record");
 
     // The participant window holds every byte of every record, and its look-ups find what a
     // search through the records finds.
     const QByteArray ganz(reinterpret_cast<const char*>(data),
-                          lesung.adressen.size() * qsizetype(sizeof(TAdressRec)));
+                          lesung.value.size() * qsizetype(sizeof(TAdressRec)));
     Adressbestand bestand;
     fuzzPruefen(bestand.laden().ok, "the window reads a readable file");
     fuzzPruefen(platform::recordsToBytes(bestand.adressen()) == ganz,
@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const qsizetype i : {qsizetype(0), texte.size() / 2, texte.size() - 1}) {
         if (i < 0 || i >= texte.size())
             continue;
-        const TAdressRec* gesucht = letzterTreffer(lesung.adressen, texte[i]);
+        const TAdressRec* gesucht = letzterTreffer(lesung.value, texte[i]);
         const std::optional<TAdressRec> gefunden = bestand.zumListentext(texte[i]);
         fuzzPruefen(gesucht && gefunden &&
                         std::memcmp(gesucht, &*gefunden, sizeof(TAdressRec)) == 0,
@@ -69,14 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString kopie = platform::dataFile(QStringLiteral("Adressen.kopie"));
     fuzzPruefen(bool(platform::saveRecords(kopie, bestand.adressen())),
                 "the window's records can be written");
-    fuzzPruefen(platform::readFile(kopie).bytes == ganz, "written back byte for byte");
+    fuzzPruefen(platform::readFile(kopie).value == ganz, "written back byte for byte");
 
     // "Speichern >>" of the first record's names writes every other record as it was read.
-    if (!lesung.adressen.isEmpty()) {
-        const TAdressRec neu = lesung.adressen.first();
+    if (!lesung.value.isEmpty()) {
+        const TAdressRec neu = lesung.value.first();
         const QString name = neu.Name.str();
         const QString vorname = neu.Vorname.str();
-        const AdressFund fund = adresse_pruefen(lesung.adressen, name, vorname);
+        const AdressFund fund = adresse_pruefen(lesung.value, name, vorname);
         QByteArray erwartet = ganz;
         if (fund.gefunden)
             erwartet.remove((fund.position - 1) * qsizetype(sizeof(TAdressRec)),
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzPruefen(erfassung.datei.ok, "a save of a readable file succeeds");
         if (erfassung.geschrieben) {
             erwartet += ganz.left(qsizetype(sizeof(TAdressRec)));
-            fuzzPruefen(platform::readFile(adressdateiPfad()).bytes == erwartet,
+            fuzzPruefen(platform::readFile(adressdateiPfad()).value == erwartet,
                         "a save keeps every other record byte for byte");
         } else {
             fuzzPruefen(adresseOhneNamen(neu), "only a record without names is not stored");

@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzDatenordner();
     // The pool file as read by the draw.
     fuzzDateiSchreiben(kPoolDatei, data, size);
-    Poolzeilen zeilen;
-    QList<platform::Message> meldungen;
-    fuzzPruefen(poolLaden(zeilen, meldungen), "a readable pool file is read");
-    fuzzPruefen(meldungen.isEmpty(), "a readable file never produces a message");
+    const platform::Read<Poolzeilen> pool = poolLaden();
+    fuzzPruefen(pool.found(), "a readable pool file is read");
+    fuzzPruefen(pool.messages.isEmpty(), "a readable file never produces a message");
+    const Poolzeilen& zeilen = pool.value;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     fuzzPruefen(zeilen.size() <= bytes.count('\n') + bytes.count('\r') + 1,
                 "no more lines than line ends");
@@ -26,14 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes as the selection file the pool is built from.
     fuzzDateiSchreiben(kAuswahlDateiGewaehlt, data, size);
-    meldungen.clear();
-    fuzzPruefen(StrList(meldungen) == PoolStatus::Neu, "pool built from a readable selection");
-    fuzzPruefen(meldungen.isEmpty(), "a readable file never produces a message");
+    const platform::Read<std::int32_t> neu = StrList();
+    fuzzPruefen(neu.found(), "pool built from a readable selection");
+    fuzzPruefen(neu.messages.isEmpty(), "a readable file never produces a message");
+    fuzzPruefen(neu.value == Poolanzahl, "as many lines written as counted");
     fuzzPruefen(Auswahlanzahl == std::int32_t(size / sizeof(TAuswahlRec)),
                 "record count = size / record size");
     fuzzPruefen(Poolanzahl == Auswahlanzahl, "one pool line per record");
-    Poolzeilen gebaut;
-    fuzzPruefen(poolLaden(gebaut, meldungen) && meldungen.isEmpty(), "built pool read back");
-    fuzzPruefen(gebaut.size() >= Poolanzahl, "every pool line read back");
+    const platform::Read<Poolzeilen> gebaut = poolLaden();
+    fuzzPruefen(gebaut.found() && gebaut.messages.isEmpty(), "built pool read back");
+    fuzzPruefen(gebaut.value.size() >= Poolanzahl, "every pool line read back");
     return 0;
 }

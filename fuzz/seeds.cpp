@@ -72,9 +72,8 @@ void auswahl()
     ablegen("pool", "auswahl", bytes);
     auswahlSchreiben(auswahldatei2(), {});
     ablegen("selection", "leer", gelesen(kAuswahlDateiGewaehlt));
-    QList<platform::Message> meldungen;
     auswahlSchreiben(auswahldatei2(), kNamen);
-    StrList(meldungen);
+    StrList();
     ablegen("pool", "pool", platform::readWholeFile(kPoolDatei));
     ablegen("pool", "lf", QByteArray("Anna Alt\nBert Bunt\n"));
 }

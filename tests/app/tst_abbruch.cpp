@@ -105,9 +105,7 @@ Art artFuer(const QString& name)
                 }};
     if (name == "pool")
         return {{kPoolDatei, kAuswahlDateiGewaehlt}, [](int v) {
-                    QList<platform::Message> meldungen;
-                    if (!auswahlSchreiben(auswahldatei2(), namen(v, 40 + v)) ||
-                        StrList(meldungen) != PoolStatus::Neu)
+                    if (!auswahlSchreiben(auswahldatei2(), namen(v, 40 + v)) || !StrList().found())
                         _exit(3);
                 }};
     if (name == "style file")

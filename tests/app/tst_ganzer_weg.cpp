@@ -123,15 +123,15 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
     QVERIFY(panel5Sichtbar());
 
     // 4. "Tisch2.ti2" holds eight of the nine, each once, in the corner places of doubles.
-    const Tischlesung gelesen = tischLesen(2);
-    QVERIFY(gelesen.gelesen);
+    const platform::Read<Tischbelegung> gelesen = tischLesen(2);
+    QVERIFY(gelesen.found());
     QStringList gesetzt;
     for (int tisch = 1; tisch <= 2; ++tisch) {
         for (Platz ecke :
              {Platz::ObenLinks, Platz::ObenRechts, Platz::UntenLinks, Platz::UntenRechts})
-            gesetzt.append(gelesen.belegung.name(tisch, ecke).trimmed());
-        QVERIFY(gelesen.belegung.name(tisch, Platz::ObenMitte).isEmpty());
-        QVERIFY(gelesen.belegung.name(tisch, Platz::UntenMitte).isEmpty());
+            gesetzt.append(gelesen.value.name(tisch, ecke).trimmed());
+        QVERIFY(gelesen.value.name(tisch, Platz::ObenMitte).isEmpty());
+        QVERIFY(gelesen.value.name(tisch, Platz::UntenMitte).isEmpty());
     }
     const QSet<QString> gesetztMenge(gesetzt.cbegin(), gesetzt.cend());
     QCOMPARE(gesetztMenge.size(), 8);
@@ -154,7 +154,7 @@ void TestGanzerWeg::vomTeilnehmerZurSitzordnung()
         QTest::mouseClick(requireChild<QToolButton>(haupt.get(), "SpeedButton4"), Qt::LeftButton);
         QCOMPARE(modal.shownCount(), 1);
     }
-    QCOMPARE(angezeigt, gelesen.belegung);
+    QCOMPARE(angezeigt, gelesen.value);
     QCOMPARE(eckenTexte, gesetzt);
     QVERIFY(!panel5Sichtbar());
     QTest::mouseClick(ergebnisfenster(2)->findChild<QPushButton*>(QStringLiteral("Button1")),
@@ -227,7 +227,7 @@ void TestGanzerWeg::neuMischenImGezeigtenModus()
         }
         gesetzt.remove(QString());
         QCOMPARE(gesetzt.size(), 8);
-        QCOMPARE(tischLesen(2).belegung, gezeigt);
+        QCOMPARE(tischLesen(2).value, gezeigt);
     }
     QTest::keyClick(fenster, Qt::Key_Escape);
     QVERIFY(fenster->isVisible());

@@ -199,12 +199,12 @@ private Q_SLOTS:
         menuItem(form, QStringLiteral("NeuerAbend1"))->trigger();
         QCOMPARE(messages->messages().size(), 1);
         QCOMPARE(messages->messages().first().defaultAnswer, platform::Answer::No);
-        QCOMPARE(spielabendLesen().abend.runden.size(), 1);
+        QCOMPARE(spielabendLesen().value.runden.size(), 1);
         messages->answerNext(platform::Answer::Yes);
         menuItem(form, QStringLiteral("NeuerAbend1"))->trigger();
         QCOMPARE(messages->messages().size(), 2);
-        QVERIFY(spielabendLesen().abend.runden.isEmpty());
-        QVERIFY(spielabendLesen().abend.neuePartner);
+        QVERIFY(spielabendLesen().value.runden.isEmpty());
+        QVERIFY(spielabendLesen().value.neuePartner);
     }
     void ownCommandsAreEnabled()
     {

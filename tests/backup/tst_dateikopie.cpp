@@ -69,7 +69,7 @@ void TestDateikopie::copiesByteForByte()
     if (!earlierTarget.isNull())
         QVERIFY(writeFileBytes(target, earlierTarget));
 
-    const platform::CopyResult result = platform::copyFileReplacing(source, target);
+    const platform::FileResult result = platform::copyFileReplacing(source, target);
     QVERIFY2(result.ok, qPrintable(result.reason));
     QCOMPARE(readFileBytes(target), content);
     QCOMPARE(readFileBytes(source), content);
@@ -121,17 +121,20 @@ void TestDateikopie::failuresKeepTheTargetAndTellWhy_data()
 {
     QTest::addColumn<QString>("situation");
     QTest::addColumn<int>("code");
-    QTest::newRow("a folder stands where the copy must go") << "folderAtTarget" << EISDIR;
-    QTest::newRow("source missing, earlier target kept") << "sourceMissing" << ENOENT;
-    QTest::newRow("source is a folder") << "sourceIsFolder" << EISDIR;
-    QTest::newRow("target folder missing") << "targetFolderMissing" << ENOENT;
-    QTest::newRow("a file stands where the target folder must be") << "fileAsFolder" << ENOTDIR;
+    QTest::addColumn<bool>("sourceFailed"); // the read of the source, else the write of the target
+    QTest::newRow("a folder stands where the copy must go") << "folderAtTarget" << EISDIR << false;
+    QTest::newRow("source missing, earlier target kept") << "sourceMissing" << ENOENT << true;
+    QTest::newRow("source is a folder") << "sourceIsFolder" << EISDIR << true;
+    QTest::newRow("target folder missing") << "targetFolderMissing" << ENOENT << false;
+    QTest::newRow("a file stands where the target folder must be")
+        << "fileAsFolder" << ENOTDIR << false;
 }
 
 void TestDateikopie::failuresKeepTheTargetAndTellWhy()
 {
     QFETCH(QString, situation);
     QFETCH(int, code);
+    QFETCH(bool, sourceFailed);
     QTemporaryDir dir;
     QString source = dir.filePath(QStringLiteral("Tisch2.ti2"));
     QString target = dir.filePath(QStringLiteral("ziel/Tisch2.ti2"));
@@ -158,10 +161,13 @@ void TestDateikopie::failuresKeepTheTargetAndTellWhy()
         QVERIFY(writeFileBytes(target, earlier));
     const QStringList before = entriesOf(dir.filePath(QStringLiteral("ziel")));
 
-    const platform::CopyResult result = platform::copyFileReplacing(source, target);
+    const platform::FileResult result = platform::copyFileReplacing(source, target);
     QVERIFY(!result.ok);
     QCOMPARE(result.errorCode, code);
     QCOMPARE(result.reason, platform::systemErrorText(code));
+    QCOMPARE(result.action,
+             sourceFailed ? platform::FileAction::Read : platform::FileAction::Write);
+    QCOMPARE(result.path, sourceFailed ? source : target);
     if (!earlier.isEmpty())
         QCOMPARE(readFileBytes(target), earlier);
     // No half-written copy is left beside the target.
@@ -175,7 +181,7 @@ void TestDateikopie::reportNamesCodeReasonAndFile()
     const QString target = dir.filePath(QStringLiteral("Kopie.opt"));
     QVERIFY(writeFileBytes(source, "x"));
     QVERIFY(QDir().mkdir(target));
-    const platform::CopyResult kopie = platform::copyFileReplacing(source, target);
+    const platform::FileResult kopie = platform::copyFileReplacing(source, target);
     QVERIFY(!kopie.ok);
     QCOMPARE(platform::copyFailureReport(kopie, source, target),
              QStringLiteral("Systemfehler.  Code: 21.\n"

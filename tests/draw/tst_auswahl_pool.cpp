@@ -6,7 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+#include <cerrno>
 
 namespace
 {
@@ -132,25 +134,30 @@ void TestAuswahlPool::selectionWriteFailureKeepsTheOldFile()
 void TestAuswahlPool::poolFromDialogSelection()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("Zander"), QStringLiteral("Ägidius"),
                                                QStringLiteral("Bauer")}));
-    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
+    const platform::Read<std::int32_t> neu = StrList();
+    QVERIFY(neu.found());
+    QCOMPARE(neu.value, 3);
+    QVERIFY(neu.messages.isEmpty());
     QCOMPARE(poolDatei(), QByteArray(" Zander\r\n \xc4gidius\r\n Bauer\r\n"));
     QCOMPARE(Auswahlanzahl, 3);
     QCOMPARE(Poolanzahl, 3);
-    Poolzeilen zeilen;
-    QVERIFY(poolLaden(zeilen, meldungen));
-    QCOMPARE(alleZeilen(zeilen), QStringList({QStringLiteral(" Zander"), QStringLiteral(" Ägidius"),
-                                              QStringLiteral(" Bauer")}));
+    const platform::Read<Poolzeilen> zeilen = poolLaden();
+    QVERIFY(zeilen.found());
+    QVERIFY(zeilen.messages.isEmpty());
+    QCOMPARE(alleZeilen(zeilen.value),
+             QStringList({QStringLiteral(" Zander"), QStringLiteral(" Ägidius"),
+                          QStringLiteral(" Bauer")}));
 }
 
 void TestAuswahlPool::poolJoinsFirstNameAndName()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(auswahldatei2(), record("12", "Kicker", "Karl") + QByteArray(152, 'x')));
-    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
+    const platform::Read<std::int32_t> neu = StrList();
+    QVERIFY(neu.found());
+    QCOMPARE(neu.value, 1);
     QCOMPARE(poolDatei(), QByteArray("Karl Kicker\r\n"));
     QCOMPARE(Auswahlanzahl, 1);
     QCOMPARE(Poolanzahl, 1);
@@ -181,7 +188,6 @@ void TestAuswahlPool::poolLineIsTheStoredTextWithControlsAsBlanks()
     QFETCH(QByteArray, vorname);
     QFETCH(QByteArray, zeile);
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QByteArray alleBytes;
     for (int b = 1; b < 256; ++b)
         alleBytes.append(char(b));
@@ -190,7 +196,7 @@ void TestAuswahlPool::poolLineIsTheStoredTextWithControlsAsBlanks()
                                record("2", alleBytes.left(50), alleBytes.mid(50, 50)) +
                                record("3", alleBytes.mid(100, 50), alleBytes.mid(150, 50)) +
                                record("4", alleBytes.mid(200, 50), alleBytes.mid(250))));
-    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
+    QVERIFY(StrList().found());
     // No CR stands right before an LF in 1 ... 255, so each control byte is one blank.
     QByteArray sauber = alleBytes;
     for (char& b : sauber) {
@@ -206,11 +212,12 @@ void TestAuswahlPool::poolLineIsTheStoredTextWithControlsAsBlanks()
 void TestAuswahlPool::emptySelectionGivesEmptyPool()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " alt\r\n"));
     Auswahlanzahl = Poolanzahl = 5;
     QVERIFY(writeFileBytes(auswahldatei2(), {}));
-    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
+    const platform::Read<std::int32_t> neu = StrList();
+    QVERIFY(neu.found());
+    QCOMPARE(neu.value, 0);
     QVERIFY(QFile::exists(QStringLiteral("Str_list.txt")));
     QCOMPARE(poolDatei().size(), 0);
     QCOMPARE(Auswahlanzahl, 0);
@@ -220,12 +227,14 @@ void TestAuswahlPool::emptySelectionGivesEmptyPool()
 void TestAuswahlPool::missingSelectionKeepsOldPoolAndCounts()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
-    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
+    QVERIFY(StrList().found());
     const QByteArray vorher = poolDatei();
     QVERIFY(QFile::remove(auswahldatei2()));
-    QCOMPARE(StrList(meldungen), PoolStatus::KeineAuswahl);
+    const platform::Read<std::int32_t> keine = StrList();
+    QVERIFY(keine.missing);
+    QVERIFY(keine.file.ok);
+    QVERIFY(keine.messages.isEmpty());
     QCOMPARE(poolDatei(), vorher);
     QCOMPARE(Auswahlanzahl, 2);
     QCOMPARE(Poolanzahl, 2);
@@ -234,12 +243,16 @@ void TestAuswahlPool::missingSelectionKeepsOldPoolAndCounts()
 void TestAuswahlPool::poolThatCannotBeWrittenTellsAndKeepsCounts()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Str_list.txt"))); // a folder in its way
     QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("A")}));
-    QCOMPARE(StrList(meldungen), PoolStatus::Schreibfehler);
+    const platform::Read<std::int32_t> neu = StrList();
+    QVERIFY(!neu.file.ok);
+    QVERIFY(!neu.missing);
+    QCOMPARE(neu.file.action, platform::FileAction::Write);
+    QCOMPARE(QFileInfo(neu.file.path).fileName(), QStringLiteral("Str_list.txt"));
     QCOMPARE(Auswahlanzahl, 0);
     QCOMPARE(Poolanzahl, 0);
+    const QList<platform::Message>& meldungen = neu.messages;
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.last().text.contains(QStringLiteral("Str_list.txt")));
     QVERIFY(meldungen.last().text.contains(QStringLiteral("konnte nicht gespeichert werden")));
@@ -249,16 +262,20 @@ void TestAuswahlPool::poolThatCannotBeWrittenTellsAndKeepsCounts()
 void TestAuswahlPool::selectionThatCannotBeReadTellsAndKeepsPoolAndCounts()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QVERIFY(auswahlSchreiben(auswahldatei2(), {QStringLiteral("A"), QStringLiteral("B")}));
-    QCOMPARE(StrList(meldungen), PoolStatus::Neu);
+    QVERIFY(StrList().found());
     const QByteArray vorher = poolDatei();
     QVERIFY(QFile::remove(auswahldatei2()));
     QVERIFY(QDir().mkpath(auswahldatei2() + QStringLiteral("/inhalt"))); // a folder in its place
-    QCOMPARE(StrList(meldungen), PoolStatus::Lesefehler);
+    const platform::Read<std::int32_t> neu = StrList();
+    QVERIFY(!neu.file.ok);
+    QVERIFY(!neu.missing);
+    QCOMPARE(neu.file.action, platform::FileAction::Read);
+    QCOMPARE(neu.file.path, auswahldatei2());
     QCOMPARE(poolDatei(), vorher);
     QCOMPARE(Auswahlanzahl, 2);
     QCOMPARE(Poolanzahl, 2);
+    const QList<platform::Message>& meldungen = neu.messages;
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.last().text.contains(
         QStringLiteral("aktuelle_Liste2.akt\" konnte nicht gelesen werden.\nGrund: ")));
@@ -267,10 +284,10 @@ void TestAuswahlPool::selectionThatCannotBeReadTellsAndKeepsPoolAndCounts()
 void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
     QVERIFY(writeFileBytes(QStringLiteral("Str_list.txt"), " A\r\n B\n C\r\r D"));
-    Poolzeilen zeilen;
-    QVERIFY(poolLaden(zeilen, meldungen));
+    const platform::Read<Poolzeilen> pool = poolLaden();
+    QVERIFY(pool.found());
+    const Poolzeilen& zeilen = pool.value;
     // Asking past the last line gives an empty text, as an empty seat needs.
     QCOMPARE(zeilen.value(5), QString());
     QCOMPARE(zeilen.value(-1), QString());
@@ -282,9 +299,11 @@ void TestAuswahlPool::poolLoaderAcceptsAllLineEnds()
 void TestAuswahlPool::missingPoolTellsTheUser()
 {
     TempDataFolder folder;
-    QList<platform::Message> meldungen;
-    Poolzeilen zeilen;
-    QVERIFY(!poolLaden(zeilen, meldungen));
+    const platform::Read<Poolzeilen> pool = poolLaden();
+    QVERIFY(!pool.file.ok);
+    QCOMPARE(pool.file.errorCode, ENOENT);
+    QCOMPARE(pool.value.size(), 0);
+    const QList<platform::Message>& meldungen = pool.messages;
     QCOMPARE(meldungen.size(), 1);
     QVERIFY(meldungen.last().text.startsWith(QStringLiteral("Die Datei \"")));
     QVERIFY(meldungen.last().text.contains(

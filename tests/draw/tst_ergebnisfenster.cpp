@@ -385,7 +385,7 @@ void TestErgebnisfenster::reshuffleChangesLabelsAndFileTogether()
     QVERIFY(!(nachher == vorher));
     QVERIFY(readFileBytes(tischdateiPfad(6)) != dateiVorher);
     tischRecordLeeren(6);
-    QCOMPARE(tischLesen(6).belegung, nachher);
+    QCOMPARE(tischLesen(6).value, nachher);
     QVERIFY(fenster.isVisible()); // the window stays open
     QCOMPARE(fenster.result(), 0);
 }

@@ -70,6 +70,7 @@ class TestSpielabend : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void fileHoldsOptionAndRoundsInWindows1252();
+    void missingOrUnreadableFileIsAnEmptyEvening();
     void damagedOrForeignContentIsSkipped_data();
     void damagedOrForeignContentIsSkipped();
     void ignoredContentIsToldOnceAndThenReplaced();
@@ -97,17 +98,40 @@ void TestSpielabend::fileHoldsOptionAndRoundsInWindows1252()
     QCOMPARE(bytes.count("\r\n"), 3);
     QCOMPARE(bytes.split('\n').at(1).count('\t'), 3 + 12 - 1);
 
-    const Spielabendlesung gelesen = spielabendLesen();
-    QVERIFY(gelesen.meldungen.isEmpty());
-    QVERIFY(gelesen.abend.neuePartner);
-    QCOMPARE(gelesen.abend.runden.size(), 2);
-    const Runde& erste = gelesen.abend.runden.at(0);
+    const platform::Read<Spielabend> gelesen = spielabendLesen();
+    QVERIFY(gelesen.messages.isEmpty());
+    QVERIFY(gelesen.value.neuePartner);
+    QCOMPARE(gelesen.value.runden.size(), 2);
+    const Runde& erste = gelesen.value.runden.at(0);
     QCOMPARE(erste.zeit, um(14, 19, 5));
     QCOMPARE(erste.spielmodus, kDoppel);
     QCOMPARE(erste.belegung.name(1, Platz::ObenLinks), QStringLiteral("Jürgen"));
     QCOMPARE(erste.belegung.name(1, Platz::ObenRechts), QString(50, QLatin1Char('x')));
-    QCOMPARE(gelesen.abend.runden.at(1).spielmodus, kEinzel);
-    QCOMPARE(gelesen.abend.runden.at(1).belegung.name(3, Platz::UntenMitte), QStringLiteral("Zoë"));
+    QCOMPARE(gelesen.value.runden.at(1).spielmodus, kEinzel);
+    QCOMPARE(gelesen.value.runden.at(1).belegung.name(3, Platz::UntenMitte), QStringLiteral("Zoë"));
+}
+
+void TestSpielabend::missingOrUnreadableFileIsAnEmptyEvening()
+{
+    TempDataFolder folder;
+    const platform::Read<Spielabend> fehlt = spielabendLesen();
+    QVERIFY(fehlt.missing);
+    QVERIFY(fehlt.file.ok);
+    QVERIFY(fehlt.messages.isEmpty());
+    QVERIFY(!fehlt.value.neuePartner);
+    QVERIFY(fehlt.value.runden.isEmpty());
+
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Spielabend.txt")));
+    const platform::Read<Spielabend> ordner = spielabendLesen();
+    QVERIFY(!ordner.file.ok);
+    QVERIFY(!ordner.missing);
+    QCOMPARE(ordner.file.path, spielabendPfad());
+    QVERIFY(!ordner.value.neuePartner);
+    QVERIFY(ordner.value.runden.isEmpty());
+    QCOMPARE(ordner.messages.size(), 1);
+    QCOMPARE(ordner.messages.first().icon, platform::Icon::Error);
+    QVERIFY(ordner.messages.first().text.contains(
+        QStringLiteral("Die Runden des Abends werden nicht berücksichtigt.")));
 }
 
 void TestSpielabend::damagedOrForeignContentIsSkipped_data()
@@ -214,12 +238,12 @@ void TestSpielabend::eveningGoesOnPastMidnightAndEndsAfterTwelveHours()
         const QSet<QString> neu = partnerpaare(ergebnis.belegung);
         QVERIFY(!paare.intersects(neu));
         paare.unite(neu);
-        QCOMPARE(spielabendLesen().abend.runden.size(), ++runden);
+        QCOMPARE(spielabendLesen().value.runden.size(), ++runden);
     }
     // 12 hours and 1 minute after the last round: a new evening with one round.
     FixedClock spaeter(um(15, 23, 1));
     QVERIFY(personen_zuweisen2t().neuePartner);
-    const Spielabend abend = spielabendLesen().abend;
+    const Spielabend abend = spielabendLesen().value;
     QCOMPARE(abend.runden.size(), 1);
     QCOMPARE(abend.runden.first().zeit, um(15, 23, 1));
     QVERIFY(messages.messages().isEmpty());
@@ -250,7 +274,7 @@ void TestSpielabend::roundsOfAnEarlierRunCountAndRepeatsAreTold()
     QCOMPARE(ergebnis.meldungen.first().text,
              QStringLiteral("Neue Partner: Ohne Wiederholung ging es nicht mehr; 2 Paare spielen "
                             "heute nicht zum ersten Mal zusammen."));
-    QCOMPARE(spielabendLesen().abend.runden.size(), 4);
+    QCOMPARE(spielabendLesen().value.runden.size(), 4);
 }
 
 void TestSpielabend::newEveningForgetsTheRoundsAndKeepsTheOption()
@@ -261,7 +285,7 @@ void TestSpielabend::newEveningForgetsTheRoundsAndKeepsTheOption()
     abend.runden << runde(um(14, 19, 0), {"A", "B", "C", "D"});
     QVERIFY(spielabendSpeichern(abend));
     QVERIFY(neuenAbendBeginnen().isEmpty());
-    const Spielabend danach = spielabendLesen().abend;
+    const Spielabend danach = spielabendLesen().value;
     QVERIFY(danach.neuePartner);
     QVERIFY(danach.runden.isEmpty());
 }

@@ -130,12 +130,12 @@ void TestTischdatei::slotOfEveryPlace()
     // And back: a file laid out by hand shows every slot at its place.
     tischRecordLeeren(anzahl);
     QVERIFY(writeFileBytes(folder.file(dateiname), dateiAusSlots(slots)));
-    const Tischlesung lesung = tischLesen(anzahl);
-    QVERIFY(lesung.gelesen);
+    const platform::Read<Tischbelegung> lesung = tischLesen(anzahl);
+    QVERIFY(lesung.found());
     for (int tisch = 1; tisch <= tische; ++tisch)
         for (int p = 0; p < kPlaetzeJeTisch; ++p)
-            QCOMPARE(lesung.belegung.name(tisch, Platz(p)), platzName(tisch, Platz(p)));
-    QVERIFY(lesung.meldungen.isEmpty());
+            QCOMPARE(lesung.value.name(tisch, Platz(p)), platzName(tisch, Platz(p)));
+    QVERIFY(lesung.messages.isEmpty());
 }
 
 void TestTischdatei::shortFileReplacesOnlyItsBytes()
@@ -144,11 +144,11 @@ void TestTischdatei::shortFileReplacesOnlyItsBytes()
     alleSlotsNachPlatzBenennen(2);
     QVERIFY(writeFileBytes(folder.file(QStringLiteral("Tisch2.ti2")),
                            dateiAusSlots({QStringLiteral("Neu")})));
-    const Tischlesung lesung = tisch2_lesen();
-    QVERIFY(lesung.gelesen);
-    QCOMPARE(lesung.belegung.name(1, Platz::ObenLinks), QStringLiteral("Neu"));
-    QCOMPARE(lesung.belegung.name(1, Platz::ObenRechts), QStringLiteral("1TR"));
-    QCOMPARE(lesung.belegung.name(2, Platz::UntenMitte), QStringLiteral("2BC"));
+    const platform::Read<Tischbelegung> lesung = tisch2_lesen();
+    QVERIFY(lesung.found());
+    QCOMPARE(lesung.value.name(1, Platz::ObenLinks), QStringLiteral("Neu"));
+    QCOMPARE(lesung.value.name(1, Platz::ObenRechts), QStringLiteral("1TR"));
+    QCOMPARE(lesung.value.name(2, Platz::UntenMitte), QStringLiteral("2BC"));
 }
 
 void TestTischdatei::missingFileChangesNothing()
@@ -156,11 +156,12 @@ void TestTischdatei::missingFileChangesNothing()
     TempDataFolder folder;
     MessageRecorder messages;
     alleSlotsNachPlatzBenennen(6);
-    const Tischlesung lesung = tisch6_lesen();
-    QVERIFY(!lesung.gelesen);
-    QCOMPARE(lesung.belegung.name(6, Platz::UntenRechts), QStringLiteral("6BR"));
+    const platform::Read<Tischbelegung> lesung = tisch6_lesen();
+    QVERIFY(lesung.missing);
+    QVERIFY(lesung.file.ok); // nothing stored yet is no failure
+    QCOMPARE(lesung.value.name(6, Platz::UntenRechts), QStringLiteral("6BR"));
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("Tisch5.ti6"))));
-    QVERIFY(lesung.meldungen.isEmpty()); // nothing stored yet is no failure
+    QVERIFY(lesung.messages.isEmpty());
 }
 
 void TestTischdatei::fileThatCannotBeReadTellsAndChangesNothing()
@@ -168,11 +169,12 @@ void TestTischdatei::fileThatCannotBeReadTellsAndChangesNothing()
     TempDataFolder folder;
     alleSlotsNachPlatzBenennen(5);
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Tisch5.ti5")));
-    const Tischlesung lesung = tisch5_lesen();
-    QVERIFY(!lesung.gelesen);
-    QCOMPARE(lesung.belegung.name(5, Platz::UntenRechts), QStringLiteral("5BR"));
-    QCOMPARE(lesung.meldungen.size(), 1);
-    QVERIFY(lesung.meldungen.last().text.contains(
+    const platform::Read<Tischbelegung> lesung = tisch5_lesen();
+    QVERIFY(!lesung.file.ok);
+    QVERIFY(!lesung.missing);
+    QCOMPARE(lesung.value.name(5, Platz::UntenRechts), QStringLiteral("5BR"));
+    QCOMPARE(lesung.messages.size(), 1);
+    QVERIFY(lesung.messages.last().text.contains(
         QStringLiteral("Tisch5.ti5\" konnte nicht gelesen werden.\nGrund: ")));
 }
 

@@ -165,7 +165,7 @@ void TestZiehung::seatsFollowTheRules()
     if (sitzend == 0)
         QCOMPARE(datei, QByteArray(306 * tische, '\0'));
     tischRecordLeeren(anzahl);
-    QCOMPARE(tischLesen(anzahl).belegung, ergebnis.belegung);
+    QCOMPARE(tischLesen(anzahl).value, ergebnis.belegung);
     QVERIFY(ergebnis.meldungen.isEmpty());
 }
 
@@ -506,7 +506,7 @@ void TestZiehung::drawThatWouldSeatNobodyKeepsTheStoredSeating()
     auswahlVon(6);
     QVERIFY(personen_zuweisen3t().gespeichert);
     const QByteArray gespeichert = readFileBytes(tischdateiPfad(3));
-    QVERIFY(!alleNamen(tischLesen(3).belegung).isEmpty());
+    QVERIFY(!alleNamen(tischLesen(3).value).isEmpty());
     // The program starts again: the pool file of the last evening is still there.
     vorbereiten(kEinzel);
     if (auswahlLeer)

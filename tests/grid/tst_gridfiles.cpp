@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 using namespace grid;
 
@@ -131,7 +132,7 @@ private Q_SLOTS:
         beispiel(g);
         g.SetFileName(file(QStringLiteral("beispiel.grd")));
         g.ModiDaten_True();
-        const GridFileResult saved = g.SaveToFile(false, 0);
+        const platform::FileResult saved = g.SaveToFile(false, 0);
         QVERIFY(saved);
         QCOMPARE(readFileBytes(g.FileName()), kBeispielBytes);
         QVERIFY(!g.ModifiedDaten());
@@ -178,16 +179,19 @@ private Q_SLOTS:
         g.SetFileName(pfad);
         g.SetCells(1, 1, QStringLiteral("bleibt"));
         g.ModiDaten_True();
-        const GridFileResult loaded = g.LoadFromFile(true, true, -1, 0);
+        const platform::FileResult loaded = g.LoadFromFile(true, true, -1, 0);
         QVERIFY(!loaded);
-        QCOMPARE(loaded.status, GridFileResult::Status::OtherVersion);
+        QVERIFY(loaded.contentFailed());
+        QCOMPARE(loaded.errorCode, 0);
+        QCOMPARE(loaded.reason,
+                 QStringLiteral("Die Datei hat die Version 2; erwartet wird die Version 1."));
         QCOMPARE(g.FileIstVersion(), 2);
         QCOMPARE(g.Cells(1, 1), QStringLiteral("bleibt"));
         QCOMPARE(g.RowCount(), 5);
         QVERIFY(g.FileParam().isEmpty());
         // Unsaved edits must not look saved.
         QVERIFY(g.ModifiedDaten());
-        QVERIFY(gridFileMessage(loaded).contains(QStringLiteral("Version 2")));
+        QVERIFY(platform::fileErrorMessage(loaded).contains(QStringLiteral("Version 2")));
 
         // Asked for version 2 explicitly, the same file loads.
         QVERIFY(g.LoadFromFile(true, true, 2, 0));
@@ -201,11 +205,13 @@ private Q_SLOTS:
         g.ModiDaten_True();
         g.SetFileName(file(QStringLiteral("gibtsnicht.grd")));
         const QStringList vorher = zustand(g);
-        const GridFileResult loaded = g.LoadFromFile(true, true, -1, 0);
-        QCOMPARE(loaded.status, GridFileResult::Status::FileError);
+        const platform::FileResult loaded = g.LoadFromFile(true, true, -1, 0);
+        QVERIFY(!loaded);
+        QCOMPARE(loaded.errorCode, ENOENT);
+        QVERIFY(!loaded.contentFailed());
         QCOMPARE(zustand(g), vorher);
         QCOMPARE(g.FileIstVersion(), -1);
-        QVERIFY(gridFileMessage(loaded).contains(QStringLiteral("gibtsnicht.grd")));
+        QVERIFY(platform::fileErrorMessage(loaded).contains(QStringLiteral("gibtsnicht.grd")));
     }
 
     void zeilenendenCrLfUndCrLesenSichWieLf_data()
@@ -383,11 +389,15 @@ private Q_SLOTS:
         g.ModiDaten_True();
         g.SetFileName(pfad);
         const QStringList vorher = zustand(g);
-        const GridFileResult loaded = g.LoadFromFile(spalten, spalten, -1, 0);
-        QCOMPARE(loaded.status, GridFileResult::Status::Damaged);
-        QVERIFY(!loaded.detail.isEmpty());
+        const platform::FileResult loaded = g.LoadFromFile(spalten, spalten, -1, 0);
+        QVERIFY(loaded.contentFailed());
+        QCOMPARE(loaded.errorCode, 0);
+        // The reason says the file is damaged and then where.
+        const QString beschaedigt = QStringLiteral("Die Datei ist beschädigt. ");
+        QVERIFY2(loaded.reason.startsWith(beschaedigt), qPrintable(loaded.reason));
+        QVERIFY(loaded.reason.size() > beschaedigt.size());
         QCOMPARE(zustand(g), vorher);
-        QVERIFY(gridFileMessage(loaded).contains(QStringLiteral("beschädigt")));
+        QVERIFY(platform::fileErrorMessage(loaded).contains(QStringLiteral("beschädigt")));
     }
 
     void eineGespeicherteLeereAuswahlLaedtSich()
@@ -475,20 +485,23 @@ private Q_SLOTS:
             g.SetCells(1, r, QStringLiteral("Zeile %1 mit etwas Text").arg(r));
         g.SetFileName(alt.FileName());
         g.ModiDaten_True();
-        GridFileResult saved;
+        platform::FileResult saved;
         {
             FileSizeLimit limit(4096);
             saved = g.SaveToFile(true, 0);
         }
-        QCOMPARE(saved.status, GridFileResult::Status::FileError);
-        QVERIFY(!saved.file.reason.isEmpty());
+        QVERIFY(!saved);
+        QCOMPARE(saved.action, platform::FileAction::Write);
+        QVERIFY(!saved.reason.isEmpty());
         QCOMPARE(readFileBytes(g.FileName()), vorher);
         QVERIFY(g.ModifiedDaten());
-        QVERIFY(gridFileMessage(saved).contains(QStringLiteral("voll.grd")));
+        QVERIFY(platform::fileErrorMessage(saved).contains(QStringLiteral("voll.grd")));
 
         // A folder that does not exist.
         g.SetFileName(file(QStringLiteral("fehlt/x.grd")));
-        QCOMPARE(g.SaveToFile(false, 0).status, GridFileResult::Status::FileError);
+        const platform::FileResult ohneOrdner = g.SaveToFile(false, 0);
+        QVERIFY(!ohneOrdner);
+        QCOMPARE(ohneOrdner.action, platform::FileAction::Write);
         QVERIFY(g.ModifiedDaten());
     }
 
@@ -602,19 +615,21 @@ private Q_SLOTS:
     void eineUngeleseneGemeinsameDateiAendertNichts_data()
     {
         QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("errorCode");
+        QTest::addColumn<QString>("grund"); // the start of the reason of a content failure
         QTest::newRow("andere Version")
-            << QByteArray("2\n3\n2\n\n\nKey\nName\nZeit\nK1\nAnna\n10\n")
-            << int(GridFileResult::Status::OtherVersion);
-        QTest::newRow("abgeschnitten") << QByteArray("1\n3\n2\n\n\nKey\nName\nZeit\nK1\n")
-                                       << int(GridFileResult::Status::Damaged);
-        QTest::newRow("fehlt") << QByteArray() << int(GridFileResult::Status::FileError);
+            << QByteArray("2\n3\n2\n\n\nKey\nName\nZeit\nK1\nAnna\n10\n") << 0
+            << QStringLiteral("Die Datei hat die Version 2;");
+        QTest::newRow("abgeschnitten") << QByteArray("1\n3\n2\n\n\nKey\nName\nZeit\nK1\n") << 0
+                                       << QStringLiteral("Die Datei ist beschädigt.");
+        QTest::newRow("fehlt") << QByteArray() << ENOENT << QString();
     }
 
     void eineUngeleseneGemeinsameDateiAendertNichts()
     {
         QFETCH(QByteArray, inhalt);
-        QFETCH(int, status);
+        QFETCH(int, errorCode);
+        QFETCH(QString, grund);
         const QString pfad = file(QStringLiteral("ungelesen.grd"));
         QFile::remove(pfad);
         if (!inhalt.isEmpty())
@@ -624,8 +639,13 @@ private Q_SLOTS:
         hier.SetFileName(pfad);
         hier.ModiDaten_True();
         const QStringList vorher = zustand(hier);
-        const GridFileResult saved = hier.SaveToServerFile(0, 2, 100.0, false, 0);
-        QCOMPARE(int(saved.status), status);
+        const platform::FileResult saved = hier.SaveToServerFile(0, 2, 100.0, false, 0);
+        QVERIFY(!saved);
+        QCOMPARE(saved.action, platform::FileAction::Read);
+        QCOMPARE(saved.errorCode, errorCode);
+        QCOMPARE(saved.contentFailed(), errorCode == 0);
+        if (!grund.isEmpty())
+            QVERIFY2(saved.reason.startsWith(grund), qPrintable(saved.reason));
         QCOMPARE(zustand(hier), vorher);
         if (inhalt.isEmpty())
             QVERIFY(!QFile::exists(pfad));
@@ -726,12 +746,14 @@ private Q_SLOTS:
         datensaetze(hier, viele);
         hier.SetFileName(pfad);
         hier.ModiDaten_True();
-        GridFileResult saved;
+        platform::FileResult saved;
         {
             FileSizeLimit limit(4096);
             saved = hier.SaveToServerFile(0, 2, 100.0, false, 0);
         }
-        QCOMPARE(saved.status, GridFileResult::Status::FileError);
+        QVERIFY(!saved);
+        QCOMPARE(saved.action, platform::FileAction::Write);
+        QVERIFY(saved.errorCode != 0);
         QVERIFY(hier.ModifiedDaten());
         QCOMPARE(readFileBytes(pfad), vorher);
     }

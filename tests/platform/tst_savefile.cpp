@@ -20,6 +20,8 @@ private Q_SLOTS:
     void temporaryNames();
     void onlyOwnTemporaryFilesAreRemoved();
     void everyErrorNumberInGerman();
+    void fileErrorMessageWordsEveryFailure_data();
+    void fileErrorMessageWordsEveryFailure();
 };
 
 namespace
@@ -141,6 +143,52 @@ void TestSaveFile::everyErrorNumberInGerman()
              QStringLiteral("Systemfehler Nummer %1.").arg(EHWPOISON));
     QCOMPARE(platform::systemErrorText(9999), QStringLiteral("Systemfehler Nummer 9999."));
     std::setlocale(LC_MESSAGES, previous.constData());
+}
+
+void TestSaveFile::fileErrorMessageWordsEveryFailure_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("errorCode"); // 0: the content failed
+    QTest::addColumn<bool>("contentFailed");
+    QTest::addColumn<QString>("message");
+    const int read = int(platform::FileAction::Read);
+    QTest::newRow("read refused") << read << EACCES << false
+                                  << QStringLiteral(
+                                         "Die Datei \"/daten/a.dat\" konnte nicht gelesen werden.\n"
+                                         "Grund: Zugriff verweigert.\n\nEs geht ohne sie weiter.");
+    QTest::newRow("content unusable")
+        << read << 0 << true
+        << QStringLiteral("Die Datei \"/daten/a.dat\" konnte nicht verwendet werden.\n"
+                          "Grund: Die Datei hat die Version 7.\n\nEs geht ohne sie weiter.");
+    QTest::newRow("delete busy")
+        << int(platform::FileAction::Delete) << EBUSY << false
+        << QStringLiteral("Die Datei \"/daten/a.dat\" konnte nicht gelöscht werden.\n"
+                          "Grund: Die Datei wird gerade verwendet.\n\nEs geht ohne sie weiter.");
+    QTest::newRow("write, disk full")
+        << int(platform::FileAction::Write) << ENOSPC << false
+        << QStringLiteral("Die Datei \"/daten/a.dat\" konnte nicht gespeichert werden.\n"
+                          "Grund: Auf dem Datenträger ist kein Platz mehr frei.\n"
+                          "Es geht ohne sie weiter.");
+}
+
+void TestSaveFile::fileErrorMessageWordsEveryFailure()
+{
+    QFETCH(int, action);
+    QFETCH(int, errorCode);
+    QFETCH(bool, contentFailed);
+    QFETCH(QString, message);
+    platform::FileResult result;
+    result.action = platform::FileAction(action);
+    result.path = QStringLiteral("/daten/a.dat");
+    if (errorCode == 0)
+        result.failContent(QStringLiteral("Die Datei hat die Version 7."));
+    else
+        result.fail(errorCode);
+    QVERIFY(!result);
+    QCOMPARE(result.errorCode, errorCode);
+    QCOMPARE(result.contentFailed(), contentFailed);
+    QCOMPARE(platform::fileErrorMessage(result, QStringLiteral("Es geht ohne sie weiter.")),
+             message);
 }
 
 QTEST_GUILESS_MAIN(TestSaveFile)

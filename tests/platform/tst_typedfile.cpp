@@ -229,27 +229,28 @@ void TestTypedFile::readFileGivesTheWholeFileOrItsHead()
     for (int i = 0; i < groesse; ++i)
         inhalt.append(char(i * 7 + 3));
     QVERIFY(writeFileBytes(path, inhalt));
-    const platform::ReadResult gelesen = platform::readFile(path, hoechstens);
-    QVERIFY(gelesen.ok);
+    const platform::Read<QByteArray> gelesen = platform::readFile(path, hoechstens);
+    QVERIFY(gelesen.file.ok);
     QVERIFY(!gelesen.missing);
-    QCOMPARE(gelesen.bytes, hoechstens < 0 ? inhalt : inhalt.left(hoechstens));
+    QCOMPARE(gelesen.value, hoechstens < 0 ? inhalt : inhalt.left(hoechstens));
 }
 
 void TestTypedFile::readFileTellsMissingAndUnreadable()
 {
     TempDataFolder folder;
-    const platform::ReadResult fehlt =
+    const platform::Read<QByteArray> fehlt =
         platform::readFile(platform::dataFile(QStringLiteral("fehlt.bin")));
-    QVERIFY(fehlt.ok);
+    QVERIFY(fehlt.file.ok);
     QVERIFY(fehlt.missing);
-    QVERIFY(fehlt.bytes.isEmpty());
+    QVERIFY(fehlt.value.isEmpty());
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ordner")));
-    const platform::ReadResult ordner =
+    const platform::Read<QByteArray> ordner =
         platform::readFile(platform::dataFile(QStringLiteral("ordner")));
-    QVERIFY(!ordner.ok);
+    QVERIFY(!ordner.file.ok);
     QVERIFY(!ordner.missing);
-    QCOMPARE(ordner.errorCode, EISDIR);
-    QVERIFY(platform::fileErrorMessage(ordner).contains(QStringLiteral("konnte nicht gelesen")));
+    QCOMPARE(ordner.file.errorCode, EISDIR);
+    QVERIFY(
+        platform::fileErrorMessage(ordner.file).contains(QStringLiteral("konnte nicht gelesen")));
 }
 
 void TestTypedFile::readRecordFileReadsWholeRecords_data()
@@ -272,37 +273,33 @@ void TestTypedFile::readRecordFileReadsWholeRecords()
     const QString path = folder.file(QStringLiteral("data.rec"));
     const QByteArray bytes = numberedRecords(count, tail);
     QVERIFY(writeFileBytes(path, bytes));
-    QList<Rec> records{makeRec(99, QStringLiteral("alt"))}; // what the list held goes
-    const platform::ReadResult result = platform::readRecordFile(path, records);
-    QVERIFY(result.ok);
+    const platform::Read<QList<Rec>> result = platform::readRecordFile<Rec>(path);
+    QVERIFY(result.file.ok);
     QVERIFY(!result.missing);
-    QVERIFY(result.bytes.isEmpty());
-    QCOMPARE(records.size(), qsizetype(count));
-    QCOMPARE(recordBytes(records), bytes.left(count * qsizetype(sizeof(Rec))));
+    QCOMPARE(result.value.size(), qsizetype(count));
+    QCOMPARE(recordBytes(result.value), bytes.left(count * qsizetype(sizeof(Rec))));
     QCOMPARE(platform::readRecords<Rec>(path).size(), qsizetype(count));
 }
 
 void TestTypedFile::readRecordFileTellsMissingAndUnreadable()
 {
     TempDataFolder folder;
-    QList<Rec> records{makeRec(1, QStringLiteral("alt"))};
-    const platform::ReadResult missing =
-        platform::readRecordFile(folder.file(QStringLiteral("none.rec")), records);
-    QVERIFY(missing.ok);
+    const platform::Read<QList<Rec>> missing =
+        platform::readRecordFile<Rec>(folder.file(QStringLiteral("none.rec")));
+    QVERIFY(missing.file.ok);
     QVERIFY(missing.missing);
-    QVERIFY(records.isEmpty());
+    QVERIFY(missing.value.isEmpty());
 
     const QString blocked = folder.file(QStringLiteral("ordner"));
     QVERIFY(QDir().mkdir(blocked));
-    records = {makeRec(1, QStringLiteral("alt"))};
-    const platform::ReadResult unreadable = platform::readRecordFile(blocked, records);
-    QVERIFY(!unreadable.ok);
+    const platform::Read<QList<Rec>> unreadable = platform::readRecordFile<Rec>(blocked);
+    QVERIFY(!unreadable.file.ok);
     QVERIFY(!unreadable.missing);
-    QCOMPARE(unreadable.errorCode, EISDIR);
-    QCOMPARE(unreadable.path, blocked);
-    QVERIFY(
-        platform::fileErrorMessage(unreadable).contains(QStringLiteral("konnte nicht gelesen")));
-    QVERIFY(records.isEmpty());
+    QCOMPARE(unreadable.file.errorCode, EISDIR);
+    QCOMPARE(unreadable.file.path, blocked);
+    QVERIFY(platform::fileErrorMessage(unreadable.file)
+                .contains(QStringLiteral("konnte nicht gelesen")));
+    QVERIFY(unreadable.value.isEmpty());
 }
 
 // A file of the kernel's reports no size and holds bytes: every whole record of them comes
@@ -316,12 +313,12 @@ void TestTypedFile::readRecordFileReadsOnPastTheReportedSize()
     const QByteArray content = file.readAll();
     QVERIFY(!content.isEmpty());
     QCOMPARE(QFileInfo(path).size(), qint64(0));
-    QList<Rec> records;
-    QVERIFY(platform::readRecordFile(path, records).ok);
-    QCOMPARE(recordBytes(records), content.left(content.size() / 10 * 10));
-    QList<Byte> bytes;
-    QVERIFY(platform::readRecordFile(path, bytes).ok);
-    QCOMPARE(byteRecords(bytes), content);
+    const platform::Read<QList<Rec>> records = platform::readRecordFile<Rec>(path);
+    QVERIFY(records.file.ok);
+    QCOMPARE(recordBytes(records.value), content.left(content.size() / 10 * 10));
+    const platform::Read<QList<Byte>> bytes = platform::readRecordFile<Byte>(path);
+    QVERIFY(bytes.file.ok);
+    QCOMPARE(byteRecords(bytes.value), content);
 }
 
 // A file of the kernel's reports a page of bytes and holds a few, as a file that shrinks while
@@ -339,9 +336,9 @@ void TestTypedFile::readRecordFileStopsWhereAShorterFileEnds()
     if (info.st_size <= content.size())
         QSKIP("the file reports no more bytes than it holds");
     QVERIFY(!content.isEmpty());
-    QList<Byte> records;
-    QVERIFY(platform::readRecordFile(path, records).ok);
-    QCOMPARE(byteRecords(records), content);
+    const platform::Read<QList<Byte>> records = platform::readRecordFile<Byte>(path);
+    QVERIFY(records.file.ok);
+    QCOMPARE(byteRecords(records.value), content);
 }
 
 QTEST_GUILESS_MAIN(TestTypedFile)

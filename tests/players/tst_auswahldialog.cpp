@@ -930,7 +930,7 @@ void TestAuswahldialog::saveWritesBothFilesAndDraws()
         QCOMPARE(QFile::exists(tischdateiPfad(t)), t.zahl() == tische);
     if (spielmodusGezogen < 0)
         return;
-    const Tischbelegung belegung = tischLesen(Tischanzahl::aus(tische).value()).belegung;
+    const Tischbelegung belegung = tischLesen(Tischanzahl::aus(tische).value()).value;
     QStringList gesetzt;
     const QList<Platz> plaetze = spielmodusGezogen == 0
                                      ? QList<Platz>{Platz::ObenMitte, Platz::UntenMitte}

@@ -255,7 +255,7 @@ QStringList dateienDerMaske(const QString& ordner, const QString& maske)
 
 bool Kopierlauf::KopiereDatei(const QString& quelle, const QString& ziel)
 {
-    const platform::CopyResult kopie = platform::copyFileReplacing(quelle, ziel);
+    const platform::FileResult kopie = platform::copyFileReplacing(quelle, ziel);
     if (!kopie.ok) {
         m_meldungen.append(
             platform::errorMessage(platform::copyFailureReport(kopie, quelle, ziel)));

@@ -48,52 +48,56 @@ QByteArray poolBytes(const QList<TAuswahlRec>& records)
 
 } // namespace
 
-PoolStatus StrList(QList<platform::Message>& meldungen)
+platform::Read<std::int32_t> StrList()
 {
+    platform::Read<std::int32_t> pool;
     // A selection that exists but cannot be read must not turn into an empty draw that
     // overwrites the stored seating.
-    const platform::ReadResult auswahl = platform::readFile(auswahldatei2());
+    const platform::Read<QByteArray> auswahl = platform::readFile(auswahldatei2());
+    pool.file = auswahl.file;
+    pool.missing = auswahl.missing;
     if (auswahl.missing)
-        return PoolStatus::KeineAuswahl;
-    if (!auswahl.ok) {
-        meldungen.append(lesefehler(auswahl, kNichtsGezogen));
-        return PoolStatus::Lesefehler;
+        return pool;
+    if (!auswahl) {
+        pool.messages.append(lesefehler(auswahl.file, kNichtsGezogen));
+        return pool;
     }
     // A trailing partial record is not read.
-    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(auswahl.bytes);
+    const QList<TAuswahlRec> records = platform::recordsFromBytes<TAuswahlRec>(auswahl.value);
     const QString poolPfad = QDir::current().absoluteFilePath(kPoolDatei);
-    const platform::WriteResult geschrieben =
-        platform::writeFileAtomic(poolPfad, poolBytes(records));
-    if (!geschrieben.ok) {
-        meldungen.append(
-            platform::errorMessage(platform::fileErrorMessage(geschrieben, kNichtsGezogen)));
-        return PoolStatus::Schreibfehler;
+    pool.file = platform::writeFileAtomic(poolPfad, poolBytes(records));
+    if (!pool.file) {
+        pool.messages.append(
+            platform::errorMessage(platform::fileErrorMessage(pool.file, kNichtsGezogen)));
+        return pool;
     }
     Auswahlanzahl = static_cast<std::int32_t>(records.size());
     Poolanzahl = static_cast<std::int32_t>(records.size());
-    return PoolStatus::Neu;
+    pool.value = Poolanzahl;
+    return pool;
 }
 
 Poolzeilen::Poolzeilen(QByteArrayView bytes) : m_zeilen(platform::cp1252Lines(bytes)) {}
 
-bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen)
+platform::Read<Poolzeilen> poolLaden()
 {
-    const platform::ReadResult pool =
+    platform::Read<Poolzeilen> zeilen;
+    const platform::Read<QByteArray> pool =
         platform::readFile(QDir::current().absoluteFilePath(kPoolDatei));
+    zeilen.file = pool.file;
     if (pool.missing) {
         // No selection has been saved yet: tell the organiser what to do first.
-        platform::FileResult fehlt = pool;
-        fehlt.fail(ENOENT);
-        meldungen.append(
-            lesefehler(fehlt, kNichtsGezogen + QStringLiteral("\nBitte zuerst die Spieler "
-                                                              "auswählen und mit \"Auswahl "
-                                                              "speichern\" übernehmen.")));
-        return false;
+        zeilen.file.fail(ENOENT);
+        zeilen.messages.append(
+            lesefehler(zeilen.file, kNichtsGezogen + QStringLiteral("\nBitte zuerst die Spieler "
+                                                                    "auswählen und mit \"Auswahl "
+                                                                    "speichern\" übernehmen.")));
+        return zeilen;
     }
-    if (!pool.ok) {
-        meldungen.append(lesefehler(pool, kNichtsGezogen));
-        return false;
+    if (!pool) {
+        zeilen.messages.append(lesefehler(pool.file, kNichtsGezogen));
+        return zeilen;
     }
-    zeilen = Poolzeilen(pool.bytes);
-    return true;
+    zeilen.value = Poolzeilen(pool.value);
+    return zeilen;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/base/message.h"
+#include "platform/base/fileresult.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -18,16 +18,14 @@ inline const QString kPoolDatei = QStringLiteral("Str_list.txt");
 extern std::int32_t Auswahlanzahl;
 extern std::int32_t Poolanzahl;
 
-enum class PoolStatus {
-    Neu,           // rebuilt from "aktuelle_Liste2.akt"
-    KeineAuswahl,  // no selection file: pool file and counts unchanged
-    Schreibfehler, // the pool file could not be written; counts unchanged
-    Lesefehler,    // the selection file could not be read; nothing changed
-};
-
 // Rebuilds the pool file from Datenordner + "aktuelle_Liste2.akt" and sets Auswahlanzahl and
-// Poolanzahl. A failure appends its German message to `meldungen`.
-PoolStatus StrList(QList<platform::Message>& meldungen);
+// Poolanzahl; `value` is the number of pool lines written, `file` the write of the pool file.
+// - No selection file: `missing`; the pool file and both counts stay as they were.
+// - The selection file cannot be read: `file` is that read; nothing changes.
+// - The pool file cannot be written: `file` is that write; the earlier pool file and both
+//   counts stay.
+// Each failure puts its German message into `messages`.
+platform::Read<std::int32_t> StrList();
 
 // The lines of a pool file, decoded.
 class Poolzeilen
@@ -45,6 +43,7 @@ private:
     QStringList m_zeilen;
 };
 
-// Loads the lines of the pool file. When the file is missing or cannot be read, appends a
-// German message to `meldungen` and returns false.
-bool poolLaden(Poolzeilen& zeilen, QList<platform::Message>& meldungen);
+// Loads the lines of the pool file. A missing pool file is a failed read here (no selection was
+// saved yet): it, like one that cannot be read, gives no lines and a German message in
+// `messages` that tells the organiser no players were drawn.
+platform::Read<Poolzeilen> poolLaden();

@@ -83,12 +83,12 @@ platform::Message hinweis(const QString& text)
 // changed by `aendern`.
 template <class Aenderung> QList<platform::Message> abendAendern(Aenderung aendern)
 {
-    Spielabendlesung lesung = spielabendLesen();
-    QList<platform::Message> meldungen = lesung.meldungen;
-    if (!lesung.gelesen)
+    platform::Read<Spielabend> lesung = spielabendLesen();
+    QList<platform::Message> meldungen = lesung.messages;
+    if (!lesung)
         return meldungen; // an unreadable file is left as it is
-    aendern(lesung.abend);
-    if (const platform::WriteResult geschrieben = spielabendSpeichern(lesung.abend); !geschrieben)
+    aendern(lesung.value);
+    if (const platform::WriteResult geschrieben = spielabendSpeichern(lesung.value); !geschrieben)
         meldungen.append(platform::errorMessage(spielabendSpeicherMeldung(geschrieben)));
     return meldungen;
 }
@@ -156,23 +156,25 @@ QString spielabendInhaltMeldung(const Spielabendinhalt& inhalt)
     return {};
 }
 
-Spielabendlesung spielabendLesen()
+platform::Read<Spielabend> spielabendLesen()
 {
-    Spielabendlesung lesung;
-    const platform::ReadResult gelesen = platform::readFile(spielabendPfad(), kHoechstensBytes + 1);
-    if (!gelesen.ok) {
-        lesung.gelesen = false;
-        lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(
-            gelesen, QStringLiteral("Die Runden des Abends werden nicht berücksichtigt."))));
+    platform::Read<Spielabend> lesung;
+    const platform::Read<QByteArray> gelesen =
+        platform::readFile(spielabendPfad(), kHoechstensBytes + 1);
+    lesung.file = gelesen.file;
+    lesung.missing = gelesen.missing;
+    if (!gelesen) {
+        lesung.messages.append(platform::errorMessage(platform::fileErrorMessage(
+            gelesen.file, QStringLiteral("Die Runden des Abends werden nicht berücksichtigt."))));
         return lesung;
     }
-    Spielabendinhalt inhalt = spielabendAusBytes(gelesen.bytes.left(kHoechstensBytes));
+    Spielabendinhalt inhalt = spielabendAusBytes(gelesen.value.left(kHoechstensBytes));
     // A file cut off by the limit ends in a line that is counted as damaged, or in none at all.
-    if (gelesen.bytes.size() > kHoechstensBytes && inhalt.verworfeneZeilen == 0)
+    if (gelesen.value.size() > kHoechstensBytes && inhalt.verworfeneZeilen == 0)
         ++inhalt.verworfeneZeilen;
-    lesung.abend = std::move(inhalt.abend);
+    lesung.value = std::move(inhalt.abend);
     if (const QString text = spielabendInhaltMeldung(inhalt); !text.isEmpty())
-        lesung.meldungen.append(hinweis(text));
+        lesung.messages.append(hinweis(text));
     return lesung;
 }
 
@@ -196,7 +198,7 @@ bool neuerAbendFaellig(const Spielabend& abend, const QDateTime& jetzt)
 
 bool neuePartnerGespeichert()
 {
-    return spielabendLesen().abend.neuePartner;
+    return spielabendLesen().value.neuePartner;
 }
 
 QList<platform::Message> neuePartnerSetzen(bool an)

@@ -57,15 +57,10 @@ QString spielerName(const QString& name);
 // Datenordner + "Spielabend.txt".
 QString spielabendPfad();
 
-// Reads the evening file. A missing file is an evening without rounds with the option off.
-// `meldungen` carries a file that cannot be read and, worded by spielabendInhaltMeldung,
-// content that was ignored.
-struct Spielabendlesung {
-    Spielabend abend;
-    bool gelesen = true; // false: the file exists but could not be read
-    QList<platform::Message> meldungen;
-};
-Spielabendlesung spielabendLesen();
+// Reads the evening file. A missing file, and one that cannot be read, give an evening without
+// rounds with the option off. `messages` carries a file that cannot be read and, worded by
+// spielabendInhaltMeldung, content that was ignored; ignored content is no failed read.
+platform::Read<Spielabend> spielabendLesen();
 // The German line about ignored content; empty when nothing was ignored.
 QString spielabendInhaltMeldung(const Spielabendinhalt& inhalt);
 

@@ -187,22 +187,23 @@ QString tischSpeicherMeldung(const platform::WriteResult& geschrieben)
                                       QStringLiteral("Die neue Tischbelegung wird nur angezeigt."));
 }
 
-Tischlesung tischLesen(Tischanzahl tische)
+platform::Read<Tischbelegung> tischLesen(Tischanzahl tische)
 {
-    Tischlesung lesung;
+    platform::Read<Tischbelegung> lesung;
     const std::span<TischSlot> record = tischRecord(tische);
-    const platform::ReadResult gelesen =
+    const platform::Read<QByteArray> gelesen =
         platform::readFile(tischdateiPfad(tische), qsizetype(record.size_bytes()));
-    if (gelesen.ok && !gelesen.missing) {
-        std::memcpy(static_cast<void*>(record.data()), gelesen.bytes.constData(),
-                    size_t(gelesen.bytes.size()));
-        lesung.gelesen = true;
-    } else if (!gelesen.ok) {
-        lesung.meldungen.append(platform::errorMessage(platform::fileErrorMessage(
-            gelesen,
+    lesung.file = gelesen.file;
+    lesung.missing = gelesen.missing;
+    if (gelesen.found()) {
+        std::memcpy(static_cast<void*>(record.data()), gelesen.value.constData(),
+                    size_t(gelesen.value.size()));
+    } else if (!gelesen) {
+        lesung.messages.append(platform::errorMessage(platform::fileErrorMessage(
+            gelesen.file,
             QStringLiteral("Die gespeicherte Tischbelegung kann nicht angezeigt werden."))));
     }
-    lesung.belegung = tischbelegungAusRecord(tische);
+    lesung.value = tischbelegungAusRecord(tische);
     return lesung;
 }
 
@@ -250,23 +251,23 @@ platform::WriteResult tisch6_speichern()
 {
     return tischSpeichern(6);
 }
-Tischlesung tisch2_lesen()
+platform::Read<Tischbelegung> tisch2_lesen()
 {
     return tischLesen(2);
 }
-Tischlesung tisch3_lesen()
+platform::Read<Tischbelegung> tisch3_lesen()
 {
     return tischLesen(3);
 }
-Tischlesung tisch4_lesen()
+platform::Read<Tischbelegung> tisch4_lesen()
 {
     return tischLesen(4);
 }
-Tischlesung tisch5_lesen()
+platform::Read<Tischbelegung> tisch5_lesen()
 {
     return tischLesen(5);
 }
-Tischlesung tisch6_lesen()
+platform::Read<Tischbelegung> tisch6_lesen()
 {
     return tischLesen(6);
 }

@@ -139,16 +139,11 @@ Tischbelegung tischbelegungAusRecord(Tischanzahl tische);
 platform::WriteResult tischSpeichern(Tischanzahl tische);
 // The German message of a failed save of the table file.
 QString tischSpeicherMeldung(const platform::WriteResult& geschrieben);
-// Lays the file over the in-memory record (a short file replaces only its first bytes) and
-// returns the record as names per place. A missing or unreadable file changes nothing;
-// `gelesen` is then false and `belegung` holds the record as it was. An existing file that
-// cannot be read gives a German message in `meldungen`.
-struct Tischlesung {
-    bool gelesen = false;
-    Tischbelegung belegung;
-    QList<platform::Message> meldungen;
-};
-Tischlesung tischLesen(Tischanzahl tische);
+// Lays the file over the in-memory record (a short file replaces only its first bytes);
+// `value` is the record as names per place. A missing or unreadable file changes nothing:
+// `value` then holds the record as it was. An existing file that cannot be read gives its
+// German message in `messages`.
+platform::Read<Tischbelegung> tischLesen(Tischanzahl tische);
 // Deletes the table file; a missing file is no failure. When an existing file cannot be
 // deleted, the result carries the cause (the seating stays stored).
 platform::FileResult tischLoeschen(Tischanzahl tische);
@@ -161,8 +156,8 @@ platform::WriteResult tisch3_speichern();
 platform::WriteResult tisch4_speichern();
 platform::WriteResult tisch5_speichern();
 platform::WriteResult tisch6_speichern();
-Tischlesung tisch2_lesen();
-Tischlesung tisch3_lesen();
-Tischlesung tisch4_lesen();
-Tischlesung tisch5_lesen();
-Tischlesung tisch6_lesen();
+platform::Read<Tischbelegung> tisch2_lesen();
+platform::Read<Tischbelegung> tisch3_lesen();
+platform::Read<Tischbelegung> tisch4_lesen();
+platform::Read<Tischbelegung> tisch5_lesen();
+platform::Read<Tischbelegung> tisch6_lesen();

@@ -76,15 +76,15 @@ platform::Message niemandAusgewaehlt()
 // the last one lies more than 12 hours back.
 std::optional<Spielabend> abendDerZiehung(QList<platform::Message>& meldungen)
 {
-    Spielabendlesung lesung = spielabendLesen();
-    if (!lesung.gelesen)
-        meldungen.append(lesung.meldungen);
-    if (!lesung.gelesen || !lesung.abend.neuePartner)
+    platform::Read<Spielabend> lesung = spielabendLesen();
+    if (!lesung)
+        meldungen.append(lesung.messages);
+    if (!lesung || !lesung.value.neuePartner)
         return std::nullopt;
-    meldungen.append(lesung.meldungen);
-    if (neuerAbendFaellig(lesung.abend, platform::now()))
-        lesung.abend.runden.clear();
-    return lesung.abend;
+    meldungen.append(lesung.messages);
+    if (neuerAbendFaellig(lesung.value, platform::now()))
+        lesung.value.runden.clear();
+    return lesung.value;
 }
 
 // Arranges the drawn players (in the in-memory record) for new partners.
@@ -108,6 +108,21 @@ void rundeAnhaengen(Spielabend abend, const Tischbelegung& belegung,
     abend.runden.append({platform::now(), Optionen.Spielmodus, belegung});
     if (const platform::WriteResult geschrieben = spielabendSpeichern(abend); !geschrieben)
         meldungen.append(platform::errorMessage(spielabendSpeicherMeldung(geschrieben)));
+}
+
+// The pool of this draw: rebuilt from the selection file (when there is one), then loaded.
+platform::Read<Poolzeilen> poolDerZiehung()
+{
+    const platform::Read<std::int32_t> neu = StrList();
+    if (!neu) {
+        platform::Read<Poolzeilen> nichts;
+        nichts.file = neu.file;
+        nichts.messages = neu.messages;
+        return nichts;
+    }
+    platform::Read<Poolzeilen> pool = poolLaden();
+    pool.messages = neu.messages + pool.messages;
+    return pool;
 }
 
 Ziehungsergebnis melden(Ziehungsergebnis ergebnis)
@@ -201,11 +216,9 @@ Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
     nummernDerLetztenZiehung().clear();
     tischRecordLeeren(tische);
 
-    QList<platform::Message> meldungen;
-    Poolzeilen pool;
-    const PoolStatus status = StrList(meldungen);
-    if (status == PoolStatus::Schreibfehler || status == PoolStatus::Lesefehler ||
-        !poolLaden(pool, meldungen)) {
+    const platform::Read<Poolzeilen> pool = poolDerZiehung();
+    QList<platform::Message> meldungen = pool.messages;
+    if (!pool) {
         Ziehungsergebnis ende = abgebrochen(tische);
         ende.meldungen = meldungen;
         return melden(ende);
@@ -220,7 +233,7 @@ Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
     }
 
     Ziehungsergebnis ergebnis =
-        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool);
+        ziehungBerechnen(tische, Optionen.Spielmodus, Auswahlanzahl, Poolanzahl, pool.value);
     nummernDerLetztenZiehung() = ergebnis.nummern;
 
     belegungInRecord(tische, ergebnis.belegung);
@@ -230,7 +243,7 @@ Ziehungsergebnis personen_zuweisen(Tischanzahl tische)
     const platform::WriteResult gespeichert = tischSpeichern(tische);
     ergebnis.gespeichert = gespeichert.ok;
     if (gespeichert.ok)
-        meldungen.append(tischLesen(tische).meldungen);
+        meldungen.append(tischLesen(tische).messages);
     else
         meldungen.append(platform::errorMessage(tischSpeicherMeldung(gespeichert)));
     ergebnis.belegung = tischbelegungAusRecord(tische);

@@ -743,10 +743,10 @@ void Ergebnisfenster::zeigen()
     grossanzeigeSetzen(false);
     hauptflaecheVerbergen();
     namenLeeren();
-    const Tischlesung lesung = tischLesen(tische());
-    platform::showMessages(lesung.meldungen);
-    if (lesung.gelesen)
-        namenZeigen(lesung.belegung);
+    const platform::Read<Tischbelegung> lesung = tischLesen(tische());
+    platform::showMessages(lesung.messages);
+    if (lesung.found())
+        namenZeigen(lesung.value);
     if (tische().zahl() <= 3) {
         // Only a doubles seating fills table 1's top-left place.
         const QString obenLinks = namensLabel(1, Platz::ObenLinks)->text();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "grid/logic/colinfo.h"
-#include "grid/logic/gridfiles.h"
 #include "grid/logic/stringgrid.h"
 #include "grid/logic/texthelpers.h"
+#include "platform/base/fileresult.h"
 #include "platform/base/message.h"
 
 #include <QEvent>
@@ -366,13 +366,17 @@ private:
 public:
     // Writes the grid file `FileName` in one piece: a failed save leaves the earlier file and
     // `ModifiedDaten` as they were. Rows the filter hides are written too.
-    GridFileResult SaveToFile(bool save_ColInfo, int wmWait);
+    platform::FileResult SaveToFile(bool save_ColInfo, int wmWait);
     // Reads `FileName` when its version is fnVersion (−1: `FileSollVersion`). A file that
-    // cannot be read, has another version or does not fit the layout changes no cell.
-    GridFileResult LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersion, int wmWait);
-    // Merges what others saved in `FileName` since LoadTime into this grid, then saves it.
-    GridFileResult SaveToServerFile(int indexCol, int editTimeCol, TDateTime LoadTime,
-                                    bool save_ColInfo, int wmWait);
+    // cannot be read, has another version or does not fit the layout changes no cell. A
+    // missing file fails as a read (ENOENT); another version or a damaged content fail on the
+    // content, with a German reason that names both versions or says what is damaged.
+    platform::FileResult LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersion,
+                                      int wmWait);
+    // Merges what others saved in `FileName` since LoadTime into this grid, then saves it. A
+    // file that cannot be loaded is left alone: the result is then that load's failure.
+    platform::FileResult SaveToServerFile(int indexCol, int editTimeCol, TDateTime LoadTime,
+                                          bool save_ColInfo, int wmWait);
     void ImportFromList(const QStringList& lst, int startRow, int startCol);
     void ImportFromParamStr(const QString& ps, int startRow, int startCol);
     void ExportToList(QStringList& lst, const QString& tz, int startRow, int startCol) const;

@@ -5,7 +5,6 @@
 #include "platform/base/savefile.h"
 #include "platform/base/textlines.h"
 
-#include <QDir>
 #include <QHash>
 #include <algorithm>
 #include <cerrno>
@@ -64,37 +63,24 @@ QString paramValue(const QStringList& entries, const QString& name)
     return QString();
 }
 
-} // namespace
-
-QString gridFileMessage(const GridFileResult& result, const QString& consequence)
+// Why a file of another version (−1: none readable) cannot be loaded.
+QString otherVersionReason(int version, int expected)
 {
-    const QString datei = QDir::toNativeSeparators(result.file.path);
-    QString text;
-    switch (result.status) {
-    case GridFileResult::Status::Ok:
-        return QString();
-    case GridFileResult::Status::FileError:
-        return platform::fileErrorMessage(result.file, consequence);
-    case GridFileResult::Status::OtherVersion:
-        if (result.version == -1)
-            text = QStringLiteral("Die Datei \"%1\" ist keine Tabellendatei: ihre erste Zeile "
-                                  "enthält keine Versionsnummer.")
-                       .arg(datei);
-        else
-            text = QStringLiteral("Die Datei \"%1\" hat die Version %2; erwartet wird die "
-                                  "Version %3.")
-                       .arg(datei)
-                       .arg(result.version)
-                       .arg(result.expectedVersion);
-        break;
-    case GridFileResult::Status::Damaged:
-        text = QStringLiteral("Die Datei \"%1\" ist beschädigt.\n%2").arg(datei, result.detail);
-        break;
-    }
-    if (!consequence.isEmpty())
-        text += QStringLiteral("\n\n") + consequence;
-    return text;
+    if (version == -1)
+        return QStringLiteral("Die Datei ist keine Tabellendatei: ihre erste Zeile enthält keine "
+                              "Versionsnummer.");
+    return QStringLiteral("Die Datei hat die Version %1; erwartet wird die Version %2.")
+        .arg(version)
+        .arg(expected);
 }
+
+// Why a file whose content does not fit the layout cannot be loaded; `detail` says where.
+QString damagedReason(const QString& detail)
+{
+    return QStringLiteral("Die Datei ist beschädigt. %1").arg(detail);
+}
+
+} // namespace
 
 struct FilterGridModel::GridFileContent {
     std::vector<QString> lines;
@@ -181,15 +167,12 @@ QByteArray FilterGridModel::gridFileBytes(bool save_ColInfo, int wmWait)
     return platform::toCp1252(text);
 }
 
-GridFileResult FilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
+platform::FileResult FilterGridModel::SaveToFile(bool save_ColInfo, int wmWait)
 {
     const QByteArray bytes = gridFileBytes(save_ColInfo, wmWait);
-    GridFileResult result;
-    result.file = platform::writeFileAtomic(m_fileName, bytes);
-    if (result.file.ok)
+    const platform::FileResult result = platform::writeFileAtomic(m_fileName, bytes);
+    if (result.ok)
         ModiDaten_False();
-    else
-        result.status = GridFileResult::Status::FileError;
     if (wmWait != 0)
         WaitMessage(wmWait, 2, 0);
     return result;
@@ -309,37 +292,33 @@ void FilterGridModel::applyGridFile(GridFileContent& content, int wmWait)
         WaitMessage(wmWait, 2, 0);
 }
 
-GridFileResult FilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect, int fnVersion,
-                                             int wmWait)
+platform::FileResult FilterGridModel::LoadFromFile(bool load_ColInfo, bool aRowSelect,
+                                                   int fnVersion, int wmWait)
 {
     if (fnVersion == -1)
         fnVersion = m_fileVersSoll;
-    GridFileResult result;
-    result.expectedVersion = fnVersion;
-    const platform::ReadResult read = platform::readFile(m_fileName);
-    result.file = read;
-    if (!read.ok || read.missing) {
+    const platform::Read<QByteArray> read = platform::readFile(m_fileName);
+    platform::FileResult result = read.file;
+    if (!read.found()) {
         if (read.missing)
-            result.file.fail(ENOENT);
-        result.status = GridFileResult::Status::FileError;
+            result.fail(ENOENT);
         return result;
     }
     GridFileContent content;
-    const QStringList lines = platform::cp1252Lines(read.bytes);
+    const QStringList lines = platform::cp1252Lines(read.value);
     content.lines.assign(lines.begin(), lines.end());
     int version = -1;
     if (content.lines.empty() || !readInt(content.lines[0], version))
         version = -1;
     m_fileVersIst = version;
-    result.version = version;
     if (version == -1 || version != fnVersion) {
-        result.status = GridFileResult::Status::OtherVersion;
+        result.failContent(otherVersionReason(version, fnVersion));
         ColInfo_Set(-1);
         return result;
     }
-    result.detail = checkGridFile(load_ColInfo, aRowSelect, content);
-    if (!result.detail.isEmpty()) {
-        result.status = GridFileResult::Status::Damaged;
+    if (const QString detail = checkGridFile(load_ColInfo, aRowSelect, content);
+        !detail.isEmpty()) {
+        result.failContent(damagedReason(detail));
         return result;
     }
     applyGridFile(content, wmWait);
@@ -418,8 +397,9 @@ void FilterGridModel::mergeRows(const FilterGridModel& shared, int indexCol, int
     CellsToComp(Row());
 }
 
-GridFileResult FilterGridModel::SaveToServerFile(int indexCol, int editTimeCol, TDateTime LoadTime,
-                                                 bool save_ColInfo, int wmWait)
+platform::FileResult FilterGridModel::SaveToServerFile(int indexCol, int editTimeCol,
+                                                       TDateTime LoadTime, bool save_ColInfo,
+                                                       int wmWait)
 {
     FilterGridModel shared;
     shared.SetFileName(m_fileName);
@@ -428,7 +408,7 @@ GridFileResult FilterGridModel::SaveToServerFile(int indexCol, int editTimeCol, 
     shared.SetColCount(FixedCols() + 1);
     shared.SetFixedRows(FixedRows());
     shared.SetFixedCols(FixedCols());
-    GridFileResult loaded = shared.LoadFromFile(false, false, -1, 0);
+    const platform::FileResult loaded = shared.LoadFromFile(false, false, -1, 0);
     // A file that was not read is not an empty one: merging it would delete every row.
     if (!loaded)
         return loaded;
@@ -442,7 +422,7 @@ GridFileResult FilterGridModel::SaveToServerFile(int indexCol, int editTimeCol, 
     mergeFileParam(shared, editTimeCol);
     mergeRows(shared, indexCol, editTimeCol, LoadTime, wmWait);
     SetSortierenEd(sortEd);
-    GridFileResult result = SaveToFile(save_ColInfo, 0);
+    const platform::FileResult result = SaveToFile(save_ColInfo, 0);
     const bool modified = ModifiedDaten();
     if (m_filtEd && !m_filt.isEmpty())
         filterApply();

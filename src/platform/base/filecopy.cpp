@@ -40,9 +40,14 @@ private:
     int m_fd;
 };
 
-CopyResult failure(int code)
+FileResult failure(FileAction action, const QString& path, int code, bool earlierFile = false)
 {
-    return {false, code, systemErrorText(code)};
+    FileResult result;
+    result.action = action;
+    result.path = path;
+    result.earlierFile = earlierFile;
+    result.fail(code);
+    return result;
 }
 
 int writeAll(int fd, const char* data, ssize_t length)
@@ -60,7 +65,9 @@ int writeAll(int fd, const char* data, ssize_t length)
     return 0;
 }
 
-int copyContent(int from, int to)
+// Copies the rest of `from` into `to`; on failure the action that failed, on the file it
+// failed on.
+FileResult copyContent(int from, const QString& source, int to, const QString& target)
 {
     char buffer[64 * 1024];
     for (;;) {
@@ -68,12 +75,12 @@ int copyContent(int from, int to)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return errno;
+            return failure(FileAction::Read, source, errno);
         }
         if (got == 0)
-            return 0;
+            return {};
         if (const int err = writeAll(to, buffer, got))
-            return err;
+            return failure(FileAction::Write, target, err);
     }
 }
 
@@ -97,25 +104,32 @@ mode_t normalFilePermission()
 
 } // namespace
 
-CopyResult copyFileReplacing(const QString& source, const QString& target)
+FileResult copyFileReplacing(const QString& source, const QString& target)
 {
     FileHandle in(::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC));
     if (!in.isOpen())
-        return failure(errno);
+        return failure(FileAction::Read, source, errno);
     struct stat info {
     };
     if (::fstat(in.fd(), &info) != 0)
-        return failure(errno);
+        return failure(FileAction::Read, source, errno);
     if (S_ISDIR(info.st_mode))
-        return failure(EISDIR);
+        return failure(FileAction::Read, source, EISDIR);
 
+    const bool earlierFile = QFileInfo(target).isFile();
     QByteArray temporary = temporaryNameBeside(target);
     FileHandle out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!out.isOpen())
-        return failure(errno);
+        return failure(FileAction::Write, target, errno, earlierFile);
 
-    int err = copyContent(in.fd(), out.fd());
-    if (err == 0 && ::fchmod(out.fd(), normalFilePermission()) != 0)
+    if (FileResult copied = copyContent(in.fd(), source, out.fd(), target); !copied) {
+        out.close();
+        ::unlink(temporary.constData());
+        copied.earlierFile = copied.action == FileAction::Write && earlierFile;
+        return copied;
+    }
+    int err = 0;
+    if (::fchmod(out.fd(), normalFilePermission()) != 0)
         err = errno;
     if (err == 0) {
         const struct timespec times[2] = {info.st_atim, info.st_mtim};
@@ -127,9 +141,12 @@ CopyResult copyFileReplacing(const QString& source, const QString& target)
         err = errno;
     if (err != 0) {
         ::unlink(temporary.constData());
-        return failure(err);
+        return failure(FileAction::Write, target, err, earlierFile);
     }
-    return {true, 0, {}};
+    FileResult done;
+    done.action = FileAction::Write;
+    done.path = target;
+    return done;
 }
 
 QString copyFailedText(const QString& source, const QString& target)
@@ -143,7 +160,7 @@ QString systemErrorReportText(int code, const QString& systemText)
     return QStringLiteral("Systemfehler.  Code: %1.\n%2").arg(code).arg(systemText);
 }
 
-QString copyFailureReport(const CopyResult& result, const QString& source, const QString& target)
+QString copyFailureReport(const FileResult& result, const QString& source, const QString& target)
 {
     return systemErrorReportText(result.errorCode, result.reason + QStringLiteral("\n\n") +
                                                        copyFailedText(source, target));

@@ -16,10 +16,10 @@ namespace platform
 namespace
 {
 
-ReadResult readFailure(ReadResult result, int errorNumber)
+Read<QByteArray> readFailure(Read<QByteArray> result, int errorNumber)
 {
-    result.fail(errorNumber);
-    result.bytes.clear();
+    result.file.fail(errorNumber);
+    result.value.clear();
     return result;
 }
 
@@ -51,11 +51,18 @@ void FileResult::fail(int errorNumber)
     reason = systemErrorText(errorNumber);
 }
 
-ReadResult readFile(const QString& path, qsizetype maxBytes)
+void FileResult::failContent(const QString& why)
 {
-    ReadResult result;
-    result.action = FileAction::Read;
-    result.path = path;
+    ok = false;
+    errorCode = 0;
+    reason = why;
+}
+
+Read<QByteArray> readFile(const QString& path, qsizetype maxBytes)
+{
+    Read<QByteArray> result;
+    result.file.action = FileAction::Read;
+    result.file.path = path;
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -79,16 +86,16 @@ ReadResult readFile(const QString& path, qsizetype maxBytes)
     // The size is a hint only: a file may grow or shrink while it is read.
     const qsizetype size = info.st_size > 0 ? qsizetype(info.st_size) : 0;
     qsizetype wanted = maxBytes >= 0 ? std::min(maxBytes, size) : size;
-    if (readAtMost(fd, result.bytes, wanted) < 0) {
+    if (readAtMost(fd, result.value, wanted) < 0) {
         const int err = errno;
         ::close(fd);
         return readFailure(result, err);
     }
     // A file that grew (or reports no size, as in /proc) is read on to its end.
-    if (maxBytes < 0 || result.bytes.size() < maxBytes) {
+    if (maxBytes < 0 || result.value.size() < maxBytes) {
         QByteArray rest;
         for (;;) {
-            const qsizetype chunk = maxBytes >= 0 ? maxBytes - result.bytes.size() : 65536;
+            const qsizetype chunk = maxBytes >= 0 ? maxBytes - result.value.size() : 65536;
             if (chunk <= 0)
                 break;
             const qsizetype n = readAtMost(fd, rest, chunk);
@@ -99,7 +106,7 @@ ReadResult readFile(const QString& path, qsizetype maxBytes)
             }
             if (n == 0)
                 break;
-            result.bytes += rest;
+            result.value += rest;
         }
     }
     ::close(fd);
@@ -117,8 +124,11 @@ QString fileErrorMessage(const FileResult& result, const QString& consequence)
     case FileAction::Delete:
         break;
     }
-    const QString verb =
-        result.action == FileAction::Read ? QStringLiteral("gelesen") : QStringLiteral("gelöscht");
+    // A file whose bytes arrived but cannot be used was read all right: it is its content
+    // that fails.
+    const QString verb = result.contentFailed()              ? QStringLiteral("verwendet")
+                         : result.action == FileAction::Read ? QStringLiteral("gelesen")
+                                                             : QStringLiteral("gelöscht");
     QString text = QStringLiteral("Die Datei \"%1\" konnte nicht %2 werden.\nGrund: %3")
                        .arg(datei, verb, result.reason);
     if (!consequence.isEmpty())

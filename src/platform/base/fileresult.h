@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/base/message.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace platform
@@ -8,8 +11,10 @@ namespace platform
 
 enum class FileAction { Read, Write, Delete };
 
-// What became of one read, write or delete of a data file. A failure carries its cause as
-// the system's error number and its German text; fileErrorMessage() words the message.
+// What became of one read, write or delete of a data file. A failure carries its cause: the
+// system's error number and its German text, or (a read whose bytes arrived but cannot be
+// used) error number 0 and a German text that says what is wrong with the content.
+// fileErrorMessage() words the message.
 struct FileResult {
     bool ok = true;
     FileAction action = FileAction::Read;
@@ -22,18 +27,33 @@ struct FileResult {
 
     // Marks the action as failed with the system's error number and its German text.
     void fail(int errorNumber);
+    // Marks a read as failed on its content: the file was read, but what it holds cannot be
+    // used. `why` says in German what is wrong ("Die Datei hat die Version 2; …").
+    void failContent(const QString& why);
+    // A read that failed on its content rather than on the system.
+    bool contentFailed() const { return !ok && action == FileAction::Read && errorCode == 0; }
 };
 
 using WriteResult = FileResult;
 
-struct ReadResult : FileResult {
-    bool missing = false; // the file does not exist: ok stays true and `bytes` is empty
-    QByteArray bytes;
+// What a reader hands back: the value it read, the read itself, whether there was no file at
+// all, and the messages a window shows afterwards. Each reader says what `value` holds after
+// a missing or unreadable file.
+template <class T> struct Read {
+    T value{};
+    FileResult file;         // the read; !file.ok: the file exists but could not be read or used
+    bool missing = false;    // no file at the path, which is no failure
+    QList<Message> messages; // German messages for the window, in the order they arose
+
+    explicit operator bool() const { return file.ok; }
+    // The file was there and could be used.
+    bool found() const { return file.ok && !missing; }
 };
 
-// Reads the file (at most `maxBytes` from its start when maxBytes >= 0). A missing file is
-// no failure; a folder in its place, missing permission or an I/O error are.
-ReadResult readFile(const QString& path, qsizetype maxBytes = -1);
+// Reads the file (at most `maxBytes` from its start when maxBytes >= 0) into `value`. A
+// missing file is no failure; a folder in its place, missing permission or an I/O error are.
+// After either, `value` is empty. Adds no messages.
+Read<QByteArray> readFile(const QString& path, qsizetype maxBytes = -1);
 
 // German text for an operating-system error number (errno).
 QString systemErrorText(int errorNumber);

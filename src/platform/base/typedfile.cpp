@@ -32,17 +32,18 @@ qsizetype readUpTo(int fd, char* into, qsizetype wanted)
 
 // Reads the records that follow the first `count` into the list one by one, up to the end of
 // the file: the records a file grew by, or all of a file that reports no size (as in /proc).
-// A partial record at the end is left out. False with errno set on an error.
-bool readRecordsOn(int fd, qsizetype recordSize, qsizetype count,
-                   const std::function<char*(qsizetype count)>& resize)
+// A partial record at the end is left out. The number of records in all; -1 with errno set on
+// an error.
+qsizetype readRecordsOn(int fd, qsizetype recordSize, qsizetype count,
+                        const std::function<char*(qsizetype count)>& resize)
 {
     QByteArray record(recordSize, Qt::Uninitialized);
     for (;;) {
         const qsizetype n = readUpTo(fd, record.data(), recordSize);
         if (n < 0)
-            return false;
+            return -1;
         if (n < recordSize)
-            return true;
+            return count;
         char* records = resize(count + 1);
         std::memcpy(records + count * recordSize, record.constData(), size_t(recordSize));
         ++count;
@@ -51,23 +52,24 @@ bool readRecordsOn(int fd, qsizetype recordSize, qsizetype count,
 
 } // namespace
 
-ReadResult readRecordsInto(const QString& path, qsizetype recordSize,
-                           const std::function<char*(qsizetype count)>& resize)
+Read<qsizetype> readRecordsInto(const QString& path, qsizetype recordSize,
+                                const std::function<char*(qsizetype count)>& resize)
 {
-    ReadResult result;
-    result.action = FileAction::Read;
-    result.path = path;
+    Read<qsizetype> result;
+    result.file.action = FileAction::Read;
+    result.file.path = path;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT)
             result.missing = true;
         else
-            result.fail(errno);
+            result.file.fail(errno);
         return result;
     }
     const auto failed = [&result, fd](int errorNumber) {
         ::close(fd);
-        result.fail(errorNumber);
+        result.file.fail(errorNumber);
+        result.value = 0;
         return result;
     };
     struct stat info {
@@ -81,10 +83,14 @@ ReadResult readRecordsInto(const QString& path, qsizetype recordSize,
     const qsizetype got = readUpTo(fd, resize(count), wanted);
     if (got < 0)
         return failed(errno);
-    if (got < wanted)
-        resize(got / recordSize); // the file shrank while it was read
-    else if (!readRecordsOn(fd, recordSize, count, resize))
-        return failed(errno);
+    if (got < wanted) {
+        result.value = got / recordSize; // the file shrank while it was read
+        resize(result.value);
+    } else {
+        result.value = readRecordsOn(fd, recordSize, count, resize);
+        if (result.value < 0)
+            return failed(errno);
+    }
     ::close(fd);
     return result;
 }

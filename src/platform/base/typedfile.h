@@ -54,20 +54,21 @@ template <class Rec> QList<Rec> readRecords(QIODevice& device)
 }
 
 // Reads the file in whole records of `recordSize` bytes into the memory that `resize` gives
-// for a number of records (their first byte). A missing file is no failure and gives no
-// records; `bytes` of the result stays empty.
-ReadResult readRecordsInto(const QString& path, qsizetype recordSize,
-                           const std::function<char*(qsizetype count)>& resize);
+// for a number of records (their first byte). The value is the number of records read; a
+// missing file is no failure and gives none.
+Read<qsizetype> readRecordsInto(const QString& path, qsizetype recordSize,
+                                const std::function<char*(qsizetype count)>& resize);
 
-// Reads the whole file into `records` with no copy in between: room for the records of the
+// Reads the whole file into its records with no copy in between: room for the records of the
 // size the file reports, then one read into it. The size is taken as a hint: records the file
 // grows by while it is read are taken in, a file that shrank gives the records it still held.
-// A trailing partial record is ignored. On a failure `records` is empty.
-template <class Rec> ReadResult readRecordFile(const QString& path, QList<Rec>& records)
+// A trailing partial record is ignored. A missing or unreadable file gives no records.
+template <class Rec> Read<QList<Rec>> readRecordFile(const QString& path)
 {
     static_assert(std::is_trivially_copyable_v<Rec>);
-    records = QList<Rec>();
-    const ReadResult result =
+    Read<QList<Rec>> read;
+    QList<Rec>& records = read.value;
+    const Read<qsizetype> counted =
         readRecordsInto(path, qsizetype(sizeof(Rec)), [&records](qsizetype count) {
             // The first room is made for exactly the records the file reports; more records
             // than that grow the list as appending does.
@@ -76,17 +77,17 @@ template <class Rec> ReadResult readRecordFile(const QString& path, QList<Rec>& 
             records.resize(count);
             return reinterpret_cast<char*>(records.data());
         });
-    if (!result.ok)
+    read.file = counted.file;
+    read.missing = counted.missing;
+    if (!counted)
         records = QList<Rec>();
-    return result;
+    return read;
 }
 
 // The records of the file; none when it is missing or cannot be read.
 template <class Rec> QList<Rec> readRecords(const QString& path)
 {
-    QList<Rec> records;
-    readRecordFile(path, records);
-    return records;
+    return readRecordFile<Rec>(path).value;
 }
 
 // Lays the first bytes of the file over `rec`; a short file leaves the rest of `rec` as it

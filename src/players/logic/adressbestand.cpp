@@ -15,20 +15,20 @@ QByteArray listentextform(const TAdressRec& adresse)
 
 } // namespace
 
-platform::ReadResult Adressbestand::laden()
+platform::FileResult Adressbestand::laden()
 {
     // The stamp is taken first: a change during the read shows as a change at the next check.
     const platform::FileStampBeforeRead vorher = platform::fileStampBeforeRead(adressdateiPfad());
     m_stempel = vorher.stamp;
     m_stempelSicher = vorher.settled;
-    AdressLesung lesung = adressenPruefendLesen();
-    m_gelesen = lesung.datei.ok;
-    m_adressen = std::move(lesung.adressen);
+    platform::Read<QList<TAdressRec>> lesung = adressenPruefendLesen();
+    m_gelesen = lesung.file.ok;
+    m_adressen = std::move(lesung.value);
     indexAufbauen();
-    return lesung.datei;
+    return lesung.file;
 }
 
-platform::ReadResult Adressbestand::aktualisieren(bool* neuGelesen)
+platform::FileResult Adressbestand::aktualisieren(bool* neuGelesen)
 {
     const bool veraltet =
         !m_gelesen || !m_stempelSicher || platform::fileStamp(adressdateiPfad()) != m_stempel;
@@ -76,7 +76,7 @@ Adressbestand::Erfassung Adressbestand::erfassen(const TAdressRec& neu, const QS
     Erfassung erfassung;
     if (adresseOhneNamen(neu))
         return erfassung;
-    const platform::ReadResult gelesen = aktualisieren(&erfassung.neuGelesen);
+    const platform::FileResult gelesen = aktualisieren(&erfassung.neuGelesen);
     if (!gelesen) {
         erfassung.datei = gelesen;
         return erfassung;

@@ -21,11 +21,11 @@ class Adressbestand
 public:
     // Reads the file. A missing file gives no records; one that cannot be read gives none and
     // its failed read, and is read again at the next call of aktualisieren().
-    platform::ReadResult laden();
+    platform::FileResult laden();
 
     // Reads the file again when it was changed (or could not be read) since it was last read
     // or written here. `neuGelesen` tells whether it was read.
-    platform::ReadResult aktualisieren(bool* neuGelesen = nullptr);
+    platform::FileResult aktualisieren(bool* neuGelesen = nullptr);
 
     // The records as the file holds them, in file order.
     const QList<TAdressRec>& adressen() const { return m_adressen; }

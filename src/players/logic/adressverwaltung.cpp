@@ -144,11 +144,9 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
     return {};
 }
 
-AdressLesung adressenPruefendLesen()
+platform::Read<QList<TAdressRec>> adressenPruefendLesen()
 {
-    AdressLesung lesung;
-    lesung.datei = platform::readRecordFile(adressdateiPfad(), lesung.adressen);
-    return lesung;
+    return platform::readRecordFile<TAdressRec>(adressdateiPfad());
 }
 
 QString adressFehlermeldung(const platform::FileResult& fehler)

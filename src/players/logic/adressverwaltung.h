@@ -59,13 +59,9 @@ AdressFund adresse_pruefen(const QList<TAdressRec>& adressen, const QString& nam
                            const QString& vorname);
 
 // Reads the file for showing or changing it. A missing file gives no records; one that exists
-// but cannot be read gives none and a failed `datei`, so that no change overwrites it.
-struct AdressLesung {
-    platform::ReadResult datei;
-    QList<TAdressRec> adressen;
-    explicit operator bool() const { return datei.ok; }
-};
-AdressLesung adressenPruefendLesen();
+// but cannot be read gives none and a failed `file`, so that no change overwrites it. Adds no
+// messages: the window words them with adressFehlermeldung.
+platform::Read<QList<TAdressRec>> adressenPruefendLesen();
 
 // The German message of a participant file that could not be read or written.
 QString adressFehlermeldung(const platform::FileResult& fehler);

@@ -47,7 +47,7 @@ AuswahlPaar auswahlPaarAbgleichen(const QStringList& links, const QStringList& r
 AuswahlPaar auswahlPaarLaden()
 {
     QStringList teilnehmer;
-    for (const TAdressRec& adresse : adressenPruefendLesen().adressen)
+    for (const TAdressRec& adresse : adressenPruefendLesen().value)
         teilnehmer.append(auswahlTeilnehmertext(adresse.Vorname.str(), adresse.Name.str()));
     return auswahlPaarAbgleichen(auswahlNamenLesen(auswahldatei1()),
                                  auswahlNamenLesen(auswahldatei2()), teilnehmer);

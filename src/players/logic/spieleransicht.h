@@ -13,18 +13,12 @@ struct AnsichtZeile {
     QString name;   // "%-30s": the name, blanks up to 30 characters, longer names whole
 };
 
-struct AnsichtLesung {
-    QList<AnsichtZeile> zeilen;
-    // A missing file is no fault: the view shows its titles and one empty row, silently.
-    bool dateiFehlt = false;
-    // A file that exists but cannot be read: the German read message for the window.
-    QList<platform::Message> meldungen;
-};
-
 // The running number as the view writes it: left-justified in 3 characters.
 QString ansichtNummer(int nummer);
 // The name as the view writes it: padded with blanks to 30 characters (characters, not bytes).
 QString ansichtName(const QString& name);
 
-// Reads the selection file at `pfad` for the view.
-AnsichtLesung ansichtLesen(const QString& pfad);
+// Reads the selection file at `pfad` for the view: one line per record. A missing file is no
+// fault: no lines and no message, so the view shows its titles and one empty row. A file that
+// exists but cannot be read gives no lines and its German read message in `messages`.
+platform::Read<QList<AnsichtZeile>> ansichtLesen(const QString& pfad);

@@ -161,14 +161,14 @@ void TForm3::breitenAnpassen()
 void TForm3::daten_ansehen()
 {
     FilterGridModel& g = FilterGrid1->Grid();
-    const AnsichtLesung lesung = ansichtLesen(auswahldatei2());
+    const platform::Read<QList<AnsichtZeile>> lesung = ansichtLesen(auswahldatei2());
 
     g.BeginUpdate();
     // The title row and one row per record (the first record takes the empty row that is
     // there); the rows of the last opening are emptied and reused.
     constexpr int kErsteZeilen = 2;
     g.SetRowCount(kErsteZeilen);
-    g.SetRowCount(1 + std::max<int>(1, int(lesung.zeilen.size())));
+    g.SetRowCount(1 + std::max<int>(1, int(lesung.value.size())));
     g.SetDefaultRowHeight(22);
     for (int r = 0; r < kErsteZeilen; ++r)
         for (int c = 0; c < g.ColCount(); ++c)
@@ -178,16 +178,16 @@ void TForm3::daten_ansehen()
     g.SetCells(1, 0, QStringLiteral("Name"));
     g.SetColWidths(0, 0);
     g.SetColWidths(1, 0);
-    for (int i = 0; i < lesung.zeilen.size(); ++i) {
-        g.SetCells(0, i + 1, lesung.zeilen[i].nummer);
-        g.SetCells(1, i + 1, lesung.zeilen[i].name);
+    for (int i = 0; i < lesung.value.size(); ++i) {
+        g.SetCells(0, i + 1, lesung.value[i].nummer);
+        g.SetCells(1, i + 1, lesung.value[i].name);
     }
     g.EndUpdate();
 
     NewColFeatures1(g, 0, 38, QLatin1Char('I'));
     NewColFeatures1(g, 1, 36, QLatin1Char(' '));
     g.ColInfo_Set(-1);
-    platform::showMessages(lesung.meldungen);
+    platform::showMessages(lesung.messages);
 }
 
 void TForm3::NewColFeatures1(FilterGridModel& grd, int acol, int ausr, QChar typ)

@@ -329,10 +329,10 @@ void TDualListDlg::daten_ansehen()
     // A participant file that exists but cannot be read is named in a message rather than
     // shown as an evening without players.
     QStringList texte;
-    const AdressLesung lesung = adressenPruefendLesen();
+    const platform::Read<QList<TAdressRec>> lesung = adressenPruefendLesen();
     if (!lesung)
-        platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.datei)));
-    for (const TAdressRec& adresse : lesung.adressen)
+        platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.file)));
+    for (const TAdressRec& adresse : lesung.value)
         texte.append(auswahlTeilnehmertext(adresse.Vorname.str(), adresse.Name.str()));
     // A player already picked must not be picked a second time from the refilled list.
     listeFuellen(SrcList, auswahlOhneGewaehlte(texte, rechteEintraege()));

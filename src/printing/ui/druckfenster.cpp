@@ -201,10 +201,10 @@ void TForm14::drucken_adressen()
     setWindowTitle(kAdresslistenTitel);
     m_stand = dateistand();
     // A file that exists but cannot be read is reported; the pages then show the header alone.
-    const AdressLesung lesung = adressenPruefendLesen();
+    const platform::Read<QList<TAdressRec>> lesung = adressenPruefendLesen();
     if (!lesung)
-        platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.datei)));
-    ::drucken_adressen(*NicePreview1, lesung.adressen, Druckschrift{m_schrift, druckgroesse()},
+        platform::showMessage(platform::errorMessage(adressFehlermeldung(lesung.file)));
+    ::drucken_adressen(*NicePreview1, lesung.value, Druckschrift{m_schrift, druckgroesse()},
                        platform::today());
     knoepfePlatzieren();
 }
